@@ -95,6 +95,7 @@ private:
     // Index of the first function (or variable) with `memid`.
     std::optional<UINT> FindFunc(MEMBERID memid);
     std::optional<UINT> FindVar(MEMBERID memid);
+    void IndexMembers();
     bool SameLibrary(ITypeInfo* other) const;
 
     TypeLibImpl* m_lib;  // owns this object
@@ -106,6 +107,9 @@ private:
     bool m_funcListBuilt = false;
     std::vector<FuncEntry> m_funcList;
     std::vector<ForeignRef> m_foreign;
+    bool m_membersIndexed = false;
+    std::unordered_map<MEMBERID, UINT> m_firstFunc;
+    std::unordered_map<MEMBERID, UINT> m_firstVar;
 };
 
 class TypeLibImpl final : public ITypeLib {
@@ -487,29 +491,33 @@ HRESULT TypeInfoImpl::GetVarDesc(UINT index, VarDescPtr& desc) {
     return S_OK;
 }
 
-std::optional<UINT> TypeInfoImpl::FindFunc(MEMBERID memid) {
+void TypeInfoImpl::IndexMembers() {
+    if (m_membersIndexed) return;
+    m_membersIndexed = true;
+    // The first function (or variable) with a member id is the one that counts.
     if (m_view == View::Dispatch) {
         const auto& list = FuncList();
-        for (UINT i = 0; i < list.size(); ++i) {
-            if (list[i].memid == memid) return i;
-        }
-        return std::nullopt;
+        for (UINT i = 0; i < list.size(); ++i) m_firstFunc.emplace(list[i].memid, i);
+    } else if (const StoredMembers* members = Members()) {
+        for (UINT i = 0; i < members->funcMemids.size(); ++i) m_firstFunc.emplace(members->funcMemids[i], i);
     }
     if (const StoredMembers* members = Members()) {
-        const auto& ids = members->funcMemids;
-        auto it = std::find(ids.begin(), ids.end(), memid);
-        if (it != ids.end()) return static_cast<UINT>(it - ids.begin());
+        for (UINT i = 0; i < members->varMemids.size(); ++i) m_firstVar.emplace(members->varMemids[i], i);
     }
-    return std::nullopt;
+}
+
+std::optional<UINT> TypeInfoImpl::FindFunc(MEMBERID memid) {
+    IndexMembers();
+    auto it = m_firstFunc.find(memid);
+    if (it == m_firstFunc.end()) return std::nullopt;
+    return it->second;
 }
 
 std::optional<UINT> TypeInfoImpl::FindVar(MEMBERID memid) {
-    if (const StoredMembers* members = Members()) {
-        const auto& ids = members->varMemids;
-        auto it = std::find(ids.begin(), ids.end(), memid);
-        if (it != ids.end()) return static_cast<UINT>(it - ids.begin());
-    }
-    return std::nullopt;
+    IndexMembers();
+    auto it = m_firstVar.find(memid);
+    if (it == m_firstVar.end()) return std::nullopt;
+    return it->second;
 }
 
 HRESULT TypeInfoImpl::BaseTypeInfo(ComPtr<ITypeInfo>& base) {

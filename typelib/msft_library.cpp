@@ -1,5 +1,6 @@
 #include "typelib/msft_library.h"
 
+#include <algorithm>
 #include <cstring>
 #include <unordered_map>
 
@@ -58,6 +59,12 @@ struct MemberTable {
     std::vector<std::int32_t> recordOffsets;
 };
 
+// One implemented interface of a component class.
+struct ImplRecord {
+    std::int32_t href;
+    std::int32_t flags;
+};
+
 // One function record, checked and split into its parts.
 struct FuncRecord {
     Region record;
@@ -105,6 +112,7 @@ private:
     const MemberTable* Table(UINT index) const;
     bool Function(const MemberTable& table, UINT func, FuncRecord& out) const;
     bool VarRecord(const MemberTable& table, UINT var, Region& out) const;
+    const std::vector<ImplRecord>* ImplChain(UINT index, const TypeRecord& r) const;
     Bstr Name(std::int32_t offset) const;
     Bstr String(std::int32_t offset) const;
     std::u16string Decode(std::string_view bytes) const;
@@ -135,6 +143,7 @@ private:
     // Decoded on demand and kept: they are small and asked for often.
     mutable std::vector<std::unique_ptr<MemberTable>> m_tables;
     mutable std::vector<bool> m_tableRead;
+    mutable std::vector<std::unique_ptr<std::vector<ImplRecord>>> m_implChains;
     mutable std::unordered_map<std::int32_t, std::shared_ptr<const TYPEDESC>> m_typeDescs;
     mutable std::unordered_map<std::int32_t, UINT> m_indexOfOffset;
 };
@@ -193,6 +202,7 @@ bool MsftLibrary::Parse(std::string* why) {
     }
     m_tables.resize(m_typeOffsets.size());
     m_tableRead.resize(m_typeOffsets.size());
+    m_implChains.resize(m_typeOffsets.size());
     return true;
 }
 
@@ -288,6 +298,13 @@ HRESULT MsftLibrary::Type(UINT index, StoredType& out) const {
     if (out.typekind == TKIND_ALIAS && !TypeCode(r.datatype1, out.tdescAlias)) {
         return TYPE_E_INVDATAREAD;
     }
+    // Counts the file cannot back make the type unusable: the platform
+    // refuses such a type, and walking absurd counts would only waste time.
+    std::size_t implLimit = out.typekind == TKIND_COCLASS ? m_segments[kReferencesSeg].Size() / 16
+                            : (out.typekind == TKIND_INTERFACE || out.typekind == TKIND_DISPATCH) ? 1
+                                                                                                   : 0;
+    if (out.cImplTypes > implLimit) return TYPE_E_INVDATAREAD;
+    if ((out.cFuncs || out.cVars) && !Table(index)) return TYPE_E_INVDATAREAD;
     if ((out.typekind == TKIND_INTERFACE || out.typekind == TKIND_DISPATCH) &&
         r.datatype1 != kNone) {
         out.hasBase = true;
@@ -497,20 +514,32 @@ HRESULT MsftLibrary::ImplType(UINT index, UINT impl, HREFTYPE& href, INT& flags)
         return S_OK;
     }
     if (kind != TKIND_COCLASS) return TYPE_E_ELEMENTNOTFOUND;
-    const Region& refs = m_segments[kReferencesSeg];
-    std::int64_t at = r.datatype1;
-    for (UINT step = 0;; ++step) {
-        auto target = refs.I32(at);
-        auto implFlags = refs.I32(at + 4);
-        auto next = refs.I32(at + 12);
-        if (!target || !implFlags || !next) return TYPE_E_INVDATAREAD;
-        if (step == impl) {
-            href = static_cast<HREFTYPE>(*target);
-            flags = *implFlags;
-            return S_OK;
+    const std::vector<ImplRecord>* chain = ImplChain(index, r);
+    if (impl >= chain->size()) return TYPE_E_INVDATAREAD;
+    href = static_cast<HREFTYPE>((*chain)[impl].href);
+    flags = (*chain)[impl].flags;
+    return S_OK;
+}
+
+const std::vector<ImplRecord>* MsftLibrary::ImplChain(UINT index, const TypeRecord& r) const {
+    auto& slot = m_implChains[index];
+    if (!slot) {
+        slot = std::make_unique<std::vector<ImplRecord>>();
+        // The records are chained; a chain may loop, so it is followed at
+        // most as far as the segment has records.
+        const Region& refs = m_segments[kReferencesSeg];
+        std::int64_t at = r.datatype1;
+        std::size_t limit = std::min<std::size_t>(r.cImplTypes, refs.Size() / 16);
+        while (slot->size() < limit) {
+            auto target = refs.I32(at);
+            auto implFlags = refs.I32(at + 4);
+            auto next = refs.I32(at + 12);
+            if (!target || !implFlags || !next) break;
+            slot->push_back({*target, *implFlags});
+            at = *next;
         }
-        at = *next;
     }
+    return slot.get();
 }
 
 HRESULT MsftLibrary::ResolveHref(HREFTYPE href, HrefTarget& out) const {

@@ -158,7 +158,7 @@ std::int32_t MsftBuilder::Import(const GUID& libGuid, std::uint16_t major, std::
     Pad(m_importFiles, 4);
 
     auto entry = static_cast<std::int32_t>(m_importInfo.size());
-    std::uint32_t word = static_cast<std::uint32_t>(entry / 12) | (std::uint32_t{kind & 0xFF} << 24);
+    std::uint32_t word = static_cast<std::uint32_t>(entry / 12) | (static_cast<std::uint32_t>(kind & 0xFF) << 24);
     if (typeGuid) word |= 0x10000;
     Put32(m_importInfo, word);
     PutI32(m_importInfo, fileOffset);

@@ -141,7 +141,7 @@ TEST(Malformed, CraftedDamageFailsTheItemConcerned) {
     EXPECT_FALSE(LoadAndWalk(segment));
 }
 
-TEST(Malformed, MemberCountsBeyondTheMemberBlock) {
+TEST(Malformed, CountsTheFileCannotHoldRejectThatType) {
     MsftBuilder b;
     MsftBuilder::Type e;
     e.kind = TKIND_ENUM;
@@ -152,23 +152,29 @@ TEST(Malformed, MemberCountsBeyondTheMemberBlock) {
     v.value = MsftBuilder::Value::I4(1);
     e.vars = {v};
     b.AddType(e);
+    MsftBuilder::Type f = e;
+    f.name = "F";
+    f.vars[0].name = "Two";
+    b.AddType(f);
+    MsftBuilder::Type coclass;
+    coclass.kind = TKIND_COCLASS;
+    coclass.name = "C";
+    b.AddType(coclass);
     auto bytes = b.Build();
-    // The type record's cElement sits at offset 0x18 of the record; make it
-    // claim 0xFFFF functions and variables.
-    std::size_t typeSegment = 0x54 + 4 + 15 * 16;
-    bytes[typeSegment + 0x18] = 0xFF;
-    bytes[typeSegment + 0x19] = 0xFF;
-    bytes[typeSegment + 0x1A] = 0xFF;
-    bytes[typeSegment + 0x1B] = 0xFF;
+    // The first type record's cElement (offset 0x18) claims 0xFFFF
+    // functions and variables; the coclass claims 500 interfaces.
+    std::size_t typeSegment = 0x54 + 4 * 3 + 15 * 16;
+    for (int i = 0; i < 4; ++i) bytes[typeSegment + 0x18 + i] = 0xFF;
+    bytes[typeSegment + 200 + 0x4C] = 0xF4;
+    bytes[typeSegment + 200 + 0x4D] = 0x01;
     ComPtr<ITypeLib> lib = LoadBytes(bytes);
     ASSERT_TRUE(lib);
+    EXPECT_EQ(lib->GetTypeInfoCount(), 3u);
     ComPtr<ITypeInfo> info;
-    ASSERT_EQ(lib->GetTypeInfo(0, info), S_OK);
-    EXPECT_EQ(Attr(*info).cVars, 0xFFFF);
-    VarDescPtr desc;
-    EXPECT_TRUE(FAILED(info->GetVarDesc(0, desc)));
-    std::vector<Bstr> names;
-    EXPECT_TRUE(FAILED(info->GetNames(0, names, 1)));
+    EXPECT_EQ(lib->GetTypeInfo(0, info), TYPE_E_INVDATAREAD);
+    EXPECT_EQ(lib->GetTypeInfo(2, info), TYPE_E_INVDATAREAD);
+    ASSERT_EQ(lib->GetTypeInfo(1, info), S_OK);
+    EXPECT_EQ(Names(*info, Var(*info, 0).memid), std::vector<std::string>{"Two"});
 }
 
 }  // namespace
