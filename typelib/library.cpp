@@ -37,6 +37,15 @@ enum class View {
     Interface,  // the TKIND_INTERFACE twin of a dual stored as a dispinterface
 };
 
+struct GuidHash {
+    std::size_t operator()(const GUID& g) const {
+        std::uint64_t a = g.Data1 | (std::uint64_t{g.Data2} << 32) | (std::uint64_t{g.Data3} << 48);
+        std::uint64_t b = 0;
+        for (std::uint8_t byte : g.Data4) b = (b << 8) | byte;
+        return std::hash<std::uint64_t>()(a * 0x9E3779B97F4A7C15ull ^ b);
+    }
+};
+
 bool IsDualPair(const StoredType& t) {
     return (t.wTypeFlags & TYPEFLAG_FDUAL) &&
            (t.typekind == TKIND_DISPATCH || t.typekind == TKIND_INTERFACE);
@@ -58,6 +67,7 @@ struct FuncEntry {
     ComPtr<ITypeInfo> keep;    // set when `src` lives in another library
     UINT index = 0;
     MEMBERID memid = MEMBERID_NIL;
+    std::optional<SHORT> presentedParams;  // once known
 };
 
 class TypeInfoImpl final : public ITypeInfo {
@@ -108,8 +118,8 @@ private:
     std::vector<FuncEntry> m_funcList;
     std::vector<ForeignRef> m_foreign;
     bool m_membersIndexed = false;
-    std::unordered_map<MEMBERID, UINT> m_firstFunc;
-    std::unordered_map<MEMBERID, UINT> m_firstVar;
+    std::vector<std::pair<MEMBERID, UINT>> m_funcsById;
+    std::vector<std::pair<MEMBERID, UINT>> m_varsById;
 };
 
 class TypeLibImpl final : public ITypeLib {
@@ -152,11 +162,11 @@ public:
             for (UINT i = 0; i < m_stored->TypeCount(); ++i) {
                 StoredType type;
                 if (SUCCEEDED(m_stored->Type(i, type)) && !type.guid.IsNull()) {
-                    m_guidIndex->emplace(GuidToString(type.guid), i);
+                    m_guidIndex->emplace(type.guid, i);
                 }
             }
         }
-        auto it = m_guidIndex->find(GuidToString(guid));
+        auto it = m_guidIndex->find(guid);
         if (it == m_guidIndex->end()) return TYPE_E_ELEMENTNOTFOUND;
         return GetTypeInfo(it->second, info);
     }
@@ -210,11 +220,18 @@ public:
         HRESULT hr = m_stored->ResolveHref(href, target);
         if (FAILED(hr)) return hr;
         if (!target.imported) return GetTypeInfo(target.localIndex, info);
+        auto known = m_importedTypes.find(href);
+        if (known != m_importedTypes.end()) {
+            info = known->second;
+            return S_OK;
+        }
         ComPtr<ITypeLib> lib;
         hr = Import(target.import, lib);
         if (FAILED(hr)) return hr;
-        if (target.import.byGuid) return lib->GetTypeInfoOfGuid(target.import.typeGuid, info);
-        return lib->GetTypeInfo(target.import.typeIndex, info);
+        hr = target.import.byGuid ? lib->GetTypeInfoOfGuid(target.import.typeGuid, info)
+                                  : lib->GetTypeInfo(target.import.typeIndex, info);
+        if (SUCCEEDED(hr)) m_importedTypes.emplace(href, info);
+        return hr;
     }
 
     HRESULT Import(const ImportSpec& spec, ComPtr<ITypeLib>& lib) {
@@ -256,7 +273,9 @@ private:
     std::vector<std::unique_ptr<TypeInfoImpl>> m_views;
     std::vector<std::unique_ptr<TypeInfoImpl>> m_twins;
     std::map<std::uint32_t, std::pair<HRESULT, ComPtr<ITypeLib>>> m_imports;
-    std::optional<std::unordered_map<std::string, UINT>> m_guidIndex;
+    std::optional<std::unordered_map<GUID, UINT, GuidHash>> m_guidIndex;
+    // Imported types once found: imports repeat across a library.
+    std::unordered_map<HREFTYPE, ComPtr<ITypeInfo>> m_importedTypes;
 };
 
 ULONG TypeInfoImpl::AddRef() { return m_lib->AddRef(); }
@@ -449,7 +468,7 @@ HRESULT TypeInfoImpl::PresentedFunc(UINT index, FUNCDESC& out) {
     if (m_view != View::Dispatch) return Stored().FuncDesc(m_index, index, out);
     const auto& list = FuncList();
     if (index >= list.size()) return TYPE_E_ELEMENTNOTFOUND;
-    const FuncEntry& entry = list[index];
+    const FuncEntry& entry = list[index];  // m_funcList is not changed below
     if (!entry.src) {
         HRESULT hr = Stored().FuncDesc(m_index, entry.index, out);
         if (FAILED(hr)) return hr;
@@ -472,6 +491,9 @@ HRESULT TypeInfoImpl::PresentedFunc(UINT index, FUNCDESC& out) {
         }
     }
     RewriteForDispatch(out);
+    // GetNames needs the presented parameter count; callers usually ask for
+    // the description first.
+    m_funcList[index].presentedParams = out.cParams;
     return S_OK;
 }
 
@@ -494,30 +516,38 @@ HRESULT TypeInfoImpl::GetVarDesc(UINT index, VarDescPtr& desc) {
 void TypeInfoImpl::IndexMembers() {
     if (m_membersIndexed) return;
     m_membersIndexed = true;
-    // The first function (or variable) with a member id is the one that counts.
+    // Sorted by member id, then position: the first function (or variable)
+    // with an id is the one that counts.
     if (m_view == View::Dispatch) {
         const auto& list = FuncList();
-        for (UINT i = 0; i < list.size(); ++i) m_firstFunc.emplace(list[i].memid, i);
+        m_funcsById.reserve(list.size());
+        for (UINT i = 0; i < list.size(); ++i) m_funcsById.emplace_back(list[i].memid, i);
     } else if (const StoredMembers* members = Members()) {
-        for (UINT i = 0; i < members->funcMemids.size(); ++i) m_firstFunc.emplace(members->funcMemids[i], i);
+        m_funcsById.reserve(members->funcMemids.size());
+        for (UINT i = 0; i < members->funcMemids.size(); ++i) m_funcsById.emplace_back(members->funcMemids[i], i);
     }
     if (const StoredMembers* members = Members()) {
-        for (UINT i = 0; i < members->varMemids.size(); ++i) m_firstVar.emplace(members->varMemids[i], i);
+        m_varsById.reserve(members->varMemids.size());
+        for (UINT i = 0; i < members->varMemids.size(); ++i) m_varsById.emplace_back(members->varMemids[i], i);
     }
+    std::sort(m_funcsById.begin(), m_funcsById.end());
+    std::sort(m_varsById.begin(), m_varsById.end());
+}
+
+std::optional<UINT> FirstWithId(const std::vector<std::pair<MEMBERID, UINT>>& byId, MEMBERID memid) {
+    auto it = std::lower_bound(byId.begin(), byId.end(), std::make_pair(memid, UINT{0}));
+    if (it == byId.end() || it->first != memid) return std::nullopt;
+    return it->second;
 }
 
 std::optional<UINT> TypeInfoImpl::FindFunc(MEMBERID memid) {
     IndexMembers();
-    auto it = m_firstFunc.find(memid);
-    if (it == m_firstFunc.end()) return std::nullopt;
-    return it->second;
+    return FirstWithId(m_funcsById, memid);
 }
 
 std::optional<UINT> TypeInfoImpl::FindVar(MEMBERID memid) {
     IndexMembers();
-    auto it = m_firstVar.find(memid);
-    if (it == m_firstVar.end()) return std::nullopt;
-    return it->second;
+    return FirstWithId(m_varsById, memid);
 }
 
 HRESULT TypeInfoImpl::BaseTypeInfo(ComPtr<ITypeInfo>& base) {
@@ -532,27 +562,19 @@ HRESULT TypeInfoImpl::BaseTypeInfo(ComPtr<ITypeInfo>& base) {
 HRESULT TypeInfoImpl::GetNames(MEMBERID memid, std::vector<Bstr>& names, UINT maxNames) {
     names.clear();
     if (auto func = FindFunc(memid)) {
-        std::vector<std::u16string> found;
-        std::optional<SHORT> presentedParams;
-        const FuncEntry* entry = m_view == View::Dispatch ? &FuncList()[*func] : nullptr;
-        if (!entry || !entry->src) {
-            HRESULT hr = Stored().FuncNames(m_index, entry ? entry->index : *func, found);
-            if (FAILED(hr)) return hr;
-        } else {
-            std::vector<Bstr> inherited;
-            HRESULT hr = entry->src->GetNames(memid, inherited, maxNames);
-            if (FAILED(hr)) return hr;
-            for (Bstr& n : inherited) found.push_back(n.value_or(std::u16string()));
-        }
-        if (entry) {
-            // Parameters the dispatch view drops ([retval], [lcid]) have no names.
+        FuncEntry* entry = m_view == View::Dispatch ? &m_funcList[*func] : nullptr;
+        if (!entry) return Stored().FuncNames(m_index, *func, names, maxNames);
+        // Parameters the dispatch view drops ([retval], [lcid]) have no names.
+        if (!entry->presentedParams) {
             FUNCDESC desc;
-            if (SUCCEEDED(PresentedFunc(*func, desc))) presentedParams = desc.cParams;
+            if (SUCCEEDED(PresentedFunc(*func, desc))) entry->presentedParams = desc.cParams;
         }
-        std::size_t limit = std::min<std::size_t>(found.size(), maxNames);
-        if (presentedParams) limit = std::min<std::size_t>(limit, 1 + *presentedParams);
-        for (std::size_t i = 0; i < limit; ++i) names.push_back(std::move(found[i]));
-        return S_OK;
+        UINT limit = maxNames;
+        if (entry->presentedParams) {
+            limit = std::min<UINT>(limit, 1 + static_cast<UINT>(std::max<SHORT>(*entry->presentedParams, 0)));
+        }
+        if (!entry->src) return Stored().FuncNames(m_index, entry->index, names, limit);
+        return entry->src->GetNames(memid, names, limit);
     }
     if (auto var = FindVar(memid)) {
         Bstr name;
@@ -585,10 +607,8 @@ HRESULT TypeInfoImpl::GetDocumentation(MEMBERID memid, Bstr* name, Bstr* docStri
         }
         UINT stored = entry ? entry->index : *func;
         if (name) {
-            std::vector<std::u16string> names;
-            HRESULT hr = Stored().FuncNames(m_index, stored, names);
+            HRESULT hr = Stored().FuncName(m_index, stored, *name);
             if (FAILED(hr)) return hr;
-            *name = names.empty() ? Bstr() : Bstr(names.front());
         }
         HRESULT hr = Stored().FuncDocumentation(m_index, stored, docString, helpContext);
         if (SUCCEEDED(hr)) fillHelpFile();

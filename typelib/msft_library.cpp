@@ -95,7 +95,9 @@ public:
     HRESULT Members(UINT index, StoredMembers& out) const override;
     HRESULT FuncDesc(UINT index, UINT func, FUNCDESC& out) const override;
     HRESULT VarDesc(UINT index, UINT var, VARDESC& out) const override;
-    HRESULT FuncNames(UINT index, UINT func, std::vector<std::u16string>& names) const override;
+    HRESULT FuncNames(UINT index, UINT func, std::vector<Bstr>& names,
+                      UINT maxNames) const override;
+    HRESULT FuncName(UINT index, UINT func, Bstr& name) const override;
     HRESULT VarName(UINT index, UINT var, Bstr& name) const override;
     HRESULT FuncDocumentation(UINT index, UINT func, Bstr* docString,
                               DWORD* helpContext) const override;
@@ -110,6 +112,7 @@ public:
 private:
     bool Record(UINT index, TypeRecord& out) const;
     const MemberTable* Table(UINT index) const;
+    const MemberTable* ReadTable(UINT index) const;
     bool Function(const MemberTable& table, UINT func, FuncRecord& out) const;
     bool VarRecord(const MemberTable& table, UINT var, Region& out) const;
     const std::vector<ImplRecord>* ImplChain(UINT index, const TypeRecord& r) const;
@@ -142,7 +145,7 @@ private:
 
     // Decoded on demand and kept: they are small and asked for often.
     mutable std::vector<std::unique_ptr<MemberTable>> m_tables;
-    mutable std::vector<bool> m_tableRead;
+    mutable std::vector<std::uint8_t> m_tableRead;
     mutable std::vector<std::unique_ptr<std::vector<ImplRecord>>> m_implChains;
     mutable std::unordered_map<std::int32_t, std::shared_ptr<const TYPEDESC>> m_typeDescs;
     mutable std::unordered_map<std::int32_t, UINT> m_indexOfOffset;
@@ -326,7 +329,11 @@ HRESULT MsftLibrary::TypeDocumentation(UINT index, Bstr* name, Bstr* docString,
 const MemberTable* MsftLibrary::Table(UINT index) const {
     if (index >= m_tables.size()) return nullptr;
     if (m_tableRead[index]) return m_tables[index].get();
-    m_tableRead[index] = true;
+    return ReadTable(index);
+}
+
+const MemberTable* MsftLibrary::ReadTable(UINT index) const {
+    m_tableRead[index] = 1;
     TypeRecord r;
     if (!Record(index, r)) return nullptr;
     auto table = std::make_unique<MemberTable>();
@@ -447,12 +454,10 @@ HRESULT MsftLibrary::VarDesc(UINT index, UINT var, VARDESC& out) const {
     return S_OK;
 }
 
-HRESULT MsftLibrary::FuncNames(UINT index, UINT func, std::vector<std::u16string>& names) const {
+HRESULT MsftLibrary::FuncName(UINT index, UINT func, Bstr& name) const {
     const MemberTable* table = Table(index);
-    FuncRecord f;
-    if (!table || !Function(*table, func, f)) return TYPE_E_ELEMENTNOTFOUND;
-    names.clear();
-    Bstr name = Name(table->nameOffsets[func]);
+    if (!table || func >= table->cFuncs) return TYPE_E_ELEMENTNOTFOUND;
+    name = Name(table->nameOffsets[func]);
     if (!name && func > 0) {
         // A second accessor of a property may leave its name to the first.
         FuncRecord previous;
@@ -463,12 +468,22 @@ HRESULT MsftLibrary::FuncNames(UINT index, UINT func, std::vector<std::u16string
             name = Name(table->nameOffsets[func - 1]);
         }
     }
-    if (!name) return S_OK;
-    names.push_back(std::move(*name));
-    for (std::int16_t i = 0; i < f.cParams; ++i) {
+    return S_OK;
+}
+
+HRESULT MsftLibrary::FuncNames(UINT index, UINT func, std::vector<Bstr>& names,
+                               UINT maxNames) const {
+    const MemberTable* table = Table(index);
+    FuncRecord f;
+    if (!table || !Function(*table, func, f)) return TYPE_E_ELEMENTNOTFOUND;
+    Bstr name;
+    HRESULT hr = FuncName(index, func, name);
+    if (FAILED(hr) || !name || maxNames == 0) return hr;
+    names.push_back(std::move(name));
+    for (std::int16_t i = 0; i < f.cParams && names.size() < maxNames; ++i) {
         Bstr param = Name(*f.record.I32(f.paramsAt + 12 * i + 4));
         if (!param) break;
-        names.push_back(std::move(*param));
+        names.push_back(std::move(param));
     }
     return S_OK;
 }

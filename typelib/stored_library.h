@@ -79,9 +79,13 @@ public:
     virtual HRESULT Members(UINT index, StoredMembers& out) const = 0;
     virtual HRESULT FuncDesc(UINT index, UINT func, FUNCDESC& out) const = 0;
     virtual HRESULT VarDesc(UINT index, UINT var, VARDESC& out) const = 0;
-    // The function's name, then its parameters' names up to the first
-    // unnamed one. An unnamed function gives an empty list.
-    virtual HRESULT FuncNames(UINT index, UINT func, std::vector<std::u16string>& names) const = 0;
+    // Appends the function's name, then its parameters' names up to the
+    // first unnamed one, at most `maxNames` in all. An unnamed function
+    // gives none.
+    virtual HRESULT FuncNames(UINT index, UINT func, std::vector<Bstr>& names,
+                              UINT maxNames) const = 0;
+    // The function's name alone (null when it has none).
+    virtual HRESULT FuncName(UINT index, UINT func, Bstr& name) const = 0;
     virtual HRESULT VarName(UINT index, UINT var, Bstr& name) const = 0;
     virtual HRESULT FuncDocumentation(UINT index, UINT func, Bstr* docString,
                                       DWORD* helpContext) const = 0;
