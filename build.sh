@@ -1,0 +1,94 @@
+#!/bin/bash
+# qorvix: install what is missing, build, and run.
+#
+#   ./build.sh run         install, build, and run the main job on the bundled sample library
+#   ./build.sh test        install, build, and run every test
+#   ./build.sh fuzz [SEC]  build the fuzz target with sanitizers and run it (default 60 s)
+#   ./build.sh bench       build and run the benchmarks
+#
+# Needs Debian 12 (apt-get); run as root or with sudo available.
+set -euo pipefail
+cd "$(dirname "$0")"
+root=$(pwd)
+
+command=${1:-run}
+build_dir="$root/build"
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+# Installs the Debian packages that are not installed yet.
+install_packages() {
+    local missing=()
+    for package in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+            missing+=("$package")
+        fi
+    done
+    if [ ${#missing[@]} -gt 0 ]; then
+        echo "Installing: ${missing[*]}"
+        as_root apt-get update -qq
+        as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    fi
+}
+
+base_packages=(g++ cmake ninja-build)
+test_packages=(libgtest-dev libgmock-dev python3 locales)
+fuzz_packages=(clang libclang-rt-14-dev)
+bench_packages=(libbenchmark-dev)
+
+# A locale with a decimal comma, so the tests can show that values do not
+# follow the user's locale.
+ensure_test_locale() {
+    if locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then return; fi
+    if [ -f /etc/locale.gen ]; then
+        as_root sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+        grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen || echo 'de_DE.UTF-8 UTF-8' | as_root tee -a /etc/locale.gen >/dev/null
+        as_root locale-gen >/dev/null
+    fi
+}
+
+configure_and_build() {
+    local dir=$1
+    shift
+    cmake -S "$root" -B "$dir" -G Ninja "$@"
+    cmake --build "$dir"
+}
+
+case "$command" in
+    run)
+        install_packages "${base_packages[@]}"
+        configure_and_build "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQORVIX_BUILD_TESTS=OFF
+        sample="$root/tests/fixtures/shapes.tlb"
+        echo
+        echo "== The bundled sample library, as the reader sees it ($sample):"
+        "$build_dir/tools/tlbdump" "$sample"
+        ;;
+    test)
+        install_packages "${base_packages[@]}" "${test_packages[@]}"
+        ensure_test_locale
+        configure_and_build "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQORVIX_BUILD_TESTS=ON
+        ctest --test-dir "$build_dir" --output-on-failure -j "$(nproc)"
+        ;;
+    fuzz)
+        seconds=${2:-60}
+        install_packages "${base_packages[@]}" "${fuzz_packages[@]}"
+        configure_and_build "$root/build-fuzz" -DCMAKE_CXX_COMPILER=clang++ \
+            -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQORVIX_BUILD_FUZZ=ON -DQORVIX_BUILD_TESTS=OFF
+        corpus=$(mktemp -d)
+        trap 'rm -rf "$corpus"' EXIT
+        "$root/build-fuzz/fuzz/load_walk_fuzzer" -max_total_time="$seconds" -max_len=65536 \
+            -rss_limit_mb=2048 -print_final_stats=1 "$corpus" "$root/fuzz/seeds"
+        ;;
+    bench)
+        install_packages "${base_packages[@]}" "${bench_packages[@]}"
+        configure_and_build "$root/build-bench" -DCMAKE_BUILD_TYPE=Release -DQORVIX_BUILD_BENCH=ON \
+            -DQORVIX_BUILD_TESTS=OFF
+        "$root/build-bench/bench/typelib_bench"
+        ;;
+    *)
+        sed -n '2,8p' "$0"
+        exit 2
+        ;;
+esac
