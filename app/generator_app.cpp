@@ -1,0 +1,202 @@
+#include "app/generator_app.h"
+
+#include <cctype>
+#include <clocale>
+#include <filesystem>
+#include <strings.h>
+
+#include "resources/string_table.h"
+
+namespace qorvix {
+namespace {
+
+std::string Lower(std::string_view text) {
+    std::string lower(text);
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return lower;
+}
+
+// "-x" and "/x" are switches. On Linux an absolute path also begins with
+// "/": such an argument is a path when it names something that exists, or
+// when its second character starts no switch.
+bool IsSwitch(const std::string& arg) {
+    if (arg.empty()) return false;
+    if (arg[0] == '-') return true;
+    if (arg[0] != '/') return false;
+    if (arg.size() == 1) return true;
+    std::error_code error;
+    if (std::filesystem::exists(arg, error)) return false;
+    return std::string("?hHiIoOpP").find(arg[1]) != std::string::npos;
+}
+
+// An argument enclosed in double quotes loses its first and last characters.
+std::string Unquote(const std::string& text) {
+    if (text.empty() || text[0] != '"') return text;
+    return text.size() >= 2 ? text.substr(1, text.size() - 2) : std::string();
+}
+
+}  // namespace
+
+CGeneratorApp::CGeneratorApp() : CGeneratorApp(Services()) {}
+
+CGeneratorApp::CGeneratorApp(Services services) : m_services(std::move(services)) {
+    m_bIdeRegistered = m_services.ideRegistered ? m_services.ideRegistered() : false;
+}
+
+WriterServices CGeneratorApp::Writer() const {
+    WriterServices writer;
+    writer.prompter = m_services.prompter;
+    writer.progIds = m_services.progIds;
+    writer.ide = m_services.ide;
+    writer.ideRegistered = m_bIdeRegistered;
+    return writer;
+}
+
+std::optional<std::string> CGeneratorApp::FindLanguageExtension(std::string_view language) {
+    static const std::pair<const char*, const char*> kTable[] = {
+        {"chinese", "chs"}, {"chinese traditional", "cht"}, {"german", "deu"},
+        {"spanish", "esp"}, {"french", "fra"},              {"italian", "ita"},
+        {"japanese", "jpn"}, {"korean", "kor"},
+    };
+    std::string lower = Lower(language);
+    for (const auto& [name, extension] : kTable) {
+        if (lower == name) return std::string(extension);
+    }
+    return std::nullopt;
+}
+
+std::string CGeneratorApp::LanguageOfLocale(std::string_view localeName) {
+    // ll_CC.codeset@modifier
+    std::string name(localeName.substr(0, localeName.find_first_of(".@")));
+    std::string language = Lower(name.substr(0, name.find('_')));
+    std::string country = name.find('_') == std::string::npos ? "" : name.substr(name.find('_') + 1);
+    if (language == "zh") {
+        return (country == "TW" || country == "HK" || country == "MO") ? "chinese traditional" : "chinese";
+    }
+    static const std::pair<const char*, const char*> kNames[] = {
+        {"en", "english"}, {"de", "german"}, {"es", "spanish"}, {"fr", "french"},
+        {"it", "italian"}, {"ja", "japanese"}, {"ko", "korean"}, {"c", "english"},
+        {"posix", "english"},
+    };
+    for (const auto& [code, full] : kNames) {
+        if (language == code) return full;
+    }
+    return language;
+}
+
+void CGeneratorApp::ShowMessage(int id, std::string_view arg) {
+    Message message;
+    message.id = id;
+    message.text = FormatString(id, arg);
+    if (m_services.prompter) m_services.prompter->Show(message);
+}
+
+int CGeneratorApp::Run(const std::vector<std::string>& args) {
+    if (!args.empty() && !args[0].empty()) {
+        m_programName = std::filesystem::path(args[0]).filename().string();
+    }
+    return InitInstance(args);
+}
+
+int CGeneratorApp::InitInstance(const std::vector<std::string>& args) {
+    // The C library's locale from the environment: it decides the character
+    // set of generated text and what counts as printable.
+    std::setlocale(LC_ALL, "");
+    const char* current = std::setlocale(LC_ALL, nullptr);
+    m_strLanguage = LanguageOfLocale(current ? current : "C");
+    m_exitStatus = kExitGenerated;
+    if (ParseCommandLine(args)) {
+        if (m_services.openMainDialog) {
+            m_exitStatus = m_services.openMainDialog(*this);
+        } else {
+            std::fprintf(stderr, "%s: the desktop front end is not built yet\n", m_programName.c_str());
+            m_exitStatus = kExitFailed;
+        }
+    }
+    return m_exitStatus;
+}
+
+bool CGeneratorApp::ParseCommandLine(const std::vector<std::string>& args) {
+    std::optional<std::string> typeLib;
+    std::string copyFile;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (!IsSwitch(arg)) {
+            typeLib = Unquote(arg);
+            continue;
+        }
+        char letter = arg.size() > 1 ? arg[1] : '\0';
+        std::string switchText = arg.substr(1);
+        switch (letter) {
+            case '?':
+            case 'h':
+            case 'H':
+                if (m_services.printUsage) m_services.printUsage(LoadString(IDS_USAGE));
+                m_exitStatus = kExitGenerated;
+                return false;
+            case 'i':
+            case 'I': {
+                m_bInterfaceClasses = true;
+                std::size_t next = 2;
+                if (arg.size() > 2 && (arg[2] == 'd' || arg[2] == 'D')) {
+                    m_bDualInterfaces = true;
+                    next = 3;
+                }
+                if (arg.size() > next) {
+                    ShowMessage(IDS_BAD_OPTION, switchText);
+                    m_exitStatus = kExitUsage;
+                    return false;
+                }
+                break;
+            }
+            case 'o':
+            case 'O':
+                if (arg.size() > 2) copyFile = Unquote(arg.substr(2));
+                break;
+            case 'p':
+            case 'P':
+                if (arg.size() > 2) {
+                    ShowMessage(IDS_BAD_OPTION, switchText);
+                    m_exitStatus = kExitUsage;
+                    return false;
+                }
+                m_bAddToProject = true;
+                break;
+            default:
+                ShowMessage(IDS_BAD_OPTION, switchText);
+                m_exitStatus = kExitUsage;
+                return false;
+        }
+    }
+    if (!m_bInterfaceClasses) m_bDualInterfaces = false;
+
+    if (typeLib) {
+        std::error_code error;
+        std::string path =
+            typeLib->empty() ? std::string() : std::filesystem::absolute(*typeLib, error).string();
+        if (!copyFile.empty()) {
+            ComPtr<ITypeLib> lib;
+            if (path.empty() || LoadTypeLibEx(path, m_services.loadOptions, lib) != S_OK || !lib) {
+                ShowMessage(IDS_CANNOT_LOAD, "");
+                m_exitStatus = kExitFailed;
+                return false;
+            }
+            CCblFile writer(m_bInterfaceClasses, m_bDualInterfaces, m_bAddToProject, Writer());
+            bool generated = writer.GenerateCopyFile(copyFile, *lib);
+            generated = writer.CloseCopyFile() && generated;
+            m_exitStatus = generated ? kExitGenerated : kExitFailed;
+            return false;
+        }
+        if (m_services.openContentsDialog) {
+            m_exitStatus = m_services.openContentsDialog(*this, path);
+        } else {
+            std::fprintf(stderr, "%s: the desktop front end is not built yet\n", m_programName.c_str());
+            m_exitStatus = kExitFailed;
+        }
+        return false;
+    }
+    if (!copyFile.empty()) m_strCopyFile = copyFile;
+    return true;
+}
+
+}  // namespace qorvix

@@ -1,0 +1,74 @@
+// The application object: start-up options, start-up and the command line.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cobolgen/cbl_file.h"
+#include "typelib/load.h"
+
+namespace qorvix {
+
+// Exit status of the process.
+enum ExitStatus : int {
+    kExitGenerated = 0,  // the copy file was generated (also: help shown)
+    kExitFailed = 1,     // generation failed or was declined; no desktop front end
+    kExitUsage = 2,      // a switch was not understood
+};
+
+class CGeneratorApp {
+public:
+    // What start-up wires in; tests and the desktop front end replace parts.
+    struct Services {
+        Prompter* prompter = nullptr;                      // messages of the batch run
+        std::function<void(const std::string&)> printUsage;  // the usage text (standard output)
+        ProgIdLookup* progIds = nullptr;
+        IdeLink* ide = nullptr;
+        std::function<bool()> ideRegistered;               // is the IDE's service known?
+        LoadOptions loadOptions;                           // how libraries are loaded
+        // The desktop runs: the contents dialog on a library, the main dialog.
+        std::function<int(CGeneratorApp&, const std::string& path)> openContentsDialog;
+        std::function<int(CGeneratorApp&)> openMainDialog;
+    };
+
+    CGeneratorApp();
+    explicit CGeneratorApp(Services services);
+
+    // Runs the program on its arguments (argv[0] included); returns the exit status.
+    int Run(const std::vector<std::string>& args);
+
+    // Start-up, then the command line. Returns the exit status.
+    int InitInstance(const std::vector<std::string>& args);
+    // Parses the arguments and performs the batch and contents-dialog runs;
+    // true when the main dialog is to be shown.
+    bool ParseCommandLine(const std::vector<std::string>& args);
+
+    // The satellite extension for a language name ("german" -> "deu").
+    static std::optional<std::string> FindLanguageExtension(std::string_view language);
+    // The language part of the locale name, mapped to the table's language
+    // names: "de_DE.UTF-8" -> "german".
+    static std::string LanguageOfLocale(std::string_view localeName);
+
+    bool m_bInterfaceClasses = false;
+    bool m_bDualInterfaces = false;
+    bool m_bIdeRegistered = false;
+    bool m_bAddToProject = false;
+    std::string m_strCopyFile = "TypeLib.cpy";
+    std::string m_strLanguage;  // the table's language name of the user's locale
+    std::string m_programName = "qorvix";
+
+    Services& GetServices() { return m_services; }
+    WriterServices Writer() const;
+
+private:
+    void ShowMessage(int id, std::string_view arg);
+
+    Services m_services;
+    int m_exitStatus = kExitGenerated;
+};
+
+}  // namespace qorvix

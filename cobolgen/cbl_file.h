@@ -1,0 +1,132 @@
+// The writer: turns one loaded type library into the COBOL copy file and,
+// on request, one interface class file per interface.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "cobolgen/output_file.h"
+#include "cobolgen/prompter.h"
+#include "typelib/typelib.h"
+
+namespace qorvix {
+
+// The registry's ProgID for a CLSID.
+class ProgIdLookup {
+public:
+    virtual ~ProgIdLookup() = default;
+    // S_OK (exactly) with the ProgID, or a failure.
+    virtual HRESULT ProgIDFromCLSID(const CLSID& clsid, std::u16string& progId) = 0;
+};
+
+// The COBOL IDE's current project.
+class IdeProject {
+public:
+    virtual ~IdeProject() = default;
+    // The project's directory in the locale's character set; empty when the
+    // project has none or the IDE does not say.
+    virtual std::string Directory() = 0;
+    // Adds a file, named without its folder, to the project. Failures are
+    // not reported.
+    virtual void AddFile(const std::string& bareName) = 0;
+};
+
+// The IDE's automation service.
+class IdeLink {
+public:
+    virtual ~IdeLink() = default;
+    // The project open in the IDE, or null when there is no IDE, no
+    // project, or no answer.
+    virtual std::unique_ptr<IdeProject> CurrentProject() = 0;
+};
+
+// What the writer needs from outside. Every pointer may be null: no
+// prompter shows nothing and answers with each question's default.
+struct WriterServices {
+    Prompter* prompter = nullptr;
+    ProgIdLookup* progIds = nullptr;
+    IdeLink* ide = nullptr;
+    bool ideRegistered = false;
+};
+
+class CCblFile {
+public:
+    CCblFile(bool interfaceClasses = true, bool dualInterfaces = false, bool addToProject = false,
+             WriterServices services = {});
+    virtual ~CCblFile();
+    CCblFile(const CCblFile&) = delete;
+    CCblFile& operator=(const CCblFile&) = delete;
+
+    // Writes the copy file `name` (changed to its bare name) for `lib`.
+    virtual bool GenerateCopyFile(std::string& name, ITypeLib& lib);
+    virtual bool WriteTypesOfKind(int kindCode, ITypeLib& lib);
+    virtual bool WriteTypeInfo(int kindCode, ITypeInfo& info);
+    virtual bool WriteMethods(bool classForm, ITypeInfo& info, const TYPEATTR& attr);
+    virtual bool WriteConstants(ITypeInfo& info, const TYPEATTR& attr);
+    virtual bool WriteEnumeration(ITypeInfo& info, const TYPEATTR& attr);
+    virtual bool WriteRecord(ITypeInfo& info, const TYPEATTR& attr);
+    virtual bool WriteProperties(ITypeInfo& info, const TYPEATTR& attr);
+
+    void WriteCopy(std::string_view text);
+    void WriteClass(std::string_view text);
+    void WriteTypedefGuard(const std::string& name, const std::string& typeText,
+                           const char* comment);
+    std::string GetBaseInterfaceName(ITypeInfo& info, const TYPEATTR& attr);
+    bool CheckWritable(const std::string& fileName);
+    bool WriteInterfaceClass(ITypeInfo& info, const TYPEATTR& attr, const std::string& name,
+                             const std::string& doc);
+    static int KindCodeOf(TYPEKIND kind);
+
+    // Closes the copy file now rather than at destruction, so that the
+    // caller learns whether its last bytes reached the disk (a failure is
+    // shown and the file removed). True when nothing failed.
+    bool CloseCopyFile();
+
+    // True when a file of this generation could not be written completely
+    // (each such failure has been shown and the file removed).
+    bool WriteFailed() const { return m_writeFailed; }
+    bool InterfaceClasses() const { return m_bInterfaceClasses; }
+    bool DualInterfaces() const { return m_bDualInterfaces; }
+    bool AddToProject() const { return m_bAddToProject; }
+
+protected:
+    Answer Ask(int id, std::string_view arg, MessageIcon icon, MessageButtons buttons,
+               Answer defaultAnswer, bool foreground = false);
+    void Tell(int id, std::string_view arg, MessageIcon icon);
+    // Shows a write failure of `file` and removes the file.
+    void ReportWriteFailure(OutputFile& file);
+    bool ProjectStep(std::unique_ptr<IdeProject>& project, std::string& directory);
+    void WriteHead(ITypeLib& lib);
+    void WriteDeclaration(ITypeInfo& info, const TYPEATTR& attr, const std::string& name,
+                          const std::string& doc);
+    void WriteClassEntry(ITypeInfo& info, const TYPEATTR& attr, const Bstr& typeName,
+                         const std::string& name);
+    void WriteInterfaceEntry(ITypeInfo& info, const TYPEATTR& attr, const Bstr& typeName,
+                             const std::string& name, const std::string& doc);
+    void WriteDispinterfaceEntry(ITypeInfo& info, const TYPEATTR& attr, const Bstr& typeName,
+                                 const std::string& name, const std::string& doc);
+    std::string BuildInvokeSignature(ITypeInfo& info, const std::vector<Bstr>& names,
+                                     const FUNCDESC& func);
+    std::string BuildClassSignature(ITypeInfo& info, const std::vector<Bstr>& names,
+                                    const FUNCDESC& func, bool dual);
+
+    bool m_bInterfaceClasses;
+    bool m_bDualInterfaces;
+    bool m_bAddToProject;
+    OutputFile m_copyFile;
+    OutputFile m_classFile;
+    std::string m_strCopyFileName;
+    WriterServices m_services;
+    bool m_writeFailed = false;
+};
+
+// A comment line's text: line breaks and other control characters become
+// blanks, so that text from a library stays on its comment line.
+std::string OneLine(std::string_view text);
+
+// A class file's name for an interface's COBOL name: lower case, and no
+// character that could lead out of the generation folder.
+std::string ClassFileStem(const std::string& interfaceName);
+
+}  // namespace qorvix

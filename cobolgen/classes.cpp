@@ -1,0 +1,110 @@
+// One type into the copy file: the common frame, component classes,
+// interfaces, dispinterfaces and modules.
+#include "cobolgen/cbl_file.h"
+#include "naming/cobol_name.h"
+#include "naming/type_text.h"
+
+namespace qorvix {
+
+bool CCblFile::WriteTypeInfo(int kindCode, ITypeInfo& info) {
+    (void)kindCode;
+    TypeAttrPtr attr;
+    if (FAILED(info.GetTypeAttr(attr))) return false;
+    Bstr typeName, docString;
+    if (FAILED(info.GetDocumentation(MEMBERID_NIL, &typeName, &docString, nullptr, nullptr))) {
+        return false;
+    }
+    std::string name = MakeCobolName(typeName, true);
+    // The doc string only ever lands in comment lines.
+    std::string doc = OneLine(WideToAnsi(docString));
+    switch (attr->typekind) {
+        case TKIND_ENUM:
+        case TKIND_RECORD:
+        case TKIND_UNION:
+        case TKIND_ALIAS:
+            WriteDeclaration(info, *attr, name, doc);
+            break;
+        case TKIND_MODULE:
+            if (attr->cVars != 0) WriteConstants(info, *attr);
+            break;
+        case TKIND_INTERFACE:
+            WriteInterfaceEntry(info, *attr, typeName, name, doc);
+            break;
+        case TKIND_DISPATCH:
+            WriteDispinterfaceEntry(info, *attr, typeName, name, doc);
+            break;
+        case TKIND_COCLASS:
+            WriteClassEntry(info, *attr, typeName, name);
+            break;
+        default:
+            break;
+    }
+    return true;
+}
+
+void CCblFile::WriteClassEntry(ITypeInfo& info, const TYPEATTR& attr, const Bstr& typeName,
+                               const std::string& name) {
+    (void)info;
+    std::string className = OneLine(MakeCoclassName(typeName));
+    WriteCopy("      *> FOUND CLASS: \"" + className + "\".\n");
+    std::u16string progId;
+    if (m_services.progIds && m_services.progIds->ProgIDFromCLSID(attr.guid, progId) == S_OK) {
+        WriteCopy("      *> " + className + " is class \"$OLE$" + OneLine(WideToAnsi(std::u16string_view(progId))) + "\".\n");
+    } else {
+        WriteCopy("      *> (Class has no ProgID in the registry)\n");
+    }
+    std::string cut = CutName(name, 25);
+    std::string hex = GuidToHex(attr.guid);
+    if (cut.size() > 10) {
+        WriteCopy("       78 CLSID-" + cut + "\n                       VALUE x\"" + hex + "\".\n\n");
+    } else {
+        WriteCopy("       78 CLSID-" + cut + "   VALUE x\"" + hex + "\".\n\n");
+    }
+}
+
+namespace {
+
+// The IID constant of an interface or dispinterface.
+std::string IidConstant(const std::string& interfaceName, const GUID& guid) {
+    std::string cut = CutName(interfaceName, 27);
+    std::string hex = GuidToHex(guid);
+    if (cut.size() > 12) return "       78 IID-" + cut + "\n                       VALUE x\"" + hex + "\".\n";
+    return "       78 IID-" + cut + "    VALUE x\"" + hex + "\".\n";
+}
+
+}  // namespace
+
+void CCblFile::WriteInterfaceEntry(ITypeInfo& info, const TYPEATTR& attr, const Bstr& typeName,
+                                   const std::string& name, const std::string& doc) {
+    std::string interfaceName = MakeCobolName(typeName, false);
+    WriteCopy("      *> FOUND INTERFACE: \"" + OneLine(interfaceName) + "\".\n");
+    WriteCopy("      *> -=-=-=-=-=-=-=-=-=-=-=-=\n");
+    WriteCopy(IidConstant(interfaceName, attr.guid));
+    WriteCopy("       01 " + name + "    pointer typedef.\n\n");
+    WriteInterfaceClass(info, attr, name, doc);
+}
+
+void CCblFile::WriteDispinterfaceEntry(ITypeInfo& info, const TYPEATTR& attr,
+                                       const Bstr& typeName, const std::string& name,
+                                       const std::string& doc) {
+    std::string interfaceName = MakeCobolName(typeName, false);
+    WriteCopy("      *> FOUND DISPINTERFACE: \"" + OneLine(interfaceName) + "\".\n");
+    WriteCopy("      *> -=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=\n");
+    WriteCopy(IidConstant(interfaceName, attr.guid));
+    if ((attr.wTypeFlags & TYPEFLAG_FDUAL) && m_bDualInterfaces) {
+        WriteCopy("       01 " + name + "    pointer typedef.\n\n");
+        WriteInterfaceClass(info, attr, name, doc);
+        return;
+    }
+    WriteCopy("      *> 01 " + OneLine(name) + "    pointer typedef.\n");
+    if (!doc.empty()) WriteCopy("      *> " + doc + "\n");
+    WriteCopy("\n");
+    if (attr.cVars != 0) {
+        WriteConstants(info, attr);
+        WriteProperties(info, attr);
+    }
+    if (attr.cFuncs != 0) WriteMethods(false, info, attr);
+    WriteCopy("\n");
+}
+
+}  // namespace qorvix

@@ -1,0 +1,218 @@
+// Methods and properties: documented invoke phrases in the copy file, and
+// method definitions in interface class files.
+#include <algorithm>
+#include <functional>
+
+#include "cobolgen/cbl_file.h"
+#include "naming/cobol_name.h"
+#include "naming/type_text.h"
+
+namespace qorvix {
+namespace {
+
+constexpr UINT kMaxNames = 64;
+
+bool IsProperty(INVOKEKIND kind) {
+    return kind == INVOKE_PROPERTYGET || kind == INVOKE_PROPERTYPUT || kind == INVOKE_PROPERTYPUTREF;
+}
+
+std::string Tags(USHORT flags, USHORT considered) {
+    std::string tags;
+    flags &= considered;
+    if (flags & PARAMFLAG_FIN) tags += "[IN]";
+    if (flags & PARAMFLAG_FOUT) tags += "[OUT]";
+    if (flags & PARAMFLAG_FOPT) tags += "[OPTIONAL]";
+    if (flags & PARAMFLAG_FRETVAL) tags += "[RETVAL]";
+    return tags;
+}
+
+}  // namespace
+
+// The signature builders share one walk; `classForm` picks the templates of
+// the class file, otherwise those of the copy file's comments.
+namespace {
+
+struct SignatureStyle {
+    const char* declaration;  // "      *> 01 " or "       01 "
+    const char* returning;    // continuation of a returning phrase
+    const char* passing;      // continuation of a passing phrase ("... by ")
+    USHORT tagBits;
+};
+
+constexpr SignatureStyle kInvokeStyle{"      *> 01 ", "\n      *>       returning ",
+                                      "\n      *>       by ", PARAMFLAG_FIN | PARAMFLAG_FOUT | PARAMFLAG_FOPT};
+constexpr SignatureStyle kClassStyle{"       01 ", "\n               returning ", "\n               by ",
+                                     PARAMFLAG_FIN | PARAMFLAG_FOUT | PARAMFLAG_FOPT | PARAMFLAG_FRETVAL};
+
+}  // namespace
+
+static std::string BuildSignature(ITypeInfo& info, const std::vector<Bstr>& names,
+                                  const FUNCDESC& func, bool classForm, bool dual,
+                                  const std::function<void(const std::string&)>& write,
+                                  bool& endsInComment) {
+    const SignatureStyle& style = classForm ? kClassStyle : kInvokeStyle;
+    std::string text;
+    endsInComment = false;
+    int cParams = std::max<int>(func.cParams, 0);
+    for (int i = 0; i <= cParams; ++i) {
+        std::string name;
+        if (static_cast<std::size_t>(i) + 1 < names.size()) {
+            name = MakeCobolName(names[static_cast<std::size_t>(i) + 1], true);
+        } else if (i == 0 && IsProperty(func.invkind) && !names.empty()) {
+            name = MakeCobolName(names[0], true);
+        }
+        if (name.empty()) name = "MethodVar" + std::to_string(i + 1);
+        // In the copy file these lines are comments: keep each on its line.
+        if (!classForm) name = OneLine(name);
+
+        TYPEDESC type;
+        USHORT flags;
+        if (i < cParams) {
+            const ELEMDESC& param = func.lprgelemdescParam[static_cast<std::size_t>(i)];
+            type = param.tdesc;
+            flags = param.paramdesc.wParamFlags;
+            if (type.vt == VT_EMPTY || type.vt == VT_VOID) continue;
+        } else {
+            type = func.elemdescFunc.tdesc;
+            if (type.vt == VT_EMPTY || type.vt == VT_VOID) break;
+            flags = PARAMFLAG_FOUT | PARAMFLAG_FRETVAL;
+            if (classForm && dual && type.vt != VT_PTR) {
+                TYPEDESC pointer{VT_PTR};
+                pointer.lptdesc = std::make_shared<TYPEDESC>(type);
+                type = pointer;
+            }
+        }
+        std::string typeText = TYPEDESCToString(info, type);
+        if (typeText.empty()) continue;
+        if (!classForm) typeText = OneLine(typeText);
+
+        std::string line = style.declaration + name;
+        PadToColumn(line, 40, 4);
+        write(line + typeText + ".\n");
+
+        if ((flags & PARAMFLAG_FRETVAL) && (!classForm || !dual)) {
+            text += (text.empty() ? std::string(" returning ") : std::string(style.returning)) + name;
+            endsInComment = false;
+        } else {
+            if (text.empty()) text = " using ";
+            bool byReference = type.vt == VT_PTR || (type.vt & VT_BYREF);
+            std::string phrase = std::string(style.passing) + (byReference ? "reference " : "value ") + name;
+            std::string tags = Tags(flags, style.tagBits);
+            endsInComment = !tags.empty();
+            if (!tags.empty()) {
+                PadToColumn(phrase, 40, 4);
+                phrase += "*> " + tags;
+            }
+            text += phrase;
+        }
+    }
+    if (classForm && dual) {
+        std::string line = "       01 hResult";
+        PadToColumn(line, 40, 4);
+        write(line + "HRESULT.\n");
+        text += text.empty() ? " returning hResult" : "\n               returning hResult";
+        endsInComment = false;
+    }
+    return text;
+}
+
+std::string CCblFile::BuildInvokeSignature(ITypeInfo& info, const std::vector<Bstr>& names,
+                                           const FUNCDESC& func) {
+    bool endsInComment;
+    std::string text = BuildSignature(
+        info, names, func, false, false, [&](const std::string& line) { WriteCopy(line); },
+        endsInComment);
+    return text + ".\n";
+}
+
+std::string CCblFile::BuildClassSignature(ITypeInfo& info, const std::vector<Bstr>& names,
+                                          const FUNCDESC& func, bool dual) {
+    bool endsInComment;
+    std::string text = BuildSignature(
+        info, names, func, true, dual, [&](const std::string& line) { WriteClass(line); },
+        endsInComment);
+    // A period after a tag comment would be part of the comment; the
+    // compiler must see it, so it goes on a line of its own.
+    return text + (endsInComment ? "\n               .\n" : ".\n");
+}
+
+bool CCblFile::WriteMethods(bool classForm, ITypeInfo& info, const TYPEATTR& attr) {
+    bool dual = (attr.wTypeFlags & TYPEFLAG_FDUAL) != 0;
+    UINT first = dual ? 7 : 0;
+    auto write = [&](const std::string& text) {
+        if (classForm) {
+            WriteClass(text);
+        } else {
+            WriteCopy(text);
+        }
+    };
+    if (!classForm) WriteCopy("      *> [METHODS:]\n");
+    for (UINT i = first; i < attr.cFuncs; ++i) {
+        FuncDescPtr func;
+        if (FAILED(info.GetFuncDesc(i, func))) continue;
+        std::vector<Bstr> names;
+        if (FAILED(info.GetNames(func->memid, names, kMaxNames)) || names.empty()) continue;
+        Bstr doc;
+        if (SUCCEEDED(info.GetDocumentation(func->memid, nullptr, &doc, nullptr, nullptr))) {
+            std::string text = WideToAnsi(doc);
+            if (!text.empty()) write("      *> " + OneLine(text) + "\n");
+        }
+        std::string prefix;
+        if (func->invkind == INVOKE_PROPERTYGET) prefix = "get";
+        if (func->invkind == INVOKE_PROPERTYPUT || func->invkind == INVOKE_PROPERTYPUTREF) prefix = "set";
+        std::string method = prefix + MakeMemberName(names[0]);
+        if (classForm) {
+            WriteClass("       method-id. " + method + ".\n");
+            WriteClass("       local-storage section.\n");
+            WriteClass("       linkage section.\n");
+            std::string signature = BuildClassSignature(info, names, *func, dual);
+            WriteClass("       procedure division" + signature);
+            WriteClass("           exit method.\n");
+            WriteClass("       end method " + method + ".\n\n");
+        } else {
+            WriteCopy("      *> Method: \"" + OneLine(method) + "\".\n");
+            std::string signature = BuildInvokeSignature(info, names, *func);
+            WriteCopy("      *> invoke" + signature);
+            WriteCopy("      *> ----------------\n");
+        }
+    }
+    return true;
+}
+
+bool CCblFile::WriteProperties(ITypeInfo& info, const TYPEATTR& attr) {
+    if (attr.wTypeFlags & TYPEFLAG_FDUAL) return false;
+    WriteCopy("      *> [PROPERTIES:]\n");
+    for (UINT i = 0; i < attr.cVars; ++i) {
+        VarDescPtr var;
+        if (FAILED(info.GetVarDesc(i, var))) continue;
+        const TYPEDESC& type = var->elemdescVar.tdesc;
+        if (var->varkind == VAR_CONST || type.vt == VT_EMPTY || type.vt == VT_VOID) continue;
+        std::vector<Bstr> names;
+        if (FAILED(info.GetNames(var->memid, names, kMaxNames)) || names.empty()) continue;
+        Bstr doc;
+        if (SUCCEEDED(info.GetDocumentation(var->memid, nullptr, &doc, nullptr, nullptr))) {
+            std::string text = WideToAnsi(doc);
+            if (!text.empty()) WriteCopy("      *> " + OneLine(text) + "\n");
+        }
+        std::string name = OneLine(WideToAnsi(names[0]));
+        bool readOnly = (var->wVarFlags & 1) != 0;
+        WriteCopy("      *> Property method: \"get" + name + "\".\n");
+        if (!readOnly) WriteCopy("      *> Property method: \"set" + name + "\".\n");
+        std::string typeText = TYPEDESCToString(info, type);
+        if (!typeText.empty()) {
+            std::string line = "      *> 01 " + name;
+            PadToColumn(line, 40, 4);
+            WriteCopy(line + OneLine(typeText) + ".\n");
+        }
+        WriteCopy("      *> invoke returning " + name + ".\n");
+        if (!readOnly) {
+            bool byReference = type.vt == VT_PTR || (type.vt & VT_BYREF);
+            WriteCopy(std::string("      *> invoke using by ") + (byReference ? "reference " : "value ") +
+                      name + ".\n");
+        }
+        WriteCopy("      *> ----------------\n");
+    }
+    return true;
+}
+
+}  // namespace qorvix

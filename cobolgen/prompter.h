@@ -1,0 +1,29 @@
+// How the writer talks to the user: it hands messages and questions to a
+// prompter, which shows them as message boxes, on a terminal, or to a test.
+#pragma once
+
+#include <string>
+
+namespace qorvix {
+
+enum class MessageIcon { None, Information, Question, Warning };
+enum class MessageButtons { Ok, OkCancel, YesNo };
+enum class Answer { Ok, Cancel, Yes, No };
+
+struct Message {
+    int id = 0;  // string-table id
+    std::string text;
+    MessageIcon icon = MessageIcon::None;
+    MessageButtons buttons = MessageButtons::Ok;
+    Answer defaultAnswer = Answer::Ok;
+    bool foreground = false;  // bring the box to the front
+};
+
+class Prompter {
+public:
+    virtual ~Prompter() = default;
+    // Shows the message and returns the user's answer (Ok for an OK box).
+    virtual Answer Show(const Message& message) = 0;
+};
+
+}  // namespace qorvix

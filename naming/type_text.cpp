@@ -1,0 +1,92 @@
+#include "naming/type_text.h"
+
+#include "naming/cobol_name.h"
+
+namespace qorvix {
+namespace {
+
+constexpr const char* kVarTypeNames[73] = {
+    "void",            "null",          "SHORT",        "LONG",        "comp-1",
+    "comp-2",          "CURRENCYTYPE",  "OLEDATE",      "BSTR",        "IDispatch-ptr",
+    "SCODE",           "BOOL",          "VARIANT",      "IUnknown-ptr", "wchar-t",
+    "",                "pic 9(2) comp-5", "UCHAR",      "USHORT",      "ULONG",
+    "int64",           "uint64",        "INT",          "UINT",        "void",
+    "HRESULT",         "data-pointer",  "SAFEARRAY",    "CARRAY",      "USERDEFINED",
+    "LPSTR",           "LPWSTR",        "",             "",            "",
+    "",                "",              "",             "",            "",
+    "",                "",              "",             "",            "",
+    "",                "",              "",             "",            "",
+    "",                "",              "",             "",            "",
+    "",                "",              "",             "",            "",
+    "",                "",              "",             "",            "FILETIME",
+    "BLOB",            "STREAM",        "STORAGE",      "STREAMED-OBJECT", "STORED-OBJECT",
+    "BLOB-OBJECT",     "CF",            "CLSID",
+};
+
+constexpr int kMaxDepth = 64;
+
+std::string TypeText(ITypeInfo& info, const TYPEDESC& desc, int depth) {
+    // Descriptions from a library are finite, but a hand-made one could nest
+    // without end; the depth only guards against that.
+    if (depth > kMaxDepth) return "BAD-VARTYPE";
+    if (desc.vt == VT_PTR) {
+        return desc.lptdesc ? TypeText(info, *desc.lptdesc, depth + 1) : VARTYPEToString(desc.vt);
+    }
+    if ((desc.vt & 0xFFF) == VT_CARRAY) {
+        if (!desc.lpadesc) return VARTYPEToString(desc.vt);
+        std::string text = TypeText(info, desc.lpadesc->tdescElem, depth + 1);
+        for (const SAFEARRAYBOUND& bound : desc.lpadesc->rgbounds) {
+            text += "[" + std::to_string(bound.cElements) + "]";
+        }
+        return text;
+    }
+    if ((desc.vt & 0xFFF) == VT_SAFEARRAY) {
+        if (!desc.lptdesc) return VARTYPEToString(desc.vt);
+        return "SAFEARRAY(" + TypeText(info, *desc.lptdesc, depth + 1) + ")";
+    }
+    if (desc.vt == VT_USERDEFINED) {
+        ComPtr<ITypeInfo> referenced;
+        if (FAILED(info.GetRefTypeInfo(desc.hreftype, referenced))) return "<GetRefTypeInfo failed>";
+        Bstr name;
+        if (FAILED(referenced->GetDocumentation(MEMBERID_NIL, &name, nullptr, nullptr, nullptr))) {
+            return "ITypeInfo::GetDocumentation() failed in TYPEDESCToString";
+        }
+        return MakeCobolName(name, true);
+    }
+    return VARTYPEToString(desc.vt);
+}
+
+}  // namespace
+
+std::string VARTYPEToString(VARTYPE vt) {
+    unsigned index = vt & 0xFFF;
+    if (index > 72) return "BAD-VARTYPE";
+    return kVarTypeNames[index];
+}
+
+std::string TYPEDESCToString(ITypeInfo& info, const TYPEDESC& desc) { return TypeText(info, desc, 0); }
+
+std::string GuidToHex(const GUID& guid) {
+    std::string braced = GuidToString(guid);  // {XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX}
+    std::string text = braced.substr(1);
+    std::string hex;
+    for (int at : {6, 4, 2, 0, 11, 9, 16, 14, 19, 21}) hex += text.substr(static_cast<std::size_t>(at), 2);
+    hex += text.substr(24, 12);
+    return hex;
+}
+
+std::string MakeMemberName(const Bstr& name) {
+    std::string text = WideToAnsi(name);
+    if (text.empty()) return "Unknown";
+    return CutName(text, 31);
+}
+
+std::string MakeCoclassName(const Bstr& name) {
+    std::string text = WideToAnsi(name);
+    for (char& c : text) {
+        if (c == '.') c = '-';
+    }
+    return CutName(text, 31);
+}
+
+}  // namespace qorvix

@@ -1,0 +1,70 @@
+#include "resources/string_table.h"
+
+#include <map>
+
+namespace qorvix {
+namespace {
+
+class EnglishStrings final : public StringTable {
+public:
+    std::string Load(int id) const override {
+        static const std::map<int, std::string> kTexts = {
+            {IDS_ABOUTBOX, "&About qorvix..."},
+            {IDS_FILE_EXISTS, "The file\n'%1'\nalready exists. Do you want to overwrite it?"},
+            {IDS_CANNOT_WRITE,
+             "The file\n'%1'\ncan not be written to. Please check the file name and path are "
+             "correct and do not point to a read-only file."},
+            {IDS_ALREADY_OPEN, "The file\n'%1'\nis already open!"},
+            {IDS_CANNOT_LOAD, "The type library could not be loaded."},
+            {IDS_PROJECT_DIRECTORY, "All files will be generated in the project directory\n'%1'"},
+            {IDS_NO_PROJECT, "No project found. Continue to generate files?"},
+            {IDS_USAGE,
+             "Usage: qorvix [-i[d]] [-p] [-o<file>] <typelib>\n  -id Generate (Dual) Interface "
+             "files\n  -p Add copy file to Orbanel project\n  -o<file> Copy file to generate"},
+            {IDS_BAD_OPTION,
+             "The option '%1' is not a valid option.\nUse qorvix -? to view a list of valid "
+             "options."},
+            {IDS_DESCRIPTION, "Description"},
+            {IDS_VERSION, "Ver"},
+            {IDS_WRITE_FAILED, "The file\n'%1'\ncould not be written completely: %2\nIt has been removed."},
+        };
+        auto it = kTexts.find(id);
+        return it == kTexts.end() ? std::string() : it->second;
+    }
+};
+
+const StringTable* g_translation = nullptr;
+
+
+}  // namespace
+
+const StringTable& BuiltInStrings() {
+    static const EnglishStrings kEnglish;
+    return kEnglish;
+}
+
+const StringTable& Strings() { return g_translation ? *g_translation : BuiltInStrings(); }
+
+void SetStrings(const StringTable* table) { g_translation = table; }
+
+std::string LoadString(int id) {
+    std::string text = Strings().Load(id);
+    return text.empty() ? BuiltInStrings().Load(id) : text;
+}
+
+std::string FormatString(int id, std::string_view arg1, std::string_view arg2) {
+    // One pass, so that a placeholder inside an argument stays as it is.
+    std::string pattern = LoadString(id);
+    std::string text;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        if (pattern[i] == '%' && i + 1 < pattern.size() && (pattern[i + 1] == '1' || pattern[i + 1] == '2')) {
+            text += pattern[i + 1] == '1' ? arg1 : arg2;
+            ++i;
+        } else {
+            text += pattern[i];
+        }
+    }
+    return text;
+}
+
+}  // namespace qorvix

@@ -1,0 +1,45 @@
+// The program's message texts, by their string-table ids. A translation
+// (loaded by the desktop front end) can take the place of the built-in
+// English table.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace qorvix {
+
+enum StringId : int {
+    IDS_ABOUTBOX = 101,
+    IDS_FILE_EXISTS = 102,
+    IDS_CANNOT_WRITE = 103,
+    IDS_ALREADY_OPEN = 104,
+    IDS_CANNOT_LOAD = 105,
+    IDS_PROJECT_DIRECTORY = 106,
+    IDS_NO_PROJECT = 107,
+    IDS_USAGE = 108,
+    IDS_BAD_OPTION = 109,
+    IDS_DESCRIPTION = 110,
+    IDS_VERSION = 111,
+    // Beyond the original table: a write that failed part way, with the
+    // system's reason as %2.
+    IDS_WRITE_FAILED = 120,
+};
+
+class StringTable {
+public:
+    virtual ~StringTable() = default;
+    // The text for `id`, or empty when the table has none.
+    virtual std::string Load(int id) const = 0;
+};
+
+// The built-in English texts.
+const StringTable& BuiltInStrings();
+// The table in use: a translation when one is set, else the built-in one.
+const StringTable& Strings();
+void SetStrings(const StringTable* table);  // null: back to the built-in table
+
+std::string LoadString(int id);
+// The text of `id` with "%1" replaced by `arg1` (and "%2" by `arg2`).
+std::string FormatString(int id, std::string_view arg1, std::string_view arg2 = {});
+
+}  // namespace qorvix
