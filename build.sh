@@ -61,9 +61,13 @@ case "$command" in
         install_packages "${base_packages[@]}"
         configure_and_build "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQORVIX_BUILD_TESTS=OFF
         sample="$root/tests/fixtures/shapes.tlb"
+        out="$root/generated"
+        mkdir -p "$out"
         echo
-        echo "== The bundled sample library, as the reader sees it ($sample):"
-        "$build_dir/tools/tlbdump" "$sample"
+        echo "== Generating the copy file and class files of the bundled sample ($sample):"
+        "$build_dir/app/qorvix" -id "-o$out/Shapes.cpy" "$sample" </dev/null
+        echo "The copy file is $out/Shapes.cpy; the interface class files are beside it:"
+        ls "$out"
         ;;
     test)
         install_packages "${base_packages[@]}" "${test_packages[@]}"
@@ -86,6 +90,7 @@ case "$command" in
         configure_and_build "$root/build-bench" -DCMAKE_BUILD_TYPE=Release -DQORVIX_BUILD_BENCH=ON \
             -DQORVIX_BUILD_TESTS=OFF
         "$root/build-bench/bench/typelib_bench"
+        "$root/build-bench/bench/batch_bench"
         ;;
     *)
         sed -n '2,8p' "$0"

@@ -152,11 +152,7 @@ bool CCblFile::GenerateCopyFile(std::string& name, ITypeLib& lib) {
     std::string projectDirectory;
     if (m_bAddToProject && !ProjectStep(project, projectDirectory)) return false;
 
-    if (!CheckWritable(name)) return false;
-    if (!m_copyFile.Open(name)) {
-        Tell(IDS_CANNOT_WRITE, name, MessageIcon::Warning);
-        return false;
-    }
+    if (!OpenOutput(m_copyFile, name)) return false;
     WriteCopy("      *> QORVIX v1.0.16 generated copy file.\n\n");
     m_strCopyFileName = name;
     WriteHead(lib);
@@ -262,6 +258,19 @@ bool CCblFile::CheckWritable(const std::string& fileName) {
     bool empty = fstat(fd, &st) == 0 && st.st_size == 0;
     close(fd);
     if (!existed && empty) unlink(fileName.c_str());
+    return true;
+}
+
+bool CCblFile::OpenOutput(OutputFile& file, const std::string& fileName) {
+    if (CanOpenForReading(fileName) &&
+        Ask(IDS_FILE_EXISTS, fileName, MessageIcon::Question, MessageButtons::YesNo, Answer::No) !=
+            Answer::Yes) {
+        return false;
+    }
+    if (!file.Open(fileName)) {
+        Tell(IDS_CANNOT_WRITE, fileName, MessageIcon::Warning);
+        return false;
+    }
     return true;
 }
 

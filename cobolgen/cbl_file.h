@@ -70,6 +70,15 @@ public:
 
     void WriteCopy(std::string_view text);
     void WriteClass(std::string_view text);
+    // Writes several pieces as one text, without joining them first.
+    template <typename... Parts>
+    void CopyParts(const Parts&... parts) {
+        (WriteCopy(std::string_view(parts)), ...);
+    }
+    template <typename... Parts>
+    void ClassParts(const Parts&... parts) {
+        (WriteClass(std::string_view(parts)), ...);
+    }
     void WriteTypedefGuard(const std::string& name, const std::string& typeText,
                            const char* comment);
     std::string GetBaseInterfaceName(ITypeInfo& info, const TYPEATTR& attr);
@@ -97,6 +106,9 @@ protected:
     // Shows a write failure of `file` and removes the file.
     void ReportWriteFailure(OutputFile& file);
     bool ProjectStep(std::unique_ptr<IdeProject>& project, std::string& directory);
+    // CheckWritable followed by the opening, in one go: the opening itself
+    // is the probe, so a new file is not created, removed and created again.
+    bool OpenOutput(OutputFile& file, const std::string& fileName);
     void WriteHead(ITypeLib& lib);
     void WriteDeclaration(ITypeInfo& info, const TYPEATTR& attr, const std::string& name,
                           const std::string& doc);

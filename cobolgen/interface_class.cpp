@@ -10,11 +10,7 @@ bool CCblFile::WriteInterfaceClass(ITypeInfo& info, const TYPEATTR& attr, const 
     if (m_bInterfaceClasses) {
         baseName = GetBaseInterfaceName(info, attr);
         std::string fileName = ClassFileStem(name) + ".cbl";
-        if (!CheckWritable(fileName)) return false;
-        if (!m_classFile.Open(fileName)) {
-            Tell(IDS_CANNOT_WRITE, fileName, MessageIcon::Warning);
-            return false;
-        }
+        if (!OpenOutput(m_classFile, fileName)) return false;
         WriteClass("      *> QORVIX generated OLE interface class.\n");
         WriteClass("      *> " + OneLine(doc) + "\n\n");
         WriteClass("       class-id. " + name + " data is protected\n");

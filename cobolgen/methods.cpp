@@ -46,9 +46,9 @@ constexpr SignatureStyle kClassStyle{"       01 ", "\n               returning "
 
 }  // namespace
 
+template <typename Write>
 static std::string BuildSignature(ITypeInfo& info, const std::vector<Bstr>& names,
-                                  const FUNCDESC& func, bool classForm, bool dual,
-                                  const std::function<void(const std::string&)>& write,
+                                  const FUNCDESC& func, bool classForm, bool dual, Write&& write,
                                   bool& endsInComment) {
     const SignatureStyle& style = classForm ? kClassStyle : kInvokeStyle;
     std::string text;
@@ -86,9 +86,14 @@ static std::string BuildSignature(ITypeInfo& info, const std::vector<Bstr>& name
         if (typeText.empty()) continue;
         if (!classForm) typeText = OneLine(typeText);
 
-        std::string line = style.declaration + name;
+        std::string line;
+        line.reserve(64);
+        line += style.declaration;
+        line += name;
         PadToColumn(line, 40, 4);
-        write(line + typeText + ".\n");
+        line += typeText;
+        line += ".\n";
+        write(line);
 
         if ((flags & PARAMFLAG_FRETVAL) && (!classForm || !dual)) {
             text += (text.empty() ? std::string(" returning ") : std::string(style.returning)) + name;
@@ -139,7 +144,7 @@ std::string CCblFile::BuildClassSignature(ITypeInfo& info, const std::vector<Bst
 bool CCblFile::WriteMethods(bool classForm, ITypeInfo& info, const TYPEATTR& attr) {
     bool dual = (attr.wTypeFlags & TYPEFLAG_FDUAL) != 0;
     UINT first = dual ? 7 : 0;
-    auto write = [&](const std::string& text) {
+    auto write = [&](std::string_view text) {
         if (classForm) {
             WriteClass(text);
         } else {
@@ -155,24 +160,28 @@ bool CCblFile::WriteMethods(bool classForm, ITypeInfo& info, const TYPEATTR& att
         Bstr doc;
         if (SUCCEEDED(info.GetDocumentation(func->memid, nullptr, &doc, nullptr, nullptr))) {
             std::string text = WideToAnsi(doc);
-            if (!text.empty()) write("      *> " + OneLine(text) + "\n");
+            if (!text.empty()) {
+                write("      *> ");
+                write(OneLine(text));
+                write("\n");
+            }
         }
         std::string prefix;
         if (func->invkind == INVOKE_PROPERTYGET) prefix = "get";
         if (func->invkind == INVOKE_PROPERTYPUT || func->invkind == INVOKE_PROPERTYPUTREF) prefix = "set";
         std::string method = prefix + MakeMemberName(names[0]);
         if (classForm) {
-            WriteClass("       method-id. " + method + ".\n");
+            ClassParts("       method-id. ", method, ".\n");
             WriteClass("       local-storage section.\n");
             WriteClass("       linkage section.\n");
             std::string signature = BuildClassSignature(info, names, *func, dual);
-            WriteClass("       procedure division" + signature);
+            ClassParts("       procedure division", signature);
             WriteClass("           exit method.\n");
-            WriteClass("       end method " + method + ".\n\n");
+            ClassParts("       end method ", method, ".\n\n");
         } else {
-            WriteCopy("      *> Method: \"" + OneLine(method) + "\".\n");
+            CopyParts("      *> Method: \"", OneLine(method), "\".\n");
             std::string signature = BuildInvokeSignature(info, names, *func);
-            WriteCopy("      *> invoke" + signature);
+            CopyParts("      *> invoke", signature);
             WriteCopy("      *> ----------------\n");
         }
     }

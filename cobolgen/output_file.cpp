@@ -37,9 +37,15 @@ bool OutputFile::Open(const std::string& path, std::string* why) {
 
 void OutputFile::Write(std::string_view text) {
     if (m_fd < 0 || Failed()) return;
-    for (char c : text) {
-        if (c == '\n') m_buffer += '\r';
-        m_buffer += c;
+    for (std::size_t start = 0;;) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string_view::npos) {
+            m_buffer.append(text.substr(start));
+            break;
+        }
+        m_buffer.append(text.substr(start, end - start));
+        m_buffer += "\r\n";
+        start = end + 1;
     }
     if (m_buffer.size() >= kFlushAt) Flush();
 }

@@ -37,6 +37,10 @@ iconv_t Converter(const std::string& to, const std::string& from) {
 }  // namespace
 
 std::string Utf16ToLocale(std::u16string_view text) {
+    // ASCII is the same in every character set a Linux locale uses.
+    bool ascii = true;
+    for (char16_t c : text) ascii &= c < 0x80;
+    if (ascii) return std::string(text.begin(), text.end());
     std::string codeset = Codeset();
     if (IsUtf8(codeset)) {
         std::string out;

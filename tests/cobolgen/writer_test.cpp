@@ -580,11 +580,15 @@ TEST_F(WriterTest, TwoInterfacesOneFileName) {
 }
 
 TEST_F(WriterTest, FoldersThatCannotBeUsed) {
-    if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
     FakeTypeLib lib;
-    std::string readOnly = dir / "locked";
-    std::filesystem::create_directory(readOnly);
-    chmod(readOnly.c_str(), 0555);
+    // Root writes into any folder whose mode says read-only; nobody creates
+    // files in /proc.
+    std::string readOnly = "/proc";
+    if (geteuid() != 0) {
+        readOnly = dir / "locked";
+        std::filesystem::create_directory(readOnly);
+        chmod(readOnly.c_str(), 0555);
+    }
     EXPECT_FALSE(Generate(lib, readOnly + "/Out.cpy"));
     EXPECT_EQ(prompter.Ids(), std::vector<int>{IDS_CANNOT_WRITE});
     EXPECT_FALSE(std::filesystem::exists(readOnly + "/Out.cpy"));
@@ -654,6 +658,46 @@ TEST_F(WriterTest, TypesThatCannotBeReadAreSkipped) {
     Lines copy = FileLines("Out.cpy");
     ASSERT_EQ(copy.size(), 48u);
     EXPECT_EQ(copy[45], "       01 Kept    pic s9(9) comp-5 typedef.");
+}
+
+}  // namespace
+}  // namespace qorvix::test
+
+namespace qorvix::test {
+namespace {
+
+// The SLTG sample documents its dispinterfaces as any MSFT library does:
+// every method and every property, and every reference resolved.
+TEST_F(WriterTest, TheSltgSampleIsDocumentedLikeAnyLibrary) {
+    auto path = SharedPath("corpus/win-xl5en32.olb");
+    if (!path) GTEST_SKIP() << "the shared corpus is not on this machine";
+    ComPtr<ITypeLib> lib = LoadOrDie(*path);
+    std::size_t methods = 0, properties = 0;
+    for (UINT i = 0; i < lib->GetTypeInfoCount(); ++i) {
+        ComPtr<ITypeInfo> info;
+        ASSERT_EQ(lib->GetTypeInfo(i, info), S_OK);
+        TYPEATTR attr = Attr(*info);
+        if (attr.typekind != TKIND_DISPATCH) continue;
+        methods += attr.cFuncs;
+        for (UINT v = 0; v < attr.cVars; ++v) properties += Var(*info, v).varkind == VAR_DISPATCH;
+    }
+    ASSERT_TRUE(Generate(*lib, "Excel.cpy", true, true));
+    Lines copy = FileLines("Excel.cpy");
+    auto count = [&](const std::string& prefix) {
+        return static_cast<std::size_t>(std::count_if(copy.begin(), copy.end(), [&](const std::string& l) {
+            return l.rfind(prefix, 0) == 0;
+        }));
+    };
+    EXPECT_EQ(methods, 1387u);
+    EXPECT_EQ(count("      *> Method: \""), methods);
+    EXPECT_EQ(count("      *> Property method: \"get"), properties);
+    EXPECT_EQ(count("      *> FOUND DISPINTERFACE: "), 129u);
+    EXPECT_EQ(count("      *> [METHODS:]"), 129u);
+    EXPECT_EQ(count("          88 "), 808u);
+    for (const std::string& line : copy) {
+        EXPECT_EQ(line.find("failed"), std::string::npos) << line;
+    }
+    EXPECT_EQ(Block(copy, "      *> Method: \"Open\".", 2)[1], "      *> 01 Filename                    VARIANT.");
 }
 
 }  // namespace

@@ -1,0 +1,213 @@
+// The command line, in-process and through the program itself.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <sys/wait.h>
+
+#include "app/generator_app.h"
+#include "resources/string_table.h"
+#include "tests/support/paths.h"
+#include "tests/support/scripted_prompter.h"
+#include "tests/support/temp_dir.h"
+
+namespace qorvix::test {
+namespace {
+
+class CommandLine : public ::testing::Test {
+protected:
+    CommandLine() {
+        services.prompter = &prompter;
+        services.printUsage = [this](const std::string& text) { usage = text; };
+        services.openContentsDialog = [this](CGeneratorApp& app, const std::string& path) {
+            contents.push_back(path);
+            flags = {app.m_bInterfaceClasses, app.m_bDualInterfaces, app.m_bAddToProject};
+            return 0;
+        };
+        services.openMainDialog = [this](CGeneratorApp& app) {
+            ++mainDialogs;
+            copyFile = app.m_strCopyFile;
+            return 0;
+        };
+    }
+
+    int Run(std::vector<std::string> args) {
+        args.insert(args.begin(), "qorvix");
+        CGeneratorApp app(services);
+        return app.Run(args);
+    }
+
+    TempDir dir;
+    KeepCurrentDirectory keep;
+    ScriptedPrompter prompter;
+    CGeneratorApp::Services services;
+    std::string usage;
+    std::vector<std::string> contents;
+    std::array<bool, 3> flags{};
+    int mainDialogs = 0;
+    std::string copyFile;
+};
+
+TEST_F(CommandLine, RunsChosenByTheArguments) {
+    EXPECT_EQ(Run({}), 0);
+    EXPECT_EQ(mainDialogs, 1);
+    EXPECT_EQ(copyFile, "TypeLib.cpy");
+    EXPECT_EQ(Run({"-oOut.cpy"}), 0);
+    EXPECT_EQ(mainDialogs, 2);
+    EXPECT_EQ(copyFile, "Out.cpy");
+
+    std::filesystem::current_path(dir.Path());
+    EXPECT_EQ(Run({"-id", "first.tlb", "\"second.tlb\""}), 0);
+    ASSERT_EQ(contents.size(), 1u);
+    EXPECT_EQ(contents[0], dir / "second.tlb");
+    EXPECT_EQ(flags, (std::array<bool, 3>{true, true, false}));
+    for (const char* spelling : {"-iD", "-ID", "/id"}) {
+        flags = {};
+        EXPECT_EQ(Run({spelling, "x.tlb"}), 0) << spelling;
+        EXPECT_EQ(flags, (std::array<bool, 3>{true, true, false})) << spelling;
+    }
+    // An absolute path is a path, not a switch.
+    std::string sample = FixturePath("shapes.tlb");
+    EXPECT_EQ(Run({sample}), 0);
+    EXPECT_EQ(contents.back(), sample);
+    EXPECT_TRUE(prompter.shown.empty());
+}
+
+TEST_F(CommandLine, SwitchesThatAreNotUnderstood) {
+    auto badOption = [&](const std::string& arg, const std::string& placeholder) {
+        prompter.shown.clear();
+        EXPECT_EQ(Run({arg, "x.tlb"}), kExitUsage) << arg;
+        ASSERT_EQ(prompter.shown.size(), 1u) << arg;
+        EXPECT_EQ(prompter.shown[0].id, IDS_BAD_OPTION);
+        EXPECT_EQ(prompter.shown[0].text, "The option '" + placeholder +
+                                              "' is not a valid option.\nUse qorvix -? to view a list "
+                                              "of valid options.");
+    };
+    badOption("-ix", "ix");
+    badOption("-pq", "pq");
+    badOption("-", "");
+    badOption("/", "");
+    badOption("-z", "z");
+    badOption("-idx", "idx");
+    EXPECT_TRUE(contents.empty());
+
+    for (const char* help : {"-?", "-h", "-H", "-help", "/?"}) {
+        usage.clear();
+        EXPECT_EQ(Run({"-i", help, "-nonsense"}), kExitGenerated) << help;
+        EXPECT_EQ(usage, LoadString(IDS_USAGE)) << help;
+    }
+    EXPECT_EQ(usage,
+              "Usage: qorvix [-i[d]] [-p] [-o<file>] <typelib>\n  -id Generate (Dual) Interface "
+              "files\n  -p Add copy file to Orbanel project\n  -o<file> Copy file to generate");
+}
+
+TEST_F(CommandLine, TheProjectSwitchNeedsTheIde) {
+    EXPECT_EQ(Run({"-p", "x.tlb"}), 0);
+    EXPECT_EQ(flags, (std::array<bool, 3>{false, false, true}));  // kept on the application
+    CCblFile writer(false, false, true, WriterServices{});
+    EXPECT_FALSE(writer.AddToProject());  // switched off by the writer
+    WriterServices registered;
+    registered.ideRegistered = true;
+    CCblFile withIde(false, true, true, registered);
+    EXPECT_TRUE(withIde.AddToProject());
+    EXPECT_FALSE(withIde.DualInterfaces());  // only with interface classes
+}
+
+TEST_F(CommandLine, BatchRunsAndTheirFailures) {
+    std::filesystem::current_path(dir.Path());
+    EXPECT_EQ(Run({"-i", "-oOut.cpy", FixturePath("shapes.tlb")}), kExitGenerated);
+    EXPECT_TRUE(std::filesystem::exists(dir / "Out.cpy"));
+    EXPECT_TRUE(std::filesystem::exists(dir / "ishape.cbl"));
+
+    for (std::vector<std::string> args : {std::vector<std::string>{"-oNew.cpy", "missing.tlb"},
+                                          {"-oNew.cpy", "\""},
+                                          {"-oNew.cpy", dir.Path()}}) {
+        prompter.shown.clear();
+        EXPECT_EQ(Run(args), kExitFailed);
+        ASSERT_EQ(prompter.shown.size(), 1u);
+        EXPECT_EQ(prompter.shown[0].text, "The type library could not be loaded.");
+        EXPECT_FALSE(std::filesystem::exists(dir / "New.cpy"));
+    }
+    // A copy file the user declines to overwrite.
+    prompter.shown.clear();
+    prompter.answers = {Answer::No};
+    EXPECT_EQ(Run({"-o\"Out.cpy\"", FixturePath("shapes.tlb")}), kExitFailed);
+}
+
+TEST(Languages, LocaleNamesAndSatelliteExtensions) {
+    EXPECT_EQ(CGeneratorApp::LanguageOfLocale("de_DE.UTF-8"), "german");
+    EXPECT_EQ(CGeneratorApp::LanguageOfLocale("zh_TW.UTF-8"), "chinese traditional");
+    EXPECT_EQ(CGeneratorApp::LanguageOfLocale("zh_CN.GB18030"), "chinese");
+    EXPECT_EQ(CGeneratorApp::LanguageOfLocale("C.UTF-8"), "english");
+    EXPECT_EQ(CGeneratorApp::LanguageOfLocale("fr_CA@euro"), "french");
+    EXPECT_EQ(CGeneratorApp::FindLanguageExtension("German"), "deu");
+    EXPECT_EQ(CGeneratorApp::FindLanguageExtension("CHINESE TRADITIONAL"), "cht");
+    EXPECT_EQ(CGeneratorApp::FindLanguageExtension("chinese"), "chs");
+    EXPECT_EQ(CGeneratorApp::FindLanguageExtension("nl"), std::nullopt);
+    EXPECT_EQ(CGeneratorApp::FindLanguageExtension("english"), std::nullopt);
+}
+
+// ---- The program itself ------------------------------------------------------
+
+struct Result {
+    int status = -1;
+    std::string output;  // standard output and standard error
+};
+
+// Runs a shell command line (in `folder`) with standard input from /dev/null.
+Result Shell(const std::string& folder, const std::string& command) {
+    std::string line = "cd '" + folder + "' && (" + command + ") </dev/null 2>&1";
+    Result result;
+    FILE* pipe = popen(line.c_str(), "r");
+    if (!pipe) return result;
+    char buffer[4096];
+    std::size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) result.output.append(buffer, n);
+    int status = pclose(pipe);
+    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return result;
+}
+
+TEST(Program, ExitStatusAndMessages) {
+    TempDir dir;
+    std::string qorvix = QORVIX_PROGRAM;
+    std::string sample = FixturePath("shapes.tlb");
+    Result ok = Shell(dir.Path(), "env -u DISPLAY -u WAYLAND_DISPLAY " + qorvix + " -id -oOut.cpy " + sample);
+    EXPECT_EQ(ok.status, 0) << ok.output;
+    EXPECT_EQ(ok.output, "");
+    EXPECT_TRUE(std::filesystem::exists(dir / "iwidget.cbl"));
+
+    // Not a terminal: the question takes its default, and says so.
+    WriteText(dir / "Out.cpy", "mine");
+    Result declined = Shell(dir.Path(), qorvix + " -oOut.cpy " + sample);
+    EXPECT_EQ(declined.status, 1);
+    EXPECT_EQ(declined.output,
+              "qorvix: The file\n'Out.cpy'\nalready exists. Do you want to overwrite it?\n"
+              "qorvix: answered No (standard input is not a terminal)\n");
+    EXPECT_EQ(ReadText(dir / "Out.cpy"), "mine");
+
+    Result help = Shell(dir.Path(), qorvix + " -? 2>/dev/null");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.output.substr(0, 14), "Usage: qorvix ");
+    Result bad = Shell(dir.Path(), qorvix + " -x");
+    EXPECT_EQ(bad.status, 2);
+    Result noLibrary = Shell(dir.Path(), qorvix + " -oNew.cpy nothing.tlb");
+    EXPECT_EQ(noLibrary.status, 1);
+    EXPECT_EQ(noLibrary.output, "qorvix: The type library could not be loaded.\n");
+}
+
+TEST(Program, AWriteThatFailsLeavesNoCopyFile) {
+    TempDir dir;
+    std::string qorvix = QORVIX_PROGRAM;
+    // A file-size limit of 4 KB makes the writes fail part way.
+    Result full = Shell(dir.Path(), "trap '' XFSZ; ulimit -f 8; " + qorvix + " -oOut.cpy " +
+                                        FixturePath("shapes.tlb"));
+    EXPECT_EQ(full.status, 1) << full.output;
+    EXPECT_NE(full.output.find("qorvix: The file\n'Out.cpy'\ncould not be written completely: "),
+              std::string::npos)
+        << full.output;
+    EXPECT_FALSE(std::filesystem::exists(dir / "Out.cpy"));
+}
+
+}  // namespace
+}  // namespace qorvix::test

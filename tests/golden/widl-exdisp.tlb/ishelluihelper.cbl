@@ -1,0 +1,193 @@
+      *> QORVIX generated OLE interface class.
+      *> 
+
+       class-id. IShellUIHelper data is protected
+                 inherits from IDispatch with data.
+
+       special-names.
+           call-convention 74 is WINAPI.
+
+       object section.
+
+       class-control.
+           IDispatch is class "idispatch"
+           IShellUIHelper is class "ishelluihelper"
+           .
+
+       working-storage section.
+         copy "kzole.cpy".
+         copy "SHDocVw.cpy".
+
+       class-object.
+       object-storage section.
+
+       end class-object.
+
+       object.
+       object-storage section.
+
+       method-id. ResetFirstBootMode.
+       local-storage section.
+       linkage section.
+       01 hResult                       HRESULT.
+       procedure division returning hResult.
+           exit method.
+       end method ResetFirstBootMode.
+
+       method-id. ResetSafeMode.
+       local-storage section.
+       linkage section.
+       01 hResult                       HRESULT.
+       procedure division returning hResult.
+           exit method.
+       end method ResetSafeMode.
+
+       method-id. RefreshOfflineDesktop.
+       local-storage section.
+       linkage section.
+       01 hResult                       HRESULT.
+       procedure division returning hResult.
+           exit method.
+       end method RefreshOfflineDesktop.
+
+       method-id. AddFavorite.
+       local-storage section.
+       linkage section.
+       01 URL                           BSTR.
+       01 Title                         VARIANT.
+       01 hResult                       HRESULT.
+       procedure division using 
+               by value URL            *> [IN]
+               by reference Title      *> [IN][OPTIONAL]
+               returning hResult.
+           exit method.
+       end method AddFavorite.
+
+       method-id. AddChannel.
+       local-storage section.
+       linkage section.
+       01 URL                           BSTR.
+       01 hResult                       HRESULT.
+       procedure division using 
+               by value URL            *> [IN]
+               returning hResult.
+           exit method.
+       end method AddChannel.
+
+       method-id. AddDesktopComponent.
+       local-storage section.
+       linkage section.
+       01 URL                           BSTR.
+       01 Type                          BSTR.
+       01 Left                          VARIANT.
+       01 Top                           VARIANT.
+       01 Width                         VARIANT.
+       01 Height                        VARIANT.
+       01 hResult                       HRESULT.
+       procedure division using 
+               by value URL            *> [IN]
+               by value Type           *> [IN]
+               by reference Left       *> [IN][OPTIONAL]
+               by reference Top        *> [IN][OPTIONAL]
+               by reference Width      *> [IN][OPTIONAL]
+               by reference Height     *> [IN][OPTIONAL]
+               returning hResult.
+           exit method.
+       end method AddDesktopComponent.
+
+       method-id. IsSubscribed.
+       local-storage section.
+       linkage section.
+       01 URL                           BSTR.
+       01 MethodVar2                    BOOL.
+       01 hResult                       HRESULT.
+       procedure division using 
+               by value URL            *> [IN]
+               by reference MethodVar2 *> [OUT][RETVAL]
+               returning hResult.
+           exit method.
+       end method IsSubscribed.
+
+       method-id. NavigateAndFind.
+       local-storage section.
+       linkage section.
+       01 URL                           BSTR.
+       01 strQuery                      BSTR.
+       01 varTargetFrame                VARIANT.
+       01 hResult                       HRESULT.
+       procedure division using 
+               by value URL            *> [IN]
+               by value strQuery       *> [IN]
+               by reference varTargetFrame *> [IN]
+               returning hResult.
+           exit method.
+       end method NavigateAndFind.
+
+       method-id. ImportExportFavorites.
+       local-storage section.
+       linkage section.
+       01 fImport                       BOOL.
+       01 strImpExpPath                 BSTR.
+       01 hResult                       HRESULT.
+       procedure division using 
+               by value fImport        *> [IN]
+               by value strImpExpPath  *> [IN]
+               returning hResult.
+           exit method.
+       end method ImportExportFavorites.
+
+       method-id. AutoCompleteSaveForm.
+       local-storage section.
+       linkage section.
+       01 Form                          VARIANT.
+       01 hResult                       HRESULT.
+       procedure division using 
+               by reference Form       *> [IN][OPTIONAL]
+               returning hResult.
+           exit method.
+       end method AutoCompleteSaveForm.
+
+       method-id. AutoScan.
+       local-storage section.
+       linkage section.
+       01 strSearch                     BSTR.
+       01 strFailureUrl                 BSTR.
+       01 pvarTargetFrame               VARIANT.
+       01 hResult                       HRESULT.
+       procedure division using 
+               by value strSearch      *> [IN]
+               by value strFailureUrl  *> [IN]
+               by reference pvarTargetFrame    *> [IN][OPTIONAL]
+               returning hResult.
+           exit method.
+       end method AutoScan.
+
+       method-id. AutoCompleteAttach.
+       local-storage section.
+       linkage section.
+       01 Reserved                      VARIANT.
+       01 hResult                       HRESULT.
+       procedure division using 
+               by reference Reserved   *> [IN][OPTIONAL]
+               returning hResult.
+           exit method.
+       end method AutoCompleteAttach.
+
+       method-id. ShowBrowserUI.
+       local-storage section.
+       linkage section.
+       01 bstrName                      BSTR.
+       01 pvarIn                        VARIANT.
+       01 MethodVar3                    VARIANT.
+       01 hResult                       HRESULT.
+       procedure division using 
+               by value bstrName       *> [IN]
+               by reference pvarIn     *> [IN]
+               by reference MethodVar3 *> [OUT][RETVAL]
+               returning hResult.
+           exit method.
+       end method ShowBrowserUI.
+
+       end object.
+       end class IShellUIHelper.
+

@@ -1,0 +1,82 @@
+      *> QORVIX generated OLE interface class.
+      *> Folder Collection Interface
+
+       class-id. IFolderCollection data is protected
+                 inherits from IDispatch with data.
+
+       special-names.
+           call-convention 74 is WINAPI.
+
+       object section.
+
+       class-control.
+           IDispatch is class "idispatch"
+           IFolderCollection is class "ifoldercollection"
+           .
+
+       working-storage section.
+         copy "kzole.cpy".
+         copy "Scripting.cpy".
+
+       class-object.
+       object-storage section.
+
+       end class-object.
+
+       object.
+       object-storage section.
+
+      *> Create a new folder
+       method-id. Add.
+       local-storage section.
+       linkage section.
+       01 Name                          BSTR.
+       01 MethodVar2                    IFolder.
+       01 hResult                       HRESULT.
+       procedure division using 
+               by value Name           *> [IN]
+               by reference MethodVar2 *> [OUT][RETVAL]
+               returning hResult.
+           exit method.
+       end method Add.
+
+      *> Get folder
+       method-id. getItem.
+       local-storage section.
+       linkage section.
+       01 Key                           VARIANT.
+       01 MethodVar2                    IFolder.
+       01 hResult                       HRESULT.
+       procedure division using 
+               by value Key            *> [IN]
+               by reference MethodVar2 *> [OUT][RETVAL]
+               returning hResult.
+           exit method.
+       end method getItem.
+
+       method-id. get_NewEnum.
+       local-storage section.
+       linkage section.
+       01 NewEnum                       IUnknown-ptr.
+       01 hResult                       HRESULT.
+       procedure division using 
+               by reference NewEnum    *> [OUT][RETVAL]
+               returning hResult.
+           exit method.
+       end method get_NewEnum.
+
+      *> Number of folders
+       method-id. getCount.
+       local-storage section.
+       linkage section.
+       01 Count                         LONG.
+       01 hResult                       HRESULT.
+       procedure division using 
+               by reference Count      *> [OUT][RETVAL]
+               returning hResult.
+           exit method.
+       end method getCount.
+
+       end object.
+       end class IFolderCollection.
+
