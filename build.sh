@@ -1,7 +1,7 @@
 #!/bin/bash
 # qorvix: install what is missing, build, and run.
 #
-#   ./build.sh run         install, build, and run the main job on the bundled sample library
+#   ./build.sh run         install, build, and generate the copy file of the bundled sample library
 #   ./build.sh test        install, build, and run every test
 #   ./build.sh fuzz [SEC]  build the fuzz target with sanitizers and run it (default 60 s)
 #   ./build.sh bench       build and run the benchmarks
@@ -62,6 +62,7 @@ case "$command" in
         configure_and_build "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQORVIX_BUILD_TESTS=OFF
         sample="$root/tests/fixtures/shapes.tlb"
         out="$root/generated"
+        rm -rf "$out"
         mkdir -p "$out"
         echo
         echo "== Generating the copy file and class files of the bundled sample ($sample):"
