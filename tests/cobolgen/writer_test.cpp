@@ -702,3 +702,32 @@ TEST_F(WriterTest, TheSltgSampleIsDocumentedLikeAnyLibrary) {
 
 }  // namespace
 }  // namespace qorvix::test
+
+namespace qorvix::test {
+namespace {
+
+TEST_F(WriterTest, ProgIdsFromTheRegistry) {
+    struct Registry : ProgIdLookup {
+        HRESULT ProgIDFromCLSID(const CLSID& clsid, std::u16string& progId) override {
+            if (clsid.Data1 != 0x12345678) return REGDB_E_CLASSNOTREG;
+            progId = u"Sample.Widget";
+            return S_OK;
+        }
+    } registry;
+    FakeTypeLib lib;
+    lib.Add(TKIND_COCLASS, "Widget", GUID{0x12345678, 0x9ABC, 0xDEF0, {0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77, 0x88}});
+    lib.Add(TKIND_COCLASS, "Other");
+    WriterServices services{&prompter, &registry};
+    CCblFile writer(false, false, false, services);
+    std::string name = "Out.cpy";
+    ASSERT_TRUE(writer.GenerateCopyFile(name, lib));
+    writer.CloseCopyFile();
+    Lines copy = FileLines("Out.cpy");
+    EXPECT_EQ(Block(copy, "      *> FOUND CLASS: \"Widget\".", 4),
+              (Lines{"      *> FOUND CLASS: \"Widget\".", "      *> Widget is class \"$OLE$Sample.Widget\".",
+                     "       78 CLSID-Widget   VALUE x\"78563412BC9AF0DE1122334455667788\".", ""}));
+    EXPECT_EQ(Block(copy, "      *> FOUND CLASS: \"Other\".", 2)[1], "      *> (Class has no ProgID in the registry)");
+}
+
+}  // namespace
+}  // namespace qorvix::test
