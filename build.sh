@@ -92,6 +92,7 @@ case "$command" in
             -DQORVIX_BUILD_TESTS=OFF
         "$root/build-bench/bench/typelib_bench"
         "$root/build-bench/bench/batch_bench"
+        "$root/build-bench/bench/browser_bench"
         ;;
     *)
         sed -n '2,8p' "$0"
