@@ -104,6 +104,7 @@ int CGeneratorApp::InitInstance(const std::vector<std::string>& args) {
     std::setlocale(LC_ALL, "");
     const char* current = std::setlocale(LC_ALL, nullptr);
     m_strLanguage = LanguageOfLocale(current ? current : "C");
+    if (m_services.loadReservedWords) m_services.loadReservedWords();
     m_exitStatus = kExitGenerated;
     if (ParseCommandLine(args)) {
         if (m_services.openMainDialog) {

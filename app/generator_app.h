@@ -30,6 +30,7 @@ public:
         IdeLink* ide = nullptr;
         std::function<bool()> ideRegistered;               // is the IDE's service known?
         LoadOptions loadOptions;                           // how libraries are loaded
+        std::function<void()> loadReservedWords;           // start-up step 6
         // The desktop runs: the contents dialog on a library, the main dialog.
         std::function<int(CGeneratorApp&, const std::string& path)> openContentsDialog;
         std::function<int(CGeneratorApp&)> openMainDialog;

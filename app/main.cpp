@@ -6,15 +6,43 @@
 
 #include "app/console_prompter.h"
 #include "app/generator_app.h"
+#include "naming/cobol_name.h"
+#include "platform/machine_services.h"
+#include "platform/reserved_words.h"
+
+namespace {
+
+// ProgIDs from the machine's registry.
+class RegistryProgIds final : public qorvix::ProgIdLookup {
+public:
+    explicit RegistryProgIds(std::shared_ptr<qorvix::MachineServices> machine) : m_machine(std::move(machine)) {}
+    qorvix::HRESULT ProgIDFromCLSID(const qorvix::CLSID& clsid, std::u16string& progId) override {
+        return m_machine->ProgIDFromCLSID(clsid, progId);
+    }
+
+private:
+    std::shared_ptr<qorvix::MachineServices> m_machine;
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
     using namespace qorvix;
     std::vector<std::string> args(argv, argv + argc);
     std::string programName = argc > 0 ? std::filesystem::path(argv[0]).filename().string() : "qorvix";
     ConsolePrompter prompter(programName);
+    auto machine = MachineServices::ForDefaultPrefix();
+    RegistryProgIds progIds(machine);
+
     CGeneratorApp::Services services;
     services.prompter = &prompter;
     services.printUsage = [](const std::string& text) { std::printf("%s\n", text.c_str()); };
+    services.progIds = &progIds;
+    services.loadOptions = machine->Options();
+    services.loadReservedWords = [] {
+        ReservedWordService service = LoadReservedWordService(ExecutableDirectory());
+        SetReservedWordCheck(service.vexamir);
+    };
     CGeneratorApp app(services);
     int status = app.Run(args);
     if (std::fflush(stdout) != 0) return kExitFailed;

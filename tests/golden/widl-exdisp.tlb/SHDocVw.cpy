@@ -248,14 +248,14 @@
       *> 01 TargetFrameName             BSTR.
       *> 01 PostData                    VARIANT.
       *> 01 Headers                     BSTR.
-      *> 01 Cancel                      BOOL.
+      *> 01 Cancel-CBL                  BOOL.
       *> invoke using 
       *>       by value URL            *> [IN]
       *>       by value Flags
       *>       by value TargetFrameName
       *>       by reference PostData
       *>       by value Headers
-      *>       by reference Cancel     *> [IN][OUT].
+      *>       by reference Cancel-CBL *> [IN][OUT].
       *> ----------------
       *> Method: "NavigateComplete".
       *> 01 URL                         BSTR.
@@ -263,9 +263,9 @@
       *>       by value URL            *> [IN].
       *> ----------------
       *> Method: "StatusTextChange".
-      *> 01 Text                        BSTR.
+      *> 01 Text-CBL                    BSTR.
       *> invoke using 
-      *>       by value Text           *> [IN].
+      *>       by value Text-CBL       *> [IN].
       *> ----------------
       *> Method: "ProgressChange".
       *> 01 Progress                    LONG.
@@ -279,10 +279,10 @@
       *> ----------------
       *> Method: "CommandStateChange".
       *> 01 Command                     LONG.
-      *> 01 Enable                      BOOL.
+      *> 01 Enable-CBL                  BOOL.
       *> invoke using 
       *>       by value Command        *> [IN]
-      *>       by value Enable         *> [IN].
+      *>       by value Enable-CBL     *> [IN].
       *> ----------------
       *> Method: "DownloadBegin".
       *> invoke.
@@ -303,9 +303,9 @@
       *>       by reference Processed  *> [IN][OUT].
       *> ----------------
       *> Method: "TitleChange".
-      *> 01 Text                        BSTR.
+      *> 01 Text-CBL                    BSTR.
       *> invoke using 
-      *>       by value Text           *> [IN].
+      *>       by value Text-CBL       *> [IN].
       *> ----------------
       *> Method: "FrameBeforeNavigate".
       *> 01 URL                         BSTR.
@@ -313,14 +313,14 @@
       *> 01 TargetFrameName             BSTR.
       *> 01 PostData                    VARIANT.
       *> 01 Headers                     BSTR.
-      *> 01 Cancel                      BOOL.
+      *> 01 Cancel-CBL                  BOOL.
       *> invoke using 
       *>       by value URL            *> [IN]
       *>       by value Flags
       *>       by value TargetFrameName
       *>       by reference PostData
       *>       by value Headers
-      *>       by reference Cancel     *> [IN][OUT].
+      *>       by reference Cancel-CBL *> [IN][OUT].
       *> ----------------
       *> Method: "FrameNavigateComplete".
       *> 01 URL                         BSTR.
@@ -343,9 +343,9 @@
       *>       by reference Processed  *> [IN][OUT].
       *> ----------------
       *> Method: "Quit".
-      *> 01 Cancel                      BOOL.
+      *> 01 Cancel-CBL                  BOOL.
       *> invoke using 
-      *>       by reference Cancel     *> [IN][OUT].
+      *>       by reference Cancel-CBL *> [IN][OUT].
       *> ----------------
       *> Method: "WindowMove".
       *> invoke.
@@ -357,9 +357,9 @@
       *> invoke.
       *> ----------------
       *> Method: "PropertyChange".
-      *> 01 Property                    BSTR.
+      *> 01 Property-CBL                BSTR.
       *> invoke using 
-      *>       by value Property       *> [IN].
+      *>       by value Property-CBL   *> [IN].
       *> ----------------
 
       *> FOUND DISPINTERFACE: "IWebBrowserApp".
@@ -381,9 +381,9 @@
 
       *> [METHODS:]
       *> Method: "StatusTextChange".
-      *> 01 Text                        BSTR.
+      *> 01 Text-CBL                    BSTR.
       *> invoke using 
-      *>       by value Text           *> [IN].
+      *>       by value Text-CBL       *> [IN].
       *> ----------------
       *> Method: "ProgressChange".
       *> 01 Progress                    LONG.
@@ -394,10 +394,10 @@
       *> ----------------
       *> Method: "CommandStateChange".
       *> 01 Command                     LONG.
-      *> 01 Enable                      BOOL.
+      *> 01 Enable-CBL                  BOOL.
       *> invoke using 
       *>       by value Command        *> [IN]
-      *>       by value Enable         *> [IN].
+      *>       by value Enable-CBL     *> [IN].
       *> ----------------
       *> Method: "DownloadBegin".
       *> invoke.
@@ -406,9 +406,9 @@
       *> invoke.
       *> ----------------
       *> Method: "TitleChange".
-      *> 01 Text                        BSTR.
+      *> 01 Text-CBL                    BSTR.
       *> invoke using 
-      *>       by value Text           *> [IN].
+      *>       by value Text-CBL       *> [IN].
       *> ----------------
       *> Method: "PropertyChange".
       *> 01 szProperty                  BSTR.
@@ -422,7 +422,7 @@
       *> 01 TargetFrameName             VARIANT.
       *> 01 PostData                    VARIANT.
       *> 01 Headers                     VARIANT.
-      *> 01 Cancel                      BOOL.
+      *> 01 Cancel-CBL                  BOOL.
       *> invoke using 
       *>       by value pDisp          *> [IN]
       *>       by reference URL        *> [IN]
@@ -430,14 +430,14 @@
       *>       by reference TargetFrameName    *> [IN]
       *>       by reference PostData   *> [IN]
       *>       by reference Headers    *> [IN]
-      *>       by reference Cancel     *> [IN][OUT].
+      *>       by reference Cancel-CBL *> [IN][OUT].
       *> ----------------
       *> Method: "NewWindow2".
       *> 01 ppDisp                      IDispatch-ptr.
-      *> 01 Cancel                      BOOL.
+      *> 01 Cancel-CBL                  BOOL.
       *> invoke using 
       *>       by reference ppDisp     *> [IN][OUT]
-      *>       by reference Cancel     *> [IN][OUT].
+      *>       by reference Cancel-CBL *> [IN][OUT].
       *> ----------------
       *> Method: "NavigateComplete2".
       *> 01 pDisp                       IDispatch-ptr.
@@ -492,14 +492,14 @@
       *>       by value Resizable      *> [IN].
       *> ----------------
       *> Method: "WindowSetLeft".
-      *> 01 Left                        LONG.
+      *> 01 Left-CBL                    LONG.
       *> invoke using 
-      *>       by value Left           *> [IN].
+      *>       by value Left-CBL       *> [IN].
       *> ----------------
       *> Method: "WindowSetTop".
-      *> 01 Top                         LONG.
+      *> 01 Top-CBL                     LONG.
       *> invoke using 
-      *>       by value Top            *> [IN].
+      *>       by value Top-CBL        *> [IN].
       *> ----------------
       *> Method: "WindowSetWidth".
       *> 01 Width                       LONG.
@@ -513,10 +513,10 @@
       *> ----------------
       *> Method: "WindowClosing".
       *> 01 IsChildWindow               BOOL.
-      *> 01 Cancel                      BOOL.
+      *> 01 Cancel-CBL                  BOOL.
       *> invoke using 
       *>       by value IsChildWindow  *> [IN]
-      *>       by reference Cancel     *> [IN][OUT].
+      *>       by reference Cancel-CBL *> [IN][OUT].
       *> ----------------
       *> Method: "ClientToHostWindow".
       *> 01 CX                          LONG.
@@ -532,23 +532,23 @@
       *> ----------------
       *> Method: "FileDownload".
       *> 01 ActiveDocument              BOOL.
-      *> 01 Cancel                      BOOL.
+      *> 01 Cancel-CBL                  BOOL.
       *> invoke using 
       *>       by value ActiveDocument *> [IN]
-      *>       by reference Cancel     *> [IN][OUT].
+      *>       by reference Cancel-CBL *> [IN][OUT].
       *> ----------------
       *> Method: "NavigateError".
       *> 01 pDisp                       IDispatch-ptr.
       *> 01 URL                         VARIANT.
       *> 01 Frame                       VARIANT.
       *> 01 StatusCode                  VARIANT.
-      *> 01 Cancel                      BOOL.
+      *> 01 Cancel-CBL                  BOOL.
       *> invoke using 
       *>       by value pDisp          *> [IN]
       *>       by reference URL        *> [IN]
       *>       by reference Frame      *> [IN]
       *>       by reference StatusCode *> [IN]
-      *>       by reference Cancel     *> [IN][OUT].
+      *>       by reference Cancel-CBL *> [IN][OUT].
       *> ----------------
       *> Method: "PrintTemplateInstantiation".
       *> 01 pDisp                       IDispatch-ptr.
@@ -576,13 +576,13 @@
       *> ----------------
       *> Method: "NewWindow3".
       *> 01 ppDisp                      IDispatch-ptr.
-      *> 01 Cancel                      BOOL.
+      *> 01 Cancel-CBL                  BOOL.
       *> 01 dwFlags                     ULONG.
       *> 01 bstrUrlContext              BSTR.
       *> 01 bstrUrl                     BSTR.
       *> invoke using 
       *>       by reference ppDisp     *> [IN][OUT]
-      *>       by reference Cancel     *> [IN][OUT]
+      *>       by reference Cancel-CBL *> [IN][OUT]
       *>       by value dwFlags        *> [IN]
       *>       by value bstrUrlContext *> [IN]
       *>       by value bstrUrl        *> [IN].
@@ -602,11 +602,11 @@
       *> Method: "NewProcess".
       *> 01 lCauseFlag                  LONG.
       *> 01 pWB2                        IDispatch-ptr.
-      *> 01 Cancel                      BOOL.
+      *> 01 Cancel-CBL                  BOOL.
       *> invoke using 
       *>       by value lCauseFlag     *> [IN]
       *>       by value pWB2           *> [IN]
-      *>       by reference Cancel     *> [IN][OUT].
+      *>       by reference Cancel-CBL *> [IN][OUT].
       *> ----------------
       *> Method: "ThirdPartyUrlBlocked".
       *> 01 URL                         VARIANT.

@@ -29,10 +29,10 @@
        method-id. getTitle.
        local-storage section.
        linkage section.
-       01 Title                         BSTR.
+       01 Title-CBL                     BSTR.
        01 hResult                       HRESULT.
        procedure division using 
-               by reference Title      *> [OUT][RETVAL]
+               by reference Title-CBL  *> [OUT][RETVAL]
                returning hResult.
            exit method.
        end method getTitle.
@@ -40,10 +40,10 @@
        method-id. getId.
        local-storage section.
        linkage section.
-       01 Id                            BSTR.
+       01 Id-CBL                        BSTR.
        01 hResult                       HRESULT.
        procedure division using 
-               by reference Id         *> [OUT][RETVAL]
+               by reference Id-CBL     *> [OUT][RETVAL]
                returning hResult.
            exit method.
        end method getId.

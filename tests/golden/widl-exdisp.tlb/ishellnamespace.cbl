@@ -236,10 +236,10 @@
        method-id. getMode.
        local-storage section.
        linkage section.
-       01 Mode                          UINT.
+       01 Mode-CBL                      UINT.
        01 hResult                       HRESULT.
        procedure division using 
-               by reference Mode       *> [OUT][RETVAL]
+               by reference Mode-CBL   *> [OUT][RETVAL]
                returning hResult.
            exit method.
        end method getMode.
@@ -247,10 +247,10 @@
        method-id. setMode.
        local-storage section.
        linkage section.
-       01 Mode                          UINT.
+       01 Mode-CBL                      UINT.
        01 hResult                       HRESULT.
        procedure division using 
-               by value Mode           *> [IN]
+               by value Mode-CBL       *> [IN]
                returning hResult.
            exit method.
        end method setMode.
@@ -302,10 +302,10 @@
        method-id. getColumns.
        local-storage section.
        linkage section.
-       01 Columns                       BSTR.
+       01 Columns-CBL                   BSTR.
        01 hResult                       HRESULT.
        procedure division using 
-               by reference Columns    *> [OUT][RETVAL]
+               by reference Columns-CBL    *> [OUT][RETVAL]
                returning hResult.
            exit method.
        end method getColumns.
@@ -313,10 +313,10 @@
        method-id. setColumns.
        local-storage section.
        linkage section.
-       01 Columns                       BSTR.
+       01 Columns-CBL                   BSTR.
        01 hResult                       HRESULT.
        procedure division using 
-               by value Columns        *> [IN]
+               by value Columns-CBL    *> [IN]
                returning hResult.
            exit method.
        end method setColumns.

@@ -54,11 +54,11 @@
        local-storage section.
        linkage section.
        01 URL                           BSTR.
-       01 Title                         VARIANT.
+       01 Title-CBL                     VARIANT.
        01 hResult                       HRESULT.
        procedure division using 
                by value URL            *> [IN]
-               by reference Title      *> [IN][OPTIONAL]
+               by reference Title-CBL  *> [IN][OPTIONAL]
                returning hResult.
            exit method.
        end method AddFavorite.
@@ -78,17 +78,17 @@
        local-storage section.
        linkage section.
        01 URL                           BSTR.
-       01 Type                          BSTR.
-       01 Left                          VARIANT.
-       01 Top                           VARIANT.
+       01 Type-CBL                      BSTR.
+       01 Left-CBL                      VARIANT.
+       01 Top-CBL                       VARIANT.
        01 Width                         VARIANT.
        01 Height                        VARIANT.
        01 hResult                       HRESULT.
        procedure division using 
                by value URL            *> [IN]
-               by value Type           *> [IN]
-               by reference Left       *> [IN][OPTIONAL]
-               by reference Top        *> [IN][OPTIONAL]
+               by value Type-CBL       *> [IN]
+               by reference Left-CBL   *> [IN][OPTIONAL]
+               by reference Top-CBL    *> [IN][OPTIONAL]
                by reference Width      *> [IN][OPTIONAL]
                by reference Height     *> [IN][OPTIONAL]
                returning hResult.

@@ -29,10 +29,10 @@
        method-id. getCount.
        local-storage section.
        linkage section.
-       01 Count                         LONG.
+       01 Count-CBL                     LONG.
        01 hResult                       HRESULT.
        procedure division using 
-               by reference Count      *> [OUT][RETVAL]
+               by reference Count-CBL  *> [OUT][RETVAL]
                returning hResult.
            exit method.
        end method getCount.
@@ -40,11 +40,11 @@
        method-id. Item.
        local-storage section.
        linkage section.
-       01 index                         VARIANT.
+       01 index-CBL                     VARIANT.
        01 MethodVar2                    IDispatch-ptr.
        01 hResult                       HRESULT.
        procedure division using 
-               by value index          *> [IN][OPTIONAL]
+               by value index-CBL      *> [IN][OPTIONAL]
                by reference MethodVar2 *> [OUT][RETVAL]
                returning hResult.
            exit method.

@@ -162,10 +162,10 @@
        method-id. getType.
        local-storage section.
        linkage section.
-       01 Type                          BSTR.
+       01 Type-CBL                      BSTR.
        01 hResult                       HRESULT.
        procedure division using 
-               by reference Type       *> [OUT][RETVAL]
+               by reference Type-CBL   *> [OUT][RETVAL]
                returning hResult.
            exit method.
        end method getType.
@@ -173,10 +173,10 @@
        method-id. getLeft.
        local-storage section.
        linkage section.
-       01 Left                          LONG.
+       01 Left-CBL                      LONG.
        01 hResult                       HRESULT.
        procedure division using 
-               by reference Left       *> [OUT][RETVAL]
+               by reference Left-CBL   *> [OUT][RETVAL]
                returning hResult.
            exit method.
        end method getLeft.
@@ -184,10 +184,10 @@
        method-id. setLeft.
        local-storage section.
        linkage section.
-       01 Left                          LONG.
+       01 Left-CBL                      LONG.
        01 hResult                       HRESULT.
        procedure division using 
-               by value Left           *> [IN]
+               by value Left-CBL       *> [IN]
                returning hResult.
            exit method.
        end method setLeft.
@@ -195,10 +195,10 @@
        method-id. getTop.
        local-storage section.
        linkage section.
-       01 Top                           LONG.
+       01 Top-CBL                       LONG.
        01 hResult                       HRESULT.
        procedure division using 
-               by reference Top        *> [OUT][RETVAL]
+               by reference Top-CBL    *> [OUT][RETVAL]
                returning hResult.
            exit method.
        end method getTop.
@@ -206,10 +206,10 @@
        method-id. setTop.
        local-storage section.
        linkage section.
-       01 Top                           LONG.
+       01 Top-CBL                       LONG.
        01 hResult                       HRESULT.
        procedure division using 
-               by value Top            *> [IN]
+               by value Top-CBL        *> [IN]
                returning hResult.
            exit method.
        end method setTop.

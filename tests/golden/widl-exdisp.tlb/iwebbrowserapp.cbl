@@ -162,10 +162,10 @@
        method-id. getType.
        local-storage section.
        linkage section.
-       01 Type                          BSTR.
+       01 Type-CBL                      BSTR.
        01 hResult                       HRESULT.
        procedure division using 
-               by reference Type       *> [OUT][RETVAL]
+               by reference Type-CBL   *> [OUT][RETVAL]
                returning hResult.
            exit method.
        end method getType.
@@ -173,10 +173,10 @@
        method-id. getLeft.
        local-storage section.
        linkage section.
-       01 Left                          LONG.
+       01 Left-CBL                      LONG.
        01 hResult                       HRESULT.
        procedure division using 
-               by reference Left       *> [OUT][RETVAL]
+               by reference Left-CBL   *> [OUT][RETVAL]
                returning hResult.
            exit method.
        end method getLeft.
@@ -184,10 +184,10 @@
        method-id. setLeft.
        local-storage section.
        linkage section.
-       01 Left                          LONG.
+       01 Left-CBL                      LONG.
        01 hResult                       HRESULT.
        procedure division using 
-               by value Left           *> [IN]
+               by value Left-CBL       *> [IN]
                returning hResult.
            exit method.
        end method setLeft.
@@ -195,10 +195,10 @@
        method-id. getTop.
        local-storage section.
        linkage section.
-       01 Top                           LONG.
+       01 Top-CBL                       LONG.
        01 hResult                       HRESULT.
        procedure division using 
-               by reference Top        *> [OUT][RETVAL]
+               by reference Top-CBL    *> [OUT][RETVAL]
                returning hResult.
            exit method.
        end method getTop.
@@ -206,10 +206,10 @@
        method-id. setTop.
        local-storage section.
        linkage section.
-       01 Top                           LONG.
+       01 Top-CBL                       LONG.
        01 hResult                       HRESULT.
        procedure division using 
-               by value Top            *> [IN]
+               by value Top-CBL        *> [IN]
                returning hResult.
            exit method.
        end method setTop.
@@ -315,11 +315,11 @@
        method-id. PutProperty.
        local-storage section.
        linkage section.
-       01 Property                      BSTR.
+       01 Property-CBL                  BSTR.
        01 vtValue                       VARIANT.
        01 hResult                       HRESULT.
        procedure division using 
-               by value Property       *> [IN]
+               by value Property-CBL   *> [IN]
                by value vtValue        *> [IN]
                returning hResult.
            exit method.
@@ -328,11 +328,11 @@
        method-id. GetProperty.
        local-storage section.
        linkage section.
-       01 Property                      BSTR.
+       01 Property-CBL                  BSTR.
        01 MethodVar2                    VARIANT.
        01 hResult                       HRESULT.
        procedure division using 
-               by value Property       *> [IN]
+               by value Property-CBL   *> [IN]
                by reference MethodVar2 *> [OUT][RETVAL]
                returning hResult.
            exit method.

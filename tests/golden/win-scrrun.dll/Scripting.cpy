@@ -77,7 +77,7 @@
        01 MIDL---MIDL-itf-scrrun-0001-000    pic s9(9) comp-5 typedef.
           88 UnknownType                VALUE 0.
           88 Removable                  VALUE 1.
-          88 Fixed                      VALUE 2.
+          88 Fixed-CBL                  VALUE 2.
           88 Remote                     VALUE 3.
           88 CDRom                      VALUE 4.
           88 RamDisk                    VALUE 5.
@@ -130,7 +130,7 @@
 
       *> FOUND CLASS: "File".
       *> (Class has no ProgID in the registry)
-       78 CLSID-File   VALUE x"B5F5C3C7A388D011ABCB00A0C90FFFC0".
+       78 CLSID-File-CBL   VALUE x"B5F5C3C7A388D011ABCB00A0C90FFFC0".
 
       *> FOUND CLASS: "Files".
       *> (Class has no ProgID in the registry)

@@ -30,11 +30,11 @@
        method-id. setItem.
        local-storage section.
        linkage section.
-       01 Key                           VARIANT.
+       01 Key-CBL                       VARIANT.
        01 MethodVar2                    VARIANT.
        01 hResult                       HRESULT.
        procedure division using 
-               by reference Key        *> [IN]
+               by reference Key-CBL    *> [IN]
                by reference MethodVar2 *> [IN]
                returning hResult.
            exit method.
@@ -44,11 +44,11 @@
        method-id. setItem.
        local-storage section.
        linkage section.
-       01 Key                           VARIANT.
+       01 Key-CBL                       VARIANT.
        01 MethodVar2                    VARIANT.
        01 hResult                       HRESULT.
        procedure division using 
-               by reference Key        *> [IN]
+               by reference Key-CBL    *> [IN]
                by reference MethodVar2 *> [IN]
                returning hResult.
            exit method.
@@ -58,11 +58,11 @@
        method-id. getItem.
        local-storage section.
        linkage section.
-       01 Key                           VARIANT.
+       01 Key-CBL                       VARIANT.
        01 MethodVar2                    VARIANT.
        01 hResult                       HRESULT.
        procedure division using 
-               by reference Key        *> [IN]
+               by reference Key-CBL    *> [IN]
                by reference MethodVar2 *> [OUT][RETVAL]
                returning hResult.
            exit method.
@@ -72,11 +72,11 @@
        method-id. Add.
        local-storage section.
        linkage section.
-       01 Key                           VARIANT.
+       01 Key-CBL                       VARIANT.
        01 Item                          VARIANT.
        01 hResult                       HRESULT.
        procedure division using 
-               by reference Key        *> [IN]
+               by reference Key-CBL    *> [IN]
                by reference Item       *> [IN]
                returning hResult.
            exit method.
@@ -86,10 +86,10 @@
        method-id. getCount.
        local-storage section.
        linkage section.
-       01 Count                         LONG.
+       01 Count-CBL                     LONG.
        01 hResult                       HRESULT.
        procedure division using 
-               by reference Count      *> [OUT][RETVAL]
+               by reference Count-CBL  *> [OUT][RETVAL]
                returning hResult.
            exit method.
        end method getCount.
@@ -98,11 +98,11 @@
        method-id. Exists.
        local-storage section.
        linkage section.
-       01 Key                           VARIANT.
+       01 Key-CBL                       VARIANT.
        01 MethodVar2                    BOOL.
        01 hResult                       HRESULT.
        procedure division using 
-               by reference Key        *> [IN]
+               by reference Key-CBL    *> [IN]
                by reference MethodVar2 *> [OUT][RETVAL]
                returning hResult.
            exit method.
@@ -124,11 +124,11 @@
        method-id. setKey.
        local-storage section.
        linkage section.
-       01 Key                           VARIANT.
+       01 Key-CBL                       VARIANT.
        01 MethodVar2                    VARIANT.
        01 hResult                       HRESULT.
        procedure division using 
-               by reference Key        *> [IN]
+               by reference Key-CBL    *> [IN]
                by reference MethodVar2 *> [IN]
                returning hResult.
            exit method.
@@ -150,10 +150,10 @@
        method-id. Remove.
        local-storage section.
        linkage section.
-       01 Key                           VARIANT.
+       01 Key-CBL                       VARIANT.
        01 hResult                       HRESULT.
        procedure division using 
-               by reference Key        *> [IN]
+               by reference Key-CBL    *> [IN]
                returning hResult.
            exit method.
        end method Remove.
@@ -205,11 +205,11 @@
        method-id. getHashVal.
        local-storage section.
        linkage section.
-       01 Key                           VARIANT.
+       01 Key-CBL                       VARIANT.
        01 MethodVar2                    VARIANT.
        01 hResult                       HRESULT.
        procedure division using 
-               by reference Key        *> [IN]
+               by reference Key-CBL    *> [IN]
                by reference MethodVar2 *> [OUT][RETVAL]
                returning hResult.
            exit method.

@@ -30,11 +30,11 @@
        method-id. getItem.
        local-storage section.
        linkage section.
-       01 Key                           VARIANT.
+       01 Key-CBL                       VARIANT.
        01 MethodVar2                    IDrive.
        01 hResult                       HRESULT.
        procedure division using 
-               by value Key            *> [IN]
+               by value Key-CBL        *> [IN]
                by reference MethodVar2 *> [OUT][RETVAL]
                returning hResult.
            exit method.
@@ -55,10 +55,10 @@
        method-id. getCount.
        local-storage section.
        linkage section.
-       01 Count                         LONG.
+       01 Count-CBL                     LONG.
        01 hResult                       HRESULT.
        procedure division using 
-               by reference Count      *> [OUT][RETVAL]
+               by reference Count-CBL  *> [OUT][RETVAL]
                returning hResult.
            exit method.
        end method getCount.

@@ -114,10 +114,10 @@
        method-id. getAttributes.
        local-storage section.
        linkage section.
-       01 Attributes                    FileAttribute.
+       01 Attributes-CBL                FileAttribute.
        01 hResult                       HRESULT.
        procedure division using 
-               by reference Attributes *> [OUT][RETVAL]
+               by reference Attributes-CBL *> [OUT][RETVAL]
                returning hResult.
            exit method.
        end method getAttributes.
@@ -126,10 +126,10 @@
        method-id. setAttributes.
        local-storage section.
        linkage section.
-       01 Attributes                    FileAttribute.
+       01 Attributes-CBL                FileAttribute.
        01 hResult                       HRESULT.
        procedure division using 
-               by value Attributes     *> [IN]
+               by value Attributes-CBL *> [IN]
                returning hResult.
            exit method.
        end method setAttributes.
@@ -174,10 +174,10 @@
        method-id. getSize.
        local-storage section.
        linkage section.
-       01 Size                          VARIANT.
+       01 Size-CBL                      VARIANT.
        01 hResult                       HRESULT.
        procedure division using 
-               by reference Size       *> [OUT][RETVAL]
+               by reference Size-CBL   *> [OUT][RETVAL]
                returning hResult.
            exit method.
        end method getSize.
@@ -186,10 +186,10 @@
        method-id. getType.
        local-storage section.
        linkage section.
-       01 Type                          BSTR.
+       01 Type-CBL                      BSTR.
        01 hResult                       HRESULT.
        procedure division using 
-               by reference Type       *> [OUT][RETVAL]
+               by reference Type-CBL   *> [OUT][RETVAL]
                returning hResult.
            exit method.
        end method getType.
@@ -210,11 +210,11 @@
        method-id. Copy.
        local-storage section.
        linkage section.
-       01 Destination                   BSTR.
+       01 Destination-CBL               BSTR.
        01 OverWriteFiles                BOOL.
        01 hResult                       HRESULT.
        procedure division using 
-               by value Destination    *> [IN]
+               by value Destination-CBL    *> [IN]
                by value OverWriteFiles *> [IN][OPTIONAL]
                returning hResult.
            exit method.
@@ -224,10 +224,10 @@
        method-id. Move.
        local-storage section.
        linkage section.
-       01 Destination                   BSTR.
+       01 Destination-CBL               BSTR.
        01 hResult                       HRESULT.
        procedure division using 
-               by value Destination    *> [IN]
+               by value Destination-CBL    *> [IN]
                returning hResult.
            exit method.
        end method Move.
@@ -237,12 +237,12 @@
        local-storage section.
        linkage section.
        01 IOMode                        IOMode.
-       01 Format                        Tristate.
+       01 Format-CBL                    Tristate.
        01 MethodVar3                    ITextStream.
        01 hResult                       HRESULT.
        procedure division using 
                by value IOMode         *> [IN][OPTIONAL]
-               by value Format         *> [IN][OPTIONAL]
+               by value Format-CBL     *> [IN][OPTIONAL]
                by reference MethodVar3 *> [OUT][RETVAL]
                returning hResult.
            exit method.

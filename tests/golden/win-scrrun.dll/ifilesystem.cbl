@@ -280,12 +280,12 @@
        method-id. MoveFile.
        local-storage section.
        linkage section.
-       01 Source                        BSTR.
-       01 Destination                   BSTR.
+       01 Source-CBL                    BSTR.
+       01 Destination-CBL               BSTR.
        01 hResult                       HRESULT.
        procedure division using 
-               by value Source         *> [IN]
-               by value Destination    *> [IN]
+               by value Source-CBL     *> [IN]
+               by value Destination-CBL    *> [IN]
                returning hResult.
            exit method.
        end method MoveFile.
@@ -294,12 +294,12 @@
        method-id. MoveFolder.
        local-storage section.
        linkage section.
-       01 Source                        BSTR.
-       01 Destination                   BSTR.
+       01 Source-CBL                    BSTR.
+       01 Destination-CBL               BSTR.
        01 hResult                       HRESULT.
        procedure division using 
-               by value Source         *> [IN]
-               by value Destination    *> [IN]
+               by value Source-CBL     *> [IN]
+               by value Destination-CBL    *> [IN]
                returning hResult.
            exit method.
        end method MoveFolder.
@@ -308,13 +308,13 @@
        method-id. CopyFile.
        local-storage section.
        linkage section.
-       01 Source                        BSTR.
-       01 Destination                   BSTR.
+       01 Source-CBL                    BSTR.
+       01 Destination-CBL               BSTR.
        01 OverWriteFiles                BOOL.
        01 hResult                       HRESULT.
        procedure division using 
-               by value Source         *> [IN]
-               by value Destination    *> [IN]
+               by value Source-CBL     *> [IN]
+               by value Destination-CBL    *> [IN]
                by value OverWriteFiles *> [IN][OPTIONAL]
                returning hResult.
            exit method.
@@ -324,13 +324,13 @@
        method-id. CopyFolder.
        local-storage section.
        linkage section.
-       01 Source                        BSTR.
-       01 Destination                   BSTR.
+       01 Source-CBL                    BSTR.
+       01 Destination-CBL               BSTR.
        01 OverWriteFiles                BOOL.
        01 hResult                       HRESULT.
        procedure division using 
-               by value Source         *> [IN]
-               by value Destination    *> [IN]
+               by value Source-CBL     *> [IN]
+               by value Destination-CBL    *> [IN]
                by value OverWriteFiles *> [IN][OPTIONAL]
                returning hResult.
            exit method.
@@ -375,14 +375,14 @@
        01 FileName                      BSTR.
        01 IOMode                        IOMode.
        01 Create                        BOOL.
-       01 Format                        Tristate.
+       01 Format-CBL                    Tristate.
        01 MethodVar5                    ITextStream.
        01 hResult                       HRESULT.
        procedure division using 
                by value FileName       *> [IN]
                by value IOMode         *> [IN][OPTIONAL]
                by value Create         *> [IN][OPTIONAL]
-               by value Format         *> [IN][OPTIONAL]
+               by value Format-CBL     *> [IN][OPTIONAL]
                by reference MethodVar5 *> [OUT][RETVAL]
                returning hResult.
            exit method.

@@ -30,10 +30,10 @@
        method-id. getLine.
        local-storage section.
        linkage section.
-       01 Line                          LONG.
+       01 Line-CBL                      LONG.
        01 hResult                       HRESULT.
        procedure division using 
-               by reference Line       *> [OUT][RETVAL]
+               by reference Line-CBL   *> [OUT][RETVAL]
                returning hResult.
            exit method.
        end method getLine.
@@ -42,10 +42,10 @@
        method-id. getColumn.
        local-storage section.
        linkage section.
-       01 Column                        LONG.
+       01 Column-CBL                    LONG.
        01 hResult                       HRESULT.
        procedure division using 
-               by reference Column     *> [OUT][RETVAL]
+               by reference Column-CBL *> [OUT][RETVAL]
                returning hResult.
            exit method.
        end method getColumn.
@@ -78,11 +78,11 @@
        method-id. Read.
        local-storage section.
        linkage section.
-       01 Characters                    LONG.
+       01 Characters-CBL                LONG.
        01 MethodVar2                    BSTR.
        01 hResult                       HRESULT.
        procedure division using 
-               by value Characters     *> [IN]
+               by value Characters-CBL *> [IN]
                by reference MethodVar2 *> [OUT][RETVAL]
                returning hResult.
            exit method.
@@ -116,10 +116,10 @@
        method-id. Write.
        local-storage section.
        linkage section.
-       01 Text                          BSTR.
+       01 Text-CBL                      BSTR.
        01 hResult                       HRESULT.
        procedure division using 
-               by value Text           *> [IN]
+               by value Text-CBL       *> [IN]
                returning hResult.
            exit method.
        end method Write.
@@ -128,10 +128,10 @@
        method-id. WriteLine.
        local-storage section.
        linkage section.
-       01 Text                          BSTR.
+       01 Text-CBL                      BSTR.
        01 hResult                       HRESULT.
        procedure division using 
-               by value Text           *> [IN][OPTIONAL]
+               by value Text-CBL       *> [IN][OPTIONAL]
                returning hResult.
            exit method.
        end method WriteLine.
@@ -140,10 +140,10 @@
        method-id. WriteBlankLines.
        local-storage section.
        linkage section.
-       01 Lines                         LONG.
+       01 Lines-CBL                     LONG.
        01 hResult                       HRESULT.
        procedure division using 
-               by value Lines          *> [IN]
+               by value Lines-CBL      *> [IN]
                returning hResult.
            exit method.
        end method WriteBlankLines.
@@ -152,10 +152,10 @@
        method-id. Skip.
        local-storage section.
        linkage section.
-       01 Characters                    LONG.
+       01 Characters-CBL                LONG.
        01 hResult                       HRESULT.
        procedure division using 
-               by value Characters     *> [IN]
+               by value Characters-CBL *> [IN]
                returning hResult.
            exit method.
        end method Skip.

@@ -1,0 +1,281 @@
+#include "platform/machine_services.h"
+
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <dirent.h>
+#include <strings.h>
+#include <sys/stat.h>
+
+#include "platform/locale_text.h"
+#include "typelib/codepage.h"
+
+namespace qorvix {
+namespace {
+
+constexpr std::size_t kNameBuffer = 64;  // the list's buffers for key names and descriptions
+
+std::string LocaleText(const std::string& utf8) { return Utf16ToLocale(Utf8ToUtf16(utf8)); }
+
+bool IsRegularFile(const std::string& path) {
+    struct stat st {};
+    return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool Exists(const std::string& path) {
+    struct stat st {};
+    return stat(path.c_str(), &st) == 0;
+}
+
+// The entry of `folder` named `name` without regard to case, if any.
+std::optional<std::string> FindIgnoringCase(const std::string& folder, const std::string& name) {
+    if (Exists(folder + "/" + name)) return folder + "/" + name;
+    DIR* dir = opendir(folder.c_str());
+    if (!dir) return std::nullopt;
+    std::optional<std::string> found;
+    while (dirent* entry = readdir(dir)) {
+        if (strcasecmp(entry->d_name, name.c_str()) == 0) {
+            found = folder + "/" + entry->d_name;
+            break;
+        }
+    }
+    closedir(dir);
+    return found;
+}
+
+// Where `needle` stands in `text`, letters compared without case.
+std::size_t FindIgnoringCase(const std::string& text, const char* needle) {
+    std::size_t length = std::strlen(needle);
+    for (std::size_t i = 0; i + length <= text.size(); ++i) {
+        if (strncasecmp(text.c_str() + i, needle, length) == 0) return i;
+    }
+    return std::string::npos;
+}
+
+std::string Hex(unsigned value) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%x", value);
+    return text;
+}
+
+// Forwards to the machine's services while they exist: a library holds its
+// resolver, and the services hold the libraries they loaded, so a strong
+// reference here would keep both alive for ever.
+class WeakResolver final : public ImportResolver {
+public:
+    explicit WeakResolver(std::weak_ptr<MachineServices> services) : m_services(std::move(services)) {}
+    HRESULT LoadImport(const ImportSpec& spec, const std::string& importerPath,
+                       ComPtr<ITypeLib>& lib) override {
+        auto services = m_services.lock();
+        if (!services) return TYPE_E_CANTLOADLIBRARY;
+        return services->LoadImport(spec, importerPath, lib);
+    }
+
+private:
+    std::weak_ptr<MachineServices> m_services;
+};
+
+}  // namespace
+
+std::vector<RegisteredLibrary> FillLibraryList(const Registry& registry) {
+    std::vector<RegisteredLibrary> rows;
+    auto typeLibs = registry.OpenClassesRoot("TypeLib");
+    if (!typeLibs) return rows;
+    for (std::size_t i = 0;; ++i) {
+        auto guid = typeLibs->EnumKey(i);
+        if (!guid) break;
+        // A name too long for the list's buffer is skipped, not the end of
+        // the walk: one odd key must not hide every library after it.
+        if (LocaleText(*guid).size() + 1 > kNameBuffer) continue;
+        auto guidKey = typeLibs->Open(*guid);
+        if (!guidKey) continue;
+        for (std::size_t j = 0;; ++j) {
+            auto version = guidKey->EnumKey(j);
+            if (!version) break;
+            if (LocaleText(*version).size() + 1 > kNameBuffer) continue;
+            auto versionKey = guidKey->Open(*version);
+            if (!versionKey) continue;
+            auto description = versionKey->Text("");
+            if (!description) continue;
+            std::string text = LocaleText(*description);
+            if (text.size() + 1 > kNameBuffer) continue;
+            rows.push_back({text.empty() ? "<Unknown Name>" : text, LocaleText(*version), LocaleText(*guid)});
+        }
+    }
+    return rows;
+}
+
+std::pair<WORD, WORD> ParseLibraryVersion(const std::string& text) {
+    auto major = static_cast<WORD>(std::atoi(text.c_str()));
+    std::size_t dot = text.rfind('.');
+    auto minor = dot == std::string::npos ? WORD{0} : static_cast<WORD>(std::atoi(text.c_str() + dot + 1));
+    return {major, minor};
+}
+
+MachineServices::MachineServices(Registry registry, std::string prefix)
+    : m_registry(std::move(registry)), m_prefix(std::move(prefix)) {}
+
+MachineServices::MachineServices(std::string prefix) : m_prefix(std::move(prefix)) {}
+
+std::shared_ptr<MachineServices> MachineServices::ForDefaultPrefix() {
+    return std::make_shared<MachineServices>(Registry::DefaultPrefix());
+}
+
+const Registry& MachineServices::GetRegistry() const {
+    if (!m_registry) m_registry = Registry::LoadWinePrefix(m_prefix);
+    return *m_registry;
+}
+
+LoadOptions MachineServices::Options() {
+    if (!m_weakSelf) m_weakSelf = std::make_shared<WeakResolver>(weak_from_this());
+    LoadOptions options;
+    options.resolver = m_weakSelf;
+    return options;
+}
+
+HRESULT MachineServices::ProgIDFromCLSID(const CLSID& clsid, std::u16string& progId) const {
+    auto key = GetRegistry().OpenClassesRoot("CLSID\\" + GuidToString(clsid) + "\\ProgID");
+    if (!key) return REGDB_E_CLASSNOTREG;
+    auto text = key->Text("");
+    if (!text || text->empty()) return REGDB_E_CLASSNOTREG;
+    progId = Utf8ToUtf16(*text);
+    return S_OK;
+}
+
+HRESULT MachineServices::CLSIDFromString(std::u16string_view text, CLSID& clsid) const {
+    if (!text.empty() && text.front() == u'{') {
+        auto guid = GuidFromString(text);
+        if (!guid) return CO_E_CLASSSTRING;
+        clsid = *guid;
+        return S_OK;
+    }
+    std::string progId = Utf16ToUtf8(text);
+    if (progId.empty() || progId.find('\\') != std::string::npos) return CO_E_CLASSSTRING;
+    auto key = GetRegistry().OpenClassesRoot(progId + "\\CLSID");
+    auto value = key ? key->Text("") : std::nullopt;
+    auto guid = value ? GuidFromString(Utf8ToUtf16(*value)) : std::nullopt;
+    if (!guid) return CO_E_CLASSSTRING;
+    clsid = *guid;
+    return S_OK;
+}
+
+std::string MachineServices::UnixPath(const std::string& windowsPath) const {
+    std::string path = windowsPath;
+    // The environment strings Wine's own registrations use.
+    static const std::pair<const char*, const char*> kVariables[] = {
+        {"%SystemRoot%", "C:\\windows"},
+        {"%windir%", "C:\\windows"},
+        {"%ProgramFiles%", "C:\\Program Files"},
+        {"%CommonProgramFiles%", "C:\\Program Files\\Common Files"},
+    };
+    for (const auto& [name, value] : kVariables) {
+        for (std::size_t at = FindIgnoringCase(path, name); at != std::string::npos;
+             at = FindIgnoringCase(path, name)) {
+            path.replace(at, std::strlen(name), value);
+        }
+    }
+    if (path.size() < 3 || !std::isalpha(static_cast<unsigned char>(path[0])) || path[1] != ':' ||
+        (path[2] != '\\' && path[2] != '/')) {
+        return {};
+    }
+    std::string current = m_prefix + "/dosdevices/" +
+                          static_cast<char>(std::tolower(static_cast<unsigned char>(path[0]))) + ":";
+    std::vector<std::string> parts;
+    std::size_t start = 3;
+    while (start <= path.size()) {
+        std::size_t end = path.find_first_of("\\/", start);
+        if (end == std::string::npos) end = path.size();
+        if (end > start) parts.push_back(path.substr(start, end - start));
+        start = end + 1;
+    }
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        const std::string& part = parts[i];
+        if (part == "." || part == "..") return {};  // registrations name files, not climbs
+        auto found = FindIgnoringCase(current, part);
+        if (!found) {
+            // "file.dll\2" names resource 2 of file.dll.
+            bool digits = part.find_first_not_of("0123456789") == std::string::npos;
+            if (i + 1 == parts.size() && digits && IsRegularFile(current)) return current + "/" + part;
+            return {};
+        }
+        current = *found;
+    }
+    return current;
+}
+
+HRESULT MachineServices::QueryPathOfRegTypeLib(const GUID& guid, WORD major, WORD minor, LCID lcid,
+                                               std::string& path) const {
+    auto library = GetRegistry().OpenClassesRoot("TypeLib\\" + GuidToString(guid));
+    if (!library) return TYPE_E_LIBNOTREGISTERED;
+    // The version: exactly as asked, else the highest minor of the same
+    // major that is not older; 0xFFFF.0xFFFF asks for the newest.
+    std::optional<Registry::Key> versionKey = library->Open(Hex(major) + "." + Hex(minor));
+    if (!versionKey) {
+        std::optional<std::pair<unsigned, std::string>> best;
+        bool any = major == 0xFFFF && minor == 0xFFFF;
+        for (std::size_t i = 0;; ++i) {
+            auto name = library->EnumKey(i);
+            if (!name) break;
+            unsigned vMajor = 0, vMinor = 0;
+            char dot = 0;
+            if (std::sscanf(name->c_str(), "%x%c%x", &vMajor, &dot, &vMinor) != 3 || dot != '.') continue;
+            if (!any && (vMajor != major || vMinor < minor)) continue;
+            unsigned rank = any ? (vMajor << 16) | vMinor : vMinor;
+            if (!best || rank > best->first) best = std::make_pair(rank, *name);
+        }
+        if (!best) return TYPE_E_LIBNOTREGISTERED;
+        versionKey = library->Open(best->second);
+    }
+    if (!versionKey) return TYPE_E_LIBNOTREGISTERED;
+    // The locale: as asked, then its primary language, then neutral; each
+    // for 64-bit and then 32-bit registrations.
+    std::vector<LCID> lcids = {lcid, lcid & 0x3FF, 0};
+    for (LCID tryLcid : lcids) {
+        for (const char* arch : {"win64", "win32"}) {
+            auto key = versionKey->Open(Hex(tryLcid) + "\\" + arch);
+            auto text = key ? key->Text("") : std::nullopt;
+            if (!text || text->empty()) continue;
+            path = UnixPath(*text);
+            return path.empty() ? TYPE_E_CANTLOADLIBRARY : S_OK;
+        }
+    }
+    return TYPE_E_LIBNOTREGISTERED;
+}
+
+HRESULT MachineServices::LoadRegTypeLib(const GUID& guid, WORD major, WORD minor, LCID lcid,
+                                        ComPtr<ITypeLib>& lib) {
+    std::string path;
+    HRESULT hr = QueryPathOfRegTypeLib(guid, major, minor, lcid, path);
+    if (FAILED(hr)) return hr;
+    return LoadTypeLibEx(path, Options(), lib);
+}
+
+HRESULT MachineServices::LoadImport(const ImportSpec& spec, const std::string& importerPath,
+                                    ComPtr<ITypeLib>& lib) {
+    std::string key = GuidToString(spec.libGuid) + "#" + std::to_string(spec.wMajorVerNum) + "." +
+                      std::to_string(spec.wMinorVerNum);
+    auto cached = m_loaded.find(key);
+    if (cached != m_loaded.end()) {
+        lib = cached->second;
+        return S_OK;
+    }
+    ComPtr<ITypeLib> loaded;
+    HRESULT hr = LoadRegTypeLib(spec.libGuid, spec.wMajorVerNum, spec.wMinorVerNum, spec.lcid, loaded);
+    if (FAILED(hr) && spec.libGuid == StdoleLibGuid()) hr = LoadEmbeddedStdole(loaded);
+    if (FAILED(hr) && !importerPath.empty()) {
+        // A library of the recorded file name beside the importing file.
+        std::string recorded = Utf16ToUtf8(spec.fileName);
+        std::string name = recorded.substr(recorded.find_last_of("\\/") + 1);
+        std::string folder = importerPath.substr(0, importerPath.find_last_of('/'));
+        if (importerPath.find('/') == std::string::npos) folder = ".";
+        auto beside = name.empty() ? std::nullopt : FindIgnoringCase(folder, name);
+        if (beside && *beside != importerPath) hr = LoadTypeLibEx(*beside, Options(), loaded);
+    }
+    if (FAILED(hr) || !loaded) return FAILED(hr) ? hr : TYPE_E_CANTLOADLIBRARY;
+    m_loaded.emplace(key, loaded);
+    lib = loaded;
+    return S_OK;
+}
+
+}  // namespace qorvix

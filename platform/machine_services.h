@@ -1,0 +1,71 @@
+// The machine's COM services, on a Wine prefix's registry: ProgIDs, class
+// ids from text, registered type libraries, and the libraries that types
+// import.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/registry.h"
+#include "typelib/load.h"
+
+namespace qorvix {
+
+// One row of the registered type libraries: one registered version.
+struct RegisteredLibrary {
+    std::string description;  // "<Unknown Name>" when the registry has none
+    std::string version;      // the version key's name, as stored ("1.0", "1.a")
+    std::string guid;         // the library key's name, as stored
+};
+
+// The list's registry walk: every version key of every library key under
+// HKEY_CLASSES_ROOT\TypeLib whose description fits 64 bytes, terminator
+// included, in the locale's character set.
+std::vector<RegisteredLibrary> FillLibraryList(const Registry& registry);
+
+// Major and minor version from a version key's name, both read as
+// decimal numbers with atoi's rules: "2.1" -> 2, 1; "3" -> 3, 0; "1.a" -> 1, 0.
+std::pair<WORD, WORD> ParseLibraryVersion(const std::string& text);
+
+class MachineServices final : public ImportResolver,
+                              public std::enable_shared_from_this<MachineServices> {
+public:
+    // `prefix` is the Wine prefix whose drive folders the registry's paths
+    // name (dosdevices).
+    MachineServices(Registry registry, std::string prefix);
+    // The registry of `prefix`, read when first needed.
+    explicit MachineServices(std::string prefix);
+    static std::shared_ptr<MachineServices> ForDefaultPrefix();
+
+    const Registry& GetRegistry() const;
+
+    HRESULT ProgIDFromCLSID(const CLSID& clsid, std::u16string& progId) const;
+    // A braced GUID, or a ProgID looked up in the registry.
+    HRESULT CLSIDFromString(std::u16string_view text, CLSID& clsid) const;
+    // The registered file of a library version, as a path on this machine.
+    HRESULT QueryPathOfRegTypeLib(const GUID& guid, WORD major, WORD minor, LCID lcid,
+                                  std::string& path) const;
+    HRESULT LoadRegTypeLib(const GUID& guid, WORD major, WORD minor, LCID lcid, ComPtr<ITypeLib>& lib);
+    // How libraries are loaded on this machine: imports resolve here.
+    LoadOptions Options();
+
+    // A Windows path ("C:\windows\system32\x.tlb") as a path in the prefix,
+    // each component found without regard to case. Empty when it cannot be.
+    std::string UnixPath(const std::string& windowsPath) const;
+
+    HRESULT LoadImport(const ImportSpec& spec, const std::string& importerPath,
+                       ComPtr<ITypeLib>& lib) override;
+
+private:
+    mutable std::optional<Registry> m_registry;
+    std::string m_prefix;
+    // Libraries loaded for imports, once per process.
+    std::map<std::string, ComPtr<ITypeLib>> m_loaded;
+    std::shared_ptr<ImportResolver> m_weakSelf;
+};
+
+}  // namespace qorvix

@@ -1,0 +1,77 @@
+// The registry of a Wine prefix, read only: the files system.reg (the
+// machine's keys) and user.reg (the user's). HKEY_CLASSES_ROOT is the
+// machine's Software\Classes with the user's Software\Classes over it.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qorvix {
+
+enum RegistryValueType : std::uint32_t {
+    REG_NONE = 0,
+    REG_SZ = 1,
+    REG_EXPAND_SZ = 2,
+    REG_BINARY = 3,
+    REG_DWORD = 4,
+    REG_MULTI_SZ = 7,
+};
+
+struct RegistryValue {
+    std::string name;  // empty: the default value
+    std::uint32_t type = REG_NONE;
+    std::string text;                 // REG_SZ, REG_EXPAND_SZ, REG_MULTI_SZ (UTF-8; NULs between parts)
+    std::vector<std::uint8_t> data;   // everything else (a dword as its 4 bytes)
+};
+
+class Registry {
+public:
+    struct Node;
+
+    // An open key: the same path in one or more hives, the first winning.
+    class Key {
+    public:
+        // The name of subkey `index` (case as stored), or nullopt past the end.
+        std::optional<std::string> EnumKey(std::size_t index) const;
+        std::optional<Key> Open(std::string_view path) const;
+        const RegistryValue* Value(std::string_view name) const;
+        // A string value read as text into a buffer of `bufferBytes` bytes
+        // (terminator included): nullopt when missing, not text, or too long.
+        std::optional<std::string> Text(std::string_view name, std::size_t bufferBytes = SIZE_MAX) const;
+
+    private:
+        friend class Registry;
+        std::vector<const Node*> m_layers;
+        mutable std::optional<std::vector<std::string>> m_subkeys;
+    };
+
+    Registry();
+    ~Registry();
+    Registry(Registry&&) noexcept;
+    Registry& operator=(Registry&&) noexcept;
+
+    // Reads the prefix's system.reg and user.reg. Missing or unreadable
+    // files leave that hive empty; `warnings` (optional) says why.
+    static Registry LoadWinePrefix(const std::string& prefix, std::vector<std::string>* warnings = nullptr);
+    // The prefix in use: $WINEPREFIX, else ~/.wine.
+    static std::string DefaultPrefix();
+
+    // Parses the text of a .reg file into the machine's or the user's hive.
+    // Lines it cannot read are skipped; returns how many were.
+    std::size_t LoadMachine(std::string_view text);
+    std::size_t LoadUser(std::string_view text);
+
+    std::optional<Key> OpenClassesRoot(std::string_view path = {}) const;
+    std::optional<Key> OpenMachine(std::string_view path) const;
+    std::optional<Key> OpenUser(std::string_view path) const;
+
+private:
+    std::unique_ptr<Node> m_machine;
+    std::unique_ptr<Node> m_user;
+};
+
+}  // namespace qorvix

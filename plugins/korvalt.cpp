@@ -1,0 +1,3 @@
+#include "plugins/korval.h"
+
+extern "C" __attribute__((visibility("default"))) const char* korval_runtime_name(void) { return "korvalt"; }
