@@ -33,8 +33,8 @@ install_packages() {
     fi
 }
 
-base_packages=(g++ cmake ninja-build)
-test_packages=(libgtest-dev libgmock-dev python3 locales)
+base_packages=(g++ cmake ninja-build pkg-config libsystemd-dev)
+test_packages=(libgtest-dev libgmock-dev python3 locales dbus-daemon)
 fuzz_packages=(clang libclang-rt-14-dev)
 bench_packages=(libbenchmark-dev)
 

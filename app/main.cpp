@@ -7,6 +7,7 @@
 #include "app/console_prompter.h"
 #include "app/generator_app.h"
 #include "naming/cobol_name.h"
+#include "platform/ide_bus.h"
 #include "platform/machine_services.h"
 #include "platform/reserved_words.h"
 
@@ -38,6 +39,9 @@ int main(int argc, char** argv) {
     services.prompter = &prompter;
     services.printUsage = [](const std::string& text) { std::printf("%s\n", text.c_str()); };
     services.progIds = &progIds;
+    IdeBus ide;
+    services.ide = &ide;
+    services.ideRegistered = [&ide] { return ide.IsRegistered(); };
     services.loadOptions = machine->Options();
     services.loadReservedWords = [] {
         ReservedWordService service = LoadReservedWordService(ExecutableDirectory());

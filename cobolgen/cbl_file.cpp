@@ -5,6 +5,7 @@
 #include <cctype>
 #include <cerrno>
 #include <cstring>
+#include <cwctype>
 #include <fcntl.h>
 #include <filesystem>
 #include <strings.h>
@@ -13,6 +14,7 @@
 #include <unistd.h>
 
 #include "naming/cobol_name.h"
+#include "platform/locale_text.h"
 #include "resources/string_table.h"
 
 namespace qorvix {
@@ -30,6 +32,29 @@ std::string CurrentDirectory() {
     std::error_code error;
     std::filesystem::path path = std::filesystem::current_path(error);
     return error ? std::string() : path.string();
+}
+
+// Two directory texts, equal but for letter case (the locale's idea of it).
+// Nothing else is ignored: a trailing separator on one side makes them differ.
+bool SameIgnoringCase(const std::string& a, const std::string& b) {
+    std::u16string wideA = LocaleToUtf16(a), wideB = LocaleToUtf16(b);
+    if (wideA.size() != wideB.size()) return false;
+    for (std::size_t i = 0; i < wideA.size(); ++i) {
+        if (std::towlower(wideA[i]) != std::towlower(wideB[i])) return false;
+    }
+    return true;
+}
+
+// What the IDE gave as its project directory can only be used when it is an
+// absolute path of plain characters: anything else would write somewhere
+// the user never saw, or show a question that hides part of the name.
+bool IsUsableDirectoryText(const std::string& directory) {
+    if (directory.empty() || directory[0] != '/') return false;
+    for (char c : directory) {
+        auto b = static_cast<unsigned char>(c);
+        if (b < 0x20 || b == 0x7F) return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -169,14 +194,20 @@ bool CCblFile::GenerateCopyFile(std::string& name, ITypeLib& lib) {
 bool CCblFile::ProjectStep(std::unique_ptr<IdeProject>& project, std::string& directory) {
     project = m_services.ide ? m_services.ide->CurrentProject() : nullptr;
     directory = project ? project->Directory() : std::string();
+    std::string current = CurrentDirectory();
+    if (!IsUsableDirectoryText(directory)) directory.clear();
+    bool here = !directory.empty() && SameIgnoringCase(current, directory);
+    struct stat info {};
+    if (!here && !directory.empty() && (stat(directory.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))) {
+        directory.clear();
+    }
     if (directory.empty()) {
         project.reset();
         Answer answer = Ask(IDS_NO_PROJECT, "", MessageIcon::Information, MessageButtons::OkCancel,
                             Answer::Ok, true);
         return answer == Answer::Ok;
     }
-    std::string current = CurrentDirectory();
-    if (strcasecmp(current.c_str(), directory.c_str()) == 0) return true;
+    if (here) return true;
     Answer answer = Ask(IDS_PROJECT_DIRECTORY, directory, MessageIcon::Information,
                         MessageButtons::OkCancel, Answer::Ok, true);
     if (answer != Answer::Ok) {

@@ -8,6 +8,7 @@
 
 #include "cobolgen/output_file.h"
 #include "cobolgen/prompter.h"
+#include "platform/ide_link.h"
 #include "typelib/typelib.h"
 
 namespace qorvix {
@@ -18,27 +19,6 @@ public:
     virtual ~ProgIdLookup() = default;
     // S_OK (exactly) with the ProgID, or a failure.
     virtual HRESULT ProgIDFromCLSID(const CLSID& clsid, std::u16string& progId) = 0;
-};
-
-// The COBOL IDE's current project.
-class IdeProject {
-public:
-    virtual ~IdeProject() = default;
-    // The project's directory in the locale's character set; empty when the
-    // project has none or the IDE does not say.
-    virtual std::string Directory() = 0;
-    // Adds a file, named without its folder, to the project. Failures are
-    // not reported.
-    virtual void AddFile(const std::string& bareName) = 0;
-};
-
-// The IDE's automation service.
-class IdeLink {
-public:
-    virtual ~IdeLink() = default;
-    // The project open in the IDE, or null when there is no IDE, no
-    // project, or no answer.
-    virtual std::unique_ptr<IdeProject> CurrentProject() = 0;
 };
 
 // What the writer needs from outside. Every pointer may be null: no

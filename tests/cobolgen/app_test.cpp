@@ -8,6 +8,7 @@
 #include "app/generator_app.h"
 #include "resources/string_table.h"
 #include "tests/support/paths.h"
+#include "tests/support/shell.h"
 #include "tests/support/scripted_prompter.h"
 #include "tests/support/temp_dir.h"
 
@@ -149,24 +150,7 @@ TEST(Languages, LocaleNamesAndSatelliteExtensions) {
 
 // ---- The program itself ------------------------------------------------------
 
-struct Result {
-    int status = -1;
-    std::string output;  // standard output and standard error
-};
-
-// Runs a shell command line (in `folder`) with standard input from /dev/null.
-Result Shell(const std::string& folder, const std::string& command) {
-    std::string line = "cd '" + folder + "' && (" + command + ") </dev/null 2>&1";
-    Result result;
-    FILE* pipe = popen(line.c_str(), "r");
-    if (!pipe) return result;
-    char buffer[4096];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) result.output.append(buffer, n);
-    int status = pclose(pipe);
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return result;
-}
+using Result = ShellResult;
 
 TEST(Program, ExitStatusAndMessages) {
     TempDir dir;

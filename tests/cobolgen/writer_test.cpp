@@ -123,7 +123,7 @@ TEST_F(ShapesWriterTest, HeadOfTheCopyFile) {
     EXPECT_EQ(Lines(copy.begin(), copy.begin() + static_cast<long>(head.size())), head);
     EXPECT_EQ(generatedName, "Shapes.cpy");
     // Every line of every file ends in CR LF on disk.
-    for (const std::string& file : {"Shapes.cpy", "ishape.cbl", "iwidget.cbl", "iwidget2.cbl"}) {
+    for (const std::string file : {"Shapes.cpy", "ishape.cbl", "iwidget.cbl", "iwidget2.cbl"}) {
         for (const std::string& line : FileLines(file)) {
             EXPECT_EQ(line.find("<"), line.find("<GetRefTypeInfo")) << file << ": " << line;
         }

@@ -1,0 +1,329 @@
+// The IDE project step: the writer against a stand-in project, and the D-Bus
+// client, the writer and the program against the reference IDE service on a
+// bus of the test's own.
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <regex>
+#include <systemd/sd-bus.h>
+
+#include "cobolgen/cbl_file.h"
+#include "platform/ide_bus.h"
+#include "tests/support/paths.h"
+#include "tests/support/private_bus.h"
+#include "tests/support/scripted_prompter.h"
+#include "tests/support/shell.h"
+#include "tests/support/temp_dir.h"
+#include "tests/support/typelib_helpers.h"
+#include "resources/string_table.h"
+
+namespace qorvix::test {
+namespace {
+
+using namespace std::chrono_literals;
+using Lines = std::vector<std::string>;
+
+Lines Files(const std::string& folder) {
+    Lines names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// ---- The writer against a stand-in IDE ---------------------------------------
+
+class StandInIde final : public IdeLink {
+public:
+    std::optional<std::string> directory;  // nullopt: no project
+    Lines added;
+
+    std::unique_ptr<IdeProject> CurrentProject() override {
+        if (!directory) return nullptr;
+        struct Project final : IdeProject {
+            StandInIde* ide;
+            std::string Directory() override { return *ide->directory; }
+            void AddFile(const std::string& name) override { ide->added.push_back(name); }
+        };
+        auto project = std::make_unique<Project>();
+        project->ide = this;
+        return project;
+    }
+};
+
+class ProjectStepTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(std::setlocale(LC_ALL, "C.UTF-8"));
+        std::filesystem::create_directory(chosen);
+        std::filesystem::create_directory(project);
+    }
+    void TearDown() override { std::setlocale(LC_ALL, "C"); }
+
+    bool Generate(IdeLink& ide, bool classes = false) {
+        WriterServices services;
+        services.prompter = &prompter;
+        services.ide = &ide;
+        services.ideRegistered = true;
+        CCblFile writer(classes, false, true, services);
+        std::string name = chosen + "/Shapes.cpy";
+        return writer.GenerateCopyFile(name, *lib);
+    }
+
+    TempDir dir;
+    KeepCurrentDirectory keep;
+    std::string chosen = dir / "chosen";
+    std::string project = dir / "project";
+    ScriptedPrompter prompter;
+    ComPtr<ITypeLib> lib = LoadOrDie(FixturePath("shapes.tlb"));
+};
+
+TEST_F(ProjectStepTest, TheProjectDirectoryDecidesWhereFilesGo) {
+    StandInIde ide;
+    // Chosen in the project directory itself, spelt in other letters: no question.
+    std::string upper = chosen;
+    std::transform(upper.begin(), upper.end(), upper.begin(), ::toupper);
+    ide.directory = upper;
+    ASSERT_TRUE(Generate(ide));
+    EXPECT_TRUE(prompter.shown.empty());
+    EXPECT_EQ(Files(chosen), Lines{"Shapes.cpy"});
+    EXPECT_EQ(ide.added, Lines{"Shapes.cpy"});
+    // A trailing separator makes them differ.
+    std::filesystem::remove(chosen + "/Shapes.cpy");
+    ide.directory = chosen + "/";
+    ide.added.clear();
+    ASSERT_TRUE(Generate(ide));
+    EXPECT_EQ(prompter.Ids(), std::vector<int>{IDS_PROJECT_DIRECTORY});
+
+    // Elsewhere: OK moves every file there and for good; only the copy file is added.
+    std::filesystem::remove(chosen + "/Shapes.cpy");
+    prompter.shown.clear();
+    ide.directory = project;
+    ide.added.clear();
+    ASSERT_TRUE(Generate(ide, true));
+    EXPECT_EQ(prompter.shown.at(0).text, "All files will be generated in the project directory\n'" + project + "'");
+    EXPECT_EQ(Files(project), (Lines{"Shapes.cpy", "ishape.cbl"}));
+    EXPECT_TRUE(Files(chosen).empty());
+    EXPECT_EQ(ide.added, Lines{"Shapes.cpy"});
+    EXPECT_EQ(std::filesystem::current_path(), project);
+
+    // Cancel writes nothing.
+    std::filesystem::remove_all(project);
+    std::filesystem::create_directory(project);
+    prompter.answers = {Answer::Cancel};
+    ide.added.clear();
+    EXPECT_FALSE(Generate(ide, true));
+    EXPECT_TRUE(Files(project).empty());
+    EXPECT_TRUE(Files(chosen).empty());
+    EXPECT_TRUE(ide.added.empty());
+}
+
+TEST_F(ProjectStepTest, NoUsableProjectAsksWhetherToGoOn) {
+    for (std::optional<std::string> text :
+         {std::optional<std::string>(), std::optional<std::string>(""), std::optional<std::string>("project"),
+          std::optional<std::string>(project + "\n/etc"), std::optional<std::string>(dir / "gone"),
+          std::optional<std::string>(dir / "chosen/../project")}) {
+        SCOPED_TRACE(text ? *text : "(no project)");
+        StandInIde ide;
+        ide.directory = text;
+        prompter.shown.clear();
+        if (text && *text == dir / "chosen/../project") {
+            // An absolute path that exists is used as it stands.
+            ASSERT_TRUE(Generate(ide));
+            EXPECT_EQ(prompter.Ids(), std::vector<int>{IDS_PROJECT_DIRECTORY});
+            EXPECT_EQ(Files(project), Lines{"Shapes.cpy"});
+            continue;
+        }
+        // Cancel: nothing at all.
+        prompter.answers = {Answer::Cancel};
+        EXPECT_FALSE(Generate(ide));
+        EXPECT_TRUE(Files(chosen).empty());
+        // OK: the chosen folder, nothing added.
+        ASSERT_TRUE(Generate(ide));
+        EXPECT_EQ(prompter.Ids(), (std::vector<int>{IDS_NO_PROJECT, IDS_NO_PROJECT}));
+        EXPECT_EQ(prompter.shown.at(0).text, "No project found. Continue to generate files?");
+        EXPECT_EQ(Files(chosen), Lines{"Shapes.cpy"});
+        EXPECT_TRUE(ide.added.empty());
+        std::filesystem::remove(chosen + "/Shapes.cpy");
+    }
+}
+
+// ---- The reference service on a private bus ----------------------------------
+
+class IdeBusTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!PrivateBus::DaemonInstalled()) GTEST_SKIP() << "dbus-daemon is not installed";
+        ASSERT_TRUE(std::setlocale(LC_ALL, "C.UTF-8"));
+        std::filesystem::create_directory(project);
+        std::filesystem::create_directory(chosen);
+    }
+    void TearDown() override { std::setlocale(LC_ALL, "C"); }
+
+    std::string Service(const std::string& switches = "") const {
+        return std::string(QORVIX_REFERENCE_IDE) + " --directory " + project + " --log " + log +
+               (switches.empty() ? "" : " " + switches);
+    }
+    // The calls the service logged, without its start line.
+    Lines Calls() const {
+        Lines lines;
+        std::istringstream in(ReadText(log));
+        for (std::string line; std::getline(in, line);) {
+            if (line.rfind("start ", 0) != 0) lines.push_back(line);
+        }
+        return lines;
+    }
+    int Starts() const {
+        std::string text = ReadText(log);
+        int count = 0;
+        for (std::size_t at = 0; (at = text.find("start ", at)) != std::string::npos; ++at) ++count;
+        return count;
+    }
+
+    TempDir dir;
+    std::string project = dir / "project";
+    std::string chosen = dir / "chosen";
+    std::string log = dir / "ide.log";
+};
+
+TEST_F(IdeBusTest, KnownWhenRunningOrStartable) {
+    EXPECT_FALSE(IdeBus("unix:path=" + dir / "no-bus", 1s).IsRegistered());
+    EXPECT_EQ(IdeBus("unix:path=" + dir / "no-bus", 1s).CurrentProject(), nullptr);
+    {
+        PrivateBus empty;
+        ASSERT_FALSE(empty.Address().empty());
+        IdeBus ide(empty.Address(), 2s);
+        EXPECT_FALSE(ide.IsRegistered());
+        EXPECT_EQ(ide.CurrentProject(), nullptr);
+    }
+    {
+        PrivateBus startable({{kIdeBusName, Service()}});
+        EXPECT_TRUE(IdeBus(startable.Address(), 2s).IsRegistered());
+        EXPECT_FALSE(std::filesystem::exists(log));  // asking did not start it
+    }
+    {
+        PrivateBus running;
+        running.Spawn({QORVIX_REFERENCE_IDE, "--directory", project, "--address", running.Address()});
+        ASSERT_TRUE(running.WaitForName(kIdeBusName));
+        EXPECT_TRUE(IdeBus(running.Address(), 2s).IsRegistered());
+    }
+}
+
+TEST_F(IdeBusTest, TheProjectOfAnIdeTheBusStarts) {
+    PrivateBus bus({{kIdeBusName, Service()}});
+    IdeBus ide(bus.Address(), 5s);
+    auto current = ide.CurrentProject();
+    ASSERT_TRUE(current);
+    EXPECT_EQ(current->Directory(), project);
+    current->AddFile("Größe.cpy");
+    EXPECT_EQ(Calls(), (Lines{"Project", "ProjectDirectory", "AddFile\tGröße.cpy\t\t0\t"}));
+}
+
+TEST_F(IdeBusTest, AnswersThatNameNoProject) {
+    for (const char* switches : {"--no-project", "--no-directory", "--project-path /Orbanel/Nowhere",
+                                 "--wrong-types"}) {
+        SCOPED_TRACE(switches);
+        PrivateBus bus({{kIdeBusName, Service(switches)}});
+        auto current = IdeBus(bus.Address(), 5s).CurrentProject();
+        EXPECT_EQ(current ? current->Directory() : std::string(), "");
+    }
+}
+
+TEST_F(IdeBusTest, SlowFailingAndVanishingIdes) {
+    {
+        // Slower than the timeout: no project, and no waiting for it.
+        PrivateBus bus({{kIdeBusName, Service("--delay-ms 4000")}});
+        auto start = std::chrono::steady_clock::now();
+        EXPECT_EQ(IdeBus(bus.Address(), 300ms).CurrentProject(), nullptr);
+        EXPECT_LT(std::chrono::steady_clock::now() - start, 3s);
+    }
+    {
+        PrivateBus bus({{kIdeBusName, Service("--fail-add-file")}});
+        auto current = IdeBus(bus.Address(), 5s).CurrentProject();
+        ASSERT_TRUE(current);
+        current->AddFile("Shapes.cpy");  // refused, and nothing to report
+        EXPECT_EQ(Calls().back(), "AddFile\tShapes.cpy\t\t0\t");
+    }
+    std::filesystem::remove(log);
+    {
+        // Gone between the two steps: the call fails; no second IDE is started.
+        PrivateBus bus({{kIdeBusName, Service("--exit-after-directory")}});
+        auto current = IdeBus(bus.Address(), 2s).CurrentProject();
+        ASSERT_TRUE(current);
+        EXPECT_EQ(current->Directory(), project);
+        current->AddFile("Shapes.cpy");
+        EXPECT_EQ(Calls(), (Lines{"Project", "ProjectDirectory"}));
+        EXPECT_EQ(Starts(), 1);
+    }
+}
+
+// The interfaces the reference service offers are the ones docs/ describes.
+TEST_F(IdeBusTest, TheServiceMatchesItsDescription) {
+    PrivateBus bus({{kIdeBusName, Service()}});
+    ASSERT_TRUE(IdeBus(bus.Address(), 5s).CurrentProject());
+    auto interfaces = [](const std::string& xml) {
+        std::string flat = std::regex_replace(xml, std::regex(R"(<!--[\s\S]*?-->|\s+)"), "");
+        std::string found;
+        std::smatch match;
+        std::regex block(R"(<interfacename="Orbanel\.[\s\S]*?</interface>)");
+        for (auto it = flat.cbegin(); std::regex_search(it, flat.cend(), match, block); it = match.suffix().first) {
+            found += match.str();
+        }
+        return found;
+    };
+    std::string introspected;
+    sd_bus* raw = nullptr;
+    ASSERT_GE(sd_bus_new(&raw), 0);
+    sd_bus_set_address(raw, bus.Address().c_str());
+    sd_bus_set_bus_client(raw, 1);
+    ASSERT_GE(sd_bus_start(raw), 0);
+    for (const char* path : {kIdeApplicationPath, "/Orbanel/Projects/1"}) {
+        sd_bus_message* reply = nullptr;
+        const char* xml = nullptr;
+        ASSERT_GE(sd_bus_call_method(raw, kIdeBusName, path, "org.freedesktop.DBus.Introspectable", "Introspect",
+                                     nullptr, &reply, ""),
+                  0);
+        ASSERT_GT(sd_bus_message_read(reply, "s", &xml), 0);
+        introspected += interfaces(xml);
+        sd_bus_message_unref(reply);
+    }
+    sd_bus_flush_close_unref(raw);
+    std::string documented = interfaces(ReadText(std::string(QORVIX_SOURCE_DIR) + "/docs/orbanel-ide.xml"));
+    EXPECT_FALSE(documented.empty());
+    EXPECT_EQ(introspected, documented);
+}
+
+// The program: -p with the reference service, with a failing one, and
+// without any session bus.
+TEST_F(IdeBusTest, TheProjectSwitchOfTheProgram) {
+    std::string qorvix = QORVIX_PROGRAM;
+    std::string sample = FixturePath("shapes.tlb");
+    {
+        PrivateBus bus({{kIdeBusName, Service()}});
+        ShellResult run = Shell(chosen, "DBUS_SESSION_BUS_ADDRESS='" + bus.Address() + "' " + qorvix +
+                                            " -p -i -oShapes.cpy " + sample);
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.output, "qorvix: All files will be generated in the project directory\n'" + project +
+                                  "'\nqorvix: answered OK (standard input is not a terminal)\n");
+        EXPECT_EQ(Files(project), (Lines{"Shapes.cpy", "ishape.cbl"}));
+        EXPECT_EQ(Calls().back(), "AddFile\tShapes.cpy\t\t0\t");
+    }
+    {
+        PrivateBus bus({{kIdeBusName, Service("--fail-add-file --no-directory")}});
+        ShellResult run = Shell(chosen, "DBUS_SESSION_BUS_ADDRESS='" + bus.Address() + "' " + qorvix +
+                                            " -p -oShapes.cpy " + sample);
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.output, "qorvix: No project found. Continue to generate files?\n"
+                              "qorvix: answered OK (standard input is not a terminal)\n");
+        EXPECT_EQ(Files(chosen), Lines{"Shapes.cpy"});
+    }
+    std::filesystem::remove(chosen + "/Shapes.cpy");
+    // No session bus: the switch is off, nothing is asked.
+    ShellResult run = Shell(chosen, "env -u DBUS_SESSION_BUS_ADDRESS XDG_RUNTIME_DIR=/nonexistent " + qorvix +
+                                        " -p -oShapes.cpy " + sample);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.output, "");
+    EXPECT_EQ(Files(chosen), Lines{"Shapes.cpy"});
+}
+
+}  // namespace
+}  // namespace qorvix::test
