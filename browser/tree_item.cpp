@@ -65,7 +65,7 @@ int CTreeItem::Expand(HTREEITEM item) {
     switch (m_nKind) {
         case kindLibrary:
             for (const Category& category : kCategories) {
-                auto child = Child(kindCategory + category.typekind);
+                auto child = Child(static_cast<int>(kindCategory) + static_cast<int>(category.typekind));
                 child->SetTypeLib(ComPtr<ITypeLib>(m_typeLib.Get()));
                 m_pTree->InsertItem(item, category.label, std::move(child), 1);
             }
