@@ -33,7 +33,7 @@ install_packages() {
     fi
 }
 
-base_packages=(g++ cmake ninja-build pkg-config libsystemd-dev)
+base_packages=(g++ cmake ninja-build pkg-config libsystemd-dev qt6-base-dev qt6-l10n-tools fonts-dejavu-core)
 test_packages=(libgtest-dev libgmock-dev python3 locales dbus-daemon)
 fuzz_packages=(clang libclang-rt-14-dev)
 bench_packages=(libbenchmark-dev)
@@ -49,17 +49,18 @@ ensure_test_locale() {
     fi
 }
 
+# configure_and_build DIR TARGET CMAKE-ARGS...
 configure_and_build() {
-    local dir=$1
-    shift
+    local dir=$1 target=$2
+    shift 2
     cmake -S "$root" -B "$dir" -G Ninja "$@"
-    cmake --build "$dir"
+    cmake --build "$dir" --target "$target"
 }
 
 case "$command" in
     run)
         install_packages "${base_packages[@]}"
-        configure_and_build "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQORVIX_BUILD_TESTS=OFF
+        configure_and_build "$build_dir" all -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQORVIX_BUILD_TESTS=OFF
         sample="$root/tests/fixtures/shapes.tlb"
         out="$root/generated"
         rm -rf "$out"
@@ -73,13 +74,13 @@ case "$command" in
     test)
         install_packages "${base_packages[@]}" "${test_packages[@]}"
         ensure_test_locale
-        configure_and_build "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQORVIX_BUILD_TESTS=ON
+        configure_and_build "$build_dir" all -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQORVIX_BUILD_TESTS=ON
         ctest --test-dir "$build_dir" --output-on-failure -j "$(nproc)"
         ;;
     fuzz)
         seconds=${2:-60}
         install_packages "${base_packages[@]}" "${fuzz_packages[@]}"
-        configure_and_build "$root/build-fuzz" -DCMAKE_CXX_COMPILER=clang++ \
+        configure_and_build "$root/build-fuzz" load_walk_fuzzer -DCMAKE_CXX_COMPILER=clang++ \
             -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQORVIX_BUILD_FUZZ=ON -DQORVIX_BUILD_TESTS=OFF
         corpus=$(mktemp -d)
         trap 'rm -rf "$corpus"' EXIT
@@ -88,11 +89,12 @@ case "$command" in
         ;;
     bench)
         install_packages "${base_packages[@]}" "${bench_packages[@]}"
-        configure_and_build "$root/build-bench" -DCMAKE_BUILD_TYPE=Release -DQORVIX_BUILD_BENCH=ON \
+        configure_and_build "$root/build-bench" all -DCMAKE_BUILD_TYPE=Release -DQORVIX_BUILD_BENCH=ON \
             -DQORVIX_BUILD_TESTS=OFF
         "$root/build-bench/bench/typelib_bench"
         "$root/build-bench/bench/batch_bench"
         "$root/build-bench/bench/browser_bench"
+        "$root/build-bench/bench/ui_bench"
         ;;
     *)
         sed -n '2,8p' "$0"

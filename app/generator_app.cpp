@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <clocale>
+#include <cstdlib>
 #include <filesystem>
 #include <strings.h>
 
@@ -33,6 +34,22 @@ bool IsSwitch(const std::string& arg) {
 std::string Unquote(const std::string& text) {
     if (text.empty() || text[0] != '"') return text;
     return text.size() >= 2 ? text.substr(1, text.size() - 2) : std::string();
+}
+
+// The locale that names the user's language: the messages category as the
+// C library set it up from the environment. When the environment names a
+// locale that is not installed, setting it fails; the language is then read
+// from the environment itself (LC_ALL, LC_MESSAGES, LANG, in that order).
+std::string MessagesLocaleName(bool environmentLocaleSet) {
+    const char* current = std::setlocale(LC_MESSAGES, nullptr);
+    std::string name = current ? current : "C";
+    if (!environmentLocaleSet || name == "C" || name == "POSIX" || name.rfind("C.", 0) == 0) {
+        for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+            const char* value = std::getenv(variable);
+            if (value && *value) return value;
+        }
+    }
+    return name;
 }
 
 }  // namespace
@@ -84,6 +101,15 @@ std::string CGeneratorApp::LanguageOfLocale(std::string_view localeName) {
     return language;
 }
 
+std::string CGeneratorApp::SatellitePath(const std::string& executablePath, const std::string& extension) {
+    std::size_t slash = executablePath.find_last_of('/');
+    std::size_t dot = executablePath.find_last_of('.');
+    std::string base = dot != std::string::npos && (slash == std::string::npos || dot > slash + 1)
+                           ? executablePath.substr(0, dot)
+                           : executablePath;
+    return base + "." + extension;
+}
+
 void CGeneratorApp::ShowMessage(int id, std::string_view arg) {
     Message message;
     message.id = id;
@@ -101,9 +127,13 @@ int CGeneratorApp::Run(const std::vector<std::string>& args) {
 int CGeneratorApp::InitInstance(const std::vector<std::string>& args) {
     // The C library's locale from the environment: it decides the character
     // set of generated text and what counts as printable.
-    std::setlocale(LC_ALL, "");
-    const char* current = std::setlocale(LC_ALL, nullptr);
-    m_strLanguage = LanguageOfLocale(current ? current : "C");
+    bool localeSet = std::setlocale(LC_ALL, "") != nullptr;
+    m_strLanguage = LanguageOfLocale(MessagesLocaleName(localeSet));
+    if (m_strLanguage != "english" && m_services.loadSatellite && !m_services.executablePath.empty()) {
+        if (auto extension = FindLanguageExtension(m_strLanguage)) {
+            m_services.loadSatellite(SatellitePath(m_services.executablePath, *extension));
+        }
+    }
     if (m_services.loadReservedWords) m_services.loadReservedWords();
     m_exitStatus = kExitGenerated;
     if (ParseCommandLine(args)) {

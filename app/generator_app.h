@@ -31,6 +31,9 @@ public:
         std::function<bool()> ideRegistered;               // is the IDE's service known?
         LoadOptions loadOptions;                           // how libraries are loaded
         std::function<void()> loadReservedWords;           // start-up step 6
+        // Start-up step 3: the satellite translation at this path, if any.
+        std::function<void(const std::string& path)> loadSatellite;
+        std::string executablePath;                        // where the satellite is looked for
         // The desktop runs: the contents dialog on a library, the main dialog.
         std::function<int(CGeneratorApp&, const std::string& path)> openContentsDialog;
         std::function<int(CGeneratorApp&)> openMainDialog;
@@ -53,6 +56,9 @@ public:
     // The language part of the locale name, mapped to the table's language
     // names: "de_DE.UTF-8" -> "german".
     static std::string LanguageOfLocale(std::string_view localeName);
+    // The satellite beside `executablePath`: same folder and base name,
+    // `extension` in place of the executable's own extension.
+    static std::string SatellitePath(const std::string& executablePath, const std::string& extension);
 
     bool m_bInterfaceClasses = false;
     bool m_bDualInterfaces = false;

@@ -115,12 +115,16 @@ std::pair<WORD, WORD> ParseLibraryVersion(const std::string& text) {
 }
 
 MachineServices::MachineServices(Registry registry, std::string prefix)
-    : m_registry(std::move(registry)), m_prefix(std::move(prefix)) {}
+    : m_registry(std::move(registry)), m_fromPrefix(false), m_prefix(std::move(prefix)) {}
 
 MachineServices::MachineServices(std::string prefix) : m_prefix(std::move(prefix)) {}
 
 std::shared_ptr<MachineServices> MachineServices::ForDefaultPrefix() {
     return std::make_shared<MachineServices>(Registry::DefaultPrefix());
+}
+
+void MachineServices::ReloadRegistry() {
+    if (m_fromPrefix) m_registry.reset();
 }
 
 const Registry& MachineServices::GetRegistry() const {

@@ -42,6 +42,9 @@ public:
     static std::shared_ptr<MachineServices> ForDefaultPrefix();
 
     const Registry& GetRegistry() const;
+    // Reads the prefix's registry again (a registry given to the
+    // constructor is kept).
+    void ReloadRegistry();
 
     HRESULT ProgIDFromCLSID(const CLSID& clsid, std::u16string& progId) const;
     // A braced GUID, or a ProgID looked up in the registry.
@@ -62,6 +65,7 @@ public:
 
 private:
     mutable std::optional<Registry> m_registry;
+    bool m_fromPrefix = true;
     std::string m_prefix;
     // Libraries loaded for imports, once per process.
     std::map<std::string, ComPtr<ITypeLib>> m_loaded;

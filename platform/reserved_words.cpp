@@ -1,18 +1,8 @@
 #include "platform/reserved_words.h"
 
 #include <dlfcn.h>
-#include <limits.h>
-#include <unistd.h>
 
 namespace qorvix {
-
-std::string ExecutableDirectory() {
-    char path[PATH_MAX];
-    ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
-    if (n <= 0) return {};
-    std::string exe(path, static_cast<std::size_t>(n));
-    return exe.substr(0, exe.find_last_of('/'));
-}
 
 namespace {
 

@@ -18,7 +18,4 @@ struct ReservedWordService {
 // without the service, names are simply not checked.
 ReservedWordService LoadReservedWordService(const std::string& executableDir);
 
-// The folder of the running executable.
-std::string ExecutableDirectory();
-
 }  // namespace qorvix

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <clocale>
+#include <cstdlib>
 #include <cstdio>
 #include <sys/wait.h>
 
@@ -146,6 +148,29 @@ TEST(Languages, LocaleNamesAndSatelliteExtensions) {
     EXPECT_EQ(CGeneratorApp::FindLanguageExtension("chinese"), "chs");
     EXPECT_EQ(CGeneratorApp::FindLanguageExtension("nl"), std::nullopt);
     EXPECT_EQ(CGeneratorApp::FindLanguageExtension("english"), std::nullopt);
+    EXPECT_EQ(CGeneratorApp::SatellitePath("/opt/q.d/qorvix", "deu"), "/opt/q.d/qorvix.deu");
+    EXPECT_EQ(CGeneratorApp::SatellitePath("/opt/qorvix.bin", "fra"), "/opt/qorvix.fra");
+}
+
+// Start-up asks for the satellite of the user's language, and of no other.
+TEST(Languages, TheSatelliteOfTheLocale) {
+    for (auto [lang, expected] : {std::pair<const char*, const char*>{"de_DE.UTF-8", "/opt/qorvix/qorvix.deu"},
+                                  {"nl_NL.UTF-8", ""},
+                                  {"en_GB.UTF-8", ""}}) {
+        SCOPED_TRACE(lang);
+        std::string asked;
+        CGeneratorApp::Services services;
+        services.executablePath = "/opt/qorvix/qorvix";
+        services.loadSatellite = [&asked](const std::string& path) { asked = path; };
+        setenv("LANG", lang, 1);
+        unsetenv("LC_ALL");
+        unsetenv("LC_MESSAGES");
+        CGeneratorApp app(services);
+        app.Run({"qorvix", "-?"});
+        EXPECT_EQ(asked, expected);
+    }
+    unsetenv("LANG");
+    std::setlocale(LC_ALL, "C");
 }
 
 // ---- The program itself ------------------------------------------------------
@@ -178,6 +203,27 @@ TEST(Program, ExitStatusAndMessages) {
     Result noLibrary = Shell(dir.Path(), qorvix + " -oNew.cpy nothing.tlb");
     EXPECT_EQ(noLibrary.status, 1);
     EXPECT_EQ(noLibrary.output, "qorvix: The type library could not be loaded.\n");
+}
+
+// The dialog runs need a display; without one they say so and end.
+TEST(Program, DialogsWithoutADisplay) {
+    TempDir dir;
+    std::string qorvix = std::string("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ") + QORVIX_PROGRAM;
+    for (std::string args : {std::string(), " " + FixturePath("shapes.tlb")}) {
+        Result run = Shell(dir.Path(), qorvix + args);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.output, "qorvix: cannot show the dialogs: there is no display (DISPLAY and WAYLAND_DISPLAY "
+                              "are not set)\n");
+    }
+}
+
+// The German satellite beside the program speaks for the batch run too.
+TEST(Program, GermanMessages) {
+    TempDir dir;
+    Result run = Shell(dir.Path(), std::string("LC_ALL= LANGUAGE= LANG=de_DE.UTF-8 ") + QORVIX_PROGRAM + " -ix");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.output, "qorvix: Die Option 'ix' ist keine gültige Option.\nMit qorvix -? erhalten Sie eine "
+                          "Liste der gültigen Optionen.\n");
 }
 
 TEST(Program, AWriteThatFailsLeavesNoCopyFile) {

@@ -1,4 +1,7 @@
 // qorvix [-i[d]] [-p] [-o<file>] <typelib>
+// Wires the real services into the application object: the machine's
+// registry, the IDE on the session bus, the reserved-word service, and the
+// desktop front end for the dialog runs.
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -9,7 +12,9 @@
 #include "naming/cobol_name.h"
 #include "platform/ide_bus.h"
 #include "platform/machine_services.h"
+#include "platform/executable.h"
 #include "platform/reserved_words.h"
+#include "ui/front_end.h"
 
 namespace {
 
@@ -47,6 +52,13 @@ int main(int argc, char** argv) {
         ReservedWordService service = LoadReservedWordService(ExecutableDirectory());
         SetReservedWordCheck(service.vexamir);
     };
+    DesktopFrontEnd desktop(argc, argv, machine);
+    services.executablePath = ExecutablePath();
+    services.loadSatellite = [&desktop](const std::string& path) { desktop.LoadSatellite(path); };
+    services.openContentsDialog = [&desktop](CGeneratorApp& app, const std::string& path) {
+        return desktop.OpenContentsDialog(app, path);
+    };
+    services.openMainDialog = [&desktop](CGeneratorApp& app) { return desktop.OpenMainDialog(app); };
     CGeneratorApp app(services);
     int status = app.Run(args);
     if (std::fflush(stdout) != 0) return kExitFailed;

@@ -1,0 +1,169 @@
+#!/usr/bin/env python3
+"""The German satellite's texts. Run after lupdate has added new source texts
+(update.sh does both): fills qorvix_de.ts from the table below and fails when
+a source text has no translation here."""
+import sys
+import xml.etree.ElementTree as ET
+from pathlib import Path
+
+GERMAN = {
+    # Dialogs
+    "About Pellarine": "Info über Pellarine",
+    "QORVIX Version 1.0.17": "QORVIX Version 1.0.17",
+    "COBOL for COM type libraries.": "COBOL für COM-Typbibliotheken.",
+    "OK": "OK",
+    "Pellarine": "Pellarine",
+    "Contents of type library:": "Inhalt der Typbibliothek:",
+    "COBOL": "COBOL",
+    "Copy file:": "Copy-Datei:",
+    "&Browse...": "&Durchsuchen...",
+    "Add &file to project": "Datei zum &Projekt hinzufügen",
+    "Generate &Interface Classes": "&Schnittstellenklassen erzeugen",
+    "Generate &Dual Interfaces": "D&uale Schnittstellen erzeugen",
+    "&Generate": "&Erzeugen",
+    "Cancel": "Abbrechen",
+    "COM (non-automation) support": "COM-Unterstützung (ohne Automation)",
+    "Select copy file": "Copy-Datei auswählen",
+    "Copy files (*.cpy)|*.cpy|All file (*.*)|*.*||": "Copy-Dateien (*.cpy)|*.cpy|Alle Dateien (*.*)|*.*||",
+    "Registered type libraries:": "Registrierte Typbibliotheken:",
+    "&View...": "&Anzeigen...",
+    "&Refresh": "A&ktualisieren",
+    "Close": "Schließen",
+    "&Help": "&Hilfe",
+    "&Close": "&Schließen",
+    "Select a type library": "Typbibliothek auswählen",
+    "Type Libraries (*.tlb;*.olb;*.dll;*.ocx)|*.tlb;*.olb;*.dll;*.ocx|All files (*.*)|*.*||":
+        "Typbibliotheken (*.tlb;*.olb;*.dll;*.ocx)|*.tlb;*.olb;*.dll;*.ocx|Alle Dateien (*.*)|*.*||",
+    "&What's This?": "&Direkthilfe",
+    "qorvix Help": "qorvix-Hilfe",
+    "&Yes": "&Ja",
+    "&No": "&Nein",
+    # Labels of the tree
+    "Interfaces": "Schnittstellen",
+    "Automation Interfaces": "Automatisierungsschnittstellen",
+    "Enumerations": "Aufzählungen",
+    "Structures": "Strukturen",
+    "Modules": "Module",
+    "CoClasses": "Komponentenklassen",
+    "Typedefs": "Typdefinitionen",
+    "Unions": "Unions",
+    "Functions": "Funktionen",
+    "Methods": "Methoden",
+    "Constants": "Konstanten",
+    "Properties": "Eigenschaften",
+    "Inherited Interfaces": "Geerbte Schnittstellen",
+    # Help topics
+    "qorvix": "qorvix",
+    "qorvix writes COBOL source for COM type libraries: a copy file with the library's types, constants, "
+    "class and interface identifiers and the invoke phrases of its methods, and on request one interface "
+    "class file per interface. Pick a registered library in the list (View) or a file (Browse), look at "
+    "its contents, choose the copy file and the options, and press Generate.":
+        "qorvix schreibt COBOL-Quelltext für COM-Typbibliotheken: eine Copy-Datei mit den Typen, "
+        "Konstanten, Klassen- und Schnittstellenkennungen der Bibliothek und den Aufrufen ihrer Methoden, "
+        "auf Wunsch auch eine Schnittstellenklassen-Datei je Schnittstelle. Wählen Sie eine registrierte "
+        "Bibliothek in der Liste (Anzeigen) oder eine Datei (Durchsuchen), sehen Sie sich ihren Inhalt an, "
+        "wählen Sie die Copy-Datei und die Optionen und klicken Sie auf Erzeugen.",
+    "Registered type libraries": "Registrierte Typbibliotheken",
+    "The type libraries registered on this machine, one row per registered version: its description, its "
+    "version and its library identifier (TLBID). Double-click a row to see its contents.":
+        "Die auf diesem Rechner registrierten Typbibliotheken, eine Zeile je registrierter Version: "
+        "Beschreibung, Version und Bibliothekskennung (TLBID). Ein Doppelklick auf eine Zeile zeigt ihren "
+        "Inhalt.",
+    "View": "Anzeigen",
+    "Opens the selected type library and shows its contents, where you can generate COBOL for it.":
+        "Öffnet die ausgewählte Typbibliothek und zeigt ihren Inhalt; dort können Sie COBOL dafür erzeugen.",
+    "Browse": "Durchsuchen",
+    "Chooses a type library file (.tlb, .olb, .dll, .ocx) that need not be registered, and shows its "
+    "contents.":
+        "Wählt eine Typbibliotheksdatei (.tlb, .olb, .dll, .ocx), die nicht registriert sein muss, und "
+        "zeigt ihren Inhalt.",
+    "Refresh": "Aktualisieren",
+    "Reads the list of registered type libraries again.": "Liest die Liste der registrierten Typbibliotheken neu.",
+    "Ends the program.": "Beendet das Programm.",
+    "Help": "Hilfe",
+    "Opens the qorvix manual.": "Öffnet das Handbuch von qorvix.",
+    "Contents of type library": "Inhalt der Typbibliothek",
+    "The type library as a tree: its interfaces, automation interfaces, enumerations, structures, "
+    "modules, component classes, typedefs and unions, and under each type its members. Press Enter to "
+    "open or close the selected item.":
+        "Die Typbibliothek als Baum: ihre Schnittstellen, Automatisierungsschnittstellen, Aufzählungen, "
+        "Strukturen, Module, Komponentenklassen, Typdefinitionen und Unions, unter jedem Typ seine "
+        "Elemente. Die Eingabetaste öffnet oder schließt das ausgewählte Element.",
+    "Chooses the copy file to generate.": "Wählt die zu erzeugende Copy-Datei.",
+    "Copy file": "Copy-Datei",
+    "The name of the copy file to generate. A name without a folder is written into the current folder; "
+    "the interface class files are written beside the copy file.":
+        "Der Name der zu erzeugenden Copy-Datei. Ein Name ohne Ordner wird in den aktuellen Ordner "
+        "geschrieben; die Schnittstellenklassen-Dateien entstehen neben der Copy-Datei.",
+    "Add file to project": "Datei zum Projekt hinzufügen",
+    "Generates the files in the directory of the project open in the COBOL IDE and adds the copy file to "
+    "that project. Available when the IDE is installed.":
+        "Erzeugt die Dateien im Verzeichnis des Projekts, das in der COBOL-IDE geöffnet ist, und fügt die "
+        "Copy-Datei diesem Projekt hinzu. Verfügbar, wenn die IDE installiert ist.",
+    "Generate Interface Classes": "Schnittstellenklassen erzeugen",
+    "Also writes one interface class file for each interface of the library, for calling interfaces "
+    "that do not support automation.":
+        "Schreibt zusätzlich für jede Schnittstelle der Bibliothek eine Schnittstellenklassen-Datei, um "
+        "Schnittstellen ohne Automatisierung aufzurufen.",
+    "Generate Dual Interfaces": "Duale Schnittstellen erzeugen",
+    "Also writes interface class files for dual interfaces, which can otherwise be called through "
+    "automation.":
+        "Schreibt Schnittstellenklassen-Dateien auch für duale Schnittstellen, die sonst über "
+        "Automatisierung aufgerufen werden können.",
+    "Generate": "Erzeugen",
+    "Writes the copy file and, if chosen, the interface class files. The dialog stays open, so you can "
+    "generate again with other settings.":
+        "Schreibt die Copy-Datei und, falls gewählt, die Schnittstellenklassen-Dateien. Das Dialogfeld "
+        "bleibt geöffnet, sodass Sie mit anderen Einstellungen erneut erzeugen können.",
+    "Closes the contents of the type library.": "Schließt den Inhalt der Typbibliothek.",
+    # String table
+    "&About qorvix...": "&Info über qorvix...",
+    "The file\n'%1'\nalready exists. Do you want to overwrite it?":
+        "Die Datei\n'%1'\nexistiert bereits. Möchten Sie sie überschreiben?",
+    "The file\n'%1'\ncan not be written to. Please check the file name and path are correct and do not "
+    "point to a read-only file.":
+        "In die Datei\n'%1'\nkann nicht geschrieben werden. Bitte prüfen Sie, ob Dateiname und Pfad "
+        "stimmen und nicht auf eine schreibgeschützte Datei verweisen.",
+    "The file\n'%1'\nis already open!": "Die Datei\n'%1'\nist bereits geöffnet!",
+    "The type library could not be loaded.": "Die Typbibliothek konnte nicht geladen werden.",
+    "All files will be generated in the project directory\n'%1'":
+        "Alle Dateien werden im Projektverzeichnis erzeugt:\n'%1'",
+    "No project found. Continue to generate files?": "Kein Projekt gefunden. Trotzdem Dateien erzeugen?",
+    "Usage: qorvix [-i[d]] [-p] [-o<file>] <typelib>\n  -id Generate (Dual) Interface files\n  -p Add copy "
+    "file to Orbanel project\n  -o<file> Copy file to generate":
+        "Aufruf: qorvix [-i[d]] [-p] [-o<Datei>] <Typbibliothek>\n  -id (Duale) Schnittstellendateien "
+        "erzeugen\n  -p Copy-Datei zum Orbanel-Projekt hinzufügen\n  -o<Datei> Zu erzeugende Copy-Datei",
+    "The option '%1' is not a valid option.\nUse qorvix -? to view a list of valid options.":
+        "Die Option '%1' ist keine gültige Option.\nMit qorvix -? erhalten Sie eine Liste der gültigen "
+        "Optionen.",
+    "Description": "Beschreibung",
+    "Ver": "Ver",
+    "The file\n'%1'\ncould not be written completely: %2\nIt has been removed.":
+        "Die Datei\n'%1'\nkonnte nicht vollständig geschrieben werden: %2\nSie wurde entfernt.",
+}
+
+
+def main():
+    path = Path(__file__).resolve().parent / "qorvix_de.ts"
+    tree = ET.parse(path)
+    missing = []
+    for message in tree.getroot().iter("message"):
+        source = message.find("source").text
+        translation = message.find("translation")
+        if source in GERMAN:
+            translation.text = GERMAN[source]
+            translation.attrib.pop("type", None)
+        else:
+            missing.append(source)
+    ET.indent(tree, space="    ")
+    with open(path, "wb") as out:
+        out.write(b'<?xml version="1.0" encoding="utf-8"?>\n<!DOCTYPE TS>\n')
+        tree.write(out, encoding="utf-8", xml_declaration=False)
+        out.write(b"\n")
+    for source in missing:
+        print("no German text for:", repr(source), file=sys.stderr)
+    return 1 if missing else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

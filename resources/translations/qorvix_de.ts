@@ -1,0 +1,408 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="en">
+    <context>
+        <name>Help</name>
+        <message>
+            <source>qorvix</source>
+            <translation>qorvix</translation>
+        </message>
+        <message>
+            <source>qorvix writes COBOL source for COM type libraries: a copy file with the library's types, constants, class and interface identifiers and the invoke phrases of its methods, and on request one interface class file per interface. Pick a registered library in the list (View) or a file (Browse), look at its contents, choose the copy file and the options, and press Generate.</source>
+            <translation>qorvix schreibt COBOL-Quelltext für COM-Typbibliotheken: eine Copy-Datei mit den Typen, Konstanten, Klassen- und Schnittstellenkennungen der Bibliothek und den Aufrufen ihrer Methoden, auf Wunsch auch eine Schnittstellenklassen-Datei je Schnittstelle. Wählen Sie eine registrierte Bibliothek in der Liste (Anzeigen) oder eine Datei (Durchsuchen), sehen Sie sich ihren Inhalt an, wählen Sie die Copy-Datei und die Optionen und klicken Sie auf Erzeugen.</translation>
+        </message>
+        <message>
+            <source>Registered type libraries</source>
+            <translation>Registrierte Typbibliotheken</translation>
+        </message>
+        <message>
+            <source>The type libraries registered on this machine, one row per registered version: its description, its version and its library identifier (TLBID). Double-click a row to see its contents.</source>
+            <translation>Die auf diesem Rechner registrierten Typbibliotheken, eine Zeile je registrierter Version: Beschreibung, Version und Bibliothekskennung (TLBID). Ein Doppelklick auf eine Zeile zeigt ihren Inhalt.</translation>
+        </message>
+        <message>
+            <source>View</source>
+            <translation>Anzeigen</translation>
+        </message>
+        <message>
+            <source>Opens the selected type library and shows its contents, where you can generate COBOL for it.</source>
+            <translation>Öffnet die ausgewählte Typbibliothek und zeigt ihren Inhalt; dort können Sie COBOL dafür erzeugen.</translation>
+        </message>
+        <message>
+            <source>Browse</source>
+            <translation>Durchsuchen</translation>
+        </message>
+        <message>
+            <source>Chooses a type library file (.tlb, .olb, .dll, .ocx) that need not be registered, and shows its contents.</source>
+            <translation>Wählt eine Typbibliotheksdatei (.tlb, .olb, .dll, .ocx), die nicht registriert sein muss, und zeigt ihren Inhalt.</translation>
+        </message>
+        <message>
+            <source>Refresh</source>
+            <translation>Aktualisieren</translation>
+        </message>
+        <message>
+            <source>Reads the list of registered type libraries again.</source>
+            <translation>Liest die Liste der registrierten Typbibliotheken neu.</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Schließen</translation>
+        </message>
+        <message>
+            <source>Ends the program.</source>
+            <translation>Beendet das Programm.</translation>
+        </message>
+        <message>
+            <source>Help</source>
+            <translation>Hilfe</translation>
+        </message>
+        <message>
+            <source>Opens the qorvix manual.</source>
+            <translation>Öffnet das Handbuch von qorvix.</translation>
+        </message>
+        <message>
+            <source>Contents of type library</source>
+            <translation>Inhalt der Typbibliothek</translation>
+        </message>
+        <message>
+            <source>The type library as a tree: its interfaces, automation interfaces, enumerations, structures, modules, component classes, typedefs and unions, and under each type its members. Press Enter to open or close the selected item.</source>
+            <translation>Die Typbibliothek als Baum: ihre Schnittstellen, Automatisierungsschnittstellen, Aufzählungen, Strukturen, Module, Komponentenklassen, Typdefinitionen und Unions, unter jedem Typ seine Elemente. Die Eingabetaste öffnet oder schließt das ausgewählte Element.</translation>
+        </message>
+        <message>
+            <source>Chooses the copy file to generate.</source>
+            <translation>Wählt die zu erzeugende Copy-Datei.</translation>
+        </message>
+        <message>
+            <source>Copy file</source>
+            <translation>Copy-Datei</translation>
+        </message>
+        <message>
+            <source>The name of the copy file to generate. A name without a folder is written into the current folder; the interface class files are written beside the copy file.</source>
+            <translation>Der Name der zu erzeugenden Copy-Datei. Ein Name ohne Ordner wird in den aktuellen Ordner geschrieben; die Schnittstellenklassen-Dateien entstehen neben der Copy-Datei.</translation>
+        </message>
+        <message>
+            <source>Add file to project</source>
+            <translation>Datei zum Projekt hinzufügen</translation>
+        </message>
+        <message>
+            <source>Generates the files in the directory of the project open in the COBOL IDE and adds the copy file to that project. Available when the IDE is installed.</source>
+            <translation>Erzeugt die Dateien im Verzeichnis des Projekts, das in der COBOL-IDE geöffnet ist, und fügt die Copy-Datei diesem Projekt hinzu. Verfügbar, wenn die IDE installiert ist.</translation>
+        </message>
+        <message>
+            <source>Generate Interface Classes</source>
+            <translation>Schnittstellenklassen erzeugen</translation>
+        </message>
+        <message>
+            <source>Also writes one interface class file for each interface of the library, for calling interfaces that do not support automation.</source>
+            <translation>Schreibt zusätzlich für jede Schnittstelle der Bibliothek eine Schnittstellenklassen-Datei, um Schnittstellen ohne Automatisierung aufzurufen.</translation>
+        </message>
+        <message>
+            <source>Generate Dual Interfaces</source>
+            <translation>Duale Schnittstellen erzeugen</translation>
+        </message>
+        <message>
+            <source>Also writes interface class files for dual interfaces, which can otherwise be called through automation.</source>
+            <translation>Schreibt Schnittstellenklassen-Dateien auch für duale Schnittstellen, die sonst über Automatisierung aufgerufen werden können.</translation>
+        </message>
+        <message>
+            <source>Generate</source>
+            <translation>Erzeugen</translation>
+        </message>
+        <message>
+            <source>Writes the copy file and, if chosen, the interface class files. The dialog stays open, so you can generate again with other settings.</source>
+            <translation>Schreibt die Copy-Datei und, falls gewählt, die Schnittstellenklassen-Dateien. Das Dialogfeld bleibt geöffnet, sodass Sie mit anderen Einstellungen erneut erzeugen können.</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Abbrechen</translation>
+        </message>
+        <message>
+            <source>Closes the contents of the type library.</source>
+            <translation>Schließt den Inhalt der Typbibliothek.</translation>
+        </message>
+    </context>
+    <context>
+        <name>QMessageBox</name>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Abbrechen</translation>
+        </message>
+        <message>
+            <source>&amp;Yes</source>
+            <translation>&amp;Ja</translation>
+        </message>
+        <message>
+            <source>&amp;No</source>
+            <translation>&amp;Nein</translation>
+        </message>
+    </context>
+    <context>
+        <name>StringTable</name>
+        <message>
+            <source>&amp;About qorvix...</source>
+            <translation>&amp;Info über qorvix...</translation>
+        </message>
+        <message>
+            <source>The file
+'%1'
+already exists. Do you want to overwrite it?</source>
+            <translation>Die Datei
+'%1'
+existiert bereits. Möchten Sie sie überschreiben?</translation>
+        </message>
+        <message>
+            <source>The file
+'%1'
+can not be written to. Please check the file name and path are correct and do not point to a read-only file.</source>
+            <translation>In die Datei
+'%1'
+kann nicht geschrieben werden. Bitte prüfen Sie, ob Dateiname und Pfad stimmen und nicht auf eine schreibgeschützte Datei verweisen.</translation>
+        </message>
+        <message>
+            <source>The file
+'%1'
+is already open!</source>
+            <translation>Die Datei
+'%1'
+ist bereits geöffnet!</translation>
+        </message>
+        <message>
+            <source>The type library could not be loaded.</source>
+            <translation>Die Typbibliothek konnte nicht geladen werden.</translation>
+        </message>
+        <message>
+            <source>All files will be generated in the project directory
+'%1'</source>
+            <translation>Alle Dateien werden im Projektverzeichnis erzeugt:
+'%1'</translation>
+        </message>
+        <message>
+            <source>No project found. Continue to generate files?</source>
+            <translation>Kein Projekt gefunden. Trotzdem Dateien erzeugen?</translation>
+        </message>
+        <message>
+            <source>Usage: qorvix [-i[d]] [-p] [-o&lt;file&gt;] &lt;typelib&gt;
+  -id Generate (Dual) Interface files
+  -p Add copy file to Orbanel project
+  -o&lt;file&gt; Copy file to generate</source>
+            <translation>Aufruf: qorvix [-i[d]] [-p] [-o&lt;Datei&gt;] &lt;Typbibliothek&gt;
+  -id (Duale) Schnittstellendateien erzeugen
+  -p Copy-Datei zum Orbanel-Projekt hinzufügen
+  -o&lt;Datei&gt; Zu erzeugende Copy-Datei</translation>
+        </message>
+        <message>
+            <source>The option '%1' is not a valid option.
+Use qorvix -? to view a list of valid options.</source>
+            <translation>Die Option '%1' ist keine gültige Option.
+Mit qorvix -? erhalten Sie eine Liste der gültigen Optionen.</translation>
+        </message>
+        <message>
+            <source>Description</source>
+            <translation>Beschreibung</translation>
+        </message>
+        <message>
+            <source>Ver</source>
+            <translation>Ver</translation>
+        </message>
+        <message>
+            <source>The file
+'%1'
+could not be written completely: %2
+It has been removed.</source>
+            <translation>Die Datei
+'%1'
+konnte nicht vollständig geschrieben werden: %2
+Sie wurde entfernt.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TreeLabels</name>
+        <message>
+            <source>Interfaces</source>
+            <translation>Schnittstellen</translation>
+        </message>
+        <message>
+            <source>Automation Interfaces</source>
+            <translation>Automatisierungsschnittstellen</translation>
+        </message>
+        <message>
+            <source>Enumerations</source>
+            <translation>Aufzählungen</translation>
+        </message>
+        <message>
+            <source>Structures</source>
+            <translation>Strukturen</translation>
+        </message>
+        <message>
+            <source>Modules</source>
+            <translation>Module</translation>
+        </message>
+        <message>
+            <source>CoClasses</source>
+            <translation>Komponentenklassen</translation>
+        </message>
+        <message>
+            <source>Typedefs</source>
+            <translation>Typdefinitionen</translation>
+        </message>
+        <message>
+            <source>Unions</source>
+            <translation>Unions</translation>
+        </message>
+        <message>
+            <source>Functions</source>
+            <translation>Funktionen</translation>
+        </message>
+        <message>
+            <source>Methods</source>
+            <translation>Methoden</translation>
+        </message>
+        <message>
+            <source>Constants</source>
+            <translation>Konstanten</translation>
+        </message>
+        <message>
+            <source>Properties</source>
+            <translation>Eigenschaften</translation>
+        </message>
+        <message>
+            <source>Inherited Interfaces</source>
+            <translation>Geerbte Schnittstellen</translation>
+        </message>
+    </context>
+    <context>
+        <name>qorvix::CAboutDlg</name>
+        <message>
+            <source>About Pellarine</source>
+            <translation>Info über Pellarine</translation>
+        </message>
+        <message>
+            <source>QORVIX Version 1.0.17</source>
+            <translation>QORVIX Version 1.0.17</translation>
+        </message>
+        <message>
+            <source>COBOL for COM type libraries.</source>
+            <translation>COBOL für COM-Typbibliotheken.</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
+        </message>
+    </context>
+    <context>
+        <name>qorvix::CContentsDlg</name>
+        <message>
+            <source>Pellarine</source>
+            <translation>Pellarine</translation>
+        </message>
+        <message>
+            <source>Contents of type library:</source>
+            <translation>Inhalt der Typbibliothek:</translation>
+        </message>
+        <message>
+            <source>COBOL</source>
+            <translation>COBOL</translation>
+        </message>
+        <message>
+            <source>Copy file:</source>
+            <translation>Copy-Datei:</translation>
+        </message>
+        <message>
+            <source>&amp;Browse...</source>
+            <translation>&amp;Durchsuchen...</translation>
+        </message>
+        <message>
+            <source>Add &amp;file to project</source>
+            <translation>Datei zum &amp;Projekt hinzufügen</translation>
+        </message>
+        <message>
+            <source>Generate &amp;Interface Classes</source>
+            <translation>&amp;Schnittstellenklassen erzeugen</translation>
+        </message>
+        <message>
+            <source>Generate &amp;Dual Interfaces</source>
+            <translation>D&amp;uale Schnittstellen erzeugen</translation>
+        </message>
+        <message>
+            <source>&amp;Generate</source>
+            <translation>&amp;Erzeugen</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Abbrechen</translation>
+        </message>
+        <message>
+            <source>COM (non-automation) support</source>
+            <translation>COM-Unterstützung (ohne Automation)</translation>
+        </message>
+        <message>
+            <source>Select copy file</source>
+            <translation>Copy-Datei auswählen</translation>
+        </message>
+        <message>
+            <source>Copy files (*.cpy)|*.cpy|All file (*.*)|*.*||</source>
+            <translation>Copy-Dateien (*.cpy)|*.cpy|Alle Dateien (*.*)|*.*||</translation>
+        </message>
+    </context>
+    <context>
+        <name>qorvix::CLibraryListDlg</name>
+        <message>
+            <source>Pellarine</source>
+            <translation>Pellarine</translation>
+        </message>
+        <message>
+            <source>Registered type libraries:</source>
+            <translation>Registrierte Typbibliotheken:</translation>
+        </message>
+        <message>
+            <source>&amp;View...</source>
+            <translation>&amp;Anzeigen...</translation>
+        </message>
+        <message>
+            <source>&amp;Browse...</source>
+            <translation>&amp;Durchsuchen...</translation>
+        </message>
+        <message>
+            <source>&amp;Refresh</source>
+            <translation>A&amp;ktualisieren</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Schließen</translation>
+        </message>
+        <message>
+            <source>&amp;Help</source>
+            <translation>&amp;Hilfe</translation>
+        </message>
+        <message>
+            <source>&amp;Close</source>
+            <translation>&amp;Schließen</translation>
+        </message>
+        <message>
+            <source>Select a type library</source>
+            <translation>Typbibliothek auswählen</translation>
+        </message>
+        <message>
+            <source>Type Libraries (*.tlb;*.olb;*.dll;*.ocx)|*.tlb;*.olb;*.dll;*.ocx|All files (*.*)|*.*||</source>
+            <translation>Typbibliotheken (*.tlb;*.olb;*.dll;*.ocx)|*.tlb;*.olb;*.dll;*.ocx|Alle Dateien (*.*)|*.*||</translation>
+        </message>
+    </context>
+    <context>
+        <name>qorvix::Help</name>
+        <message>
+            <source>&amp;What's This?</source>
+            <translation>&amp;Direkthilfe</translation>
+        </message>
+        <message>
+            <source>qorvix Help</source>
+            <translation>qorvix-Hilfe</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Schließen</translation>
+        </message>
+    </context>
+</TS>

@@ -1,0 +1,270 @@
+// The contents dialog: defaults from the command line, the enabling rules,
+// Browse and Generate, the tree through the view, and help.
+#include <QAbstractItemModelTester>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeView>
+
+#include "resources/string_table.h"
+#include "typelib/load.h"
+#include "tests/ui/ui_fixture.h"
+#include "ui/contents_dialog.h"
+
+namespace qorvix::test {
+
+class ContentsDialogTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<UiFixture> f;
+    std::unique_ptr<KeepCurrentDirectory> keep;
+
+    std::unique_ptr<CContentsDlg> Open() {
+        auto dialog = std::make_unique<CContentsDlg>(*f->app, f->services);
+        if (!dialog->LoadTypeLibFile(FixturePath("shapes.tlb"))) return nullptr;
+        dialog->OnInitDialog();
+        dialog->show();
+        dialog->activateWindow();
+        if (!QTest::qWaitForWindowActive(dialog.get())) return nullptr;
+        return dialog;
+    }
+    // The child of `parent` shown as `text`.
+    static QModelIndex Child(const QModelIndex& parent, const QString& text) {
+        const QAbstractItemModel* model = parent.model();
+        for (int row = 0; row < model->rowCount(parent); ++row) {
+            if (model->index(row, 0, parent).data().toString() == text) return model->index(row, 0, parent);
+        }
+        return {};
+    }
+    static QStringList Texts(const QModelIndex& parent) {
+        QStringList texts;
+        for (int row = 0; row < parent.model()->rowCount(parent); ++row) {
+            texts << parent.model()->index(row, 0, parent).data().toString();
+        }
+        return texts;
+    }
+
+private slots:
+    void init() {
+        f = std::make_unique<UiFixture>();
+        keep = std::make_unique<KeepCurrentDirectory>();
+    }
+    void cleanup() {
+        keep.reset();
+        f.reset();
+    }
+
+    // qorvix [switches] library: the dialog's defaults.
+    void defaultsFromTheCommandLine_data() {
+        QTest::addColumn<QStringList>("switches");
+        QTest::addColumn<bool>("ide");
+        QTest::addColumn<QString>("states");  // 1006 1007 1011: checked/enabled as C/c, E/e
+        QTest::newRow("none") << QStringList{} << false << "c E | c e | c e";
+        QTest::newRow("-i -p, no IDE") << QStringList{"-i", "-p"} << false << "C E | c E | c e";
+        QTest::newRow("-id") << QStringList{"-id"} << false << "C E | C E | c e";
+        QTest::newRow("-p with the IDE") << QStringList{"-p"} << true << "c E | c e | C E";
+    }
+    void defaultsFromTheCommandLine() {
+        QFETCH(QStringList, switches);
+        QFETCH(bool, ide);
+        QFETCH(QString, states);
+        CGeneratorApp::Services services;
+        services.prompter = &f->prompter;
+        services.ideRegistered = [ide] { return ide; };
+        QString seen;
+        std::string copyFile;
+        services.openContentsDialog = [&](CGeneratorApp& app, const std::string& path) {
+            CContentsDlg dialog(app, f->services);
+            if (!dialog.LoadTypeLibFile(path)) return 1;
+            dialog.OnInitDialog();
+            for (QCheckBox* box : {dialog.m_btnInterfaceClasses, dialog.m_btnDual, dialog.m_btnAddToProject}) {
+                if (!seen.isEmpty()) seen += " | ";
+                seen += QString(box->isChecked() ? "C" : "c") + " " + (box->isEnabled() ? "E" : "e");
+            }
+            copyFile = dialog.m_editCopyFile->text().toStdString();
+            return 0;
+        };
+        CGeneratorApp app(services);
+        std::vector<std::string> args{"qorvix"};
+        for (const QString& s : switches) args.push_back(s.toStdString());
+        args.push_back(FixturePath("shapes.tlb"));
+        QCOMPARE(app.Run(args), 0);
+        QCOMPARE(seen, states);
+        QCOMPARE(copyFile, std::string("TypeLib.cpy"));
+    }
+
+    // qorvix -oOut.cpy: every contents dialog of the main dialog proposes Out.cpy.
+    void theMainRunsCopyFileName() {
+        CGeneratorApp::Services services;
+        services.prompter = &f->prompter;
+        QString proposed;
+        services.openMainDialog = [&](CGeneratorApp& app) {
+            CContentsDlg dialog(app, f->services);
+            dialog.LoadTypeLibFile(FixturePath("shapes.tlb"));
+            dialog.OnInitDialog();
+            proposed = dialog.m_editCopyFile->text();
+            return 0;
+        };
+        CGeneratorApp app(services);
+        QCOMPARE(app.Run({"qorvix", "-oOut.cpy"}), 0);
+        QCOMPARE(proposed, QString("Out.cpy"));
+    }
+
+    void enablingRules() {
+        f->app->m_bInterfaceClasses = f->app->m_bDualInterfaces = true;
+        auto dialog = Open();
+        QVERIFY(dialog);
+        // Unchecking interface classes disables Dual and keeps its mark.
+        QTest::mouseClick(dialog->m_btnInterfaceClasses, Qt::LeftButton, {}, QPoint(4, dialog->m_btnInterfaceClasses->height() / 2));
+        QVERIFY(!dialog->m_btnInterfaceClasses->isChecked());
+        QVERIFY(!dialog->m_btnDual->isEnabled());
+        QVERIFY(dialog->m_btnDual->isChecked());
+        // An empty copy-file name disables Generate; any character enables it.
+        dialog->m_editCopyFile->selectAll();
+        QTest::keyClick(dialog->m_editCopyFile, Qt::Key_Delete);
+        QVERIFY(!dialog->m_btnGenerate->isEnabled());
+        QTest::keyClick(dialog->m_editCopyFile, Qt::Key_Space);
+        QVERIFY(dialog->m_btnGenerate->isEnabled());
+    }
+
+    void browseProposesTheName() {
+        auto dialog = Open();
+        f->files.answers = {QString(), QString::fromStdString(f->dir / "out/Shapes.cpy")};
+        dialog->OnBrowseCopyFile();
+        QCOMPARE(dialog->m_editCopyFile->text(), QString("TypeLib.cpy"));
+        dialog->OnBrowseCopyFile();
+        QCOMPARE(f->files.calls[1].proposed, QString("TypeLib.cpy"));
+        QCOMPARE(f->files.calls[1].title, QString("Select copy file"));
+        QCOMPARE(f->files.calls[1].filter, QString("Copy files (*.cpy)|*.cpy|All file (*.*)|*.*||"));
+        QCOMPARE(f->files.calls[1].suffix, QString("cpy"));
+        QString chosen = QString::fromStdString(f->dir / "out/Shapes.cpy");
+        QCOMPARE(dialog->m_editCopyFile->text(), chosen);
+        QCOMPARE(dialog->m_editCopyFile->cursorPosition(), chosen.size());
+    }
+
+    void generateWritesAndTheDialogStays() {
+        f->app->m_bInterfaceClasses = true;
+        auto dialog = Open();
+        dialog->m_editCopyFile->setText(QString::fromStdString(f->dir / "Out.cpy"));
+        QTest::mouseClick(dialog->m_btnGenerate, Qt::LeftButton);
+        QVERIFY(std::filesystem::exists(f->dir / "Out.cpy"));
+        QVERIFY(std::filesystem::exists(f->dir / "ishape.cbl"));
+        QVERIFY(dialog->isVisible());
+        QVERIFY(f->prompter.shown.empty());  // no message on success
+        // Declining to overwrite writes nothing and keeps the dialog.
+        WriteText(f->dir / "Out.cpy", "mine");
+        f->prompter.answers = {Answer::No};
+        dialog->OnGenerate();
+        QCOMPARE(f->prompter.Ids(), std::vector<int>{IDS_FILE_EXISTS});
+        QCOMPARE(ReadText(f->dir / "Out.cpy"), std::string("mine"));
+        QVERIFY(dialog->isVisible());
+        // A relative name now resolves against the folder of the last copy file.
+        std::filesystem::create_directory(f->dir / "elsewhere");
+        std::filesystem::current_path(f->dir / "elsewhere");
+        dialog->m_editCopyFile->setText("Second.cpy");
+        dialog->OnGenerate();
+        QVERIFY(std::filesystem::exists(f->dir / "elsewhere/Second.cpy"));
+    }
+
+    void theTreeThroughTheView() {
+        auto dialog = Open();
+        QTreeView* tree = dialog->TreeView();
+        QAbstractItemModel* model = tree->model();
+        QCOMPARE(model->rowCount(), 1);
+        QModelIndex library = model->index(0, 0);
+        QCOMPARE(library.data().toString(), QString("Shapes"));
+        QVERIFY(!tree->isExpanded(library));
+        QVERIFY(!tree->selectionModel()->isSelected(library));
+        QCOMPARE(model->rowCount(library), 0);  // made on the first expansion only
+        // Enter toggles the current item.
+        tree->setCurrentIndex(library);
+        QTest::keyClick(tree, Qt::Key_Return);
+        QVERIFY(tree->isExpanded(library));
+        QCOMPARE(Texts(library), (QStringList{"Interfaces", "Automation Interfaces", "Enumerations", "Structures",
+                                              "Modules", "CoClasses", "Typedefs", "Unions"}));
+        QTest::keyClick(tree, Qt::Key_Return);
+        QVERIFY(!tree->isExpanded(library));
+        QTest::keyClick(tree, Qt::Key_Right);
+        QCOMPARE(model->rowCount(library), 8);  // no duplicates
+        // An alias of a built-in type turns out empty: it closes and loses its button.
+        QModelIndex typedefs = Child(library, "Typedefs");
+        tree->expand(typedefs);
+        QModelIndex handle = Child(typedefs, "typedef LONG HANDLE_T");
+        QVERIFY2(handle.isValid(), qPrintable(Texts(typedefs).join(", ")));
+        QVERIFY(model->hasChildren(handle));
+        tree->expand(handle);
+        QVERIFY(!tree->isExpanded(handle));
+        QVERIFY(!model->hasChildren(handle));
+        // An alias of a structure leads to it, and on to its fields.
+        QModelIndex rectAlias = Child(typedefs, "typedef Rect RECT_ALIAS");
+        tree->expand(rectAlias);
+        QCOMPARE(model->rowCount(rectAlias), 1);
+        tree->expand(model->index(0, 0, rectAlias));
+        QVERIFY(model->rowCount(model->index(0, 0, rectAlias)) >= 4);
+    }
+
+    void theModelKeepsQtsRules() {
+        auto dialog = Open();
+        QAbstractItemModelTester tester(dialog->Model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QTreeView* tree = dialog->TreeView();
+        QModelIndex library = dialog->Model()->index(0, 0);
+        tree->expand(library);
+        for (int row = 0; row < 8; ++row) tree->expand(dialog->Model()->index(row, 0, library));
+    }
+
+    void closingReleasesEveryReference() {
+        ComPtr<ITypeLib> lib;
+        QCOMPARE(LoadTypeLibEx(FixturePath("shapes.tlb"), LoadOptions{}, lib), S_OK);
+        lib->AddRef();
+        ULONG before = lib->Release();
+        {
+            CContentsDlg dialog(*f->app, f->services);
+            dialog.m_pTypeLib = ComPtr<ITypeLib>(lib.Get());
+            dialog.OnInitDialog();
+            dialog.show();
+            QTreeView* tree = dialog.TreeView();
+            QModelIndex library = dialog.Model()->index(0, 0);
+            tree->expand(library);
+            for (int row = 0; row < 8; ++row) {
+                QModelIndex category = dialog.Model()->index(row, 0, library);
+                tree->expand(category);
+                for (int type = 0; type < dialog.Model()->rowCount(category); ++type) {
+                    tree->expand(dialog.Model()->index(type, 0, category));
+                }
+            }
+            lib->AddRef();
+            QVERIFY(lib->Release() > before);
+            dialog.reject();
+        }
+        lib->AddRef();
+        QCOMPARE(lib->Release(), before);
+    }
+
+    void loadFailuresSay105() {
+        CContentsDlg fromFile(*f->app, f->services);
+        QVERIFY(!fromFile.LoadTypeLibFile(f->dir / "nothing.tlb"));
+        CContentsDlg registered(*f->app, f->services);
+        GUID stale{0x77777777, 0, 0x4000, {0x80, 0, 0, 0, 0, 0, 0, 1}};
+        QVERIFY(!registered.LoadRegisteredTypeLib(stale, 1, 0));
+        GUID shapes{0x5A0C0DE0, 0, 0x4000, {0x80, 0, 0, 0, 0, 0, 0, 1}};
+        QVERIFY(registered.LoadRegisteredTypeLib(shapes, 1, 2));
+        QCOMPARE(f->prompter.Ids(), (std::vector<int>{IDS_CANNOT_LOAD, IDS_CANNOT_LOAD}));
+        QCOMPARE(f->prompter.shown[0].icon, MessageIcon::Warning);
+    }
+
+    void help() {
+        auto dialog = Open();
+        dialog->TreeView()->setFocus();
+        QTest::keyClick(dialog.get(), Qt::Key_F1);
+        dialog->Form().Control(2)->setFocus();
+        QTest::keyClick(dialog.get(), Qt::Key_F1);
+        QCOMPARE(f->shownTopics, (QStringList{Help::Topic(0x808103EA), Help::Topic(0x80810002)}));
+        QCOMPARE(dialog->TreeView()->whatsThis(), Help::Topic(0x808103EA));
+    }
+};
+
+QORVIX_UI_TEST(ContentsDialogTest);
+
+}  // namespace qorvix::test
+
+#include "contents_dialog_test.moc"

@@ -1,0 +1,145 @@
+// The three dialogs as their resources describe them: control ids, help
+// ids, texts, places in dialog units, tab order and default buttons.
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeView>
+#include <QTreeWidget>
+
+#include "tests/ui/ui_fixture.h"
+#include "ui/about_dialog.h"
+#include "ui/contents_dialog.h"
+#include "ui/library_list_dialog.h"
+
+namespace qorvix::test {
+namespace {
+
+struct ControlSpec {
+    int id;
+    const char* className;
+    const char* text;
+    int x, y, width, height;
+};
+
+// Checks the controls with ids against their resource, and the tab order.
+void CheckControls(const DialogForm& form, const std::vector<ControlSpec>& specs) {
+    std::vector<int> tabOrder;
+    for (const ControlSpec& spec : specs) {
+        QWidget* control = form.Control(spec.id);
+        QVERIFY2(control, qPrintable(QString("no control %1").arg(spec.id)));
+        QCOMPARE(control->metaObject()->className(), spec.className);
+        QString text;
+        if (auto* button = qobject_cast<QAbstractButton*>(control)) text = button->text();
+        QCOMPARE(text, QString::fromUtf8(spec.text));
+        QRect expected = form.Units().Rect(spec.x, spec.y, spec.width, spec.height);
+        QCOMPARE(control->geometry().topLeft(), expected.topLeft());
+        QCOMPARE(control->height(), expected.height());
+        QVERIFY(control->width() >= expected.width());  // wider only when its text needs it
+        QCOMPARE(control->property("helpId").toUInt(), HelpIdOf(form.ResourceId(), spec.id));
+        tabOrder.push_back(spec.id);
+    }
+    // Tab goes from each control to the next, in resource order.
+    for (std::size_t i = 0; i + 1 < specs.size(); ++i) {
+        QWidget* next = form.Control(specs[i].id)->nextInFocusChain();
+        while (next && !(next->focusPolicy() & Qt::TabFocus)) next = next->nextInFocusChain();
+        QCOMPARE(ControlIdOf(next), specs[i + 1].id);
+    }
+}
+
+}  // namespace
+
+class LayoutTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<UiFixture> f;
+
+private slots:
+    void init() { f = std::make_unique<UiFixture>(); }
+    void cleanup() { f.reset(); }
+
+    void dialogUnits() {
+        DialogUnits units(6, 13);
+        QCOMPARE(units.Rect(7, 20, 163, 140), QRect(11, 33, 245, 228));  // rounded to the nearest pixel
+        QCOMPARE(units.Size(50, 14), QSize(75, 23));
+        QCOMPARE(HelpIdOf(129, 1002), 0x808103EAu);
+        QCOMPARE(HelpIdOf(102, 1), 0x80660001u);
+    }
+
+    void theMainDialog() {
+        CLibraryListDlg dialog(*f->app, f->services);
+        QCOMPARE(dialog.windowTitle(), QString("Pellarine"));
+        QCOMPARE(dialog.size(), dialog.Form().Units().Size(326, 202));
+        CheckControls(dialog.Form(), {
+                                         {1004, "QTreeWidget", "", 7, 21, 258, 153},
+                                         {1010, "QPushButton", "&View...", 269, 21, 50, 14},
+                                         {1001, "QPushButton", "&Browse...", 269, 41, 50, 14},
+                                         {1005, "QPushButton", "&Refresh", 269, 61, 50, 14},
+                                         {1, "QPushButton", "Close", 7, 181, 50, 14},
+                                         {1012, "QPushButton", "&Help", 70, 181, 50, 14},
+                                     });
+        auto* view = qobject_cast<QPushButton*>(dialog.Form().Control(1010));
+        QVERIFY(view->isDefault());
+        QVERIFY(!view->isEnabled());
+        auto labels = dialog.findChildren<QLabel*>();
+        QCOMPARE(labels.size(), 1);
+        QCOMPARE(labels[0]->text(), QString("Registered type libraries:"));
+        QCOMPARE(labels[0]->property("helpId").toUInt(), 0u);
+        QCOMPARE(dialog.m_listLibraries->selectionMode(), QAbstractItemView::SingleSelection);
+        QVERIFY(ClippedControls(&dialog).isEmpty());
+    }
+
+    void theContentsDialog() {
+        CContentsDlg dialog(*f->app, f->services);
+        QCOMPARE(dialog.windowTitle(), QString("Pellarine"));
+        QCOMPARE(dialog.height(), dialog.Form().Units().Y(191));
+        QVERIFY(dialog.width() >= dialog.Form().Units().X(330));
+        CheckControls(dialog.Form(), {
+                                         {1002, "QTreeView", "", 7, 20, 163, 140},
+                                         {1008, "QPushButton", "&Browse...", 262, 31, 50, 14},
+                                         {1003, "QLineEdit", "", 191, 49, 121, 12},
+                                         {1011, "QCheckBox", "Add &file to project", 191, 68, 101, 10},
+                                         {1006, "QCheckBox", "Generate &Interface Classes", 201, 98, 101, 10},
+                                         {1007, "QCheckBox", "Generate &Dual Interfaces", 210, 114, 93, 10},
+                                         {1009, "QPushButton", "&Generate", 224, 140, 50, 14},
+                                         {2, "QPushButton", "Cancel", 128, 170, 50, 14},
+                                     });
+        QVERIFY(qobject_cast<QPushButton*>(dialog.Form().Control(1009))->isDefault());
+        QStringList frames;
+        for (QGroupBox* frame : dialog.findChildren<QGroupBox*>()) {
+            frames << frame->title();
+            QCOMPARE(frame->property("helpId").toUInt(), 0u);
+        }
+        frames.sort();
+        QCOMPARE(frames, (QStringList{"COBOL", "COM (non-automation) support"}));
+        // The frames lie beneath the check boxes they enclose.
+        QWidget* dual = dialog.Form().Control(1007);
+        QCOMPARE(dialog.childAt(dual->geometry().center()), dual);
+        QVERIFY2(ClippedControls(&dialog).isEmpty(), qPrintable(ClippedControls(&dialog).join(", ")));
+    }
+
+    void theAboutBox() {
+        CAboutDlg about;
+        QCOMPARE(about.windowTitle(), QString("About Pellarine"));
+        QCOMPARE(about.findChild<QLabel*>("version")->text(), QString("QORVIX Version 1.0.17"));
+        QVERIFY(!about.findChild<QLabel*>("notice")->text().isEmpty());
+        QVERIFY(!about.findChild<QLabel*>("icon")->pixmap().isNull());
+        auto* ok = qobject_cast<QPushButton*>(about.Form().Control(1));
+        QCOMPARE(ok->text(), QString("OK"));
+        QVERIFY(ok->isDefault());
+        QCOMPARE(ok->property("helpId").toUInt(), 0u);  // the About box has no help
+        about.show();
+        QTest::keyClick(&about, Qt::Key_Escape);
+        QCOMPARE(about.result(), int(QDialog::Rejected));
+        about.show();
+        QTest::keyClick(&about, Qt::Key_Return);
+        QCOMPARE(about.result(), int(QDialog::Accepted));
+    }
+};
+
+QORVIX_UI_TEST(LayoutTest);
+
+}  // namespace qorvix::test
+
+#include "layout_test.moc"

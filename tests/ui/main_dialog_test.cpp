@@ -1,0 +1,208 @@
+// The main dialog: the list from the registry, View, Browse, Refresh, the
+// window menu and help.
+#include <QHeaderView>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTest>
+#include <QTreeView>
+#include <QTreeWidget>
+
+#include "resources/string_table.h"
+#include "tests/ui/ui_fixture.h"
+#include "ui/about_dialog.h"
+#include "ui/contents_dialog.h"
+#include "ui/library_list_dialog.h"
+
+namespace qorvix::test {
+
+class MainDialogTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<UiFixture> f;
+    std::unique_ptr<CLibraryListDlg> dialog;
+    QStringList shown;  // what runModal was given: the library's name, or the About box
+
+    QStringList Rows() const {
+        QStringList rows;
+        for (int i = 0; i < dialog->m_listLibraries->topLevelItemCount(); ++i) {
+            QTreeWidgetItem* item = dialog->m_listLibraries->topLevelItem(i);
+            rows << item->text(0) + "|" + item->text(1) + "|" + item->text(2);
+        }
+        return rows;
+    }
+    void Select(const QString& description) {
+        auto items = dialog->m_listLibraries->findItems(description, Qt::MatchExactly);
+        QVERIFY(!items.isEmpty());
+        dialog->m_listLibraries->setCurrentItem(items.first());
+    }
+
+private slots:
+    void init() {
+        f = std::make_unique<UiFixture>();
+        f->WriteRegistry(
+            "[Software\\\\Classes\\\\TypeLib\\\\{88888888-0000-4000-8000-000000000001}\\\\2.1] 1\n@=\"\"\n"
+            "[Software\\\\Classes\\\\TypeLib\\\\{88888888-0000-4000-8000-000000000001}\\\\3] 1\n@=\"beta\"\n"
+            "[Software\\\\Classes\\\\TypeLib\\\\{88888888-0000-4000-8000-000000000001}\\\\1.a] 1\n@=\"Delta\"\n"
+            "[Software\\\\Classes\\\\TypeLib\\\\{99999999-0000-4000-8000-000000000001}\\\\1.0] 1\n@=\"" +
+            std::string(63, 'L') + "\"\n"
+            "[Software\\\\Classes\\\\TypeLib\\\\{99999999-0000-4000-8000-000000000002}\\\\1.0] 1\n@=\"" +
+            std::string(64, 'M') + "\"\n");
+        dialog = std::make_unique<CLibraryListDlg>(*f->app, f->services);
+        shown.clear();
+        dialog->runModal = [this](QDialog& opened) {
+            if (auto* contents = qobject_cast<CContentsDlg*>(&opened)) {
+                shown << contents->Model()->index(0, 0).data().toString();
+            } else if (qobject_cast<CAboutDlg*>(&opened)) {
+                shown << "About";
+            }
+            return int(QDialog::Rejected);
+        };
+        dialog->OnInitDialog();
+        dialog->show();
+        dialog->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+    }
+    void cleanup() {
+        dialog.reset();
+        f.reset();
+    }
+
+    void theRegisteredLibrariesSortedByDescription() {
+        const QString g8 = "{88888888-0000-4000-8000-000000000001}";
+        QCOMPARE(Rows(), (QStringList{
+                             "<Unknown Name>|2.1|" + g8,
+                             "beta|3|" + g8,
+                             "Delta|1.a|" + g8,
+                             QString(63, 'L') + "|1.0|{99999999-0000-4000-8000-000000000001}",
+                             "Shapes and widgets|1.2|{5A0C0DE0-0000-4000-8000-000000000001}",
+                             "Stale library|1.0|{77777777-0000-4000-8000-000000000001}",
+                         }));
+        QHeaderView* header = dialog->m_listLibraries->header();
+        QCOMPARE(dialog->m_listLibraries->headerItem()->text(0), QString("Description"));
+        QCOMPARE(dialog->m_listLibraries->headerItem()->text(1), QString("Ver"));
+        QCOMPARE(dialog->m_listLibraries->headerItem()->text(2), QString("TLBID"));
+        int q = (dialog->m_listLibraries->frameGeometry().width() -
+                 dialog->style()->pixelMetric(QStyle::PM_ScrollBarExtent)) / 4;
+        QCOMPARE(header->sectionSize(0), 2 * q);
+        QCOMPARE(header->sectionSize(1), q / 2);
+        QCOMPARE(header->sectionSize(2), 3 * q / 2);
+        // A click on a header sorts nothing.
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          QPoint(header->sectionViewportPosition(1) + 5, header->height() / 2));
+        QCOMPARE(Rows().first(), "<Unknown Name>|2.1|" + g8);
+    }
+
+    void viewFollowsTheSelection() {
+        QVERIFY(!dialog->m_btnView->isEnabled());
+        Select("Delta");
+        QVERIFY(dialog->m_btnView->isEnabled());
+        dialog->m_listLibraries->clearSelection();
+        QVERIFY(!dialog->m_btnView->isEnabled());
+        // View and a double-click without a selection do nothing.
+        dialog->OnView();
+        QTreeWidget* list = dialog->m_listLibraries;
+        QPoint empty(5, list->viewport()->height() - 3);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, empty);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, empty);
+        QVERIFY(shown.isEmpty());
+        QVERIFY(f->prompter.shown.empty());
+    }
+
+    void viewAndDoubleClickOpenTheContents() {
+        Select("Shapes and widgets");
+        QTest::mouseClick(dialog->m_btnView, Qt::LeftButton);
+        QCOMPARE(shown, QStringList{"Shapes"});
+        QTreeWidget* list = dialog->m_listLibraries;
+        QRect row = list->visualItemRect(list->currentItem());
+        // (Qt Test sees a double-click only after a click at the same place.)
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row.center());
+        QCOMPARE(shown, (QStringList{"Shapes", "Shapes"}));
+        // A registration whose file is gone: 105, and the list stays.
+        Select("Stale library");
+        dialog->OnView();
+        QCOMPARE(shown.size(), 2);
+        QCOMPARE(f->prompter.Ids(), std::vector<int>{IDS_CANNOT_LOAD});
+        QCOMPARE(f->prompter.shown[0].text, std::string("The type library could not be loaded."));
+        // A version that registers no file: 105 again.
+        Select("Delta");
+        dialog->OnView();
+        QCOMPARE(f->prompter.Ids().size(), std::size_t(2));
+    }
+
+    void browse() {
+        f->files.answers = {QString(), QString::fromStdString(f->dir / "prefix/system.reg"),
+                            QString::fromStdString(FixturePath("shapes.tlb"))};
+        dialog->OnBrowse();  // cancelled
+        QVERIFY(shown.isEmpty());
+        QCOMPARE(f->files.calls[0].title, QString("Select a type library"));
+        QCOMPARE(f->files.calls[0].filter,
+                 QString("Type Libraries (*.tlb;*.olb;*.dll;*.ocx)|*.tlb;*.olb;*.dll;*.ocx|All files (*.*)|*.*||"));
+        QCOMPARE(f->files.calls[0].suffix, QString("tlb"));
+        dialog->OnBrowse();  // not a library
+        QCOMPARE(f->prompter.Ids(), std::vector<int>{IDS_CANNOT_LOAD});
+        QVERIFY(shown.isEmpty());
+        dialog->OnBrowse();
+        QCOMPARE(shown, QStringList{"Shapes"});
+    }
+
+    void refreshReadsTheRegistryAgain() {
+        int before = dialog->m_listLibraries->topLevelItemCount();
+        f->WriteRegistry("[Software\\\\Classes\\\\TypeLib\\\\{AAAAAAAA-0000-4000-8000-000000000001}\\\\1.0] 1\n"
+                         "@=\"Added later\"\n");
+        QTest::mouseClick(dialog->Form().Control(1005), Qt::LeftButton);
+        QCOMPARE(dialog->m_listLibraries->topLevelItemCount(), 3);
+        QCOMPARE(dialog->m_listLibraries->topLevelItem(0)->text(0), QString("Added later"));
+        QVERIFY(before != 3);
+    }
+
+    void theWindowMenuOpensTheAboutBox() {
+        QList<QAction*> actions = dialog->WindowMenu()->actions();
+        QVERIFY(actions.size() >= 2);
+        QVERIFY(actions[actions.size() - 2]->isSeparator());
+        QCOMPARE(actions.last()->text(), QString("&About qorvix..."));
+        actions.last()->trigger();
+        QCOMPARE(shown, QStringList{"About"});
+    }
+
+    void help() {
+        // F1 on the list: its topic.
+        dialog->m_listLibraries->setFocus();
+        QTest::keyClick(dialog.get(), Qt::Key_F1);
+        QCOMPARE(f->shownTopics, QStringList{Help::Topic(0x806603EC)});
+        // A right click on a control offers its topic; on a label, nothing.
+        QContextMenuEvent onButton(QContextMenuEvent::Mouse, QPoint(2, 2), dialog->m_btnView->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(dialog->m_btnView, &onButton);
+        QCOMPARE(f->shownTopics.last(), Help::Topic(0x806603F2));
+        QCOMPARE(f->menus, 1);
+        // No manual: the topics.
+        QTest::mouseClick(dialog->Form().Control(1012), Qt::LeftButton);
+        QVERIFY(f->openedUrls.isEmpty());
+        QVERIFY(f->help.TopicsWindow() && f->help.TopicsWindow()->isVisible());
+        // A manual the desktop cannot open: tried once, never again.
+        WriteText(f->dir / "qorvix.html", "<html></html>");
+        f->openSucceeds = false;
+        dialog->OnHelpButton();
+        dialog->OnHelpButton();
+        QCOMPARE(f->openedUrls.size(), 1);
+        QCOMPARE(f->openedUrls[0], QUrl::fromLocalFile(QString::fromStdString(f->dir / "qorvix.html")));
+        QVERIFY(f->help.ManualLatched());
+        // Closing the main dialog closes the topics.
+        dialog.reset();
+        QVERIFY(!f->help.TopicsWindow() || !f->help.TopicsWindow()->isVisible());
+    }
+
+    void everyHelpIdHasATopic() {
+        for (quint32 id : {0x806603ECu, 0x806603F2u, 0x806603E9u, 0x806603EDu, 0x80660001u, 0x806603F4u,
+                           0x808103EAu, 0x808103F0u, 0x808103EBu, 0x808103F3u, 0x808103EEu, 0x808103EFu,
+                           0x808103F1u, 0x80810002u, 0u}) {
+            QVERIFY2(!Help::Topic(id).isEmpty(), qPrintable(QString::number(id, 16)));
+        }
+    }
+};
+
+QORVIX_UI_TEST(MainDialogTest);
+
+}  // namespace qorvix::test
+
+#include "main_dialog_test.moc"

@@ -1,0 +1,218 @@
+#include "ui/contents_dialog.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QContextMenuEvent>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeView>
+
+#include "resources/string_table.h"
+#include "typelib/load.h"
+
+namespace qorvix {
+namespace {
+
+constexpr int kResourceId = 129;
+
+}  // namespace
+
+CContentsDlg::CContentsDlg(CGeneratorApp& app, UiServices& services, QWidget* parent)
+    : QDialog(parent), m_app(app), m_services(services), m_form(this, kResourceId, 330, 191) {
+    setWindowTitle(tr("Pellarine"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                   Qt::WindowContextHelpButtonHint);
+
+    m_form.Add(new QLabel(tr("Contents of type library:")), 0, 7, 7, 91, 8);
+    m_tree = m_form.Add(new QTreeView, 1002, 7, 20, 163, 140);
+    m_form.Add(new QGroupBox(tr("COBOL")), 0, 180, 17, 143, 144);
+    m_form.Add(new QLabel(tr("Copy file:")), 0, 191, 36, 30, 8);
+    auto* browse = m_form.Add(new QPushButton(tr("&Browse...")), 1008, 262, 31, 50, 14);
+    m_editCopyFile = m_form.Add(new QLineEdit, 1003, 191, 49, 121, 12);
+    m_btnAddToProject = m_form.Add(new QCheckBox(tr("Add &file to project")), 1011, 191, 68, 101, 10);
+    m_btnInterfaceClasses = m_form.Add(new QCheckBox(tr("Generate &Interface Classes")), 1006, 201, 98, 101, 10);
+    m_btnDual = m_form.Add(new QCheckBox(tr("Generate &Dual Interfaces")), 1007, 210, 114, 93, 10);
+    m_btnGenerate = m_form.Add(new QPushButton(tr("&Generate")), 1009, 224, 140, 50, 14);
+    auto* cancel = m_form.Add(new QPushButton(tr("Cancel")), 2, 128, 170, 50, 14);
+    m_form.Add(new QGroupBox(tr("COM (non-automation) support")), 0, 191, 83, 121, 50);
+    m_btnGenerate->setDefault(true);
+    m_form.Fit();
+
+    m_model = new TypeLibTreeModel(this);
+    m_tree->setModel(m_model);
+    m_tree->setHeaderHidden(true);
+    m_tree->setUniformRowHeights(true);
+    m_tree->setAnimated(false);
+    m_tree->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_tree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_tree->header()->setStretchLastSection(false);
+    m_tree->installEventFilter(this);
+    m_tree->viewport()->installEventFilter(this);
+    // An expansion shows the wait cursor and paints once, at its end.
+    m_model->beforeExpand = [this] {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        m_tree->setUpdatesEnabled(false);
+    };
+    m_model->afterExpand = [this] {
+        m_tree->setUpdatesEnabled(true);
+        QApplication::restoreOverrideCursor();
+    };
+    // An expansion the view only records (while it lays itself out) still
+    // makes the children.
+    connect(m_tree, &QTreeView::expanded, m_model, [this](const QModelIndex& index) {
+        if (m_model->canFetchMore(index)) m_model->fetchMore(index);
+    });
+    // An item whose first expansion made nothing closes again.
+    connect(m_model, &TypeLibTreeModel::expandedEmpty, m_tree, &QTreeView::collapse);
+
+    for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!qobject_cast<QLineEdit*>(control)) control->installEventFilter(this);
+    }
+    connect(browse, &QPushButton::clicked, this, &CContentsDlg::OnBrowseCopyFile);
+    connect(m_btnGenerate, &QPushButton::clicked, this, &CContentsDlg::OnGenerate);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_btnInterfaceClasses, &QCheckBox::clicked, this, &CContentsDlg::OnInterfaceClassesClicked);
+    connect(m_editCopyFile, &QLineEdit::textChanged, this, &CContentsDlg::OnCopyFileUpdate);
+    if (m_services.help) m_services.help->Attach(this);
+}
+
+CContentsDlg::~CContentsDlg() {
+    // The nodes drop their references before the dialog's own goes.
+    m_model->Clear();
+}
+
+void CContentsDlg::CannotLoad() {
+    Message message;
+    message.id = IDS_CANNOT_LOAD;
+    message.text = LoadString(IDS_CANNOT_LOAD);
+    message.icon = MessageIcon::Warning;
+    if (Prompter* prompter = m_app.GetServices().prompter) prompter->Show(message);
+}
+
+bool CContentsDlg::LoadRegisteredTypeLib(const GUID& guid, WORD major, WORD minor) {
+    if (m_pTypeLib) return true;
+    ComPtr<ITypeLib> lib;
+    HRESULT hr = m_services.machine ? m_services.machine->LoadRegTypeLib(guid, major, minor, 0x0800, lib)
+                                    : TYPE_E_LIBNOTREGISTERED;
+    if (hr == S_OK && lib) {
+        m_pTypeLib = std::move(lib);
+        return true;
+    }
+    CannotLoad();
+    return false;
+}
+
+bool CContentsDlg::LoadTypeLibFile(const std::string& path) {
+    if (m_pTypeLib) return true;
+    ComPtr<ITypeLib> lib;
+    if (!path.empty() && LoadTypeLibEx(path, m_app.GetServices().loadOptions, lib) == S_OK && lib) {
+        m_pTypeLib = std::move(lib);
+        return true;
+    }
+    CannotLoad();
+    return false;
+}
+
+int CContentsDlg::DoModal() {
+    OnInitDialog();
+    return exec();
+}
+
+void CContentsDlg::OnInitDialog() {
+    if (m_pTypeLib) m_model->AddLibrary(ComPtr<ITypeLib>(m_pTypeLib.Get()));
+    m_strCopyFile = m_app.m_strCopyFile;
+    m_bInterfaceClasses = m_app.m_bInterfaceClasses;
+    m_bDualInterfaces = m_app.m_bDualInterfaces;
+    m_btnDual->setEnabled(m_bInterfaceClasses);
+    if (m_app.m_bIdeRegistered) {
+        m_bAddToProject = m_app.m_bAddToProject;
+    } else {
+        m_btnAddToProject->setEnabled(false);
+        m_bAddToProject = false;
+    }
+    UpdateData(false);
+    m_tree->setFocus();
+}
+
+void CContentsDlg::UpdateData(bool saveAndValidate) {
+    if (saveAndValidate) {
+        m_strCopyFile = m_editCopyFile->text().toLocal8Bit().toStdString();
+        m_bInterfaceClasses = m_btnInterfaceClasses->isChecked();
+        m_bDualInterfaces = m_btnDual->isChecked();
+        m_bAddToProject = m_btnAddToProject->isChecked();
+    } else {
+        // The text's change notification must not read the controls back
+        // while they are being set.
+        m_exchanging = true;
+        m_editCopyFile->setText(QString::fromLocal8Bit(m_strCopyFile));
+        m_btnInterfaceClasses->setChecked(m_bInterfaceClasses);
+        m_btnDual->setChecked(m_bDualInterfaces);
+        m_btnAddToProject->setChecked(m_bAddToProject);
+        m_exchanging = false;
+        m_btnGenerate->setEnabled(!m_strCopyFile.empty());
+    }
+}
+
+void CContentsDlg::OnInterfaceClassesClicked() {
+    UpdateData(true);
+    m_btnDual->setEnabled(m_bInterfaceClasses);
+    UpdateData(false);
+}
+
+void CContentsDlg::OnCopyFileUpdate() {
+    if (m_exchanging) return;
+    UpdateData(true);
+    m_btnGenerate->setEnabled(!m_strCopyFile.empty());
+}
+
+void CContentsDlg::OnBrowseCopyFile() {
+    UpdateData(true);
+    if (!m_services.files) return;
+    auto chosen = m_services.files->SaveFile(this, tr("Select copy file"),
+                                             tr("Copy files (*.cpy)|*.cpy|All file (*.*)|*.*||"),
+                                             QStringLiteral("cpy"), QString::fromLocal8Bit(m_strCopyFile));
+    if (!chosen) return;
+    m_strCopyFile = chosen->toLocal8Bit().toStdString();
+    UpdateData(false);
+    m_editCopyFile->setCursorPosition(m_editCopyFile->text().size());
+}
+
+void CContentsDlg::OnGenerate() {
+    UpdateData(true);
+    if (!m_pTypeLib) return;
+    CCblFile writer(m_bInterfaceClasses, m_bDualInterfaces, m_bAddToProject, m_app.Writer());
+    std::string name = m_strCopyFile;
+    writer.GenerateCopyFile(name, *m_pTypeLib);
+    writer.CloseCopyFile();
+}
+
+bool CContentsDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_tree && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && key->modifiers() == Qt::NoModifier) {
+            QModelIndex current = m_tree->currentIndex();
+            if (current.isValid()) m_tree->setExpanded(current, !m_tree->isExpanded(current));
+            return true;
+        }
+    }
+    if (event->type() == QEvent::ContextMenu && m_services.help) {
+        auto* menu = static_cast<QContextMenuEvent*>(event);
+        QWidget* control = qobject_cast<QWidget*>(watched);
+        if (control == m_tree->viewport()) control = m_tree;
+        if (m_services.help->ContextMenu(control, menu->globalPos())) return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void CContentsDlg::done(int result) {
+    // Closing deletes the tree items and with them the nodes.
+    m_model->Clear();
+    QDialog::done(result);
+}
+
+}  // namespace qorvix

@@ -1,0 +1,55 @@
+// The desktop runs of the program: the contents dialog on a library, and
+// the main dialog. The Qt application is made only for them, so the batch
+// run needs no display.
+#pragma once
+
+#include <QTranslator>
+#include <memory>
+#include <string>
+
+#include "app/generator_app.h"
+#include "ui/file_dialogs.h"
+#include "ui/help.h"
+#include "ui/message_box_prompter.h"
+#include "ui/translations.h"
+#include "ui/ui_services.h"
+
+class QApplication;
+
+namespace qorvix {
+
+class DesktopFrontEnd {
+public:
+    DesktopFrontEnd(int& argc, char** argv, std::shared_ptr<MachineServices> machine);
+    ~DesktopFrontEnd();
+
+    // Start-up step 3: the satellite at `path`, when it loads, translates
+    // the string table at once and the dialogs once they exist.
+    void LoadSatellite(const std::string& path);
+    bool SatelliteLoaded() const { return m_satelliteLoaded; }
+
+    // Runs 2 and 3; they return the exit status (1 when the library could
+    // not be loaded or there is no display).
+    int OpenContentsDialog(CGeneratorApp& app, const std::string& path);
+    int OpenMainDialog(CGeneratorApp& app);
+
+    // A display the dialogs can use: a Qt platform named in the
+    // environment, or an X or Wayland display.
+    static bool DisplayAvailable();
+
+private:
+    bool Start(CGeneratorApp& app);
+
+    int& m_argc;
+    char** m_argv;
+    std::unique_ptr<QApplication> m_application;
+    QTranslator m_translator;
+    bool m_satelliteLoaded = false;
+    TranslatedStrings m_strings{m_translator};
+    std::unique_ptr<MessageBoxPrompter> m_prompter;
+    QtFileDialogs m_files;
+    std::unique_ptr<Help> m_help;
+    UiServices m_services;
+};
+
+}  // namespace qorvix

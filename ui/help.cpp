@@ -1,0 +1,189 @@
+#include "ui/help.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QMenu>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+#include <QWhatsThis>
+
+#include "ui/dialog_form.h"
+
+namespace qorvix {
+namespace {
+
+struct TopicText {
+    quint32 helpId;
+    const char* title;
+    const char* text;
+};
+
+// Topics by help id: 0x80660000 + id for the list of registered libraries
+// (dialog 102), 0x80810000 + id for the contents dialog (129).
+const TopicText kTopics[] = {
+    {0, QT_TRANSLATE_NOOP("Help", "qorvix"),
+     QT_TRANSLATE_NOOP("Help",
+                       "qorvix writes COBOL source for COM type libraries: a copy file with the "
+                       "library's types, constants, class and interface identifiers and the invoke "
+                       "phrases of its methods, and on request one interface class file per "
+                       "interface. Pick a registered library in the list (View) or a file "
+                       "(Browse), look at its contents, choose the copy file and the options, and "
+                       "press Generate.")},
+    {0x806603EC, QT_TRANSLATE_NOOP("Help", "Registered type libraries"),
+     QT_TRANSLATE_NOOP("Help",
+                       "The type libraries registered on this machine, one row per registered "
+                       "version: its description, its version and its library identifier (TLBID). "
+                       "Double-click a row to see its contents.")},
+    {0x806603F2, QT_TRANSLATE_NOOP("Help", "View"),
+     QT_TRANSLATE_NOOP("Help",
+                       "Opens the selected type library and shows its contents, where you can "
+                       "generate COBOL for it.")},
+    {0x806603E9, QT_TRANSLATE_NOOP("Help", "Browse"),
+     QT_TRANSLATE_NOOP("Help",
+                       "Chooses a type library file (.tlb, .olb, .dll, .ocx) that need not be "
+                       "registered, and shows its contents.")},
+    {0x806603ED, QT_TRANSLATE_NOOP("Help", "Refresh"),
+     QT_TRANSLATE_NOOP("Help", "Reads the list of registered type libraries again.")},
+    {0x80660001, QT_TRANSLATE_NOOP("Help", "Close"), QT_TRANSLATE_NOOP("Help", "Ends the program.")},
+    {0x806603F4, QT_TRANSLATE_NOOP("Help", "Help"),
+     QT_TRANSLATE_NOOP("Help", "Opens the qorvix manual.")},
+    {0x808103EA, QT_TRANSLATE_NOOP("Help", "Contents of type library"),
+     QT_TRANSLATE_NOOP("Help",
+                       "The type library as a tree: its interfaces, automation interfaces, "
+                       "enumerations, structures, modules, component classes, typedefs and unions, "
+                       "and under each type its members. Press Enter to open or close the selected "
+                       "item.")},
+    {0x808103F0, QT_TRANSLATE_NOOP("Help", "Browse"),
+     QT_TRANSLATE_NOOP("Help", "Chooses the copy file to generate.")},
+    {0x808103EB, QT_TRANSLATE_NOOP("Help", "Copy file"),
+     QT_TRANSLATE_NOOP("Help",
+                       "The name of the copy file to generate. A name without a folder is "
+                       "written into the current folder; the interface class files are written "
+                       "beside the copy file.")},
+    {0x808103F3, QT_TRANSLATE_NOOP("Help", "Add file to project"),
+     QT_TRANSLATE_NOOP("Help",
+                       "Generates the files in the directory of the project open in the COBOL IDE "
+                       "and adds the copy file to that project. Available when the IDE is "
+                       "installed.")},
+    {0x808103EE, QT_TRANSLATE_NOOP("Help", "Generate Interface Classes"),
+     QT_TRANSLATE_NOOP("Help",
+                       "Also writes one interface class file for each interface of the library, "
+                       "for calling interfaces that do not support automation.")},
+    {0x808103EF, QT_TRANSLATE_NOOP("Help", "Generate Dual Interfaces"),
+     QT_TRANSLATE_NOOP("Help",
+                       "Also writes interface class files for dual interfaces, which can "
+                       "otherwise be called through automation.")},
+    {0x808103F1, QT_TRANSLATE_NOOP("Help", "Generate"),
+     QT_TRANSLATE_NOOP("Help",
+                       "Writes the copy file and, if chosen, the interface class files. The "
+                       "dialog stays open, so you can generate again with other settings.")},
+    {0x80810002, QT_TRANSLATE_NOOP("Help", "Cancel"),
+     QT_TRANSLATE_NOOP("Help", "Closes the contents of the type library.")},
+};
+
+}  // namespace
+
+Help::Help(QString manualPath, QObject* parent) : QObject(parent), m_manualPath(std::move(manualPath)) {
+    openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+    showText = [](const QPoint& at, const QString& text, QWidget* widget) { QWhatsThis::showText(at, text, widget); };
+    execMenu = [](QMenu& menu, const QPoint& at) { return menu.exec(at); };
+}
+
+Help::~Help() { CloseTopics(); }
+
+QString Help::Topic(quint32 helpId) {
+    for (const TopicText& topic : kTopics) {
+        if (topic.helpId == helpId) return QCoreApplication::translate("Help", topic.text);
+    }
+    return {};
+}
+
+QList<quint32> Help::HelpIds() {
+    QList<quint32> ids;
+    for (const TopicText& topic : kTopics) ids << topic.helpId;
+    return ids;
+}
+
+void Help::ShowPopup(QWidget* control) {
+    // The control itself, or the control a focused part belongs to.
+    while (control && HelpIdOfWidget(control) == 0 && !control->isWindow()) control = control->parentWidget();
+    quint32 helpId = HelpIdOfWidget(control);
+    if ((helpId & 0xFFFF) == 0) return;
+    QString text = Topic(helpId);
+    if (text.isEmpty()) return;
+    QPoint at = control->mapToGlobal(QPoint(control->width() / 2, control->height() / 2));
+    showText(at, text, control);
+}
+
+bool Help::ContextMenu(QWidget* control, const QPoint& globalPos) {
+    int id = ControlIdOf(control);
+    if (id == 0 || id == -1) return false;
+    QMenu menu(control);
+    QAction* whatsThis = menu.addAction(tr("&What's This?"));
+    if (execMenu(menu, globalPos) == whatsThis) {
+        quint32 helpId = HelpIdOfWidget(control);
+        QString text = Topic(helpId);
+        if (!text.isEmpty()) showText(globalPos, text, control);
+    }
+    return true;
+}
+
+void Help::HelpButton(QWidget* owner) {
+    QFile manual(m_manualPath);
+    if (!m_manualPath.isEmpty() && manual.open(QIODevice::ReadOnly)) {
+        manual.close();
+        if (m_latched) return;
+        if (!openUrl(QUrl::fromLocalFile(m_manualPath))) m_latched = true;
+        return;
+    }
+    ShowTopics(owner);
+}
+
+void Help::ShowTopics(QWidget* owner) {
+    if (!m_topics) {
+        m_topics = new QDialog(owner);
+        m_topics->setAttribute(Qt::WA_DeleteOnClose);
+        m_topics->setWindowTitle(tr("qorvix Help"));
+        auto* layout = new QVBoxLayout(m_topics);
+        auto* browser = new QTextBrowser(m_topics);
+        browser->setObjectName(QStringLiteral("topics"));
+        QString html;
+        for (const TopicText& topic : kTopics) {
+            html += QStringLiteral("<h3>%1</h3><p>%2</p>")
+                        .arg(QCoreApplication::translate("Help", topic.title).toHtmlEscaped(),
+                             QCoreApplication::translate("Help", topic.text).toHtmlEscaped());
+        }
+        browser->setHtml(html);
+        layout->addWidget(browser);
+        auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, m_topics);
+        buttons->button(QDialogButtonBox::Close)->setText(tr("Close"));
+        connect(buttons, &QDialogButtonBox::rejected, m_topics, &QDialog::close);
+        layout->addWidget(buttons);
+        m_topics->resize(520, 420);
+    }
+    m_topics->show();
+    m_topics->raise();
+    m_topics->activateWindow();
+}
+
+void Help::CloseTopics() {
+    if (m_topics) m_topics->close();
+}
+
+void Help::Attach(QWidget* dialog) {
+    for (QWidget* child : dialog->findChildren<QWidget*>()) {
+        quint32 helpId = HelpIdOfWidget(child);
+        if ((helpId & 0xFFFF) != 0) child->setWhatsThis(Topic(helpId));
+    }
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), dialog);
+    connect(f1, &QShortcut::activated, this, [this] { ShowPopup(QApplication::focusWidget()); });
+    auto* whatsThis = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1), dialog);
+    connect(whatsThis, &QShortcut::activated, [] { QWhatsThis::enterWhatsThisMode(); });
+}
+
+}  // namespace qorvix

@@ -1,0 +1,193 @@
+#include "ui/library_list_dialog.h"
+
+#include <QContextMenuEvent>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QStyle>
+#include <QTreeWidget>
+
+#include "resources/string_table.h"
+#include "typelib/codepage.h"
+#include "ui/about_dialog.h"
+#include "ui/contents_dialog.h"
+#include "ui/resources.h"
+
+namespace qorvix {
+namespace {
+
+constexpr int kResourceId = 102;
+constexpr int kAboutCommand = 0x10;
+
+}  // namespace
+
+CLibraryListDlg::CLibraryListDlg(CGeneratorApp& app, UiServices& services, QWidget* parent)
+    : QDialog(parent), m_app(app), m_services(services), m_form(this, kResourceId, 326, 202) {
+    setWindowTitle(tr("Pellarine"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowContextHelpButtonHint);
+    setWindowIcon(ApplicationIcon());
+
+    m_form.Add(new QLabel(tr("Registered type libraries:")), 0, 7, 7, 88, 9);
+    m_listLibraries = m_form.Add(new QTreeWidget, 1004, 7, 21, 258, 153);
+    m_btnView = m_form.Add(new QPushButton(tr("&View...")), 1010, 269, 21, 50, 14);
+    auto* browse = m_form.Add(new QPushButton(tr("&Browse...")), 1001, 269, 41, 50, 14);
+    auto* refresh = m_form.Add(new QPushButton(tr("&Refresh")), 1005, 269, 61, 50, 14);
+    auto* close = m_form.Add(new QPushButton(tr("Close")), 1, 7, 181, 50, 14);
+    auto* help = m_form.Add(new QPushButton(tr("&Help")), 1012, 70, 181, 50, 14);
+    m_btnView->setDefault(true);
+    m_form.Fit();
+    m_btnView->setEnabled(false);
+
+    m_listLibraries->setRootIsDecorated(false);
+    m_listLibraries->setUniformRowHeights(true);
+    m_listLibraries->setItemsExpandable(false);
+    m_listLibraries->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_listLibraries->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_listLibraries->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_listLibraries->setSortingEnabled(false);
+    m_listLibraries->header()->setSectionsClickable(false);
+    m_listLibraries->header()->setSectionsMovable(false);
+    m_listLibraries->header()->setStretchLastSection(false);
+
+    connect(m_listLibraries, &QTreeWidget::itemSelectionChanged, this, &CLibraryListDlg::UpdateViewButton);
+    connect(m_listLibraries, &QTreeWidget::itemDoubleClicked, this, [this] { OnView(); });
+    connect(m_btnView, &QPushButton::clicked, this, &CLibraryListDlg::OnView);
+    connect(browse, &QPushButton::clicked, this, &CLibraryListDlg::OnBrowse);
+    connect(refresh, &QPushButton::clicked, this, &CLibraryListDlg::OnRefresh);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    connect(help, &QPushButton::clicked, this, &CLibraryListDlg::OnHelpButton);
+
+    m_windowMenu = new QMenu(this);
+    auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this);
+    connect(shortcut, &QShortcut::activated, this, [this] { ShowWindowMenu(mapToGlobal(QPoint(0, 0))); });
+
+    for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) control->installEventFilter(this);
+    m_listLibraries->viewport()->installEventFilter(this);
+    if (m_services.help) m_services.help->Attach(this);
+    runModal = [](QDialog& dialog) { return dialog.exec(); };
+}
+
+CLibraryListDlg::~CLibraryListDlg() {
+    if (m_services.help) m_services.help->CloseTopics();
+}
+
+int CLibraryListDlg::DoModal() {
+    OnInitDialog();
+    return exec();
+}
+
+void CLibraryListDlg::OnInitDialog() {
+    // The window menu: a separator and About below the entries a window
+    // menu has.
+    m_windowMenu->clear();
+    QAction* closeAction = m_windowMenu->addAction(tr("&Close"), this, &QDialog::reject);
+    closeAction->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
+    QString about = QString::fromLocal8Bit(LoadString(IDS_ABOUTBOX));
+    if (!about.isEmpty()) {
+        m_windowMenu->addSeparator();
+        QAction* action = m_windowMenu->addAction(about);
+        action->setData(kAboutCommand);
+        connect(action, &QAction::triggered, this, [this] { OnSysCommand(kAboutCommand); });
+    }
+
+    // Column widths: a quarter of the list without its scroll bar, shared
+    // 2 : 1/2 : 3/2.
+    int q = (m_listLibraries->frameGeometry().width() - style()->pixelMetric(QStyle::PM_ScrollBarExtent)) / 4;
+    m_listLibraries->setColumnCount(3);
+    m_listLibraries->setHeaderLabels({QString::fromLocal8Bit(LoadString(IDS_DESCRIPTION)),
+                                      QString::fromLocal8Bit(LoadString(IDS_VERSION)), QStringLiteral("TLBID")});
+    m_listLibraries->setColumnWidth(0, 2 * q);
+    m_listLibraries->setColumnWidth(1, q / 2);
+    m_listLibraries->setColumnWidth(2, (3 * q) / 2);
+    FillLibraryList();
+}
+
+void CLibraryListDlg::FillLibraryList() {
+    if (!m_services.machine) return;
+    for (const RegisteredLibrary& row : qorvix::FillLibraryList(m_services.machine->GetRegistry())) {
+        auto* item = new QTreeWidgetItem({QString::fromLocal8Bit(row.description),
+                                          QString::fromLocal8Bit(row.version), QString::fromLocal8Bit(row.guid)});
+        // Sorted ascending by description, whatever the order of insertion.
+        int at = m_listLibraries->topLevelItemCount();
+        while (at > 0 && item->text(0).compare(m_listLibraries->topLevelItem(at - 1)->text(0),
+                                                Qt::CaseInsensitive) < 0) {
+            --at;
+        }
+        m_listLibraries->insertTopLevelItem(at, item);
+    }
+}
+
+void CLibraryListDlg::UpdateViewButton() {
+    bool selected = !m_listLibraries->selectedItems().isEmpty();
+    if (selected != m_btnView->isEnabled()) m_btnView->setEnabled(selected);
+}
+
+void CLibraryListDlg::OnView() {
+    QList<QTreeWidgetItem*> selected = m_listLibraries->selectedItems();
+    if (selected.isEmpty()) return;
+    QTreeWidgetItem* row = selected.first();
+    CContentsDlg contents(m_app, m_services, this);
+    // An unparsable GUID is not examined: the load fails and says so.
+    GUID guid{};
+    std::string guidText = row->text(2).left(63).toLocal8Bit().toStdString();
+    if (auto parsed = GuidFromString(Utf8ToUtf16(guidText))) guid = *parsed;
+    auto [major, minor] = ParseLibraryVersion(row->text(1).left(63).toLocal8Bit().toStdString());
+    if (contents.LoadRegisteredTypeLib(guid, major, minor)) {
+        contents.OnInitDialog();
+        runModal(contents);
+    }
+}
+
+void CLibraryListDlg::OnBrowse() {
+    if (!m_services.files) return;
+    auto chosen = m_services.files->OpenFile(
+        this, tr("Select a type library"),
+        tr("Type Libraries (*.tlb;*.olb;*.dll;*.ocx)|*.tlb;*.olb;*.dll;*.ocx|All files (*.*)|*.*||"),
+        QStringLiteral("tlb"));
+    if (!chosen) return;
+    CContentsDlg contents(m_app, m_services, this);
+    if (contents.LoadTypeLibFile(chosen->toLocal8Bit().toStdString())) {
+        contents.OnInitDialog();
+        runModal(contents);
+    }
+}
+
+void CLibraryListDlg::OnRefresh() {
+    m_listLibraries->clear();
+    if (m_services.machine) m_services.machine->ReloadRegistry();
+    FillLibraryList();
+}
+
+void CLibraryListDlg::OnHelpButton() {
+    if (m_services.help) m_services.help->HelpButton(this);
+}
+
+void CLibraryListDlg::OnSysCommand(int id) {
+    if ((id & 0xFFF0) == kAboutCommand) {
+        CAboutDlg about(this);
+        runModal(about);
+    }
+}
+
+void CLibraryListDlg::ShowWindowMenu(const QPoint& globalPos) { m_windowMenu->popup(globalPos); }
+
+bool CLibraryListDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ContextMenu && m_services.help) {
+        auto* menu = static_cast<QContextMenuEvent*>(event);
+        QWidget* control = qobject_cast<QWidget*>(watched);
+        if (control == m_listLibraries->viewport()) control = m_listLibraries;
+        if (m_services.help->ContextMenu(control, menu->globalPos())) return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void CLibraryListDlg::contextMenuEvent(QContextMenuEvent* event) {
+    // Where no control is: the window menu.
+    if (!childAt(event->pos())) ShowWindowMenu(event->globalPos());
+}
+
+}  // namespace qorvix

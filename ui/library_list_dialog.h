@@ -1,0 +1,58 @@
+// The main dialog (resource 102): the type libraries registered on the
+// machine, and the ways on to a library's contents.
+#pragma once
+
+#include <QDialog>
+
+#include "app/generator_app.h"
+#include "ui/dialog_form.h"
+#include "ui/ui_services.h"
+
+class QMenu;
+class QPushButton;
+class QTreeWidget;
+
+namespace qorvix {
+
+class CLibraryListDlg final : public QDialog {
+    Q_OBJECT
+public:
+    CLibraryListDlg(CGeneratorApp& app, UiServices& services, QWidget* parent = nullptr);
+    ~CLibraryListDlg() override;
+
+    int DoModal();
+    void OnInitDialog();
+
+    void FillLibraryList();
+    void OnView();
+    void OnBrowse();
+    void OnRefresh();
+    void OnHelpButton();
+    void OnSysCommand(int id);
+    // The dialog's window menu (Alt+Space, or a right click where no
+    // control is): a separator and "About" as its last two entries.
+    QMenu* WindowMenu() const { return m_windowMenu; }
+    void ShowWindowMenu(const QPoint& globalPos);
+
+    QPushButton* m_btnView;
+    QTreeWidget* m_listLibraries;
+    const DialogForm& Form() const { return m_form; }
+
+    // The contents dialog is run through this (tests watch it instead of
+    // running it modally).
+    std::function<int(QDialog&)> runModal;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void UpdateViewButton();
+
+    CGeneratorApp& m_app;
+    UiServices& m_services;
+    DialogForm m_form;
+    QMenu* m_windowMenu;
+};
+
+}  // namespace qorvix

@@ -1,0 +1,64 @@
+#include "ui/message_box_prompter.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace qorvix {
+
+Answer MessageBoxPrompter::Show(const Message& message) {
+    QWidget* owner = m_owner ? m_owner.data() : QApplication::activeWindow();
+    QMessageBox box(owner);
+    box.setWindowTitle(m_title);
+    box.setText(QString::fromLocal8Bit(message.text));
+    box.setTextFormat(Qt::PlainText);
+    switch (message.icon) {
+        case MessageIcon::Information: box.setIcon(QMessageBox::Information); break;
+        case MessageIcon::Question: box.setIcon(QMessageBox::Question); break;
+        case MessageIcon::Warning: box.setIcon(QMessageBox::Warning); break;
+        case MessageIcon::None: break;
+    }
+    // The button texts are the program's own, so that they follow its
+    // translation.
+    struct Choice {
+        Answer answer;
+        QMessageBox::ButtonRole role;
+        QString text;
+    };
+    std::vector<Choice> choices;
+    switch (message.buttons) {
+        case MessageButtons::Ok:
+            choices = {{Answer::Ok, QMessageBox::AcceptRole, QMessageBox::tr("OK")}};
+            break;
+        case MessageButtons::OkCancel:
+            choices = {{Answer::Ok, QMessageBox::AcceptRole, QMessageBox::tr("OK")},
+                       {Answer::Cancel, QMessageBox::RejectRole, QMessageBox::tr("Cancel")}};
+            break;
+        case MessageButtons::YesNo:
+            choices = {{Answer::Yes, QMessageBox::YesRole, QMessageBox::tr("&Yes")},
+                       {Answer::No, QMessageBox::NoRole, QMessageBox::tr("&No")}};
+            break;
+    }
+    std::vector<QPushButton*> buttons;
+    for (const Choice& choice : choices) {
+        QPushButton* button = box.addButton(choice.text, choice.role);
+        buttons.push_back(button);
+        if (choice.answer == message.defaultAnswer) box.setDefaultButton(button);
+    }
+    // Escape: Cancel where there is one; a Yes/No box cannot be escaped,
+    // an OK box answers OK.
+    if (message.buttons == MessageButtons::OkCancel) box.setEscapeButton(buttons[1]);
+    if (message.buttons == MessageButtons::Ok) box.setEscapeButton(buttons[0]);
+    if (message.foreground) {
+        box.show();
+        box.raise();
+        box.activateWindow();
+    }
+    box.exec();
+    for (std::size_t i = 0; i < choices.size(); ++i) {
+        if (box.clickedButton() == buttons[i]) return choices[i].answer;
+    }
+    return message.buttons == MessageButtons::YesNo ? Answer::No : choices.back().answer;
+}
+
+}  // namespace qorvix
