@@ -1,17 +1,21 @@
 #include "app/console_prompter.h"
 
-#include <cctype>
 #include <unistd.h>
+#include <cctype>
 
 namespace qorvix {
 namespace {
 
 const char* AnswerName(Answer answer) {
     switch (answer) {
-        case Answer::Ok: return "OK";
-        case Answer::Cancel: return "Cancel";
-        case Answer::Yes: return "Yes";
-        case Answer::No: return "No";
+        case Answer::Ok:
+            return "OK";
+        case Answer::Cancel:
+            return "Cancel";
+        case Answer::Yes:
+            return "Yes";
+        case Answer::No:
+            return "No";
     }
     return "";
 }

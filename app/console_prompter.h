@@ -11,12 +11,12 @@
 namespace qorvix {
 
 class ConsolePrompter final : public Prompter {
-public:
+  public:
     ConsolePrompter(std::string programName, std::FILE* in = stdin, std::FILE* out = stderr,
                     bool interactive = true);
     Answer Show(const Message& message) override;
 
-private:
+  private:
     std::string m_programName;
     std::FILE* m_in;
     std::FILE* m_out;

@@ -1,10 +1,10 @@
 #include "app/generator_app.h"
 
+#include <strings.h>
 #include <cctype>
 #include <clocale>
 #include <cstdlib>
 #include <filesystem>
-#include <strings.h>
 
 #include "resources/string_table.h"
 
@@ -13,7 +13,8 @@ namespace {
 
 std::string Lower(std::string_view text) {
     std::string lower(text);
-    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (char& c : lower)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return lower;
 }
 
@@ -71,8 +72,9 @@ WriterServices CGeneratorApp::Writer() const {
 
 std::optional<std::string> CGeneratorApp::FindLanguageExtension(std::string_view language) {
     static const std::pair<const char*, const char*> kTable[] = {
-        {"chinese", "chs"}, {"chinese traditional", "cht"}, {"german", "deu"},
-        {"spanish", "esp"}, {"french", "fra"},              {"italian", "ita"},
+        {"chinese", "chs"},  {"chinese traditional", "cht"},
+        {"german", "deu"},   {"spanish", "esp"},
+        {"french", "fra"},   {"italian", "ita"},
         {"japanese", "jpn"}, {"korean", "kor"},
     };
     std::string lower = Lower(language);
@@ -86,14 +88,16 @@ std::string CGeneratorApp::LanguageOfLocale(std::string_view localeName) {
     // ll_CC.codeset@modifier
     std::string name(localeName.substr(0, localeName.find_first_of(".@")));
     std::string language = Lower(name.substr(0, name.find('_')));
-    std::string country = name.find('_') == std::string::npos ? "" : name.substr(name.find('_') + 1);
+    std::string country =
+        name.find('_') == std::string::npos ? "" : name.substr(name.find('_') + 1);
     if (language == "zh") {
-        return (country == "TW" || country == "HK" || country == "MO") ? "chinese traditional" : "chinese";
+        return (country == "TW" || country == "HK" || country == "MO") ? "chinese traditional"
+                                                                       : "chinese";
     }
     static const std::pair<const char*, const char*> kNames[] = {
-        {"en", "english"}, {"de", "german"}, {"es", "spanish"}, {"fr", "french"},
-        {"it", "italian"}, {"ja", "japanese"}, {"ko", "korean"}, {"c", "english"},
-        {"posix", "english"},
+        {"en", "english"}, {"de", "german"},  {"es", "spanish"},
+        {"fr", "french"},  {"it", "italian"}, {"ja", "japanese"},
+        {"ko", "korean"},  {"c", "english"},  {"posix", "english"},
     };
     for (const auto& [code, full] : kNames) {
         if (language == code) return full;
@@ -101,7 +105,8 @@ std::string CGeneratorApp::LanguageOfLocale(std::string_view localeName) {
     return language;
 }
 
-std::string CGeneratorApp::SatellitePath(const std::string& executablePath, const std::string& extension) {
+std::string CGeneratorApp::SatellitePath(const std::string& executablePath,
+                                         const std::string& extension) {
     std::size_t slash = executablePath.find_last_of('/');
     std::size_t dot = executablePath.find_last_of('.');
     std::string base = dot != std::string::npos && (slash == std::string::npos || dot > slash + 1)
@@ -129,7 +134,8 @@ int CGeneratorApp::InitInstance(const std::vector<std::string>& args) {
     // set of generated text and what counts as printable.
     bool localeSet = std::setlocale(LC_ALL, "") != nullptr;
     m_strLanguage = LanguageOfLocale(MessagesLocaleName(localeSet));
-    if (m_strLanguage != "english" && m_services.loadSatellite && !m_services.executablePath.empty()) {
+    if (m_strLanguage != "english" && m_services.loadSatellite &&
+        !m_services.executablePath.empty()) {
         if (auto extension = FindLanguageExtension(m_strLanguage)) {
             m_services.loadSatellite(SatellitePath(m_services.executablePath, *extension));
         }
@@ -140,7 +146,8 @@ int CGeneratorApp::InitInstance(const std::vector<std::string>& args) {
         if (m_services.openMainDialog) {
             m_exitStatus = m_services.openMainDialog(*this);
         } else {
-            std::fprintf(stderr, "%s: the desktop front end is not built yet\n", m_programName.c_str());
+            std::fprintf(stderr, "%s: the desktop front end is not built yet\n",
+                         m_programName.c_str());
             m_exitStatus = kExitFailed;
         }
     }
@@ -221,7 +228,8 @@ bool CGeneratorApp::ParseCommandLine(const std::vector<std::string>& args) {
         if (m_services.openContentsDialog) {
             m_exitStatus = m_services.openContentsDialog(*this, path);
         } else {
-            std::fprintf(stderr, "%s: the desktop front end is not built yet\n", m_programName.c_str());
+            std::fprintf(stderr, "%s: the desktop front end is not built yet\n",
+                         m_programName.c_str());
             m_exitStatus = kExitFailed;
         }
         return false;

@@ -21,19 +21,19 @@ enum ExitStatus : int {
 };
 
 class CGeneratorApp {
-public:
+  public:
     // What start-up wires in; tests and the desktop front end replace parts.
     struct Services {
-        Prompter* prompter = nullptr;                      // messages of the batch run
+        Prompter* prompter = nullptr;                        // messages of the batch run
         std::function<void(const std::string&)> printUsage;  // the usage text (standard output)
         ProgIdLookup* progIds = nullptr;
         IdeLink* ide = nullptr;
-        std::function<bool()> ideRegistered;               // is the IDE's service known?
-        LoadOptions loadOptions;                           // how libraries are loaded
-        std::function<void()> loadReservedWords;           // start-up step 6
+        std::function<bool()> ideRegistered;      // is the IDE's service known?
+        LoadOptions loadOptions;                  // how libraries are loaded
+        std::function<void()> loadReservedWords;  // start-up step 6
         // Start-up step 3: the satellite translation at this path, if any.
         std::function<void(const std::string& path)> loadSatellite;
-        std::string executablePath;                        // where the satellite is looked for
+        std::string executablePath;  // where the satellite is looked for
         // The desktop runs: the contents dialog on a library, the main dialog.
         std::function<int(CGeneratorApp&, const std::string& path)> openContentsDialog;
         std::function<int(CGeneratorApp&)> openMainDialog;
@@ -58,7 +58,8 @@ public:
     static std::string LanguageOfLocale(std::string_view localeName);
     // The satellite beside `executablePath`: same folder and base name,
     // `extension` in place of the executable's own extension.
-    static std::string SatellitePath(const std::string& executablePath, const std::string& extension);
+    static std::string SatellitePath(const std::string& executablePath,
+                                     const std::string& extension);
 
     bool m_bInterfaceClasses = false;
     bool m_bDualInterfaces = false;
@@ -71,7 +72,7 @@ public:
     Services& GetServices() { return m_services; }
     WriterServices Writer() const;
 
-private:
+  private:
     void ShowMessage(int id, std::string_view arg);
 
     Services m_services;

@@ -3,11 +3,11 @@
 // different sizes. Each run writes into an empty folder.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
 #include <spawn.h>
-#include <string>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <filesystem>
+#include <string>
 
 extern char** environ;
 
@@ -58,9 +58,15 @@ void BM_BatchRun(benchmark::State& state, const char* name) {
     state.counters["files"] = static_cast<double>(files);
 }
 
-BENCHMARK_CAPTURE(BM_BatchRun, msado25, "win-msado25.tlb")->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK_CAPTURE(BM_BatchRun, scrrun, "wine-scrrun.dll")->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK_CAPTURE(BM_BatchRun, mshtml, "wine-mshtml.tlb")->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(BM_BatchRun, msado25, "win-msado25.tlb")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(BM_BatchRun, scrrun, "wine-scrrun.dll")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(BM_BatchRun, mshtml, "wine-mshtml.tlb")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 }  // namespace
 

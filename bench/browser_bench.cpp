@@ -34,15 +34,18 @@ void BM_ExpandMshtml(benchmark::State& state) {
         for (HTREEITEM category : tree.Children(root)) {
             auto start = std::chrono::steady_clock::now();
             tree.Expand(category);
-            std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
+            std::chrono::duration<double, std::milli> took =
+                std::chrono::steady_clock::now() - start;
             slowestCategory = std::max(slowestCategory, took.count());
-            if (!biggest || tree.Children(category).size() > tree.Children(biggest).size()) biggest = category;
+            if (!biggest || tree.Children(category).size() > tree.Children(biggest).size())
+                biggest = category;
         }
         largest = tree.Children(biggest).size();
         for (HTREEITEM type : tree.Children(biggest)) {
             auto start = std::chrono::steady_clock::now();
             tree.Expand(type);
-            std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
+            std::chrono::duration<double, std::milli> took =
+                std::chrono::steady_clock::now() - start;
             slowestType = std::max(slowestType, took.count());
             totalTypes += took.count();
             ++typeExpansions;

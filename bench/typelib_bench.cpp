@@ -37,12 +37,24 @@ void Free(void* p) {
 }
 }  // namespace
 
-void* operator new(std::size_t size) { return Allocate(size); }
-void* operator new[](std::size_t size) { return Allocate(size); }
-void operator delete(void* p) noexcept { Free(p); }
-void operator delete[](void* p) noexcept { Free(p); }
-void operator delete(void* p, std::size_t) noexcept { Free(p); }
-void operator delete[](void* p, std::size_t) noexcept { Free(p); }
+void* operator new(std::size_t size) {
+    return Allocate(size);
+}
+void* operator new[](std::size_t size) {
+    return Allocate(size);
+}
+void operator delete(void* p) noexcept {
+    Free(p);
+}
+void operator delete[](void* p) noexcept {
+    Free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    Free(p);
+}
+void operator delete[](void* p, std::size_t) noexcept {
+    Free(p);
+}
 
 namespace {
 
@@ -86,9 +98,15 @@ void LoadAndWalk(benchmark::State& state, bool walk, bool countHeap) {
     }
 }
 
-void BM_Load(benchmark::State& state) { LoadAndWalk(state, false, false); }
-void BM_LoadAndFullWalk(benchmark::State& state) { LoadAndWalk(state, true, false); }
-void BM_LoadAndFullWalkMemory(benchmark::State& state) { LoadAndWalk(state, true, true); }
+void BM_Load(benchmark::State& state) {
+    LoadAndWalk(state, false, false);
+}
+void BM_LoadAndFullWalk(benchmark::State& state) {
+    LoadAndWalk(state, true, false);
+}
+void BM_LoadAndFullWalkMemory(benchmark::State& state) {
+    LoadAndWalk(state, true, true);
+}
 
 BENCHMARK(BM_Load)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadAndFullWalk)->Unit(benchmark::kMillisecond);

@@ -66,7 +66,8 @@ void BM_ExpandLargestCategory(benchmark::State& state) {
         tree->viewport()->repaint();
 
         state.PauseTiming();
-        if (tree->model()->rowCount(category) != rows) state.SkipWithError("the click did not expand the category");
+        if (tree->model()->rowCount(category) != rows)
+            state.SkipWithError("the click did not expand the category");
         dialog.reset();
         state.ResumeTiming();
     }

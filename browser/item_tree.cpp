@@ -15,7 +15,9 @@ struct ItemTree::Item {
     std::vector<HTREEITEM> childItems;
 };
 
-ItemTree::~ItemTree() { DeleteAll(); }
+ItemTree::~ItemTree() {
+    DeleteAll();
+}
 
 HTREEITEM ItemTree::InsertItem(HTREEITEM parent, const std::string& text,
                                std::unique_ptr<CTreeItem> node, int children) {
@@ -31,7 +33,9 @@ HTREEITEM ItemTree::InsertItem(HTREEITEM parent, const std::string& text,
     return Handle(item);
 }
 
-std::string ItemTree::GetItemText(HTREEITEM item) { return item ? Get(item)->text : std::string(); }
+std::string ItemTree::GetItemText(HTREEITEM item) {
+    return item ? Get(item)->text : std::string();
+}
 
 HTREEITEM ItemTree::AddLibrary(ComPtr<ITypeLib> lib) {
     Bstr name;
@@ -56,31 +60,41 @@ bool ItemTree::Expand(HTREEITEM handle) {
 void ItemTree::DeleteItem(HTREEITEM handle) {
     Item* item = Get(handle);
     if (!item) return;
-    while (!item->childItems.empty()) DeleteItem(item->childItems.back());
+    while (!item->childItems.empty())
+        DeleteItem(item->childItems.back());
     std::vector<HTREEITEM>& siblings = item->parent ? item->parent->childItems : m_roots;
     siblings.erase(std::find(siblings.begin(), siblings.end(), handle));
     delete item;  // and its node, which releases its reference
 }
 
 void ItemTree::DeleteAll() {
-    while (!m_roots.empty()) DeleteItem(m_roots.back());
+    while (!m_roots.empty())
+        DeleteItem(m_roots.back());
 }
 
 const std::vector<HTREEITEM>& ItemTree::Children(HTREEITEM item) const {
     return item ? Get(item)->childItems : m_roots;
 }
 
-HTREEITEM ItemTree::Parent(HTREEITEM item) const { return item ? Handle(Get(item)->parent) : nullptr; }
+HTREEITEM ItemTree::Parent(HTREEITEM item) const {
+    return item ? Handle(Get(item)->parent) : nullptr;
+}
 
 int ItemTree::Row(HTREEITEM item) const {
     const auto& siblings = Children(Parent(item));
     return static_cast<int>(std::find(siblings.begin(), siblings.end(), item) - siblings.begin());
 }
 
-int ItemTree::ChildrenFlag(HTREEITEM item) const { return item ? Get(item)->children : 1; }
+int ItemTree::ChildrenFlag(HTREEITEM item) const {
+    return item ? Get(item)->children : 1;
+}
 
-bool ItemTree::ExpandedOnce(HTREEITEM item) const { return item && Get(item)->expandedOnce; }
+bool ItemTree::ExpandedOnce(HTREEITEM item) const {
+    return item && Get(item)->expandedOnce;
+}
 
-CTreeItem* ItemTree::Node(HTREEITEM item) const { return item ? Get(item)->node.get() : nullptr; }
+CTreeItem* ItemTree::Node(HTREEITEM item) const {
+    return item ? Get(item)->node.get() : nullptr;
+}
 
 }  // namespace qorvix

@@ -14,7 +14,7 @@
 namespace qorvix {
 
 class ItemTree final : public TreeControl {
-public:
+  public:
     ItemTree() = default;
     ~ItemTree() override;
     ItemTree(const ItemTree&) = delete;
@@ -47,7 +47,7 @@ public:
     std::function<void(HTREEITEM parent, int row)> beforeInsert;
     std::function<void()> afterInsert;
 
-private:
+  private:
     struct Item;
     Item* Get(HTREEITEM handle) const { return reinterpret_cast<Item*>(handle); }
     static HTREEITEM Handle(Item* item) { return reinterpret_cast<HTREEITEM>(item); }

@@ -36,17 +36,38 @@ std::string EscapeValue(std::string_view bytes) {
     for (char c : bytes) {
         auto b = static_cast<unsigned char>(c);
         switch (b) {
-            case 0: out += "\\0"; continue;
-            case 7: out += "\\a"; continue;
-            case 8: out += "\\b"; continue;
-            case 9: out += "\\t"; continue;
-            case 10: out += "\\n"; continue;
-            case 11: out += "\\v"; continue;
-            case 12: out += "\\f"; continue;
-            case 13: out += "\\r"; continue;
-            case '"': out += "\\\""; continue;
-            case '\\': out += "\\\\"; continue;
-            default: break;
+            case 0:
+                out += "\\0";
+                continue;
+            case 7:
+                out += "\\a";
+                continue;
+            case 8:
+                out += "\\b";
+                continue;
+            case 9:
+                out += "\\t";
+                continue;
+            case 10:
+                out += "\\n";
+                continue;
+            case 11:
+                out += "\\v";
+                continue;
+            case 12:
+                out += "\\f";
+                continue;
+            case 13:
+                out += "\\r";
+                continue;
+            case '"':
+                out += "\\\"";
+                continue;
+            case '\\':
+                out += "\\\\";
+                continue;
+            default:
+                break;
         }
         if (std::isprint(b)) {
             out += c;
@@ -78,21 +99,31 @@ std::string ConstantText(ITypeInfo& info, const VARDESC& var, const Bstr& name) 
 
 std::string TypeInfoText(ITypeInfo& info) {
     Bstr wideName;
-    if (FAILED(info.GetDocumentation(MEMBERID_NIL, &wideName, nullptr, nullptr, nullptr))) return {};
+    if (FAILED(info.GetDocumentation(MEMBERID_NIL, &wideName, nullptr, nullptr, nullptr)))
+        return {};
     std::string name = WideToAnsi(wideName);
     TypeAttrPtr attr;
     if (FAILED(info.GetTypeAttr(attr))) return {};
     switch (attr->typekind) {
-        case TKIND_ENUM: return "enum " + name;
-        case TKIND_RECORD: return "struct " + name;
-        case TKIND_MODULE: return "module " + name;
-        case TKIND_INTERFACE: return "interface " + name;
+        case TKIND_ENUM:
+            return "enum " + name;
+        case TKIND_RECORD:
+            return "struct " + name;
+        case TKIND_MODULE:
+            return "module " + name;
+        case TKIND_INTERFACE:
+            return "interface " + name;
         case TKIND_DISPATCH:
-            return ((attr->wTypeFlags & TYPEFLAG_FDUAL) ? "dualinterface " : "dispinterface ") + name;
-        case TKIND_COCLASS: return "coclass " + name;
-        case TKIND_ALIAS: return "typedef " + TYPEDESCToString(info, attr->tdescAlias) + " " + name;
-        case TKIND_UNION: return "typedef union " + name;
-        default: return {};
+            return ((attr->wTypeFlags & TYPEFLAG_FDUAL) ? "dualinterface " : "dispinterface ") +
+                   name;
+        case TKIND_COCLASS:
+            return "coclass " + name;
+        case TKIND_ALIAS:
+            return "typedef " + TYPEDESCToString(info, attr->tdescAlias) + " " + name;
+        case TKIND_UNION:
+            return "typedef union " + name;
+        default:
+            return {};
     }
 }
 

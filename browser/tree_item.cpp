@@ -65,7 +65,8 @@ int CTreeItem::Expand(HTREEITEM item) {
     switch (m_nKind) {
         case kindLibrary:
             for (const Category& category : kCategories) {
-                auto child = Child(static_cast<int>(kindCategory) + static_cast<int>(category.typekind));
+                auto child =
+                    Child(static_cast<int>(kindCategory) + static_cast<int>(category.typekind));
                 child->SetTypeLib(ComPtr<ITypeLib>(m_typeLib.Get()));
                 m_pTree->InsertItem(item, category.label, std::move(child), 1);
             }
@@ -126,7 +127,8 @@ int CTreeItem::ExpandTypeInfo(HTREEITEM item) {
             return attr->cVars || attr->cFuncs;
         case TKIND_INTERFACE:
             inserted = ExpandFunctions(item);
-            if (attr->cImplTypes) group(kindImplTypeGroup, "Inherited Interfaces", attr->cImplTypes);
+            if (attr->cImplTypes)
+                group(kindImplTypeGroup, "Inherited Interfaces", attr->cImplTypes);
             return inserted || attr->cImplTypes;
         case TKIND_DISPATCH:
             if (attr->cVars) {
@@ -134,7 +136,8 @@ int CTreeItem::ExpandTypeInfo(HTREEITEM item) {
                 group(kindVariableGroup, "Properties", attr->cVars);
             }
             if (attr->cFuncs) group(kindFunctionGroup, "Methods", attr->cFuncs);
-            if (attr->cImplTypes) group(kindImplTypeGroup, "Inherited Interfaces", attr->cImplTypes);
+            if (attr->cImplTypes)
+                group(kindImplTypeGroup, "Inherited Interfaces", attr->cImplTypes);
             return attr->cVars || attr->cFuncs || attr->cImplTypes;
         case TKIND_COCLASS:
             return ExpandImplTypes(item);
@@ -167,7 +170,8 @@ int CTreeItem::ExpandFunctions(HTREEITEM item) {
         if (FAILED(m_typeInfo->GetNames(func->memid, names, 1)) || names.empty()) continue;
         auto child = Child(kindFunction, static_cast<int>(i));
         child->SetTypeInfo(m_typeInfo);
-        m_pTree->InsertItem(item, FunctionText(WideToAnsi(names[0]), func->memid), std::move(child), 0);
+        m_pTree->InsertItem(item, FunctionText(WideToAnsi(names[0]), func->memid), std::move(child),
+                            0);
         ++inserted;
     }
     return inserted != 0;
@@ -225,7 +229,8 @@ int CTreeItem::ExpandImplTypes(HTREEITEM item) {
         TypeAttrPtr referencedAttr;
         if (FAILED(referenced->GetTypeAttr(referencedAttr))) continue;
         Bstr name;
-        if (FAILED(referenced->GetDocumentation(MEMBERID_NIL, &name, nullptr, nullptr, nullptr))) continue;
+        if (FAILED(referenced->GetDocumentation(MEMBERID_NIL, &name, nullptr, nullptr, nullptr)))
+            continue;
         auto child = Child(NodeKindOfTypeKind(referencedAttr->typekind), static_cast<int>(i));
         child->SetTypeInfo(referenced);
         std::string text = WideToAnsi(name);

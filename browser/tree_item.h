@@ -17,7 +17,7 @@ using HTREEITEM = TreeItemTag*;
 
 // The tree control the nodes insert into: a widget, or a test's recorder.
 class TreeControl {
-public:
+  public:
     virtual ~TreeControl() = default;
     // Inserts an item as the last child of `parent` and takes the node.
     // `children` is the children flag: non-zero shows an expand button
@@ -44,7 +44,7 @@ enum NodeKind : int {
 };
 
 class CTreeItem {
-public:
+  public:
     explicit CTreeItem(TreeControl* tree = nullptr) : m_pTree(tree) {}
     virtual ~CTreeItem() = default;
     CTreeItem(const CTreeItem&) = delete;
@@ -76,11 +76,11 @@ public:
     int m_nKind = kindNone;
     int m_nIndex = 0;
 
-protected:
+  protected:
     // A child on the same tree, holding `lib` or `info`.
     std::unique_ptr<CTreeItem> Child(int kind, int index = 0);
 
-    ComPtr<ITypeLib> m_typeLib;    // with m_typeInfo: the node's one reference
+    ComPtr<ITypeLib> m_typeLib;  // with m_typeInfo: the node's one reference
     ComPtr<ITypeInfo> m_typeInfo;
     TreeControl* m_pTree;
 };

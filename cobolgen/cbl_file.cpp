@@ -2,16 +2,16 @@
 // walk over the library's types, kind by kind.
 #include "cobolgen/cbl_file.h"
 
-#include <cctype>
-#include <cerrno>
-#include <cstring>
-#include <cwctype>
 #include <fcntl.h>
-#include <filesystem>
 #include <strings.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cctype>
+#include <cerrno>
+#include <cstring>
+#include <cwctype>
+#include <filesystem>
 
 #include "naming/cobol_name.h"
 #include "platform/locale_text.h"
@@ -88,7 +88,9 @@ CCblFile::CCblFile(bool interfaceClasses, bool dualInterfaces, bool addToProject
       m_bAddToProject(addToProject && services.ideRegistered),
       m_services(services) {}
 
-CCblFile::~CCblFile() { CloseCopyFile(); }
+CCblFile::~CCblFile() {
+    CloseCopyFile();
+}
 
 bool CCblFile::CloseCopyFile() {
     if (m_copyFile.IsOpen() && !m_copyFile.Close()) ReportWriteFailure(m_copyFile);
@@ -125,15 +127,24 @@ void CCblFile::ReportWriteFailure(OutputFile& file) {
 
 int CCblFile::KindCodeOf(TYPEKIND kind) {
     switch (kind) {
-        case TKIND_ENUM: return 3;
-        case TKIND_RECORD: return 4;
-        case TKIND_MODULE: return 5;
-        case TKIND_INTERFACE: return 6;
-        case TKIND_DISPATCH: return 7;
-        case TKIND_COCLASS: return 8;
-        case TKIND_ALIAS: return 9;
-        case TKIND_UNION: return 10;
-        default: return 0;
+        case TKIND_ENUM:
+            return 3;
+        case TKIND_RECORD:
+            return 4;
+        case TKIND_MODULE:
+            return 5;
+        case TKIND_INTERFACE:
+            return 6;
+        case TKIND_DISPATCH:
+            return 7;
+        case TKIND_COCLASS:
+            return 8;
+        case TKIND_ALIAS:
+            return 9;
+        case TKIND_UNION:
+            return 10;
+        default:
+            return 0;
     }
 }
 
@@ -181,7 +192,8 @@ bool CCblFile::GenerateCopyFile(std::string& name, ITypeLib& lib) {
     WriteCopy("      *> QORVIX v1.0.16 generated copy file.\n\n");
     m_strCopyFileName = name;
     WriteHead(lib);
-    for (int kind : {3, 10, 4, 5, 9, 8, 6, 7}) WriteTypesOfKind(kind, lib);
+    for (int kind : {3, 10, 4, 5, 9, 8, 6, 7})
+        WriteTypesOfKind(kind, lib);
 
     if (!m_copyFile.Flush()) {
         ReportWriteFailure(m_copyFile);
@@ -198,7 +210,8 @@ bool CCblFile::ProjectStep(std::unique_ptr<IdeProject>& project, std::string& di
     if (!IsUsableDirectoryText(directory)) directory.clear();
     bool here = !directory.empty() && SameIgnoringCase(current, directory);
     struct stat info {};
-    if (!here && !directory.empty() && (stat(directory.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))) {
+    if (!here && !directory.empty() &&
+        (stat(directory.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))) {
         directory.clear();
     }
     if (directory.empty()) {
@@ -247,7 +260,9 @@ void CCblFile::WriteHead(ITypeLib& lib) {
     WriteCopy("      *> IDispatch-Ptr - object reference\n");
     WriteCopy("      *> VARIANT - object reference of class olevar\n");
     WriteCopy("      *> SAFEARRAY() - object reference of class olesafea\n");
-    WriteCopy("      *> IUknown-Ptr - object reference of class olevar containing an interface pointer\n\n");
+    WriteCopy(
+        "      *> IUknown-Ptr - object reference of class olevar containing an interface "
+        "pointer\n\n");
     WriteCopy("      *> ==========================\n");
     WriteCopy("      *> = Type library contents: =\n");
     WriteCopy("      *> ==========================\n");
@@ -293,9 +308,8 @@ bool CCblFile::CheckWritable(const std::string& fileName) {
 }
 
 bool CCblFile::OpenOutput(OutputFile& file, const std::string& fileName) {
-    if (CanOpenForReading(fileName) &&
-        Ask(IDS_FILE_EXISTS, fileName, MessageIcon::Question, MessageButtons::YesNo, Answer::No) !=
-            Answer::Yes) {
+    if (CanOpenForReading(fileName) && Ask(IDS_FILE_EXISTS, fileName, MessageIcon::Question,
+                                           MessageButtons::YesNo, Answer::No) != Answer::Yes) {
         return false;
     }
     if (!file.Open(fileName)) {
@@ -310,8 +324,8 @@ std::string CCblFile::GetBaseInterfaceName(ITypeInfo& info, const TYPEATTR& attr
         HREFTYPE href;
         ComPtr<ITypeInfo> base;
         TypeAttrPtr baseAttr;
-        if (FAILED(info.GetRefTypeOfImplType(i, &href)) || FAILED(info.GetRefTypeInfo(href, base)) ||
-            FAILED(base->GetTypeAttr(baseAttr))) {
+        if (FAILED(info.GetRefTypeOfImplType(i, &href)) ||
+            FAILED(info.GetRefTypeInfo(href, base)) || FAILED(base->GetTypeAttr(baseAttr))) {
             continue;
         }
         if (baseAttr->typekind != TKIND_INTERFACE && baseAttr->typekind != TKIND_DISPATCH) continue;

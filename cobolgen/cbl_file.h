@@ -15,7 +15,7 @@ namespace qorvix {
 
 // The registry's ProgID for a CLSID.
 class ProgIdLookup {
-public:
+  public:
     virtual ~ProgIdLookup() = default;
     // S_OK (exactly) with the ProgID, or a failure.
     virtual HRESULT ProgIDFromCLSID(const CLSID& clsid, std::u16string& progId) = 0;
@@ -31,7 +31,7 @@ struct WriterServices {
 };
 
 class CCblFile {
-public:
+  public:
     CCblFile(bool interfaceClasses = true, bool dualInterfaces = false, bool addToProject = false,
              WriterServices services = {});
     virtual ~CCblFile();
@@ -79,7 +79,7 @@ public:
     bool DualInterfaces() const { return m_bDualInterfaces; }
     bool AddToProject() const { return m_bAddToProject; }
 
-protected:
+  protected:
     Answer Ask(int id, std::string_view arg, MessageIcon icon, MessageButtons buttons,
                Answer defaultAnswer, bool foreground = false);
     void Tell(int id, std::string_view arg, MessageIcon icon);

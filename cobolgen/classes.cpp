@@ -49,14 +49,16 @@ void CCblFile::WriteClassEntry(ITypeInfo& info, const TYPEATTR& attr, const Bstr
     WriteCopy("      *> FOUND CLASS: \"" + className + "\".\n");
     std::u16string progId;
     if (m_services.progIds && m_services.progIds->ProgIDFromCLSID(attr.guid, progId) == S_OK) {
-        WriteCopy("      *> " + className + " is class \"$OLE$" + OneLine(WideToAnsi(std::u16string_view(progId))) + "\".\n");
+        WriteCopy("      *> " + className + " is class \"$OLE$" +
+                  OneLine(WideToAnsi(std::u16string_view(progId))) + "\".\n");
     } else {
         WriteCopy("      *> (Class has no ProgID in the registry)\n");
     }
     std::string cut = CutName(name, 25);
     std::string hex = GuidToHex(attr.guid);
     if (cut.size() > 10) {
-        WriteCopy("       78 CLSID-" + cut + "\n                       VALUE x\"" + hex + "\".\n\n");
+        WriteCopy("       78 CLSID-" + cut + "\n                       VALUE x\"" + hex +
+                  "\".\n\n");
     } else {
         WriteCopy("       78 CLSID-" + cut + "   VALUE x\"" + hex + "\".\n\n");
     }
@@ -68,7 +70,8 @@ namespace {
 std::string IidConstant(const std::string& interfaceName, const GUID& guid) {
     std::string cut = CutName(interfaceName, 27);
     std::string hex = GuidToHex(guid);
-    if (cut.size() > 12) return "       78 IID-" + cut + "\n                       VALUE x\"" + hex + "\".\n";
+    if (cut.size() > 12)
+        return "       78 IID-" + cut + "\n                       VALUE x\"" + hex + "\".\n";
     return "       78 IID-" + cut + "    VALUE x\"" + hex + "\".\n";
 }
 
@@ -84,9 +87,8 @@ void CCblFile::WriteInterfaceEntry(ITypeInfo& info, const TYPEATTR& attr, const 
     WriteInterfaceClass(info, attr, name, doc);
 }
 
-void CCblFile::WriteDispinterfaceEntry(ITypeInfo& info, const TYPEATTR& attr,
-                                       const Bstr& typeName, const std::string& name,
-                                       const std::string& doc) {
+void CCblFile::WriteDispinterfaceEntry(ITypeInfo& info, const TYPEATTR& attr, const Bstr& typeName,
+                                       const std::string& name, const std::string& doc) {
     std::string interfaceName = MakeCobolName(typeName, false);
     WriteCopy("      *> FOUND DISPINTERFACE: \"" + OneLine(interfaceName) + "\".\n");
     WriteCopy("      *> -=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=\n");

@@ -1,9 +1,9 @@
 // Enumerations, records, unions and aliases as COBOL typedefs.
 #include "cobolgen/cbl_file.h"
+#include "cobolgen/value_text.h"
 #include "naming/cobol_name.h"
 #include "naming/hresult_names.h"
 #include "naming/type_text.h"
-#include "cobolgen/value_text.h"
 
 namespace qorvix {
 namespace {
@@ -130,7 +130,8 @@ bool CCblFile::WriteRecord(ITypeInfo& info, const TYPEATTR& attr) {
                 return std::to_string(d < dims ? array.rgbounds[d].cElements : 0);
             };
             if (dims <= 1) {
-                WriteCopy(prefix + name + "    " + typeText + " occurs " + count(0) + redefines + ".\n");
+                WriteCopy(prefix + name + "    " + typeText + " occurs " + count(0) + redefines +
+                          ".\n");
             } else {
                 WriteCopy(prefix + name + " occurs " + count(0) + ".\n");
                 for (std::size_t d = 1; d < dims; ++d) {
@@ -141,10 +142,11 @@ bool CCblFile::WriteRecord(ITypeInfo& info, const TYPEATTR& attr) {
                     std::snprintf(level, sizeof level, "%02zu ", 3 + 2 * d);
                     std::string subName = name + "-" + std::to_string(d);
                     if (d < dims - 1) {
-                        WriteCopy(indent + level + subName + " occurs " + count(d) + redefines + ".\n");
+                        WriteCopy(indent + level + subName + " occurs " + count(d) + redefines +
+                                  ".\n");
                     } else {
-                        WriteCopy(indent + level + subName + "    " + typeText + " occurs " + count(d) +
-                                  redefines + ".\n");
+                        WriteCopy(indent + level + subName + "    " + typeText + " occurs " +
+                                  count(d) + redefines + ".\n");
                     }
                 }
             }

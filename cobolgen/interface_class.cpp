@@ -23,7 +23,8 @@ bool CCblFile::WriteInterfaceClass(ITypeInfo& info, const TYPEATTR& attr, const 
         WriteClass("           call-convention 74 is WINAPI.\n\n");
         WriteClass("       object section.\n\n       class-control.\n");
         if (!baseName.empty()) {
-            WriteClass("           " + baseName + " is class \"" + ClassFileStem(baseName) + "\"\n");
+            WriteClass("           " + baseName + " is class \"" + ClassFileStem(baseName) +
+                       "\"\n");
         }
         WriteClass("           " + name + " is class \"" + ClassFileStem(name) + "\"\n");
         WriteClass("           .\n\n");

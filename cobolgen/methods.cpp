@@ -13,7 +13,8 @@ namespace {
 constexpr UINT kMaxNames = 64;
 
 bool IsProperty(INVOKEKIND kind) {
-    return kind == INVOKE_PROPERTYGET || kind == INVOKE_PROPERTYPUT || kind == INVOKE_PROPERTYPUTREF;
+    return kind == INVOKE_PROPERTYGET || kind == INVOKE_PROPERTYPUT ||
+           kind == INVOKE_PROPERTYPUTREF;
 }
 
 std::string Tags(USHORT flags, USHORT considered) {
@@ -40,9 +41,11 @@ struct SignatureStyle {
 };
 
 constexpr SignatureStyle kInvokeStyle{"      *> 01 ", "\n      *>       returning ",
-                                      "\n      *>       by ", PARAMFLAG_FIN | PARAMFLAG_FOUT | PARAMFLAG_FOPT};
-constexpr SignatureStyle kClassStyle{"       01 ", "\n               returning ", "\n               by ",
-                                     PARAMFLAG_FIN | PARAMFLAG_FOUT | PARAMFLAG_FOPT | PARAMFLAG_FRETVAL};
+                                      "\n      *>       by ",
+                                      PARAMFLAG_FIN | PARAMFLAG_FOUT | PARAMFLAG_FOPT};
+constexpr SignatureStyle kClassStyle{
+    "       01 ", "\n               returning ", "\n               by ",
+    PARAMFLAG_FIN | PARAMFLAG_FOUT | PARAMFLAG_FOPT | PARAMFLAG_FRETVAL};
 
 }  // namespace
 
@@ -96,12 +99,14 @@ static std::string BuildSignature(ITypeInfo& info, const std::vector<Bstr>& name
         write(line);
 
         if ((flags & PARAMFLAG_FRETVAL) && (!classForm || !dual)) {
-            text += (text.empty() ? std::string(" returning ") : std::string(style.returning)) + name;
+            text +=
+                (text.empty() ? std::string(" returning ") : std::string(style.returning)) + name;
             endsInComment = false;
         } else {
             if (text.empty()) text = " using ";
             bool byReference = type.vt == VT_PTR || (type.vt & VT_BYREF);
-            std::string phrase = std::string(style.passing) + (byReference ? "reference " : "value ") + name;
+            std::string phrase =
+                std::string(style.passing) + (byReference ? "reference " : "value ") + name;
             std::string tags = Tags(flags, style.tagBits);
             endsInComment = !tags.empty();
             if (!tags.empty()) {
@@ -168,7 +173,8 @@ bool CCblFile::WriteMethods(bool classForm, ITypeInfo& info, const TYPEATTR& att
         }
         std::string prefix;
         if (func->invkind == INVOKE_PROPERTYGET) prefix = "get";
-        if (func->invkind == INVOKE_PROPERTYPUT || func->invkind == INVOKE_PROPERTYPUTREF) prefix = "set";
+        if (func->invkind == INVOKE_PROPERTYPUT || func->invkind == INVOKE_PROPERTYPUTREF)
+            prefix = "set";
         std::string method = prefix + MakeMemberName(names[0]);
         if (classForm) {
             ClassParts("       method-id. ", method, ".\n");
@@ -216,8 +222,8 @@ bool CCblFile::WriteProperties(ITypeInfo& info, const TYPEATTR& attr) {
         WriteCopy("      *> invoke returning " + name + ".\n");
         if (!readOnly) {
             bool byReference = type.vt == VT_PTR || (type.vt & VT_BYREF);
-            WriteCopy(std::string("      *> invoke using by ") + (byReference ? "reference " : "value ") +
-                      name + ".\n");
+            WriteCopy(std::string("      *> invoke using by ") +
+                      (byReference ? "reference " : "value ") + name + ".\n");
         }
         WriteCopy("      *> ----------------\n");
     }

@@ -1,11 +1,11 @@
 #include "cobolgen/output_file.h"
 
-#include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
+#include <cstring>
 
 namespace qorvix {
 namespace {
@@ -14,7 +14,9 @@ constexpr std::size_t kFlushAt = 1 << 16;
 
 }  // namespace
 
-OutputFile::~OutputFile() { Close(); }
+OutputFile::~OutputFile() {
+    Close();
+}
 
 bool OutputFile::Open(const std::string& path, std::string* why) {
     Close();

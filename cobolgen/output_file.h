@@ -9,7 +9,7 @@
 namespace qorvix {
 
 class OutputFile {
-public:
+  public:
     OutputFile() = default;
     OutputFile(const OutputFile&) = delete;
     OutputFile& operator=(const OutputFile&) = delete;
@@ -32,7 +32,7 @@ public:
     const std::string& Error() const { return m_error; }
     const std::string& Path() const { return m_path; }
 
-private:
+  private:
     int m_fd = -1;
     std::string m_path;
     std::string m_buffer;

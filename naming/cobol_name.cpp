@@ -17,13 +17,21 @@ constexpr std::size_t kReservedStem = 26;
 
 }  // namespace
 
-std::string WideToAnsi(std::u16string_view text) { return Utf16ToLocale(text); }
+std::string WideToAnsi(std::u16string_view text) {
+    return Utf16ToLocale(text);
+}
 
-std::string WideToAnsi(const std::u16string& text) { return Utf16ToLocale(text); }
+std::string WideToAnsi(const std::u16string& text) {
+    return Utf16ToLocale(text);
+}
 
-std::string WideToAnsi(const Bstr& text) { return text ? Utf16ToLocale(*text) : std::string(); }
+std::string WideToAnsi(const Bstr& text) {
+    return text ? Utf16ToLocale(*text) : std::string();
+}
 
-std::u16string AnsiToWide(std::string_view text) { return LocaleToUtf16(text); }
+std::u16string AnsiToWide(std::string_view text) {
+    return LocaleToUtf16(text);
+}
 
 void PadToColumn(std::string& text, std::size_t column, std::size_t step) {
     std::size_t target = column;
@@ -34,13 +42,21 @@ void PadToColumn(std::string& text, std::size_t column, std::size_t step) {
     text.append(target - text.size(), ' ');
 }
 
-void SetReservedWordCheck(ReservedWordCheck check) { g_reservedWordCheck = check; }
+void SetReservedWordCheck(ReservedWordCheck check) {
+    g_reservedWordCheck = check;
+}
 
-ReservedWordCheck GetReservedWordCheck() { return g_reservedWordCheck; }
+ReservedWordCheck GetReservedWordCheck() {
+    return g_reservedWordCheck;
+}
 
-int MadeUpNameCounter() { return g_nameCounter; }
+int MadeUpNameCounter() {
+    return g_nameCounter;
+}
 
-std::string CutName(std::string_view text, std::size_t bytes) { return CutToBytes(text, bytes); }
+std::string CutName(std::string_view text, std::size_t bytes) {
+    return CutToBytes(text, bytes);
+}
 
 std::string MakeCobolName(const Bstr& name, bool check) {
     std::string text = WideToAnsi(name);
@@ -53,7 +69,8 @@ std::string MakeCobolName(const Bstr& name, bool check) {
     text = CutToBytes(text, kMaxName);
     if (check && g_reservedWordCheck) {
         std::string upper = text;
-        for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        for (char& c : upper)
+            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
         if (g_reservedWordCheck(upper.c_str(), static_cast<int>(upper.size())) != 0) {
             text = CutToBytes(text, kReservedStem) + "-CBL";
         }

@@ -269,6 +269,8 @@ std::string HRESULTToString(std::uint32_t value) {
     return text;
 }
 
-std::size_t HresultNameCount() { return sizeof kNames / sizeof kNames[0]; }
+std::size_t HresultNameCount() {
+    return sizeof kNames / sizeof kNames[0];
+}
 
 }  // namespace qorvix

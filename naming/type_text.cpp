@@ -6,21 +6,79 @@ namespace qorvix {
 namespace {
 
 constexpr const char* kVarTypeNames[73] = {
-    "void",            "null",          "SHORT",        "LONG",        "comp-1",
-    "comp-2",          "CURRENCYTYPE",  "OLEDATE",      "BSTR",        "IDispatch-ptr",
-    "SCODE",           "BOOL",          "VARIANT",      "IUnknown-ptr", "wchar-t",
-    "",                "pic 9(2) comp-5", "UCHAR",      "USHORT",      "ULONG",
-    "int64",           "uint64",        "INT",          "UINT",        "void",
-    "HRESULT",         "data-pointer",  "SAFEARRAY",    "CARRAY",      "USERDEFINED",
-    "LPSTR",           "LPWSTR",        "",             "",            "",
-    "",                "",              "",             "",            "",
-    "",                "",              "",             "",            "",
-    "",                "",              "",             "",            "",
-    "",                "",              "",             "",            "",
-    "",                "",              "",             "",            "",
-    "",                "",              "",             "",            "FILETIME",
-    "BLOB",            "STREAM",        "STORAGE",      "STREAMED-OBJECT", "STORED-OBJECT",
-    "BLOB-OBJECT",     "CF",            "CLSID",
+    "void",
+    "null",
+    "SHORT",
+    "LONG",
+    "comp-1",
+    "comp-2",
+    "CURRENCYTYPE",
+    "OLEDATE",
+    "BSTR",
+    "IDispatch-ptr",
+    "SCODE",
+    "BOOL",
+    "VARIANT",
+    "IUnknown-ptr",
+    "wchar-t",
+    "",
+    "pic 9(2) comp-5",
+    "UCHAR",
+    "USHORT",
+    "ULONG",
+    "int64",
+    "uint64",
+    "INT",
+    "UINT",
+    "void",
+    "HRESULT",
+    "data-pointer",
+    "SAFEARRAY",
+    "CARRAY",
+    "USERDEFINED",
+    "LPSTR",
+    "LPWSTR",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "FILETIME",
+    "BLOB",
+    "STREAM",
+    "STORAGE",
+    "STREAMED-OBJECT",
+    "STORED-OBJECT",
+    "BLOB-OBJECT",
+    "CF",
+    "CLSID",
 };
 
 constexpr int kMaxDepth = 64;
@@ -46,7 +104,8 @@ std::string TypeText(ITypeInfo& info, const TYPEDESC& desc, int depth) {
     }
     if (desc.vt == VT_USERDEFINED) {
         ComPtr<ITypeInfo> referenced;
-        if (FAILED(info.GetRefTypeInfo(desc.hreftype, referenced))) return "<GetRefTypeInfo failed>";
+        if (FAILED(info.GetRefTypeInfo(desc.hreftype, referenced)))
+            return "<GetRefTypeInfo failed>";
         Bstr name;
         if (FAILED(referenced->GetDocumentation(MEMBERID_NIL, &name, nullptr, nullptr, nullptr))) {
             return "ITypeInfo::GetDocumentation() failed in TYPEDESCToString";
@@ -64,13 +123,16 @@ std::string VARTYPEToString(VARTYPE vt) {
     return kVarTypeNames[index];
 }
 
-std::string TYPEDESCToString(ITypeInfo& info, const TYPEDESC& desc) { return TypeText(info, desc, 0); }
+std::string TYPEDESCToString(ITypeInfo& info, const TYPEDESC& desc) {
+    return TypeText(info, desc, 0);
+}
 
 std::string GuidToHex(const GUID& guid) {
     std::string braced = GuidToString(guid);  // {XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX}
     std::string text = braced.substr(1);
     std::string hex;
-    for (int at : {6, 4, 2, 0, 11, 9, 16, 14, 19, 21}) hex += text.substr(static_cast<std::size_t>(at), 2);
+    for (int at : {6, 4, 2, 0, 11, 9, 16, 14, 19, 21})
+        hex += text.substr(static_cast<std::size_t>(at), 2);
     hex += text.substr(24, 12);
     return hex;
 }

@@ -1,7 +1,7 @@
 #include "platform/ide_bus.h"
 
-#include <cstdlib>
 #include <systemd/sd-bus.h>
+#include <cstdlib>
 
 #include "platform/locale_text.h"
 #include "typelib/codepage.h"
@@ -44,8 +44,8 @@ BusPtr Connect(const std::string& address, std::chrono::milliseconds timeout) {
 
 // A property of one object as a reply message positioned at the variant's
 // content, or null.
-MessagePtr GetProperty(sd_bus* bus, const char* destination, const char* path, const char* interface,
-                       const char* name, const char* type) {
+MessagePtr GetProperty(sd_bus* bus, const char* destination, const char* path,
+                       const char* interface, const char* name, const char* type) {
     BusError error;
     sd_bus_message* raw = nullptr;
     if (sd_bus_call_method(bus, destination, path, "org.freedesktop.DBus.Properties", "Get",
@@ -58,15 +58,16 @@ MessagePtr GetProperty(sd_bus* bus, const char* destination, const char* path, c
 }
 
 class BusProject final : public IdeProject {
-public:
+  public:
     BusProject(BusPtr bus, std::string owner, std::string path)
         : m_bus(std::move(bus)), m_owner(std::move(owner)), m_path(std::move(path)) {}
 
     std::string Directory() override {
-        MessagePtr reply = GetProperty(m_bus.get(), m_owner.c_str(), m_path.c_str(), kIdeProjectInterface,
-                                       "ProjectDirectory", "s");
+        MessagePtr reply = GetProperty(m_bus.get(), m_owner.c_str(), m_path.c_str(),
+                                       kIdeProjectInterface, "ProjectDirectory", "s");
         const char* text = nullptr;
-        if (!reply || sd_bus_message_read_basic(reply.get(), SD_BUS_TYPE_STRING, &text) <= 0 || !text) {
+        if (!reply || sd_bus_message_read_basic(reply.get(), SD_BUS_TYPE_STRING, &text) <= 0 ||
+            !text) {
             return {};
         }
         return Utf16ToLocale(Utf8ToUtf16(text));
@@ -76,11 +77,12 @@ public:
         // The bus has no null strings: the empty string stands for them.
         std::string name = Utf16ToUtf8(LocaleToUtf16(bareName));
         BusError error;
-        sd_bus_call_method(m_bus.get(), m_owner.c_str(), m_path.c_str(), kIdeProjectInterface, "AddFile",
-                           &error.error, nullptr, "ssis", name.c_str(), "", std::int32_t{0}, "");
+        sd_bus_call_method(m_bus.get(), m_owner.c_str(), m_path.c_str(), kIdeProjectInterface,
+                           "AddFile", &error.error, nullptr, "ssis", name.c_str(), "",
+                           std::int32_t{0}, "");
     }
 
-private:
+  private:
     BusPtr m_bus;
     std::string m_owner;  // the unique name of the IDE process that answered
     std::string m_path;
@@ -95,7 +97,8 @@ std::chrono::milliseconds IdeBus::DefaultTimeout() {
     if (const char* text = std::getenv("QORVIX_IDE_TIMEOUT_MS")) {
         char* end = nullptr;
         long value = std::strtol(text, &end, 10);
-        if (end != text && *end == '\0' && value > 0 && value <= 600000) return std::chrono::milliseconds(value);
+        if (end != text && *end == '\0' && value > 0 && value <= 600000)
+            return std::chrono::milliseconds(value);
     }
     return std::chrono::milliseconds(5000);
 }
@@ -105,16 +108,18 @@ bool IdeBus::IsRegistered() const {
     if (!bus) return false;
     BusError error;
     sd_bus_message* raw = nullptr;
-    if (sd_bus_call_method(bus.get(), "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
-                           "NameHasOwner", &error.error, &raw, "s", kIdeBusName) >= 0) {
+    if (sd_bus_call_method(bus.get(), "org.freedesktop.DBus", "/org/freedesktop/DBus",
+                           "org.freedesktop.DBus", "NameHasOwner", &error.error, &raw, "s",
+                           kIdeBusName) >= 0) {
         MessagePtr reply(raw);
         int owned = 0;
         if (sd_bus_message_read(reply.get(), "b", &owned) > 0 && owned) return true;
     }
     raw = nullptr;
     BusError listError;
-    if (sd_bus_call_method(bus.get(), "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
-                           "ListActivatableNames", &listError.error, &raw, "") < 0) {
+    if (sd_bus_call_method(bus.get(), "org.freedesktop.DBus", "/org/freedesktop/DBus",
+                           "org.freedesktop.DBus", "ListActivatableNames", &listError.error, &raw,
+                           "") < 0) {
         return false;
     }
     MessagePtr reply(raw);
@@ -130,11 +135,11 @@ std::unique_ptr<IdeProject> IdeBus::CurrentProject() {
     BusPtr bus = Connect(m_address, m_timeout);
     if (!bus) return nullptr;
     // Asking the well-known name starts the IDE when the bus can.
-    MessagePtr reply =
-        GetProperty(bus.get(), kIdeBusName, kIdeApplicationPath, kIdeApplicationInterface, "Project", "o");
+    MessagePtr reply = GetProperty(bus.get(), kIdeBusName, kIdeApplicationPath,
+                                   kIdeApplicationInterface, "Project", "o");
     const char* path = nullptr;
-    if (!reply || sd_bus_message_read_basic(reply.get(), SD_BUS_TYPE_OBJECT_PATH, &path) <= 0 || !path ||
-        std::string_view(path) == "/") {
+    if (!reply || sd_bus_message_read_basic(reply.get(), SD_BUS_TYPE_OBJECT_PATH, &path) <= 0 ||
+        !path || std::string_view(path) == "/") {
         return nullptr;
     }
     const char* owner = sd_bus_message_get_sender(reply.get());

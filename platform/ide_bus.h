@@ -21,11 +21,10 @@ inline constexpr const char* kIdeApplicationInterface = "Orbanel.Application";
 inline constexpr const char* kIdeProjectInterface = "Orbanel.Project";
 
 class IdeBus final : public IdeLink {
-public:
+  public:
     // `address` is a D-Bus address; empty means the session bus. Every call
     // gives up after `timeout`.
-    explicit IdeBus(std::string address = {},
-                    std::chrono::milliseconds timeout = DefaultTimeout());
+    explicit IdeBus(std::string address = {}, std::chrono::milliseconds timeout = DefaultTimeout());
 
     // The IDE is known when a session bus is there and the name has an
     // owner now or the bus can start it.
@@ -39,7 +38,7 @@ public:
     // 5 seconds, or QORVIX_IDE_TIMEOUT_MS from the environment.
     static std::chrono::milliseconds DefaultTimeout();
 
-private:
+  private:
     std::string m_address;
     std::chrono::milliseconds m_timeout;
 };

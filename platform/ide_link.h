@@ -9,7 +9,7 @@ namespace qorvix {
 
 // The IDE's current project.
 class IdeProject {
-public:
+  public:
     virtual ~IdeProject() = default;
     // The project's directory in the locale's character set; empty when the
     // project has none or the IDE does not say.
@@ -21,7 +21,7 @@ public:
 
 // The IDE's automation service.
 class IdeLink {
-public:
+  public:
     virtual ~IdeLink() = default;
     // The project open in the IDE, or null when there is no IDE, no
     // project, or no answer.

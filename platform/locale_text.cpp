@@ -1,11 +1,11 @@
 #include "platform/locale_text.h"
 
+#include <iconv.h>
+#include <langinfo.h>
 #include <cerrno>
 #include <clocale>
 #include <cstring>
 #include <cwchar>
-#include <iconv.h>
-#include <langinfo.h>
 #include <map>
 #include <memory>
 
@@ -29,7 +29,8 @@ iconv_t Converter(const std::string& to, const std::string& from) {
     static std::map<std::pair<std::string, std::string>, iconv_t> converters;
     auto key = std::make_pair(to, from);
     auto it = converters.find(key);
-    if (it == converters.end()) it = converters.emplace(key, iconv_open(to.c_str(), from.c_str())).first;
+    if (it == converters.end())
+        it = converters.emplace(key, iconv_open(to.c_str(), from.c_str())).first;
     iconv(it->second, nullptr, nullptr, nullptr, nullptr);  // reset the shift state
     return it->second;
 }
@@ -39,7 +40,8 @@ iconv_t Converter(const std::string& to, const std::string& from) {
 std::string Utf16ToLocale(std::u16string_view text) {
     // ASCII is the same in every character set a Linux locale uses.
     bool ascii = true;
-    for (char16_t c : text) ascii &= c < 0x80;
+    for (char16_t c : text)
+        ascii &= c < 0x80;
     if (ascii) return std::string(text.begin(), text.end());
     std::string codeset = Codeset();
     if (IsUtf8(codeset)) {
@@ -47,8 +49,8 @@ std::string Utf16ToLocale(std::u16string_view text) {
         out.reserve(text.size());
         for (std::size_t i = 0; i < text.size(); ++i) {
             char16_t c = text[i];
-            bool pair = c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-                        text[i + 1] <= 0xDFFF;
+            bool pair = c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() &&
+                        text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF;
             if (c >= 0xD800 && c <= 0xDFFF && !pair) {
                 out += '?';  // a lone surrogate has no UTF-8 form
                 continue;
@@ -62,7 +64,8 @@ std::string Utf16ToLocale(std::u16string_view text) {
     if (cd == reinterpret_cast<iconv_t>(-1)) {
         // No converter for this set: keep ASCII, mark the rest.
         std::string out;
-        for (char16_t c : text) out += c < 0x80 ? static_cast<char>(c) : '?';
+        for (char16_t c : text)
+            out += c < 0x80 ? static_cast<char>(c) : '?';
         return out;
     }
     std::string out;
@@ -92,7 +95,8 @@ std::u16string LocaleToUtf16(std::string_view text) {
     iconv_t cd = Converter("UTF-16LE", codeset);
     if (cd == reinterpret_cast<iconv_t>(-1)) {
         std::u16string out;
-        for (char c : text) out += static_cast<unsigned char>(c) < 0x80 ? static_cast<char16_t>(c) : u'\uFFFD';
+        for (char c : text)
+            out += static_cast<unsigned char>(c) < 0x80 ? static_cast<char16_t>(c) : u'\uFFFD';
         return out;
     }
     std::u16string out;

@@ -1,13 +1,13 @@
 #include "platform/machine_services.h"
 
+#include <dirent.h>
+#include <strings.h>
+#include <sys/stat.h>
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <dirent.h>
-#include <strings.h>
-#include <sys/stat.h>
 
 #include "platform/locale_text.h"
 #include "typelib/codepage.h"
@@ -17,7 +17,9 @@ namespace {
 
 constexpr std::size_t kNameBuffer = 64;  // the list's buffers for key names and descriptions
 
-std::string LocaleText(const std::string& utf8) { return Utf16ToLocale(Utf8ToUtf16(utf8)); }
+std::string LocaleText(const std::string& utf8) {
+    return Utf16ToLocale(Utf8ToUtf16(utf8));
+}
 
 bool IsRegularFile(const std::string& path) {
     struct stat st {};
@@ -64,8 +66,9 @@ std::string Hex(unsigned value) {
 // resolver, and the services hold the libraries they loaded, so a strong
 // reference here would keep both alive for ever.
 class WeakResolver final : public ImportResolver {
-public:
-    explicit WeakResolver(std::weak_ptr<MachineServices> services) : m_services(std::move(services)) {}
+  public:
+    explicit WeakResolver(std::weak_ptr<MachineServices> services)
+        : m_services(std::move(services)) {}
     HRESULT LoadImport(const ImportSpec& spec, const std::string& importerPath,
                        ComPtr<ITypeLib>& lib) override {
         auto services = m_services.lock();
@@ -73,7 +76,7 @@ public:
         return services->LoadImport(spec, importerPath, lib);
     }
 
-private:
+  private:
     std::weak_ptr<MachineServices> m_services;
 };
 
@@ -101,7 +104,8 @@ std::vector<RegisteredLibrary> FillLibraryList(const Registry& registry) {
             if (!description) continue;
             std::string text = LocaleText(*description);
             if (text.size() + 1 > kNameBuffer) continue;
-            rows.push_back({text.empty() ? "<Unknown Name>" : text, LocaleText(*version), LocaleText(*guid)});
+            rows.push_back(
+                {text.empty() ? "<Unknown Name>" : text, LocaleText(*version), LocaleText(*guid)});
         }
     }
     return rows;
@@ -110,7 +114,8 @@ std::vector<RegisteredLibrary> FillLibraryList(const Registry& registry) {
 std::pair<WORD, WORD> ParseLibraryVersion(const std::string& text) {
     auto major = static_cast<WORD>(std::atoi(text.c_str()));
     std::size_t dot = text.rfind('.');
-    auto minor = dot == std::string::npos ? WORD{0} : static_cast<WORD>(std::atoi(text.c_str() + dot + 1));
+    auto minor =
+        dot == std::string::npos ? WORD{0} : static_cast<WORD>(std::atoi(text.c_str() + dot + 1));
     return {major, minor};
 }
 
@@ -185,7 +190,8 @@ std::string MachineServices::UnixPath(const std::string& windowsPath) const {
         return {};
     }
     std::string current = m_prefix + "/dosdevices/" +
-                          static_cast<char>(std::tolower(static_cast<unsigned char>(path[0]))) + ":";
+                          static_cast<char>(std::tolower(static_cast<unsigned char>(path[0]))) +
+                          ":";
     std::vector<std::string> parts;
     std::size_t start = 3;
     while (start <= path.size()) {
@@ -201,7 +207,8 @@ std::string MachineServices::UnixPath(const std::string& windowsPath) const {
         if (!found) {
             // "file.dll\2" names resource 2 of file.dll.
             bool digits = part.find_first_not_of("0123456789") == std::string::npos;
-            if (i + 1 == parts.size() && digits && IsRegularFile(current)) return current + "/" + part;
+            if (i + 1 == parts.size() && digits && IsRegularFile(current))
+                return current + "/" + part;
             return {};
         }
         current = *found;
@@ -223,7 +230,8 @@ HRESULT MachineServices::QueryPathOfRegTypeLib(const GUID& guid, WORD major, WOR
         if (!name) break;
         unsigned vMajor = 0, vMinor = 0;
         char dot = 0;
-        if (std::sscanf(name->c_str(), "%x%c%x", &vMajor, &dot, &vMinor) != 3 || dot != '.') continue;
+        if (std::sscanf(name->c_str(), "%x%c%x", &vMajor, &dot, &vMinor) != 3 || dot != '.')
+            continue;
         if (vMajor > 0xFFFF || vMinor > 0xFFFF) continue;
         if (!any && (vMajor != major || vMinor < minor)) continue;
         bool exact = !any && vMinor == minor;
@@ -280,7 +288,8 @@ HRESULT MachineServices::LoadImport(const ImportSpec& spec, const std::string& i
         return S_OK;
     }
     ComPtr<ITypeLib> loaded;
-    HRESULT hr = LoadRegTypeLib(spec.libGuid, spec.wMajorVerNum, spec.wMinorVerNum, spec.lcid, loaded);
+    HRESULT hr =
+        LoadRegTypeLib(spec.libGuid, spec.wMajorVerNum, spec.wMinorVerNum, spec.lcid, loaded);
     if (FAILED(hr) && spec.libGuid == StdoleLibGuid()) hr = LoadEmbeddedStdole(loaded);
     if (FAILED(hr) && !importerPath.empty()) {
         // A library of the recorded file name beside the importing file.

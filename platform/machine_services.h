@@ -33,7 +33,7 @@ std::pair<WORD, WORD> ParseLibraryVersion(const std::string& text);
 
 class MachineServices final : public ImportResolver,
                               public std::enable_shared_from_this<MachineServices> {
-public:
+  public:
     // `prefix` is the Wine prefix whose drive folders the registry's paths
     // name (dosdevices).
     MachineServices(Registry registry, std::string prefix);
@@ -52,7 +52,8 @@ public:
     // The registered file of a library version, as a path on this machine.
     HRESULT QueryPathOfRegTypeLib(const GUID& guid, WORD major, WORD minor, LCID lcid,
                                   std::string& path) const;
-    HRESULT LoadRegTypeLib(const GUID& guid, WORD major, WORD minor, LCID lcid, ComPtr<ITypeLib>& lib);
+    HRESULT LoadRegTypeLib(const GUID& guid, WORD major, WORD minor, LCID lcid,
+                           ComPtr<ITypeLib>& lib);
     // How libraries are loaded on this machine: imports resolve here.
     LoadOptions Options();
 
@@ -63,7 +64,7 @@ public:
     HRESULT LoadImport(const ImportSpec& spec, const std::string& importerPath,
                        ComPtr<ITypeLib>& lib) override;
 
-private:
+  private:
     mutable std::optional<Registry> m_registry;
     bool m_fromPrefix = true;
     std::string m_prefix;

@@ -1,14 +1,14 @@
 #include "platform/registry.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
 #include <map>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "typelib/codepage.h"
 
@@ -26,11 +26,14 @@ namespace {
 // Key and value names compare without regard to case.
 // ASCII letters only: the names are ASCII, and a locale's rules must not
 // change which keys are equal.
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char LowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 std::string Lower(std::string_view text) {
     std::string lower(text);
-    for (char& c : lower) c = LowerAscii(c);
+    for (char& c : lower)
+        c = LowerAscii(c);
     return lower;
 }
 
@@ -115,20 +118,40 @@ std::size_t ReadQuoted(std::string_view line, std::size_t at, std::string& out) 
         flushRaw();
         char e = line[i];
         switch (e) {
-            case 'a': units += u'\a'; break;
-            case 'b': units += u'\b'; break;
-            case 'e': units += u'\x1b'; break;
-            case 'f': units += u'\f'; break;
-            case 'n': units += u'\n'; break;
-            case 'r': units += u'\r'; break;
-            case 't': units += u'\t'; break;
-            case 'v': units += u'\v'; break;
+            case 'a':
+                units += u'\a';
+                break;
+            case 'b':
+                units += u'\b';
+                break;
+            case 'e':
+                units += u'\x1b';
+                break;
+            case 'f':
+                units += u'\f';
+                break;
+            case 'n':
+                units += u'\n';
+                break;
+            case 'r':
+                units += u'\r';
+                break;
+            case 't':
+                units += u'\t';
+                break;
+            case 'v':
+                units += u'\v';
+                break;
             case 'x': {
                 unsigned value = 0;
                 int digits = 0;
-                while (digits < 4 && i + 1 < line.size() && std::isxdigit(static_cast<unsigned char>(line[i + 1]))) {
+                while (digits < 4 && i + 1 < line.size() &&
+                       std::isxdigit(static_cast<unsigned char>(line[i + 1]))) {
                     char h = line[++i];
-                    value = value * 16 + static_cast<unsigned>(std::isdigit(static_cast<unsigned char>(h)) ? h - '0' : (std::tolower(h) - 'a' + 10));
+                    value = value * 16 +
+                            static_cast<unsigned>(std::isdigit(static_cast<unsigned char>(h))
+                                                      ? h - '0'
+                                                      : (std::tolower(h) - 'a' + 10));
                     ++digits;
                 }
                 units += static_cast<char16_t>(value);
@@ -137,7 +160,9 @@ std::size_t ReadQuoted(std::string_view line, std::size_t at, std::string& out) 
             default:
                 if (e >= '0' && e <= '7') {
                     unsigned value = static_cast<unsigned>(e - '0');
-                    for (int digits = 1; digits < 3 && i + 1 < line.size() && line[i + 1] >= '0' && line[i + 1] <= '7'; ++digits) {
+                    for (int digits = 1; digits < 3 && i + 1 < line.size() && line[i + 1] >= '0' &&
+                                         line[i + 1] <= '7';
+                         ++digits) {
                         value = value * 8 + static_cast<unsigned>(line[++i] - '0');
                     }
                     units += static_cast<char16_t>(value);
@@ -171,7 +196,9 @@ bool UnescapeKeyPath(std::string_view text, std::string& out) {
 bool ReadHex(std::string_view text, std::vector<std::uint8_t>& out) {
     std::size_t i = 0;
     while (i < text.size()) {
-        while (i < text.size() && (text[i] == ',' || std::isspace(static_cast<unsigned char>(text[i])))) ++i;
+        while (i < text.size() &&
+               (text[i] == ',' || std::isspace(static_cast<unsigned char>(text[i]))))
+            ++i;
         if (i >= text.size()) break;
         int high = HexDigit(text[i]);
         int low = i + 1 < text.size() ? HexDigit(text[i + 1]) : -1;
@@ -191,12 +218,15 @@ bool ReadValue(std::string_view text, RegistryValue& value) {
     if (text.rfind("str(", 0) == 0) {
         std::size_t close = text.find("):");
         if (close == std::string_view::npos) return false;
-        value.type = static_cast<std::uint32_t>(std::strtoul(std::string(text.substr(4, close - 4)).c_str(), nullptr, 16));
+        value.type = static_cast<std::uint32_t>(
+            std::strtoul(std::string(text.substr(4, close - 4)).c_str(), nullptr, 16));
         return ReadQuoted(text, close + 2, value.text) == text.size();
     }
     if (text.rfind("dword:", 0) == 0) {
         std::string digits(text.substr(6));
-        if (digits.size() != 8 || digits.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos) return false;
+        if (digits.size() != 8 ||
+            digits.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos)
+            return false;
         std::uint32_t dword = static_cast<std::uint32_t>(std::strtoul(digits.c_str(), nullptr, 16));
         value.type = REG_DWORD;
         value.data.resize(4);
@@ -209,14 +239,16 @@ bool ReadValue(std::string_view text, RegistryValue& value) {
         value.type = REG_BINARY;
         if (colon > 3) {
             if (text[3] != '(' || text[colon - 1] != ')') return false;
-            value.type = static_cast<std::uint32_t>(std::strtoul(std::string(text.substr(4, colon - 5)).c_str(), nullptr, 16));
+            value.type = static_cast<std::uint32_t>(
+                std::strtoul(std::string(text.substr(4, colon - 5)).c_str(), nullptr, 16));
         }
         if (!ReadHex(text.substr(colon + 1), value.data)) return false;
         // Text kinds stored as hex are UTF-16.
         if (value.type == REG_SZ || value.type == REG_EXPAND_SZ || value.type == REG_MULTI_SZ) {
             std::u16string units(value.data.size() / 2, u'\0');
             std::memcpy(units.data(), value.data.data(), units.size() * 2);
-            while (!units.empty() && units.back() == u'\0') units.pop_back();
+            while (!units.empty() && units.back() == u'\0')
+                units.pop_back();
             value.text = Utf16ToUtf8(units);
         }
         return true;
@@ -265,7 +297,8 @@ std::size_t LoadHive(Registry::Node& root, std::string_view file) {
                 continue;
             }
             current = &root;
-            for (std::string_view part : SplitPath(path)) current = Child(*current, part, true);
+            for (std::string_view part : SplitPath(path))
+                current = Child(*current, part, true);
             continue;
         }
         if (!current) {
@@ -284,8 +317,9 @@ std::size_t LoadHive(Registry::Node& root, std::string_view file) {
             ++skipped;
             continue;
         }
-        auto existing = std::find_if(current->values.begin(), current->values.end(),
-                                     [&](const RegistryValue& v) { return EqualIgnoringCase(v.name, value.name); });
+        auto existing = std::find_if(
+            current->values.begin(), current->values.end(),
+            [&](const RegistryValue& v) { return EqualIgnoringCase(v.name, value.name); });
         if (existing != current->values.end()) {
             *existing = std::move(value);
         } else {
@@ -343,14 +377,19 @@ Registry Registry::LoadWinePrefix(const std::string& prefix, std::vector<std::st
         }
         std::size_t skipped = user ? registry.LoadUser(text) : registry.LoadMachine(text);
         if (skipped && warnings) {
-            warnings->push_back(prefix + "/" + file + ": " + std::to_string(skipped) + " lines skipped");
+            warnings->push_back(prefix + "/" + file + ": " + std::to_string(skipped) +
+                                " lines skipped");
         }
     }
     return registry;
 }
 
-std::size_t Registry::LoadMachine(std::string_view text) { return LoadHive(*m_machine, text); }
-std::size_t Registry::LoadUser(std::string_view text) { return LoadHive(*m_user, text); }
+std::size_t Registry::LoadMachine(std::string_view text) {
+    return LoadHive(*m_machine, text);
+}
+std::size_t Registry::LoadUser(std::string_view text) {
+    return LoadHive(*m_user, text);
+}
 
 std::optional<Registry::Key> Registry::OpenClassesRoot(std::string_view path) const {
     Key key;
@@ -384,7 +423,8 @@ std::optional<std::string> Registry::Key::EnumKey(std::size_t index) const {
         std::map<std::string, bool> seen;
         for (const Node* layer : m_layers) {
             for (const auto& child : layer->children) {
-                if (seen.emplace(Lower(child->name), true).second) m_subkeys->push_back(child->name);
+                if (seen.emplace(Lower(child->name), true).second)
+                    m_subkeys->push_back(child->name);
             }
         }
     }
@@ -410,9 +450,11 @@ const RegistryValue* Registry::Key::Value(std::string_view name) const {
     return nullptr;
 }
 
-std::optional<std::string> Registry::Key::Text(std::string_view name, std::size_t bufferBytes) const {
+std::optional<std::string> Registry::Key::Text(std::string_view name,
+                                               std::size_t bufferBytes) const {
     const RegistryValue* value = Value(name);
-    if (!value || (value->type != REG_SZ && value->type != REG_EXPAND_SZ && value->type != REG_MULTI_SZ)) {
+    if (!value ||
+        (value->type != REG_SZ && value->type != REG_EXPAND_SZ && value->type != REG_MULTI_SZ)) {
         return std::nullopt;
     }
     std::string text = value->text.substr(0, value->text.find('\0'));

@@ -24,26 +24,27 @@ enum RegistryValueType : std::uint32_t {
 struct RegistryValue {
     std::string name;  // empty: the default value
     std::uint32_t type = REG_NONE;
-    std::string text;                 // REG_SZ, REG_EXPAND_SZ, REG_MULTI_SZ (UTF-8; NULs between parts)
-    std::vector<std::uint8_t> data;   // everything else (a dword as its 4 bytes)
+    std::string text;  // REG_SZ, REG_EXPAND_SZ, REG_MULTI_SZ (UTF-8; NULs between parts)
+    std::vector<std::uint8_t> data;  // everything else (a dword as its 4 bytes)
 };
 
 class Registry {
-public:
+  public:
     struct Node;
 
     // An open key: the same path in one or more hives, the first winning.
     class Key {
-    public:
+      public:
         // The name of subkey `index` (case as stored), or nullopt past the end.
         std::optional<std::string> EnumKey(std::size_t index) const;
         std::optional<Key> Open(std::string_view path) const;
         const RegistryValue* Value(std::string_view name) const;
         // A string value read as text into a buffer of `bufferBytes` bytes
         // (terminator included): nullopt when missing, not text, or too long.
-        std::optional<std::string> Text(std::string_view name, std::size_t bufferBytes = SIZE_MAX) const;
+        std::optional<std::string> Text(std::string_view name,
+                                        std::size_t bufferBytes = SIZE_MAX) const;
 
-    private:
+      private:
         friend class Registry;
         std::vector<const Node*> m_layers;
         mutable std::optional<std::vector<std::string>> m_subkeys;
@@ -56,7 +57,8 @@ public:
 
     // Reads the prefix's system.reg and user.reg. Missing or unreadable
     // files leave that hive empty; `warnings` (optional) says why.
-    static Registry LoadWinePrefix(const std::string& prefix, std::vector<std::string>* warnings = nullptr);
+    static Registry LoadWinePrefix(const std::string& prefix,
+                                   std::vector<std::string>* warnings = nullptr);
     // The prefix in use: $WINEPREFIX, else ~/.wine.
     static std::string DefaultPrefix();
 
@@ -69,7 +71,7 @@ public:
     std::optional<Key> OpenMachine(std::string_view path) const;
     std::optional<Key> OpenUser(std::string_view path) const;
 
-private:
+  private:
     std::unique_ptr<Node> m_machine;
     std::unique_ptr<Node> m_user;
 };

@@ -1,3 +1,5 @@
 #include "plugins/korval.h"
 
-extern "C" __attribute__((visibility("default"))) const char* korval_runtime_name(void) { return "korvalt"; }
+extern "C" __attribute__((visibility("default"))) const char* korval_runtime_name(void) {
+    return "korvalt";
+}

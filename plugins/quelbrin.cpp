@@ -16,7 +16,8 @@ namespace {
 const std::unordered_set<std::string_view>& Words() {
     static const std::unordered_set<std::string_view> words = [] {
         std::unordered_set<std::string_view> set;
-        for (unsigned i = 0; i < quelbrin::kReservedWordCount; ++i) set.insert(quelbrin::kReservedWords[i]);
+        for (unsigned i = 0; i < quelbrin::kReservedWordCount; ++i)
+            set.insert(quelbrin::kReservedWords[i]);
         return set;
     }();
     return words;

@@ -6,7 +6,7 @@ namespace qorvix {
 namespace {
 
 class EnglishStrings final : public StringTable {
-public:
+  public:
     std::string Load(int id) const override {
         static const std::map<int, std::string> kTexts = {
             {IDS_ABOUTBOX, "&About qorvix..."},
@@ -26,7 +26,8 @@ public:
              "options."},
             {IDS_DESCRIPTION, "Description"},
             {IDS_VERSION, "Ver"},
-            {IDS_WRITE_FAILED, "The file\n'%1'\ncould not be written completely: %2\nIt has been removed."},
+            {IDS_WRITE_FAILED,
+             "The file\n'%1'\ncould not be written completely: %2\nIt has been removed."},
         };
         auto it = kTexts.find(id);
         return it == kTexts.end() ? std::string() : it->second;
@@ -35,7 +36,6 @@ public:
 
 const StringTable* g_translation = nullptr;
 
-
 }  // namespace
 
 const StringTable& BuiltInStrings() {
@@ -43,9 +43,13 @@ const StringTable& BuiltInStrings() {
     return kEnglish;
 }
 
-const StringTable& Strings() { return g_translation ? *g_translation : BuiltInStrings(); }
+const StringTable& Strings() {
+    return g_translation ? *g_translation : BuiltInStrings();
+}
 
-void SetStrings(const StringTable* table) { g_translation = table; }
+void SetStrings(const StringTable* table) {
+    g_translation = table;
+}
 
 std::string LoadString(int id) {
     std::string text = Strings().Load(id);
@@ -57,7 +61,8 @@ std::string FormatString(int id, std::string_view arg1, std::string_view arg2) {
     std::string pattern = LoadString(id);
     std::string text;
     for (std::size_t i = 0; i < pattern.size(); ++i) {
-        if (pattern[i] == '%' && i + 1 < pattern.size() && (pattern[i + 1] == '1' || pattern[i + 1] == '2')) {
+        if (pattern[i] == '%' && i + 1 < pattern.size() &&
+            (pattern[i + 1] == '1' || pattern[i + 1] == '2')) {
             text += pattern[i + 1] == '1' ? arg1 : arg2;
             ++i;
         } else {

@@ -26,7 +26,7 @@ enum StringId : int {
 };
 
 class StringTable {
-public:
+  public:
     virtual ~StringTable() = default;
     // The text for `id`, or empty when the table has none.
     virtual std::string Load(int id) const = 0;

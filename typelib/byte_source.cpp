@@ -1,17 +1,17 @@
 #include "typelib/byte_source.h"
 
-#include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
+#include <cstring>
 
 namespace qorvix {
 namespace {
 
 class MappedFile final : public ByteSource {
-public:
+  public:
     MappedFile(void* base, std::size_t size) : m_base(base), m_size(size) {}
     ~MappedFile() override {
         if (m_base) munmap(m_base, m_size);
@@ -20,35 +20,36 @@ public:
         return Region(static_cast<const std::uint8_t*>(m_base), m_size);
     }
 
-private:
+  private:
     void* m_base;
     std::size_t m_size;
 };
 
 class OwnedBytes final : public ByteSource {
-public:
+  public:
     explicit OwnedBytes(std::vector<std::uint8_t> bytes) : m_bytes(std::move(bytes)) {}
     Region Bytes() const override { return Region(m_bytes.data(), m_bytes.size()); }
 
-private:
+  private:
     std::vector<std::uint8_t> m_bytes;
 };
 
 class StaticBytes final : public ByteSource {
-public:
+  public:
     StaticBytes(const std::uint8_t* data, std::size_t size) : m_region(data, size) {}
     Region Bytes() const override { return m_region; }
 
-private:
+  private:
     Region m_region;
 };
 
-std::string ErrnoText(int error) { return std::strerror(error); }
+std::string ErrnoText(int error) {
+    return std::strerror(error);
+}
 
 }  // namespace
 
-std::shared_ptr<const ByteSource> ByteSource::MapFile(const std::string& path,
-                                                      std::string* error) {
+std::shared_ptr<const ByteSource> ByteSource::MapFile(const std::string& path, std::string* error) {
     int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         if (error) *error = ErrnoText(errno);

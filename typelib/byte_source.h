@@ -12,7 +12,7 @@
 namespace qorvix {
 
 class ByteSource {
-public:
+  public:
     virtual ~ByteSource() = default;
     virtual Region Bytes() const = 0;
 

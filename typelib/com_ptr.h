@@ -7,7 +7,7 @@ namespace qorvix {
 
 template <typename T>
 class ComPtr {
-public:
+  public:
     ComPtr() = default;
     ComPtr(std::nullptr_t) {}
     // Takes a new reference to `p`.
@@ -44,7 +44,7 @@ public:
     friend bool operator==(const ComPtr& a, const ComPtr& b) { return a.m_p == b.m_p; }
     friend bool operator==(const ComPtr& a, std::nullptr_t) { return a.m_p == nullptr; }
 
-private:
+  private:
     T* m_p = nullptr;
 };
 

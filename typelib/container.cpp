@@ -36,7 +36,7 @@ struct Section {
 };
 
 class PeImage {
-public:
+  public:
     explicit PeImage(Region file) : m_file(file) {}
 
     // Reads the headers; on failure sets m_error.
@@ -132,7 +132,7 @@ public:
 
     const std::string& ErrorText() const { return m_error; }
 
-private:
+  private:
     bool Error(std::string text) {
         m_error = std::move(text);
         return false;
@@ -157,8 +157,8 @@ private:
         std::vector<Entry> entries;
         entries.reserve(static_cast<std::size_t>(count));
         for (std::int64_t i = 0; i < count; ++i) {
-            entries.push_back({*m_resources.U32(dir + 16 + 8 * i),
-                               *m_resources.U32(dir + 16 + 8 * i + 4)});
+            entries.push_back(
+                {*m_resources.U32(dir + 16 + 8 * i), *m_resources.U32(dir + 16 + 8 * i + 4)});
         }
         return entries;
     }

@@ -16,7 +16,7 @@ constexpr UINT kMaxBaseDepth = 64;
 thread_local UINT g_searchDepth = 0;
 
 class DepthGuard {
-public:
+  public:
     DepthGuard() : m_ok(g_searchDepth < kMaxBaseDepth) {
         if (m_ok) ++g_searchDepth;
     }
@@ -25,7 +25,7 @@ public:
     }
     bool Ok() const { return m_ok; }
 
-private:
+  private:
     bool m_ok;
 };
 
@@ -41,7 +41,8 @@ struct GuidHash {
     std::size_t operator()(const GUID& g) const {
         std::uint64_t a = g.Data1 | (std::uint64_t{g.Data2} << 32) | (std::uint64_t{g.Data3} << 48);
         std::uint64_t b = 0;
-        for (std::uint8_t byte : g.Data4) b = (b << 8) | byte;
+        for (std::uint8_t byte : g.Data4)
+            b = (b << 8) | byte;
         return std::hash<std::uint64_t>()(a * 0x9E3779B97F4A7C15ull ^ b);
     }
 };
@@ -71,7 +72,7 @@ struct FuncEntry {
 };
 
 class TypeInfoImpl final : public ITypeInfo {
-public:
+  public:
     TypeInfoImpl(TypeLibImpl* lib, UINT index, View view, StoredType type)
         : m_lib(lib), m_index(index), m_view(view), m_type(std::move(type)) {}
 
@@ -92,7 +93,7 @@ public:
 
     TypeLibImpl* Library() const { return m_lib; }
 
-private:
+  private:
     const StoredLibrary& Stored() const;
     TYPEKIND PresentedKind() const;
     bool InterfaceLike() const { return PresentedKind() == TKIND_INTERFACE; }
@@ -123,7 +124,7 @@ private:
 };
 
 class TypeLibImpl final : public ITypeLib {
-public:
+  public:
     TypeLibImpl(std::unique_ptr<StoredLibrary> stored, LoadOptions options, std::string path)
         : m_stored(std::move(stored)), m_options(std::move(options)), m_path(std::move(path)) {
         UINT count = m_stored->TypeCount();
@@ -185,9 +186,10 @@ public:
         if (index < 0 || static_cast<UINT>(index) >= m_stored->TypeCount()) {
             return TYPE_E_ELEMENTNOTFOUND;
         }
-        HRESULT hr = m_stored->TypeDocumentation(static_cast<UINT>(index), name, docString,
-                                                 helpContext);
-        if (SUCCEEDED(hr) && helpFile) m_stored->LibDocumentation(nullptr, nullptr, nullptr, helpFile);
+        HRESULT hr =
+            m_stored->TypeDocumentation(static_cast<UINT>(index), name, docString, helpContext);
+        if (SUCCEEDED(hr) && helpFile)
+            m_stored->LibDocumentation(nullptr, nullptr, nullptr, helpFile);
         return hr;
     }
 
@@ -265,7 +267,7 @@ public:
         return stdole->GetTypeInfoOfGuid(kIDispatch, info);
     }
 
-private:
+  private:
     std::atomic<ULONG> m_refs{0};
     std::unique_ptr<StoredLibrary> m_stored;
     LoadOptions m_options;
@@ -278,10 +280,16 @@ private:
     std::unordered_map<HREFTYPE, ComPtr<ITypeInfo>> m_importedTypes;
 };
 
-ULONG TypeInfoImpl::AddRef() { return m_lib->AddRef(); }
-ULONG TypeInfoImpl::Release() { return m_lib->Release(); }
+ULONG TypeInfoImpl::AddRef() {
+    return m_lib->AddRef();
+}
+ULONG TypeInfoImpl::Release() {
+    return m_lib->Release();
+}
 
-const StoredLibrary& TypeInfoImpl::Stored() const { return m_lib->Stored(); }
+const StoredLibrary& TypeInfoImpl::Stored() const {
+    return m_lib->Stored();
+}
 
 TYPEKIND TypeInfoImpl::PresentedKind() const {
     switch (m_view) {
@@ -487,7 +495,8 @@ HRESULT TypeInfoImpl::PresentedFunc(UINT index, FUNCDESC& out) {
                 return AddForeign(std::move(ref));
             };
             out.elemdescFunc.tdesc = Rehome(out.elemdescFunc.tdesc, map);
-            for (ELEMDESC& param : out.lprgelemdescParam) param.tdesc = Rehome(param.tdesc, map);
+            for (ELEMDESC& param : out.lprgelemdescParam)
+                param.tdesc = Rehome(param.tdesc, map);
         }
     }
     RewriteForDispatch(out);
@@ -521,20 +530,24 @@ void TypeInfoImpl::IndexMembers() {
     if (m_view == View::Dispatch) {
         const auto& list = FuncList();
         m_funcsById.reserve(list.size());
-        for (UINT i = 0; i < list.size(); ++i) m_funcsById.emplace_back(list[i].memid, i);
+        for (UINT i = 0; i < list.size(); ++i)
+            m_funcsById.emplace_back(list[i].memid, i);
     } else if (const StoredMembers* members = Members()) {
         m_funcsById.reserve(members->funcMemids.size());
-        for (UINT i = 0; i < members->funcMemids.size(); ++i) m_funcsById.emplace_back(members->funcMemids[i], i);
+        for (UINT i = 0; i < members->funcMemids.size(); ++i)
+            m_funcsById.emplace_back(members->funcMemids[i], i);
     }
     if (const StoredMembers* members = Members()) {
         m_varsById.reserve(members->varMemids.size());
-        for (UINT i = 0; i < members->varMemids.size(); ++i) m_varsById.emplace_back(members->varMemids[i], i);
+        for (UINT i = 0; i < members->varMemids.size(); ++i)
+            m_varsById.emplace_back(members->varMemids[i], i);
     }
     std::sort(m_funcsById.begin(), m_funcsById.end());
     std::sort(m_varsById.begin(), m_varsById.end());
 }
 
-std::optional<UINT> FirstWithId(const std::vector<std::pair<MEMBERID, UINT>>& byId, MEMBERID memid) {
+std::optional<UINT> FirstWithId(const std::vector<std::pair<MEMBERID, UINT>>& byId,
+                                MEMBERID memid) {
     auto it = std::lower_bound(byId.begin(), byId.end(), std::make_pair(memid, UINT{0}));
     if (it == byId.end() || it->first != memid) return std::nullopt;
     return it->second;
@@ -571,7 +584,8 @@ HRESULT TypeInfoImpl::GetNames(MEMBERID memid, std::vector<Bstr>& names, UINT ma
         }
         UINT limit = maxNames;
         if (entry->presentedParams) {
-            limit = std::min<UINT>(limit, 1 + static_cast<UINT>(std::max<SHORT>(*entry->presentedParams, 0)));
+            limit = std::min<UINT>(
+                limit, 1 + static_cast<UINT>(std::max<SHORT>(*entry->presentedParams, 0)));
         }
         if (!entry->src) return Stored().FuncNames(m_index, entry->index, names, limit);
         return entry->src->GetNames(memid, names, limit);
@@ -682,8 +696,8 @@ HRESULT TypeInfoImpl::GetImplTypeFlags(UINT index, INT* flags) {
 HRESULT TypeInfoImpl::GetRefTypeInfo(HREFTYPE href, ComPtr<ITypeInfo>& info) {
     if (href == kDualTwinHref) {
         if (!IsDualPair(m_type)) return TYPE_E_ELEMENTNOTFOUND;
-        bool isPrimary = m_type.typekind == TKIND_DISPATCH ? m_view == View::Dispatch
-                                                            : m_view == View::Plain;
+        bool isPrimary =
+            m_type.typekind == TKIND_DISPATCH ? m_view == View::Dispatch : m_view == View::Plain;
         TypeInfoImpl* other = nullptr;
         HRESULT hr = m_lib->ViewOf(m_index, /*twin=*/isPrimary, other);
         if (FAILED(hr)) return hr;
@@ -738,7 +752,8 @@ HRESULT TypeInfoImpl::GetDllEntry(MEMBERID memid, INVOKEKIND invkind, Bstr* dllN
 
 ComPtr<ITypeLib> MakeTypeLib(std::unique_ptr<StoredLibrary> stored, LoadOptions options,
                              std::string path) {
-    return ComPtr<ITypeLib>(new TypeLibImpl(std::move(stored), std::move(options), std::move(path)));
+    return ComPtr<ITypeLib>(
+        new TypeLibImpl(std::move(stored), std::move(options), std::move(path)));
 }
 
 }  // namespace qorvix

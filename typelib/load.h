@@ -15,7 +15,7 @@ namespace qorvix {
 // implements it over the registry; without one, only the embedded stdole2
 // resolves.
 class ImportResolver {
-public:
+  public:
     virtual ~ImportResolver() = default;
     // `importerPath` is the importing library's file, or empty for bytes
     // that did not come from a file.

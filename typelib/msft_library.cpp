@@ -79,7 +79,7 @@ struct FuncRecord {
 };
 
 class MsftLibrary final : public StoredLibrary {
-public:
+  public:
     MsftLibrary(Region image, std::shared_ptr<const ByteSource> keepAlive, TextDecoder decoder)
         : m_image(image), m_keepAlive(std::move(keepAlive)), m_decode(std::move(decoder)) {}
 
@@ -109,7 +109,7 @@ public:
     HRESULT DllEntry(UINT index, UINT func, Bstr* dllName, Bstr* name,
                      WORD* ordinal) const override;
 
-private:
+  private:
     bool Record(UINT index, TypeRecord& out) const;
     const MemberTable* Table(UINT index) const;
     const MemberTable* ReadTable(UINT index) const;
@@ -185,7 +185,8 @@ bool MsftLibrary::Parse(std::string* why) {
         return Fail(why, "truncated MSFT header");
     }
     m_typeOffsets.resize(static_cast<std::size_t>(typeCount));
-    for (std::int32_t i = 0; i < typeCount; ++i) m_typeOffsets[i] = *m_image.I32(at + 4 * i);
+    for (std::int32_t i = 0; i < typeCount; ++i)
+        m_typeOffsets[i] = *m_image.I32(at + 4 * i);
     at += 4 * std::int64_t{typeCount};
 
     for (int s = 0; s < kSegmentCount; ++s) {
@@ -304,8 +305,9 @@ HRESULT MsftLibrary::Type(UINT index, StoredType& out) const {
     // Counts the file cannot back make the type unusable: the platform
     // refuses such a type, and walking absurd counts would only waste time.
     std::size_t implLimit = out.typekind == TKIND_COCLASS ? m_segments[kReferencesSeg].Size() / 16
-                            : (out.typekind == TKIND_INTERFACE || out.typekind == TKIND_DISPATCH) ? 1
-                                                                                                   : 0;
+                            : (out.typekind == TKIND_INTERFACE || out.typekind == TKIND_DISPATCH)
+                                ? 1
+                                : 0;
     if (out.cImplTypes > implLimit) return TYPE_E_INVDATAREAD;
     if ((out.cFuncs || out.cVars) && !Table(index)) return TYPE_E_INVDATAREAD;
     if ((out.typekind == TKIND_INTERFACE || out.typekind == TKIND_DISPATCH) &&
@@ -568,7 +570,8 @@ HRESULT MsftLibrary::ResolveHref(HREFTYPE href, HrefTarget& out) const {
             return S_OK;
         }
         if (m_indexOfOffset.empty()) {
-            for (UINT i = 0; i < m_typeOffsets.size(); ++i) m_indexOfOffset.emplace(m_typeOffsets[i], i);
+            for (UINT i = 0; i < m_typeOffsets.size(); ++i)
+                m_indexOfOffset.emplace(m_typeOffsets[i], i);
         }
         auto it = m_indexOfOffset.find(offset);
         if (it == m_indexOfOffset.end()) return TYPE_E_ELEMENTNOTFOUND;
@@ -740,22 +743,36 @@ bool MsftLibrary::Value(std::int32_t code, VARIANT& out) const {
             auto raw = data.U32(at);
             if (!raw) return false;
             switch (out.vt) {
-                case VT_I1: out.llVal = static_cast<std::int8_t>(*raw & 0xFF); break;
-                case VT_UI1: out.llVal = *raw & 0xFF; break;
-                case VT_I2: out.llVal = static_cast<std::int16_t>(*raw & 0xFFFF); break;
-                case VT_UI2: out.llVal = *raw & 0xFFFF; break;
-                case VT_BOOL: out.llVal = static_cast<std::int16_t>(*raw & 0xFFFF); break;
+                case VT_I1:
+                    out.llVal = static_cast<std::int8_t>(*raw & 0xFF);
+                    break;
+                case VT_UI1:
+                    out.llVal = *raw & 0xFF;
+                    break;
+                case VT_I2:
+                    out.llVal = static_cast<std::int16_t>(*raw & 0xFFFF);
+                    break;
+                case VT_UI2:
+                    out.llVal = *raw & 0xFFFF;
+                    break;
+                case VT_BOOL:
+                    out.llVal = static_cast<std::int16_t>(*raw & 0xFFFF);
+                    break;
                 case VT_I4:
                 case VT_INT:
                 case VT_ERROR:
-                case VT_HRESULT: out.llVal = static_cast<std::int32_t>(*raw); break;
+                case VT_HRESULT:
+                    out.llVal = static_cast<std::int32_t>(*raw);
+                    break;
                 case VT_R4: {
                     float f;
                     std::memcpy(&f, &*raw, sizeof f);
                     out.fltVal = f;
                     break;
                 }
-                default: out.llVal = *raw; break;
+                default:
+                    out.llVal = *raw;
+                    break;
             }
             return true;
         }

@@ -31,10 +31,16 @@ using ULONG = std::uint32_t;
 // A BSTR: UTF-16 text that may hold NULs, or null (absent).
 using Bstr = std::optional<std::u16string>;
 
-constexpr bool SUCCEEDED(HRESULT hr) { return hr >= 0; }
-constexpr bool FAILED(HRESULT hr) { return hr < 0; }
+constexpr bool SUCCEEDED(HRESULT hr) {
+    return hr >= 0;
+}
+constexpr bool FAILED(HRESULT hr) {
+    return hr < 0;
+}
 
-constexpr HRESULT MakeHresult(std::uint32_t bits) { return static_cast<HRESULT>(bits); }
+constexpr HRESULT MakeHresult(std::uint32_t bits) {
+    return static_cast<HRESULT>(bits);
+}
 
 inline constexpr HRESULT S_OK = 0;
 inline constexpr HRESULT S_FALSE = 1;
@@ -208,7 +214,12 @@ enum : INT {
     IMPLTYPEFLAG_FDEFAULTVTABLE = 0x8,
 };
 
-enum : WORD { LIBFLAG_FRESTRICTED = 1, LIBFLAG_FCONTROL = 2, LIBFLAG_FHIDDEN = 4, LIBFLAG_FHASDISKIMAGE = 8 };
+enum : WORD {
+    LIBFLAG_FRESTRICTED = 1,
+    LIBFLAG_FCONTROL = 2,
+    LIBFLAG_FHIDDEN = 4,
+    LIBFLAG_FHASDISKIMAGE = 8
+};
 
 struct DECIMAL {
     WORD wReserved = 0;  // holds the VARTYPE when the DECIMAL sits inside a VARIANT
@@ -255,9 +266,9 @@ struct ARRAYDESC;
 
 struct TYPEDESC {
     VARTYPE vt = VT_EMPTY;
-    std::shared_ptr<const TYPEDESC> lptdesc;    // VT_PTR, VT_SAFEARRAY
-    std::shared_ptr<const ARRAYDESC> lpadesc;   // VT_CARRAY
-    HREFTYPE hreftype = 0;                      // VT_USERDEFINED
+    std::shared_ptr<const TYPEDESC> lptdesc;   // VT_PTR, VT_SAFEARRAY
+    std::shared_ptr<const ARRAYDESC> lpadesc;  // VT_CARRAY
+    HREFTYPE hreftype = 0;                     // VT_USERDEFINED
 };
 
 struct SAFEARRAYBOUND {
@@ -299,8 +310,8 @@ struct FUNCDESC {
 struct VARDESC {
     MEMBERID memid = MEMBERID_NIL;
     VARKIND varkind = VAR_PERINSTANCE;
-    ULONG oInst = 0;                               // VAR_PERINSTANCE
-    std::shared_ptr<const VARIANT> lpvarValue;     // VAR_CONST
+    ULONG oInst = 0;                            // VAR_PERINSTANCE
+    std::shared_ptr<const VARIANT> lpvarValue;  // VAR_CONST
     ELEMDESC elemdescVar;
     WORD wVarFlags = 0;
 };

@@ -14,7 +14,7 @@
 namespace qorvix {
 
 class Region {
-public:
+  public:
     Region() = default;
     Region(const std::uint8_t* data, std::size_t size) : m_data(data), m_size(size) {}
 
@@ -64,7 +64,7 @@ public:
                                 static_cast<std::size_t>(length));
     }
 
-private:
+  private:
     template <typename T>
     std::optional<T> Get(std::int64_t offset) const {
         T value;
@@ -79,7 +79,7 @@ private:
 // Sequential reads over a region; once a read fails the cursor stays failed,
 // so a parser can read a whole record and check once.
 class Cursor {
-public:
+  public:
     explicit Cursor(Region region, std::int64_t offset = 0) : m_region(region), m_offset(offset) {}
 
     template <typename T>
@@ -129,7 +129,7 @@ public:
     }
     const Region& Whole() const { return m_region; }
 
-private:
+  private:
     Region m_region;
     std::int64_t m_offset = 0;
     bool m_ok = true;

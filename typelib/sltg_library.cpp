@@ -69,7 +69,7 @@ struct FuncRecord {
 };
 
 class SltgLibrary final : public StoredLibrary {
-public:
+  public:
     SltgLibrary(Region image, std::shared_ptr<const ByteSource> keepAlive, TextDecoder decoder)
         : m_image(image), m_keepAlive(std::move(keepAlive)), m_decode(std::move(decoder)) {}
 
@@ -104,7 +104,7 @@ public:
     HRESULT DllEntry(UINT index, UINT func, Bstr* dllName, Bstr* name,
                      WORD* ordinal) const override;
 
-private:
+  private:
     bool ParseLibraryBlock(const SltgBlock& dir, std::string* why);
     const TypeBlock* TypeBlockOf(UINT index) const;
     bool ReadTypeBlock(UINT index, TypeBlock& out) const;
@@ -115,8 +115,7 @@ private:
     bool Function(const TypeBlock& t, UINT func, FuncRecord& out) const;
     bool DecodeType(const TypeBlock& t, Cursor& words, TYPEDESC& out, USHORT* flags,
                     int depth = 0) const;
-    bool TypeAt(const TypeBlock& t, std::uint16_t memberOffset, TYPEDESC& out,
-                USHORT* flags) const;
+    bool TypeAt(const TypeBlock& t, std::uint16_t memberOffset, TYPEDESC& out, USHORT* flags) const;
     bool InlineType(const TypeBlock& t, std::uint16_t word, TYPEDESC& out, USHORT* flags) const;
     Bstr Name(std::uint16_t offset) const;
     std::optional<std::string_view> RawName(std::uint16_t offset) const;
@@ -186,7 +185,9 @@ bool SltgLibrary::Parse(std::string* why) {
     if (!names || nameArea < 13 || !m_image.Contains(namesAt, std::int64_t{nameArea} + padding)) {
         return Fail(why, "truncated SLTG directory");
     }
-    if (names->Bytes(0, 13) != std::string_view("\x01" "CompObj\0dir\0", 13)) {
+    if (names->Bytes(0, 13) != std::string_view("\x01"
+                                                "CompObj\0dir\0",
+                                                13)) {
         return Fail(why, "not an SLTG stream directory");
     }
     // Walk the chain of blocks from the first; each block follows the last.
@@ -345,8 +346,7 @@ bool SltgLibrary::ReadTypeBlock(UINT index, TypeBlock& t) const {
     t.vars = Chain(t, t.firstVar, t.cVars, 0x12);
     t.impls = Chain(t, t.firstImpl, t.cImplTypes, 0x16);
     // Counts that the chains cannot back make the type unusable.
-    return t.funcs.size() == t.cFuncs && t.vars.size() == t.cVars &&
-           t.impls.size() == t.cImplTypes;
+    return t.funcs.size() == t.cFuncs && t.vars.size() == t.cVars && t.impls.size() == t.cImplTypes;
 }
 
 bool SltgLibrary::ReadReferences(Region block, std::int64_t at, std::int64_t end,
@@ -512,10 +512,17 @@ bool SltgLibrary::Function(const TypeBlock& t, UINT func, FuncRecord& f) const {
 USHORT ParamFlagsOf(std::uint16_t word) {
     USHORT flags = 0;
     switch (word & 0xC000) {
-        case 0x0000: flags = PARAMFLAG_FIN; break;
-        case 0x8000: flags = PARAMFLAG_FIN | PARAMFLAG_FOUT; break;
-        case 0x4000: flags = PARAMFLAG_FOUT; break;
-        default: break;
+        case 0x0000:
+            flags = PARAMFLAG_FIN;
+            break;
+        case 0x8000:
+            flags = PARAMFLAG_FIN | PARAMFLAG_FOUT;
+            break;
+        case 0x4000:
+            flags = PARAMFLAG_FOUT;
+            break;
+        default:
+            break;
     }
     if (word & 0x2000) flags |= PARAMFLAG_FLCID;
     if (word & 0x0080) flags |= PARAMFLAG_FRETVAL;
@@ -602,9 +609,15 @@ HRESULT SltgLibrary::FuncDesc(UINT index, UINT func, FUNCDESC& out) const {
     out = FUNCDESC{};
     out.memid = f.memid;
     switch (f.kind & ~0x20) {
-        case 0x4C: out.funckind = FUNC_PUREVIRTUAL; break;
-        case 0xCB: out.funckind = FUNC_DISPATCH; break;
-        default: out.funckind = FUNC_STATIC; break;
+        case 0x4C:
+            out.funckind = FUNC_PUREVIRTUAL;
+            break;
+        case 0xCB:
+            out.funckind = FUNC_DISPATCH;
+            break;
+        default:
+            out.funckind = FUNC_STATIC;
+            break;
     }
     out.invkind = static_cast<INVOKEKIND>(f.invkindByte >> 4);
     out.callconv = static_cast<CALLCONV>(f.callAndCount & 7);
@@ -790,7 +803,7 @@ HRESULT SltgLibrary::ResolveHref(HREFTYPE href, HrefTarget& out) const {
     std::size_t dot = fields[1].find('.');
     auto major = Hex(fields[1].substr(0, dot));
     auto minor = dot == std::string_view::npos ? std::optional<std::uint32_t>(0)
-                                                : Hex(fields[1].substr(dot + 1));
+                                               : Hex(fields[1].substr(dot + 1));
     auto lcid = Hex(fields[2]);
     if (!guid || !major || !minor || !lcid) return TYPE_E_ELEMENTNOTFOUND;
     std::string_view path = fields[3];

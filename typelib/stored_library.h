@@ -53,9 +53,9 @@ struct ImportSpec {
     LCID lcid = 0;
     std::u16string fileName;  // as recorded by the importing library
     bool byGuid = false;
-    GUID typeGuid;            // byGuid
-    UINT typeIndex = 0;       // !byGuid
-    std::uint32_t key = 0;    // identifies the imported library within the importer
+    GUID typeGuid;          // byGuid
+    UINT typeIndex = 0;     // !byGuid
+    std::uint32_t key = 0;  // identifies the imported library within the importer
 };
 
 struct HrefTarget {
@@ -65,7 +65,7 @@ struct HrefTarget {
 };
 
 class StoredLibrary {
-public:
+  public:
     virtual ~StoredLibrary() = default;
 
     virtual UINT TypeCount() const = 0;

@@ -15,16 +15,16 @@ namespace qorvix {
 class ITypeLib;
 
 class IRefCounted {
-public:
+  public:
     virtual ULONG AddRef() = 0;
     virtual ULONG Release() = 0;
 
-protected:
+  protected:
     ~IRefCounted() = default;
 };
 
 class ITypeInfo : public IRefCounted {
-public:
+  public:
     virtual HRESULT GetTypeAttr(TypeAttrPtr& attr) = 0;
     virtual HRESULT GetFuncDesc(UINT index, FuncDescPtr& desc) = 0;
     virtual HRESULT GetVarDesc(UINT index, VarDescPtr& desc) = 0;
@@ -42,12 +42,12 @@ public:
     virtual HRESULT GetDllEntry(MEMBERID memid, INVOKEKIND invkind, Bstr* dllName, Bstr* name,
                                 WORD* ordinal) = 0;
 
-protected:
+  protected:
     ~ITypeInfo() = default;
 };
 
 class ITypeLib : public IRefCounted {
-public:
+  public:
     virtual UINT GetTypeInfoCount() = 0;
     virtual HRESULT GetTypeInfo(UINT index, ComPtr<ITypeInfo>& info) = 0;
     virtual HRESULT GetTypeInfoType(UINT index, TYPEKIND* kind) = 0;
@@ -57,7 +57,7 @@ public:
     virtual HRESULT GetDocumentation(INT index, Bstr* name, Bstr* docString, DWORD* helpContext,
                                      Bstr* helpFile) = 0;
 
-protected:
+  protected:
     ~ITypeLib() = default;
 };
 

@@ -10,7 +10,9 @@
 namespace qorvix {
 namespace {
 
-std::u16string Ascii(std::string_view text) { return std::u16string(text.begin(), text.end()); }
+std::u16string Ascii(std::string_view text) {
+    return std::u16string(text.begin(), text.end());
+}
 
 template <typename T>
 std::u16string Integer(T value) {
@@ -43,7 +45,8 @@ std::u16string Currency(std::int64_t cy) {
         char digits[8];
         std::snprintf(digits, sizeof digits, "%04u", static_cast<unsigned>(fraction));
         std::string f = digits;
-        while (f.back() == '0') f.pop_back();
+        while (f.back() == '0')
+            f.pop_back();
         text += "." + f;
     }
     return Ascii(text);
@@ -72,7 +75,8 @@ bool Decimal(const DECIMAL& dec, std::u16string& out) {
     if (digits.size() <= dec.scale) digits.insert(0, dec.scale - digits.size() + 1, '0');
     std::string whole = digits.substr(0, digits.size() - dec.scale);
     std::string fraction = digits.substr(digits.size() - dec.scale);
-    while (!fraction.empty() && fraction.back() == '0') fraction.pop_back();
+    while (!fraction.empty() && fraction.back() == '0')
+        fraction.pop_back();
     std::string text = (dec.sign & 0x80) ? "-" : "";
     text += whole;
     if (!fraction.empty()) text += "." + fraction;
@@ -153,20 +157,44 @@ HRESULT VariantChangeType(VARIANT* dest, const VARIANT* src, USHORT flags, VARTY
     switch (src->vt) {
         case VT_EMPTY:
             break;
-        case VT_I1: text = Integer(src->cVal()); break;
-        case VT_UI1: text = Integer(src->bVal()); break;
-        case VT_I2: text = Integer(src->iVal()); break;
-        case VT_UI2: text = Integer(src->uiVal()); break;
+        case VT_I1:
+            text = Integer(src->cVal());
+            break;
+        case VT_UI1:
+            text = Integer(src->bVal());
+            break;
+        case VT_I2:
+            text = Integer(src->iVal());
+            break;
+        case VT_UI2:
+            text = Integer(src->uiVal());
+            break;
         case VT_I4:
-        case VT_INT: text = Integer(src->lVal()); break;
+        case VT_INT:
+            text = Integer(src->lVal());
+            break;
         case VT_UI4:
-        case VT_UINT: text = Integer(src->ulVal()); break;
-        case VT_I8: text = Integer(src->llVal); break;
-        case VT_UI8: text = Integer(src->ullVal); break;
-        case VT_BOOL: text = Integer(src->boolVal()); break;
-        case VT_R4: text = Real(static_cast<double>(src->fltVal), 7); break;
-        case VT_R8: text = Real(src->dblVal, 15); break;
-        case VT_CY: text = Currency(src->cyVal); break;
+        case VT_UINT:
+            text = Integer(src->ulVal());
+            break;
+        case VT_I8:
+            text = Integer(src->llVal);
+            break;
+        case VT_UI8:
+            text = Integer(src->ullVal);
+            break;
+        case VT_BOOL:
+            text = Integer(src->boolVal());
+            break;
+        case VT_R4:
+            text = Real(static_cast<double>(src->fltVal), 7);
+            break;
+        case VT_R8:
+            text = Real(src->dblVal, 15);
+            break;
+        case VT_CY:
+            text = Currency(src->cyVal);
+            break;
         case VT_DATE:
             if (!Date(src->date, text)) return E_INVALIDARG;
             break;

@@ -8,7 +8,8 @@ namespace qorvix {
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent), m_form(this, 100, 217, 55, false) {
     setWindowTitle(tr("About Pellarine"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
     auto* icon = m_form.Add(new QLabel, 0, 11, 17, 20, 20);
     QIcon appIcon = ApplicationIcon();
     icon->setPixmap(appIcon.pixmap(icon->size()));

@@ -9,11 +9,11 @@ namespace qorvix {
 
 class CAboutDlg final : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit CAboutDlg(QWidget* parent = nullptr);
     const DialogForm& Form() const { return m_form; }
 
-private:
+  private:
     DialogForm m_form;
 };
 

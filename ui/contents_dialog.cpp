@@ -24,8 +24,8 @@ constexpr int kResourceId = 129;
 CContentsDlg::CContentsDlg(CGeneratorApp& app, UiServices& services, QWidget* parent)
     : QDialog(parent), m_app(app), m_services(services), m_form(this, kResourceId, 330, 191) {
     setWindowTitle(tr("Pellarine"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                   Qt::WindowContextHelpButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint | Qt::WindowContextHelpButtonHint);
 
     m_form.Add(new QLabel(tr("Contents of type library:")), 0, 7, 7, 91, 8);
     m_tree = m_form.Add(new QTreeView, 1002, 7, 20, 163, 140);
@@ -33,8 +33,10 @@ CContentsDlg::CContentsDlg(CGeneratorApp& app, UiServices& services, QWidget* pa
     m_form.Add(new QLabel(tr("Copy file:")), 0, 191, 36, 30, 8);
     auto* browse = m_form.Add(new QPushButton(tr("&Browse...")), 1008, 262, 31, 50, 14);
     m_editCopyFile = m_form.Add(new QLineEdit, 1003, 191, 49, 121, 12);
-    m_btnAddToProject = m_form.Add(new QCheckBox(tr("Add &file to project")), 1011, 191, 68, 101, 10);
-    m_btnInterfaceClasses = m_form.Add(new QCheckBox(tr("Generate &Interface Classes")), 1006, 201, 98, 101, 10);
+    m_btnAddToProject =
+        m_form.Add(new QCheckBox(tr("Add &file to project")), 1011, 191, 68, 101, 10);
+    m_btnInterfaceClasses =
+        m_form.Add(new QCheckBox(tr("Generate &Interface Classes")), 1006, 201, 98, 101, 10);
     m_btnDual = m_form.Add(new QCheckBox(tr("Generate &Dual Interfaces")), 1007, 210, 114, 93, 10);
     m_btnGenerate = m_form.Add(new QPushButton(tr("&Generate")), 1009, 224, 140, 50, 14);
     auto* cancel = m_form.Add(new QPushButton(tr("Cancel")), 2, 128, 170, 50, 14);
@@ -76,7 +78,8 @@ CContentsDlg::CContentsDlg(CGeneratorApp& app, UiServices& services, QWidget* pa
     connect(browse, &QPushButton::clicked, this, &CContentsDlg::OnBrowseCopyFile);
     connect(m_btnGenerate, &QPushButton::clicked, this, &CContentsDlg::OnGenerate);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(m_btnInterfaceClasses, &QCheckBox::clicked, this, &CContentsDlg::OnInterfaceClassesClicked);
+    connect(m_btnInterfaceClasses, &QCheckBox::clicked, this,
+            &CContentsDlg::OnInterfaceClassesClicked);
     connect(m_editCopyFile, &QLineEdit::textChanged, this, &CContentsDlg::OnCopyFileUpdate);
     if (m_services.help) m_services.help->Attach(this);
 }
@@ -97,8 +100,9 @@ void CContentsDlg::CannotLoad() {
 bool CContentsDlg::LoadRegisteredTypeLib(const GUID& guid, WORD major, WORD minor) {
     if (m_pTypeLib) return true;
     ComPtr<ITypeLib> lib;
-    HRESULT hr = m_services.machine ? m_services.machine->LoadRegTypeLib(guid, major, minor, 0x0800, lib)
-                                    : TYPE_E_LIBNOTREGISTERED;
+    HRESULT hr = m_services.machine
+                     ? m_services.machine->LoadRegTypeLib(guid, major, minor, 0x0800, lib)
+                     : TYPE_E_LIBNOTREGISTERED;
     if (hr == S_OK && lib) {
         m_pTypeLib = std::move(lib);
         return true;
@@ -173,9 +177,9 @@ void CContentsDlg::OnCopyFileUpdate() {
 void CContentsDlg::OnBrowseCopyFile() {
     UpdateData(true);
     if (!m_services.files) return;
-    auto chosen = m_services.files->SaveFile(this, tr("Select copy file"),
-                                             tr("Copy files (*.cpy)|*.cpy|All file (*.*)|*.*||"),
-                                             QStringLiteral("cpy"), QString::fromLocal8Bit(m_strCopyFile));
+    auto chosen = m_services.files->SaveFile(
+        this, tr("Select copy file"), tr("Copy files (*.cpy)|*.cpy|All file (*.*)|*.*||"),
+        QStringLiteral("cpy"), QString::fromLocal8Bit(m_strCopyFile));
     if (!chosen) return;
     m_strCopyFile = chosen->toLocal8Bit().toStdString();
     UpdateData(false);
@@ -194,7 +198,8 @@ void CContentsDlg::OnGenerate() {
 bool CContentsDlg::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_tree && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
-        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && key->modifiers() == Qt::NoModifier) {
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            key->modifiers() == Qt::NoModifier) {
             QModelIndex current = m_tree->currentIndex();
             if (current.isValid()) m_tree->setExpanded(current, !m_tree->isExpanded(current));
             return true;

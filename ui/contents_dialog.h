@@ -19,7 +19,7 @@ namespace qorvix {
 
 class CContentsDlg final : public QDialog {
     Q_OBJECT
-public:
+  public:
     CContentsDlg(CGeneratorApp& app, UiServices& services, QWidget* parent = nullptr);
     ~CContentsDlg() override;
 
@@ -55,11 +55,11 @@ public:
     bool m_bAddToProject = false;
     ComPtr<ITypeLib> m_pTypeLib;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void done(int result) override;
 
-private:
+  private:
     void CannotLoad();
 
     CGeneratorApp& m_app;

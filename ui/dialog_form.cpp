@@ -31,8 +31,9 @@ void DialogForm::Place(QWidget* control, int controlId, int x, int y, int width,
 void DialogForm::Fit() {
     const QList<QWidget*> controls = m_dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     for (QWidget* control : controls) {
-        bool hasText = qobject_cast<QAbstractButton*>(control) ||
-                       (qobject_cast<QLabel*>(control) && qobject_cast<QLabel*>(control)->pixmap().isNull());
+        bool hasText =
+            qobject_cast<QAbstractButton*>(control) ||
+            (qobject_cast<QLabel*>(control) && qobject_cast<QLabel*>(control)->pixmap().isNull());
         if (!hasText) continue;
         int need = control->sizeHint().width();
         if (need > control->width()) control->resize(need, control->height());
@@ -56,7 +57,8 @@ void DialogForm::Fit() {
         if (right > area.right()) frame->resize(right - area.left() + 1, frame->height());
     }
     int width = m_dialog->width();
-    for (QWidget* control : controls) width = std::max(width, control->geometry().right() + 1 + m_units.X(7));
+    for (QWidget* control : controls)
+        width = std::max(width, control->geometry().right() + 1 + m_units.X(7));
     if (width > m_dialog->width()) m_dialog->setFixedSize(width, m_dialog->height());
 }
 

@@ -21,7 +21,7 @@ constexpr quint32 HelpIdOf(int resourceId, int controlId) {
 }
 
 class DialogForm {
-public:
+  public:
     // Sizes `dialog` to width x height dialog units of its font; the size is
     // fixed, as the frame of such a dialog does not resize.
     // `helpIds`: whether the controls carry help ids.
@@ -47,7 +47,7 @@ public:
     const DialogUnits& Units() const { return m_units; }
     int ResourceId() const { return m_resourceId; }
 
-private:
+  private:
     void Place(QWidget* control, int controlId, int x, int y, int width, int height);
 
     QDialog* m_dialog;

@@ -20,14 +20,16 @@ QStringList NameFilters(const QString& filter) {
         }
         // The text in front; Qt reads the patterns from the last brackets,
         // which HideNameFilterDetails keeps out of sight.
-        filters << parts[i] + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+        filters << parts[i] + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) +
+                       QLatin1Char(')');
     }
     return filters;
 }
 
 namespace {
 
-void Prepare(QFileDialog& dialog, const QString& title, const QString& filter, const QString& defaultSuffix) {
+void Prepare(QFileDialog& dialog, const QString& title, const QString& filter,
+             const QString& defaultSuffix) {
     dialog.setWindowTitle(title);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilters(NameFilters(filter));
@@ -36,7 +38,8 @@ void Prepare(QFileDialog& dialog, const QString& title, const QString& filter, c
 
 }  // namespace
 
-std::optional<QString> QtFileDialogs::OpenFile(QWidget* owner, const QString& title, const QString& filter,
+std::optional<QString> QtFileDialogs::OpenFile(QWidget* owner, const QString& title,
+                                               const QString& filter,
                                                const QString& defaultSuffix) {
     QFileDialog dialog(owner);
     Prepare(dialog, title, filter, defaultSuffix);
@@ -46,8 +49,9 @@ std::optional<QString> QtFileDialogs::OpenFile(QWidget* owner, const QString& ti
     return dialog.selectedFiles().first();
 }
 
-std::optional<QString> QtFileDialogs::SaveFile(QWidget* owner, const QString& title, const QString& filter,
-                                               const QString& defaultSuffix, const QString& proposed) {
+std::optional<QString> QtFileDialogs::SaveFile(QWidget* owner, const QString& title,
+                                               const QString& filter, const QString& defaultSuffix,
+                                               const QString& proposed) {
     QFileDialog dialog(owner);
     Prepare(dialog, title, filter, defaultSuffix);
     dialog.setAcceptMode(QFileDialog::AcceptSave);

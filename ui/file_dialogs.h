@@ -9,19 +9,21 @@
 namespace qorvix {
 
 class FileDialogs {
-public:
+  public:
     virtual ~FileDialogs() = default;
     // An existing file to open; nothing when the user cancels.
-    virtual std::optional<QString> OpenFile(QWidget* owner, const QString& title, const QString& filter,
+    virtual std::optional<QString> OpenFile(QWidget* owner, const QString& title,
+                                            const QString& filter,
                                             const QString& defaultSuffix) = 0;
     // A file to save to, proposing `proposed`; no overwrite question.
-    virtual std::optional<QString> SaveFile(QWidget* owner, const QString& title, const QString& filter,
-                                            const QString& defaultSuffix, const QString& proposed) = 0;
+    virtual std::optional<QString> SaveFile(QWidget* owner, const QString& title,
+                                            const QString& filter, const QString& defaultSuffix,
+                                            const QString& proposed) = 0;
 };
 
 // The desktop's file dialogs.
 class QtFileDialogs final : public FileDialogs {
-public:
+  public:
     std::optional<QString> OpenFile(QWidget* owner, const QString& title, const QString& filter,
                                     const QString& defaultSuffix) override;
     std::optional<QString> SaveFile(QWidget* owner, const QString& title, const QString& filter,

@@ -1,9 +1,9 @@
 #include "ui/front_end.h"
 
+#include <unistd.h>
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
-#include <unistd.h>
 
 #include "platform/executable.h"
 #include "ui/contents_dialog.h"
@@ -66,7 +66,9 @@ void DesktopFrontEnd::LoadSatellite(const std::string& path) {
 bool DesktopFrontEnd::Start(CGeneratorApp& app) {
     g_programName = app.m_programName;
     if (!DisplayAvailable()) {
-        std::fprintf(stderr, "%s: cannot show the dialogs: there is no display (DISPLAY and WAYLAND_DISPLAY are not set)\n",
+        std::fprintf(stderr,
+                     "%s: cannot show the dialogs: there is no display (DISPLAY and "
+                     "WAYLAND_DISPLAY are not set)\n",
                      app.m_programName.c_str());
         return false;
     }
@@ -77,7 +79,8 @@ bool DesktopFrontEnd::Start(CGeneratorApp& app) {
         QApplication::setDesktopFileName(QStringLiteral("qorvix"));
         QApplication::setWindowIcon(ApplicationIcon());
         if (m_satelliteLoaded) QApplication::installTranslator(&m_translator);
-        m_prompter = std::make_unique<MessageBoxPrompter>(QString::fromLocal8Bit(app.m_programName));
+        m_prompter =
+            std::make_unique<MessageBoxPrompter>(QString::fromLocal8Bit(app.m_programName));
         m_help = std::make_unique<Help>(ManualPath());
         m_services.help = m_help.get();
     }

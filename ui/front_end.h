@@ -19,7 +19,7 @@ class QApplication;
 namespace qorvix {
 
 class DesktopFrontEnd {
-public:
+  public:
     DesktopFrontEnd(int& argc, char** argv, std::shared_ptr<MachineServices> machine);
     ~DesktopFrontEnd();
 
@@ -37,7 +37,7 @@ public:
     // environment, or an X or Wayland display.
     static bool DisplayAvailable();
 
-private:
+  private:
     bool Start(CGeneratorApp& app);
 
     int& m_argc;

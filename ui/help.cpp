@@ -49,7 +49,8 @@ const TopicText kTopics[] = {
                        "registered, and shows its contents.")},
     {0x806603ED, QT_TRANSLATE_NOOP("Help", "Refresh"),
      QT_TRANSLATE_NOOP("Help", "Reads the list of registered type libraries again.")},
-    {0x80660001, QT_TRANSLATE_NOOP("Help", "Close"), QT_TRANSLATE_NOOP("Help", "Ends the program.")},
+    {0x80660001, QT_TRANSLATE_NOOP("Help", "Close"),
+     QT_TRANSLATE_NOOP("Help", "Ends the program.")},
     {0x806603F4, QT_TRANSLATE_NOOP("Help", "Help"),
      QT_TRANSLATE_NOOP("Help", "Opens the qorvix manual.")},
     {0x808103EA, QT_TRANSLATE_NOOP("Help", "Contents of type library"),
@@ -88,13 +89,18 @@ const TopicText kTopics[] = {
 
 }  // namespace
 
-Help::Help(QString manualPath, QObject* parent) : QObject(parent), m_manualPath(std::move(manualPath)) {
+Help::Help(QString manualPath, QObject* parent)
+    : QObject(parent), m_manualPath(std::move(manualPath)) {
     openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
-    showText = [](const QPoint& at, const QString& text, QWidget* widget) { QWhatsThis::showText(at, text, widget); };
+    showText = [](const QPoint& at, const QString& text, QWidget* widget) {
+        QWhatsThis::showText(at, text, widget);
+    };
     execMenu = [](QMenu& menu, const QPoint& at) { return menu.exec(at); };
 }
 
-Help::~Help() { CloseTopics(); }
+Help::~Help() {
+    CloseTopics();
+}
 
 QString Help::Topic(quint32 helpId) {
     for (const TopicText& topic : kTopics) {
@@ -105,13 +111,15 @@ QString Help::Topic(quint32 helpId) {
 
 QList<quint32> Help::HelpIds() {
     QList<quint32> ids;
-    for (const TopicText& topic : kTopics) ids << topic.helpId;
+    for (const TopicText& topic : kTopics)
+        ids << topic.helpId;
     return ids;
 }
 
 void Help::ShowPopup(QWidget* control) {
     // The control itself, or the control a focused part belongs to.
-    while (control && HelpIdOfWidget(control) == 0 && !control->isWindow()) control = control->parentWidget();
+    while (control && HelpIdOfWidget(control) == 0 && !control->isWindow())
+        control = control->parentWidget();
     quint32 helpId = HelpIdOfWidget(control);
     if ((helpId & 0xFFFF) == 0) return;
     QString text = Topic(helpId);

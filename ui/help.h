@@ -19,7 +19,7 @@ namespace qorvix {
 
 class Help : public QObject {
     Q_OBJECT
-public:
+  public:
     // `manualPath`: the HTML manual (the program's path with ".html").
     explicit Help(QString manualPath, QObject* parent = nullptr);
     ~Help() override;
@@ -53,7 +53,7 @@ public:
     std::function<void(const QPoint&, const QString&, QWidget*)> showText;
     std::function<QAction*(QMenu&, const QPoint&)> execMenu;
 
-private:
+  private:
     void ShowTopics(QWidget* owner);
 
     QString m_manualPath;

@@ -27,8 +27,9 @@ constexpr int kAboutCommand = 0x10;
 CLibraryListDlg::CLibraryListDlg(CGeneratorApp& app, UiServices& services, QWidget* parent)
     : QDialog(parent), m_app(app), m_services(services), m_form(this, kResourceId, 326, 202) {
     setWindowTitle(tr("Pellarine"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowContextHelpButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowContextHelpButtonHint);
     setWindowIcon(ApplicationIcon());
 
     m_form.Add(new QLabel(tr("Registered type libraries:")), 0, 7, 7, 88, 9);
@@ -53,7 +54,8 @@ CLibraryListDlg::CLibraryListDlg(CGeneratorApp& app, UiServices& services, QWidg
     m_listLibraries->header()->setSectionsMovable(false);
     m_listLibraries->header()->setStretchLastSection(false);
 
-    connect(m_listLibraries, &QTreeWidget::itemSelectionChanged, this, &CLibraryListDlg::UpdateViewButton);
+    connect(m_listLibraries, &QTreeWidget::itemSelectionChanged, this,
+            &CLibraryListDlg::UpdateViewButton);
     connect(m_listLibraries, &QTreeWidget::itemDoubleClicked, this, [this] { OnView(); });
     connect(m_btnView, &QPushButton::clicked, this, &CLibraryListDlg::OnView);
     connect(browse, &QPushButton::clicked, this, &CLibraryListDlg::OnBrowse);
@@ -63,9 +65,11 @@ CLibraryListDlg::CLibraryListDlg(CGeneratorApp& app, UiServices& services, QWidg
 
     m_windowMenu = new QMenu(this);
     auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this);
-    connect(shortcut, &QShortcut::activated, this, [this] { ShowWindowMenu(mapToGlobal(QPoint(0, 0))); });
+    connect(shortcut, &QShortcut::activated, this,
+            [this] { ShowWindowMenu(mapToGlobal(QPoint(0, 0))); });
 
-    for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) control->installEventFilter(this);
+    for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        control->installEventFilter(this);
     m_listLibraries->viewport()->installEventFilter(this);
     if (m_services.help) m_services.help->Attach(this);
     runModal = [](QDialog& dialog) { return dialog.exec(); };
@@ -96,10 +100,13 @@ void CLibraryListDlg::OnInitDialog() {
 
     // Column widths: a quarter of the list without its scroll bar, shared
     // 2 : 1/2 : 3/2.
-    int q = (m_listLibraries->frameGeometry().width() - style()->pixelMetric(QStyle::PM_ScrollBarExtent)) / 4;
+    int q = (m_listLibraries->frameGeometry().width() -
+             style()->pixelMetric(QStyle::PM_ScrollBarExtent)) /
+            4;
     m_listLibraries->setColumnCount(3);
     m_listLibraries->setHeaderLabels({QString::fromLocal8Bit(LoadString(IDS_DESCRIPTION)),
-                                      QString::fromLocal8Bit(LoadString(IDS_VERSION)), QStringLiteral("TLBID")});
+                                      QString::fromLocal8Bit(LoadString(IDS_VERSION)),
+                                      QStringLiteral("TLBID")});
     m_listLibraries->setColumnWidth(0, 2 * q);
     m_listLibraries->setColumnWidth(1, q / 2);
     m_listLibraries->setColumnWidth(2, (3 * q) / 2);
@@ -108,13 +115,15 @@ void CLibraryListDlg::OnInitDialog() {
 
 void CLibraryListDlg::FillLibraryList() {
     if (!m_services.machine) return;
-    for (const RegisteredLibrary& row : qorvix::FillLibraryList(m_services.machine->GetRegistry())) {
+    for (const RegisteredLibrary& row :
+         qorvix::FillLibraryList(m_services.machine->GetRegistry())) {
         auto* item = new QTreeWidgetItem({QString::fromLocal8Bit(row.description),
-                                          QString::fromLocal8Bit(row.version), QString::fromLocal8Bit(row.guid)});
+                                          QString::fromLocal8Bit(row.version),
+                                          QString::fromLocal8Bit(row.guid)});
         // Sorted ascending by description, whatever the order of insertion.
         int at = m_listLibraries->topLevelItemCount();
         while (at > 0 && item->text(0).compare(m_listLibraries->topLevelItem(at - 1)->text(0),
-                                                Qt::CaseInsensitive) < 0) {
+                                               Qt::CaseInsensitive) < 0) {
             --at;
         }
         m_listLibraries->insertTopLevelItem(at, item);
@@ -146,7 +155,8 @@ void CLibraryListDlg::OnBrowse() {
     if (!m_services.files) return;
     auto chosen = m_services.files->OpenFile(
         this, tr("Select a type library"),
-        tr("Type Libraries (*.tlb;*.olb;*.dll;*.ocx)|*.tlb;*.olb;*.dll;*.ocx|All files (*.*)|*.*||"),
+        tr("Type Libraries (*.tlb;*.olb;*.dll;*.ocx)|*.tlb;*.olb;*.dll;*.ocx|All files "
+           "(*.*)|*.*||"),
         QStringLiteral("tlb"));
     if (!chosen) return;
     CContentsDlg contents(m_app, m_services, this);
@@ -173,7 +183,9 @@ void CLibraryListDlg::OnSysCommand(int id) {
     }
 }
 
-void CLibraryListDlg::ShowWindowMenu(const QPoint& globalPos) { m_windowMenu->popup(globalPos); }
+void CLibraryListDlg::ShowWindowMenu(const QPoint& globalPos) {
+    m_windowMenu->popup(globalPos);
+}
 
 bool CLibraryListDlg::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ContextMenu && m_services.help) {

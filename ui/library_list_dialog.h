@@ -16,7 +16,7 @@ namespace qorvix {
 
 class CLibraryListDlg final : public QDialog {
     Q_OBJECT
-public:
+  public:
     CLibraryListDlg(CGeneratorApp& app, UiServices& services, QWidget* parent = nullptr);
     ~CLibraryListDlg() override;
 
@@ -42,11 +42,11 @@ public:
     // running it modally).
     std::function<int(QDialog&)> runModal;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
-private:
+  private:
     void UpdateViewButton();
 
     CGeneratorApp& m_app;

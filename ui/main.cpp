@@ -10,9 +10,9 @@
 #include "app/console_prompter.h"
 #include "app/generator_app.h"
 #include "naming/cobol_name.h"
+#include "platform/executable.h"
 #include "platform/ide_bus.h"
 #include "platform/machine_services.h"
-#include "platform/executable.h"
 #include "platform/reserved_words.h"
 #include "ui/front_end.h"
 
@@ -20,13 +20,14 @@ namespace {
 
 // ProgIDs from the machine's registry.
 class RegistryProgIds final : public qorvix::ProgIdLookup {
-public:
-    explicit RegistryProgIds(std::shared_ptr<qorvix::MachineServices> machine) : m_machine(std::move(machine)) {}
+  public:
+    explicit RegistryProgIds(std::shared_ptr<qorvix::MachineServices> machine)
+        : m_machine(std::move(machine)) {}
     qorvix::HRESULT ProgIDFromCLSID(const qorvix::CLSID& clsid, std::u16string& progId) override {
         return m_machine->ProgIDFromCLSID(clsid, progId);
     }
 
-private:
+  private:
     std::shared_ptr<qorvix::MachineServices> m_machine;
 };
 
@@ -35,7 +36,8 @@ private:
 int main(int argc, char** argv) {
     using namespace qorvix;
     std::vector<std::string> args(argv, argv + argc);
-    std::string programName = argc > 0 ? std::filesystem::path(argv[0]).filename().string() : "qorvix";
+    std::string programName =
+        argc > 0 ? std::filesystem::path(argv[0]).filename().string() : "qorvix";
     ConsolePrompter prompter(programName);
     auto machine = MachineServices::ForDefaultPrefix();
     RegistryProgIds progIds(machine);
@@ -58,7 +60,9 @@ int main(int argc, char** argv) {
     services.openContentsDialog = [&desktop](CGeneratorApp& app, const std::string& path) {
         return desktop.OpenContentsDialog(app, path);
     };
-    services.openMainDialog = [&desktop](CGeneratorApp& app) { return desktop.OpenMainDialog(app); };
+    services.openMainDialog = [&desktop](CGeneratorApp& app) {
+        return desktop.OpenMainDialog(app);
+    };
     CGeneratorApp app(services);
     int status = app.Run(args);
     if (std::fflush(stdout) != 0) return kExitFailed;

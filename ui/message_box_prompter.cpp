@@ -13,10 +13,17 @@ Answer MessageBoxPrompter::Show(const Message& message) {
     box.setText(QString::fromLocal8Bit(message.text));
     box.setTextFormat(Qt::PlainText);
     switch (message.icon) {
-        case MessageIcon::Information: box.setIcon(QMessageBox::Information); break;
-        case MessageIcon::Question: box.setIcon(QMessageBox::Question); break;
-        case MessageIcon::Warning: box.setIcon(QMessageBox::Warning); break;
-        case MessageIcon::None: break;
+        case MessageIcon::Information:
+            box.setIcon(QMessageBox::Information);
+            break;
+        case MessageIcon::Question:
+            box.setIcon(QMessageBox::Question);
+            break;
+        case MessageIcon::Warning:
+            box.setIcon(QMessageBox::Warning);
+            break;
+        case MessageIcon::None:
+            break;
     }
     // The button texts are the program's own, so that they follow its
     // translation.

@@ -11,13 +11,13 @@
 namespace qorvix {
 
 class MessageBoxPrompter final : public Prompter {
-public:
+  public:
     explicit MessageBoxPrompter(QString title) : m_title(std::move(title)) {}
     // The window the boxes belong to (null: none).
     void SetOwner(QWidget* owner) { m_owner = owner; }
     Answer Show(const Message& message) override;
 
-private:
+  private:
     QString m_title;
     QPointer<QWidget> m_owner;
 };

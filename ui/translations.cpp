@@ -7,20 +7,24 @@ namespace {
 // these are the built-in texts.
 const char* const kStringTableSources[] = {
     QT_TRANSLATE_NOOP("StringTable", "&About qorvix..."),
-    QT_TRANSLATE_NOOP("StringTable", "The file\n'%1'\nalready exists. Do you want to overwrite it?"),
     QT_TRANSLATE_NOOP("StringTable",
-                      "The file\n'%1'\ncan not be written to. Please check the file name and path are "
-                      "correct and do not point to a read-only file."),
+                      "The file\n'%1'\nalready exists. Do you want to overwrite it?"),
+    QT_TRANSLATE_NOOP(
+        "StringTable",
+        "The file\n'%1'\ncan not be written to. Please check the file name and path are "
+        "correct and do not point to a read-only file."),
     QT_TRANSLATE_NOOP("StringTable", "The file\n'%1'\nis already open!"),
     QT_TRANSLATE_NOOP("StringTable", "The type library could not be loaded."),
     QT_TRANSLATE_NOOP("StringTable", "All files will be generated in the project directory\n'%1'"),
     QT_TRANSLATE_NOOP("StringTable", "No project found. Continue to generate files?"),
-    QT_TRANSLATE_NOOP("StringTable",
-                      "Usage: qorvix [-i[d]] [-p] [-o<file>] <typelib>\n  -id Generate (Dual) Interface "
-                      "files\n  -p Add copy file to Orbanel project\n  -o<file> Copy file to generate"),
-    QT_TRANSLATE_NOOP("StringTable",
-                      "The option '%1' is not a valid option.\nUse qorvix -? to view a list of valid "
-                      "options."),
+    QT_TRANSLATE_NOOP(
+        "StringTable",
+        "Usage: qorvix [-i[d]] [-p] [-o<file>] <typelib>\n  -id Generate (Dual) Interface "
+        "files\n  -p Add copy file to Orbanel project\n  -o<file> Copy file to generate"),
+    QT_TRANSLATE_NOOP(
+        "StringTable",
+        "The option '%1' is not a valid option.\nUse qorvix -? to view a list of valid "
+        "options."),
     QT_TRANSLATE_NOOP("StringTable", "Description"),
     QT_TRANSLATE_NOOP("StringTable", "Ver"),
     QT_TRANSLATE_NOOP("StringTable",
@@ -38,7 +42,8 @@ std::string TranslatedStrings::Load(int id) const {
 
 QStringList StringTableSources() {
     QStringList sources;
-    for (const char* text : kStringTableSources) sources << QString::fromLatin1(text);
+    for (const char* text : kStringTableSources)
+        sources << QString::fromLatin1(text);
     return sources;
 }
 

@@ -14,11 +14,11 @@ namespace qorvix {
 // The string table through a translator; an entry the translation lacks
 // falls back to the built-in text.
 class TranslatedStrings final : public StringTable {
-public:
+  public:
     explicit TranslatedStrings(const QTranslator& translator) : m_translator(translator) {}
     std::string Load(int id) const override;
 
-private:
+  private:
     const QTranslator& m_translator;
 };
 

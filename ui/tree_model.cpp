@@ -9,12 +9,18 @@ namespace {
 // tree keeps them in English (a group's label decides what it lists); only
 // what the view shows is translated.
 [[maybe_unused]] const char* const kLabels[] = {
-    QT_TRANSLATE_NOOP("TreeLabels", "Interfaces"),      QT_TRANSLATE_NOOP("TreeLabels", "Automation Interfaces"),
-    QT_TRANSLATE_NOOP("TreeLabels", "Enumerations"),    QT_TRANSLATE_NOOP("TreeLabels", "Structures"),
-    QT_TRANSLATE_NOOP("TreeLabels", "Modules"),         QT_TRANSLATE_NOOP("TreeLabels", "CoClasses"),
-    QT_TRANSLATE_NOOP("TreeLabels", "Typedefs"),        QT_TRANSLATE_NOOP("TreeLabels", "Unions"),
-    QT_TRANSLATE_NOOP("TreeLabels", "Functions"),       QT_TRANSLATE_NOOP("TreeLabels", "Methods"),
-    QT_TRANSLATE_NOOP("TreeLabels", "Constants"),       QT_TRANSLATE_NOOP("TreeLabels", "Properties"),
+    QT_TRANSLATE_NOOP("TreeLabels", "Interfaces"),
+    QT_TRANSLATE_NOOP("TreeLabels", "Automation Interfaces"),
+    QT_TRANSLATE_NOOP("TreeLabels", "Enumerations"),
+    QT_TRANSLATE_NOOP("TreeLabels", "Structures"),
+    QT_TRANSLATE_NOOP("TreeLabels", "Modules"),
+    QT_TRANSLATE_NOOP("TreeLabels", "CoClasses"),
+    QT_TRANSLATE_NOOP("TreeLabels", "Typedefs"),
+    QT_TRANSLATE_NOOP("TreeLabels", "Unions"),
+    QT_TRANSLATE_NOOP("TreeLabels", "Functions"),
+    QT_TRANSLATE_NOOP("TreeLabels", "Methods"),
+    QT_TRANSLATE_NOOP("TreeLabels", "Constants"),
+    QT_TRANSLATE_NOOP("TreeLabels", "Properties"),
     QT_TRANSLATE_NOOP("TreeLabels", "Inherited Interfaces"),
 };
 
@@ -70,14 +76,17 @@ int TypeLibTreeModel::rowCount(const QModelIndex& parent) const {
     return static_cast<int>(m_tree.Children(item).size());
 }
 
-int TypeLibTreeModel::columnCount(const QModelIndex&) const { return 1; }
+int TypeLibTreeModel::columnCount(const QModelIndex&) const {
+    return 1;
+}
 
 QVariant TypeLibTreeModel::data(const QModelIndex& index, int role) const {
     HTREEITEM item = Item(index);
     if (!item || role != Qt::DisplayRole) return {};
     std::string text = const_cast<ItemTree&>(m_tree).GetItemText(item);
     CTreeItem* node = m_tree.Node(item);
-    if (node && IsLabel(node->m_nKind)) return QCoreApplication::translate("TreeLabels", text.c_str());
+    if (node && IsLabel(node->m_nKind))
+        return QCoreApplication::translate("TreeLabels", text.c_str());
     return QString::fromLocal8Bit(text);
 }
 
@@ -90,7 +99,8 @@ bool TypeLibTreeModel::hasChildren(const QModelIndex& parent) const {
 
 bool TypeLibTreeModel::canFetchMore(const QModelIndex& parent) const {
     HTREEITEM item = Item(parent);
-    return item && !m_published.count(item) && m_tree.ChildrenFlag(item) != 0 && !m_tree.ExpandedOnce(item);
+    return item && !m_published.count(item) && m_tree.ChildrenFlag(item) != 0 &&
+           !m_tree.ExpandedOnce(item);
 }
 
 void TypeLibTreeModel::fetchMore(const QModelIndex& parent) {

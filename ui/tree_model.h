@@ -14,7 +14,7 @@ namespace qorvix {
 
 class TypeLibTreeModel final : public QAbstractItemModel {
     Q_OBJECT
-public:
+  public:
     explicit TypeLibTreeModel(QObject* parent = nullptr);
     ~TypeLibTreeModel() override;
 
@@ -41,11 +41,11 @@ public:
     std::function<void()> beforeExpand;
     std::function<void()> afterExpand;
 
-signals:
+  signals:
     // The first expansion of `index` made no children.
     void expandedEmpty(const QModelIndex& index);
 
-private:
+  private:
     ItemTree m_tree;
     // Items whose children have been announced to views.
     std::unordered_set<HTREEITEM> m_published;

@@ -15,7 +15,7 @@ namespace {
 using Texts = std::vector<std::string>;
 
 class BrowserTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(std::setlocale(LC_ALL, "C.UTF-8"));
         lib = LoadOrDie(FixturePath("shapes.tlb"));
@@ -26,7 +26,8 @@ protected:
 
     Texts ChildTexts(HTREEITEM item) {
         Texts texts;
-        for (HTREEITEM child : tree.Children(item)) texts.push_back(tree.GetItemText(child));
+        for (HTREEITEM child : tree.Children(item))
+            texts.push_back(tree.GetItemText(child));
         return texts;
     }
     // The child of `item` with that text, expanded.
@@ -52,9 +53,11 @@ TEST_F(BrowserTest, LibraryAndCategories) {
     EXPECT_EQ(tree.ChildrenFlag(root), 1);
     EXPECT_TRUE(tree.Children(root).empty());  // nothing is made before the first expansion
     ASSERT_TRUE(tree.Expand(root));
-    EXPECT_EQ(ChildTexts(root), (Texts{"Interfaces", "Automation Interfaces", "Enumerations",
-                                       "Structures", "Modules", "CoClasses", "Typedefs", "Unions"}));
-    for (HTREEITEM category : tree.Children(root)) EXPECT_EQ(tree.ChildrenFlag(category), 1);
+    EXPECT_EQ(ChildTexts(root),
+              (Texts{"Interfaces", "Automation Interfaces", "Enumerations", "Structures", "Modules",
+                     "CoClasses", "Typedefs", "Unions"}));
+    for (HTREEITEM category : tree.Children(root))
+        EXPECT_EQ(tree.ChildrenFlag(category), 1);
     EXPECT_EQ(ChildTexts(Open(root, "Automation Interfaces")),
               (Texts{"dualinterface IWidget", "dualinterface IWidget2", "dispinterface DWindow",
                      "dispinterface DWidgetRef"}));
@@ -79,8 +82,10 @@ TEST_F(BrowserTest, DualAndPlainDispinterfaces) {
     EXPECT_EQ(ChildTexts(Open(widget, "Inherited Interfaces")), Texts{"IDispatch"});
 
     HTREEITEM window = Open(automation, "dispinterface DWindow");
-    EXPECT_EQ(ChildTexts(window), (Texts{"Constants", "Properties", "Methods", "Inherited Interfaces"}));
-    EXPECT_EQ(ChildTexts(Open(window, "Properties")), (Texts{"BOOL Visible [1]", "BSTR Caption [2]"}));
+    EXPECT_EQ(ChildTexts(window),
+              (Texts{"Constants", "Properties", "Methods", "Inherited Interfaces"}));
+    EXPECT_EQ(ChildTexts(Open(window, "Properties")),
+              (Texts{"BOOL Visible [1]", "BSTR Caption [2]"}));
     EXPECT_EQ(ChildTexts(Open(window, "Methods")), (Texts{"Move [3]", "Close [4]"}));
     // No constants: the group loses its expand button on its first expansion.
     HTREEITEM constants = Open(window, "Constants");
@@ -91,8 +96,8 @@ TEST_F(BrowserTest, DualAndPlainDispinterfaces) {
 
 TEST_F(BrowserTest, InterfacesCoclassesModulesAndAliases) {
     HTREEITEM shape = Open(Open(root, "Interfaces"), "interface IShape");
-    EXPECT_EQ(ChildTexts(shape), (Texts{"Move [1610678272]", "Bounds [1610678273]", "Nothing [1610678274]",
-                                        "Inherited Interfaces"}));
+    EXPECT_EQ(ChildTexts(shape), (Texts{"Move [1610678272]", "Bounds [1610678273]",
+                                        "Nothing [1610678274]", "Inherited Interfaces"}));
     EXPECT_EQ(ChildTexts(Open(shape, "Inherited Interfaces")), Texts{"IUnknown"});
 
     HTREEITEM widget = Open(Open(root, "CoClasses"), "coclass Widget");
@@ -103,7 +108,8 @@ TEST_F(BrowserTest, InterfacesCoclassesModulesAndAliases) {
 
     HTREEITEM module = Open(Open(root, "Modules"), "module ShapeFunctions");
     EXPECT_EQ(ChildTexts(module), Texts{"Functions"});
-    EXPECT_EQ(ChildTexts(Open(module, "Functions")), (Texts{"Area [1610612736]", "Ordinal [1610612737]"}));
+    EXPECT_EQ(ChildTexts(Open(module, "Functions")),
+              (Texts{"Area [1610612736]", "Ordinal [1610612737]"}));
 
     HTREEITEM typedefs = Open(root, "Typedefs");
     HTREEITEM handle = Open(typedefs, "typedef LONG HANDLE_T");
@@ -122,9 +128,10 @@ TEST_F(BrowserTest, FieldsAndConstants) {
     EXPECT_EQ(sampler[3], "pic 9(2) comp-5 cube[2][3][4]");
     EXPECT_EQ(sampler[12], "IWidget pWidget");
     EXPECT_EQ(ChildTexts(Open(Open(root, "Enumerations"), "enum Signs")),
-              (Texts{"const INT Negative = -1", "const INT Zero = 0", "const INT Largest = 2147483647",
-                     "const INT Smallest = -2147483648"}));
-    EXPECT_EQ(ChildTexts(Open(Open(root, "Unions"), "typedef union U")), (Texts{"LONG a", "SHORT b"}));
+              (Texts{"const INT Negative = -1", "const INT Zero = 0",
+                     "const INT Largest = 2147483647", "const INT Smallest = -2147483648"}));
+    EXPECT_EQ(ChildTexts(Open(Open(root, "Unions"), "typedef union U")),
+              (Texts{"LONG a", "SHORT b"}));
 }
 
 TEST_F(BrowserTest, DeletingTheTreeGivesEveryReferenceBack) {
@@ -140,7 +147,8 @@ TEST_F(BrowserTest, DeletingTheTreeGivesEveryReferenceBack) {
             other.Expand(category);
             for (HTREEITEM type : other.Children(category)) {
                 other.Expand(type);
-                for (HTREEITEM member : other.Children(type)) other.Expand(member);
+                for (HTREEITEM member : other.Children(type))
+                    other.Expand(member);
             }
         }
         EXPECT_GT(RefCount(*lib), start + 50);
@@ -152,7 +160,9 @@ TEST(NodeTexts, EscapesNamelessFieldsAndPropertyListings) {
     ASSERT_TRUE(std::setlocale(LC_ALL, "C.UTF-8"));
     FakeTypeLib lib;
     FakeTypeInfo& d = lib.Add(TKIND_DISPATCH, "DThing");
-    d.AddConst("Mixed", StringValue(std::u16string(u"a\tb\\c\x01" u"d\0e\x1b", 10)));
+    d.AddConst("Mixed", StringValue(std::u16string(u"a\tb\\c\x01"
+                                                   u"d\0e\x1b",
+                                                   10)));
     d.AddConst("Empty", StringValue(u""));
     d.AddConst("Failure", IntValue(VT_ERROR, static_cast<std::int32_t>(0x80004005)));
     d.AddConst("Quote", StringValue(u"say \"x\""));
@@ -168,11 +178,13 @@ TEST(NodeTexts, EscapesNamelessFieldsAndPropertyListings) {
     for (HTREEITEM group : tree.Children(item)) {
         tree.Expand(group);
         for (HTREEITEM child : tree.Children(group)) {
-            (tree.GetItemText(group) == "Constants" ? constants : properties).push_back(tree.GetItemText(child));
+            (tree.GetItemText(group) == "Constants" ? constants : properties)
+                .push_back(tree.GetItemText(child));
         }
     }
-    EXPECT_EQ(constants, (Texts{"const BSTR Mixed = \"a\\tb\\\\c\\x01d\\0e\\x1B\"", "const BSTR Empty = \"\"",
-                                "const SCODE Failure = E_FAIL", "const BSTR Quote = \"say \\\"x\\\"\""}));
+    EXPECT_EQ(constants,
+              (Texts{"const BSTR Mixed = \"a\\tb\\\\c\\x01d\\0e\\x1B\"", "const BSTR Empty = \"\"",
+                     "const SCODE Failure = E_FAIL", "const BSTR Quote = \"say \\\"x\\\"\""}));
     EXPECT_EQ(properties, (Texts{"BSTR Mixed [1073741824]", "BSTR Empty [1073741825]",
                                  "SCODE Failure [1073741826]", "BSTR Quote [1073741827]",
                                  "SHORT (nameless)[2][3] [1073741828]"}));

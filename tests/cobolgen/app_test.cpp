@@ -1,24 +1,24 @@
 // The command line, in-process and through the program itself.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
 #include <array>
 #include <clocale>
-#include <cstdlib>
 #include <cstdio>
-#include <sys/wait.h>
+#include <cstdlib>
 
 #include "app/generator_app.h"
 #include "resources/string_table.h"
 #include "tests/support/paths.h"
-#include "tests/support/shell.h"
 #include "tests/support/scripted_prompter.h"
+#include "tests/support/shell.h"
 #include "tests/support/temp_dir.h"
 
 namespace qorvix::test {
 namespace {
 
 class CommandLine : public ::testing::Test {
-protected:
+  protected:
     CommandLine() {
         services.prompter = &prompter;
         services.printUsage = [this](const std::string& text) { usage = text; };
@@ -82,9 +82,10 @@ TEST_F(CommandLine, SwitchesThatAreNotUnderstood) {
         EXPECT_EQ(Run({arg, "x.tlb"}), kExitUsage) << arg;
         ASSERT_EQ(prompter.shown.size(), 1u) << arg;
         EXPECT_EQ(prompter.shown[0].id, IDS_BAD_OPTION);
-        EXPECT_EQ(prompter.shown[0].text, "The option '" + placeholder +
-                                              "' is not a valid option.\nUse qorvix -? to view a list "
-                                              "of valid options.");
+        EXPECT_EQ(prompter.shown[0].text,
+                  "The option '" + placeholder +
+                      "' is not a valid option.\nUse qorvix -? to view a list "
+                      "of valid options.");
     };
     badOption("-ix", "ix");
     badOption("-pq", "pq");
@@ -154,9 +155,10 @@ TEST(Languages, LocaleNamesAndSatelliteExtensions) {
 
 // Start-up asks for the satellite of the user's language, and of no other.
 TEST(Languages, TheSatelliteOfTheLocale) {
-    for (auto [lang, expected] : {std::pair<const char*, const char*>{"de_DE.UTF-8", "/opt/qorvix/qorvix.deu"},
-                                  {"nl_NL.UTF-8", ""},
-                                  {"en_GB.UTF-8", ""}}) {
+    for (auto [lang, expected] :
+         {std::pair<const char*, const char*>{"de_DE.UTF-8", "/opt/qorvix/qorvix.deu"},
+          {"nl_NL.UTF-8", ""},
+          {"en_GB.UTF-8", ""}}) {
         SCOPED_TRACE(lang);
         std::string asked;
         CGeneratorApp::Services services;
@@ -181,7 +183,8 @@ TEST(Program, ExitStatusAndMessages) {
     TempDir dir;
     std::string qorvix = QORVIX_PROGRAM;
     std::string sample = FixturePath("shapes.tlb");
-    Result ok = Shell(dir.Path(), "env -u DISPLAY -u WAYLAND_DISPLAY " + qorvix + " -id -oOut.cpy " + sample);
+    Result ok = Shell(dir.Path(),
+                      "env -u DISPLAY -u WAYLAND_DISPLAY " + qorvix + " -id -oOut.cpy " + sample);
     EXPECT_EQ(ok.status, 0) << ok.output;
     EXPECT_EQ(ok.output, "");
     EXPECT_TRUE(std::filesystem::exists(dir / "iwidget.cbl"));
@@ -208,22 +211,27 @@ TEST(Program, ExitStatusAndMessages) {
 // The dialog runs need a display; without one they say so and end.
 TEST(Program, DialogsWithoutADisplay) {
     TempDir dir;
-    std::string qorvix = std::string("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ") + QORVIX_PROGRAM;
+    std::string qorvix =
+        std::string("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ") + QORVIX_PROGRAM;
     for (std::string args : {std::string(), " " + FixturePath("shapes.tlb")}) {
         Result run = Shell(dir.Path(), qorvix + args);
         EXPECT_EQ(run.status, 1);
-        EXPECT_EQ(run.output, "qorvix: cannot show the dialogs: there is no display (DISPLAY and WAYLAND_DISPLAY "
-                              "are not set)\n");
+        EXPECT_EQ(
+            run.output,
+            "qorvix: cannot show the dialogs: there is no display (DISPLAY and WAYLAND_DISPLAY "
+            "are not set)\n");
     }
 }
 
 // The German satellite beside the program speaks for the batch run too.
 TEST(Program, GermanMessages) {
     TempDir dir;
-    Result run = Shell(dir.Path(), std::string("LC_ALL= LANGUAGE= LANG=de_DE.UTF-8 ") + QORVIX_PROGRAM + " -ix");
+    Result run = Shell(
+        dir.Path(), std::string("LC_ALL= LANGUAGE= LANG=de_DE.UTF-8 ") + QORVIX_PROGRAM + " -ix");
     EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.output, "qorvix: Die Option 'ix' ist keine gültige Option.\nMit qorvix -? erhalten Sie eine "
-                          "Liste der gültigen Optionen.\n");
+    EXPECT_EQ(run.output,
+              "qorvix: Die Option 'ix' ist keine gültige Option.\nMit qorvix -? erhalten Sie eine "
+              "Liste der gültigen Optionen.\n");
 }
 
 TEST(Program, AWriteThatFailsLeavesNoCopyFile) {

@@ -24,7 +24,7 @@ int StandInCheck(const char* text, int length) {
 }
 
 class Utf8Locale : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ASSERT_TRUE(std::setlocale(LC_ALL, "C.UTF-8")); }
     void TearDown() override {
         SetReservedWordCheck(nullptr);
@@ -37,7 +37,10 @@ using CobolName = Utf8Locale;
 TEST_F(CobolName, FollowsTheIdentifierRules) {
     EXPECT_EQ(MakeCobolName(u"_my_type.rev", true), "my-type-rev");
     EXPECT_EQ(MakeCobolName(u"\x01_\x01name", true), "name");
-    EXPECT_EQ(MakeCobolName(u"a\x01" u"b", true), "a-b");
+    EXPECT_EQ(MakeCobolName(u"a\x01"
+                            u"b",
+                            true),
+              "a-b");
     EXPECT_EQ(MakeCobolName(u"9lives_", true), "9lives-");
     EXPECT_EQ(MakeCobolName(u"AVeryLongNameThatGoesOnAndOnForForty", true),
               "AVeryLongNameThatGoesOnAndOnFor");
@@ -56,7 +59,8 @@ TEST_F(CobolName, ReservedWordsWithAndWithoutTheService) {
     EXPECT_EQ(MakeCobolName(u"Move", false), "Move");
     EXPECT_EQ(MakeCobolName(u"Mover", true), "Mover");
     // A 31-character reserved word keeps 26 characters and gets "-CBL".
-    EXPECT_EQ(MakeCobolName(u"abcdefghijklmnopqrstuvwxyz_abcd", true), "abcdefghijklmnopqrstuvwxyz-CBL");
+    EXPECT_EQ(MakeCobolName(u"abcdefghijklmnopqrstuvwxyz_abcd", true),
+              "abcdefghijklmnopqrstuvwxyz-CBL");
 }
 
 TEST_F(CobolName, CutsNeverSplitACharacter) {
@@ -73,7 +77,8 @@ TEST_F(CobolName, CutsNeverSplitACharacter) {
 }
 
 TEST(PadToColumn, StopsAtTheColumnOrTheNextStep) {
-    for (auto [length, padded] : {std::pair{0, 40}, {12, 40}, {39, 40}, {40, 44}, {43, 44}, {45, 48}}) {
+    for (auto [length, padded] :
+         {std::pair{0, 40}, {12, 40}, {39, 40}, {40, 44}, {43, 44}, {45, 48}}) {
         std::string text(static_cast<std::size_t>(length), 'x');
         PadToColumn(text, 40, 4);
         EXPECT_EQ(text.size(), static_cast<std::size_t>(padded)) << length;
@@ -82,13 +87,24 @@ TEST(PadToColumn, StopsAtTheColumnOrTheNextStep) {
 
 TEST(TypeText, VarTypeTable) {
     std::vector<std::pair<VARTYPE, std::string>> cases = {
-        {VT_I4, "LONG"},          {0x4003, "LONG"},        {VT_DECIMAL, "wchar-t"},
-        {VT_I1, "pic 9(2) comp-5"}, {VT_NULL, "null"},     {VT_VOID, "void"},
-        {VT_EMPTY, "void"},       {VT_CF, "CF"},           {73, "BAD-VARTYPE"},
-        {15, ""},                 {40, ""},                {VT_CLSID, "CLSID"},
-        {VT_R4, "comp-1"},        {VT_DATE, "OLEDATE"},    {VT_UNKNOWN, "IUnknown-ptr"},
+        {VT_I4, "LONG"},
+        {0x4003, "LONG"},
+        {VT_DECIMAL, "wchar-t"},
+        {VT_I1, "pic 9(2) comp-5"},
+        {VT_NULL, "null"},
+        {VT_VOID, "void"},
+        {VT_EMPTY, "void"},
+        {VT_CF, "CF"},
+        {73, "BAD-VARTYPE"},
+        {15, ""},
+        {40, ""},
+        {VT_CLSID, "CLSID"},
+        {VT_R4, "comp-1"},
+        {VT_DATE, "OLEDATE"},
+        {VT_UNKNOWN, "IUnknown-ptr"},
     };
-    for (const auto& [vt, text] : cases) EXPECT_EQ(VARTYPEToString(vt), text) << vt;
+    for (const auto& [vt, text] : cases)
+        EXPECT_EQ(VARTYPEToString(vt), text) << vt;
 }
 
 TEST_F(Utf8Locale, TypeDescriptionsAsCobolText) {
@@ -118,7 +134,8 @@ TEST_F(Utf8Locale, TypeDescriptionsAsCobolText) {
     EXPECT_EQ(text(CArrayOf(PointerTo(Simple(VT_R8)), {8})), "comp-2[8]");
     EXPECT_EQ(text(CArrayOf(Simple(VT_I4), {3, 4})), "LONG[3][4]");
     EXPECT_EQ(text(UserDefined(0x999)), "<GetRefTypeInfo failed>");
-    EXPECT_EQ(text(UserDefined(brokenRef)), "ITypeInfo::GetDocumentation() failed in TYPEDESCToString");
+    EXPECT_EQ(text(UserDefined(brokenRef)),
+              "ITypeInfo::GetDocumentation() failed in TYPEDESCToString");
     SetReservedWordCheck(StandInCheck);
     EXPECT_EQ(text(UserDefined(moveRef)), "MOVE-CBL");
 }
@@ -130,7 +147,8 @@ TEST_F(Utf8Locale, ShapersOfGuidsMembersAndClasses) {
     EXPECT_EQ(GuidToHex(widget), "78563412BC9AF0DE1122334455667788");
     EXPECT_EQ(MakeMemberName(Bstr()), "Unknown");
     EXPECT_EQ(MakeMemberName(u""), "Unknown");
-    EXPECT_EQ(MakeMemberName(u"a_name.with_underscores_that_runs_long"), "a_name.with_underscores_that_ru");
+    EXPECT_EQ(MakeMemberName(u"a_name.with_underscores_that_runs_long"),
+              "a_name.with_underscores_that_ru");
     EXPECT_EQ(MakeCoclassName(u"Sample.Widget.1"), "Sample-Widget-1");
     EXPECT_EQ(MakeCoclassName(u""), "");
 }
@@ -152,7 +170,8 @@ TEST(HresultNames, TableAndHexadecimalFallback) {
         {0xDEADBEEF, "0xdeadbeef"},
         {0x1234, "0x00001234"},
     };
-    for (const auto& [value, name] : cases) EXPECT_EQ(HRESULTToString(value), name);
+    for (const auto& [value, name] : cases)
+        EXPECT_EQ(HRESULTToString(value), name);
     EXPECT_EQ(HRESULTToString(static_cast<std::int32_t>(0x80004001)), "E_NOTIMPL");
 }
 
@@ -162,13 +181,17 @@ TEST_F(Utf8Locale, StringLiteralsMixQuotedAndHexadecimalRuns) {
     EXPECT_EQ(StringLiteral("A\tB"), "\"A\" & x\"09\" & \"B\"");
     EXPECT_EQ(StringLiteral("AB\n"), "\"AB\" & x\"0a00\"");
     EXPECT_EQ(StringLiteral("\x01\x02"), "x\"010200\"");
-    EXPECT_EQ(StringLiteral("\x01" "A"), "x\"01\" & \"A\"");
+    EXPECT_EQ(StringLiteral("\x01"
+                            "A"),
+              "x\"01\" & \"A\"");
     // Bytes beyond ASCII are not printable one by one under UTF-8.
     EXPECT_EQ(StringLiteral("\xc3\xa9"), "x\"c3a900\"");
 }
 
 TEST(CommentText, StaysOnOneLineAndFileNamesStayInTheFolder) {
-    EXPECT_EQ(OneLine("a\r\nb\tc\x7f" "d"), "a  b c d");
+    EXPECT_EQ(OneLine("a\r\nb\tc\x7f"
+                      "d"),
+              "a  b c d");
     EXPECT_EQ(ClassFileStem("IShape"), "ishape");
     EXPECT_EQ(ClassFileStem("Move-CBL"), "move-cbl");
     EXPECT_EQ(ClassFileStem("../../etc/passwd"), ".._.._etc_passwd");

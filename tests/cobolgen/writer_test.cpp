@@ -1,8 +1,8 @@
 // The copy file and the class files, line by line.
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <sys/stat.h>
+#include <clocale>
 
 #include "cobolgen/cbl_file.h"
 #include "naming/cobol_name.h"
@@ -19,7 +19,7 @@ namespace {
 using Lines = std::vector<std::string>;
 
 class WriterTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(std::setlocale(LC_ALL, "C.UTF-8"));
         std::filesystem::current_path(dir.Path());
@@ -59,7 +59,7 @@ protected:
 // ---- The sample library compiled from IDL -----------------------------------
 
 class ShapesWriterTest : public WriterTest {
-protected:
+  protected:
     void SetUp() override {
         WriterTest::SetUp();
         lib = LoadOrDie(FixturePath("shapes.tlb"));
@@ -135,16 +135,13 @@ TEST_F(ShapesWriterTest, EnumerationsUnionsRecordsAndAliases) {
               (Lines{"       01 Colors    pic s9(9) comp-5 typedef.",
                      "          88 Red                        VALUE 0.",
                      "          88 Green                      VALUE 1.",
-                     "       01 Colors-PTR   pointer typedef.",
-                     ""}));
+                     "       01 Colors-PTR   pointer typedef.", ""}));
     EXPECT_EQ(Block(copy, "       01 U    typedef.", 4),
               (Lines{"       01 U    typedef.", "          03 a    LONG.",
                      "          03 b    SHORT redefines a.", ""}));
     EXPECT_EQ(Block(copy, "          03 buf    UCHAR occurs 32.", 7),
-              (Lines{"          03 buf    UCHAR occurs 32.",
-                     "          03 grid occurs 3.",
-                     "             05 grid-1    LONG occurs 4.",
-                     "          03 cube occurs 2.",
+              (Lines{"          03 buf    UCHAR occurs 32.", "          03 grid occurs 3.",
+                     "             05 grid-1    LONG occurs 4.", "          03 cube occurs 2.",
                      "             05 cube-1 occurs 3.",
                      "                07 cube-2    pic 9(2) comp-5 occurs 4.",
                      "          03 names    SAFEARRAY(BSTR)."}));
@@ -177,10 +174,11 @@ TEST_F(ShapesWriterTest, KindsInTheirOrder) {
 }
 
 TEST_F(ShapesWriterTest, ClassesInterfacesAndDispinterfaces) {
-    EXPECT_EQ(Block(copy, "      *> FOUND CLASS: \"My_Widget\".", 4),
-              (Lines{"      *> FOUND CLASS: \"My_Widget\".",
-                     "      *> (Class has no ProgID in the registry)",
-                     "       78 CLSID-My-Widget   VALUE x\"E00D0C5A000000408000000000000042\".", ""}));
+    EXPECT_EQ(
+        Block(copy, "      *> FOUND CLASS: \"My_Widget\".", 4),
+        (Lines{"      *> FOUND CLASS: \"My_Widget\".",
+               "      *> (Class has no ProgID in the registry)",
+               "       78 CLSID-My-Widget   VALUE x\"E00D0C5A000000408000000000000042\".", ""}));
     EXPECT_EQ(Block(copy, "      *> FOUND INTERFACE: \"IShape\".", 5),
               (Lines{"      *> FOUND INTERFACE: \"IShape\".", "      *> -=-=-=-=-=-=-=-=-=-=-=-=",
                      "       78 IID-IShape    VALUE x\"E00D0C5A000000408000000000000021\".",
@@ -198,39 +196,33 @@ TEST_F(ShapesWriterTest, ClassesInterfacesAndDispinterfaces) {
 
 TEST_F(ShapesWriterTest, MoveInCommentForm) {
     EXPECT_EQ(Block(copy, "      *> Moves the object", 10),
-              (Lines{"      *> Moves the object",
-                     "      *> Method: \"Move\".",
+              (Lines{"      *> Moves the object", "      *> Method: \"Move\".",
                      "      *> 01 X                           LONG.",
                      "      *> 01 Y                           VARIANT.",
-                     "      *> 01 MethodVar3                  BOOL.",
-                     "      *> invoke using ",
+                     "      *> 01 MethodVar3                  BOOL.", "      *> invoke using ",
                      "      *>       by value X              *> [IN]",
                      "      *>       by value Y              *> [IN][OPTIONAL]",
-                     "      *>       returning MethodVar3.",
-                     "      *> ----------------"}));
-    EXPECT_EQ(Block(copy, "      *> Method: \"Close\".", 3),
-              (Lines{"      *> Method: \"Close\".", "      *> invoke.", "      *> ----------------"}));
+                     "      *>       returning MethodVar3.", "      *> ----------------"}));
+    EXPECT_EQ(
+        Block(copy, "      *> Method: \"Close\".", 3),
+        (Lines{"      *> Method: \"Close\".", "      *> invoke.", "      *> ----------------"}));
 }
 
 TEST_F(ShapesWriterTest, MoveInDualClassForm) {
     Lines widget = FileLines("iwidget.cbl");
-    EXPECT_EQ(Block(widget, "      *> Moves the object", 16),
-              (Lines{"      *> Moves the object",
-                     "       method-id. Move.",
-                     "       local-storage section.",
-                     "       linkage section.",
-                     "       01 X                             LONG.",
-                     "       01 Y                             VARIANT.",
-                     "       01 MethodVar3                    BOOL.",
-                     "       01 hResult                       HRESULT.",
-                     "       procedure division using ",
-                     "               by value X              *> [IN]",
-                     "               by value Y              *> [IN][OPTIONAL]",
-                     "               by reference MethodVar3 *> [OUT][RETVAL]",
-                     "               returning hResult.",
-                     "           exit method.",
-                     "       end method Move.",
-                     ""}));
+    EXPECT_EQ(
+        Block(widget, "      *> Moves the object", 16),
+        (Lines{"      *> Moves the object", "       method-id. Move.",
+               "       local-storage section.", "       linkage section.",
+               "       01 X                             LONG.",
+               "       01 Y                             VARIANT.",
+               "       01 MethodVar3                    BOOL.",
+               "       01 hResult                       HRESULT.",
+               "       procedure division using ", "               by value X              *> [IN]",
+               "               by value Y              *> [IN][OPTIONAL]",
+               "               by reference MethodVar3 *> [OUT][RETVAL]",
+               "               returning hResult.", "           exit method.",
+               "       end method Move.", ""}));
     // Without parameters or result a dual method still returns hResult.
     EXPECT_EQ(Block(widget, "       method-id. Nothing.", 7),
               (Lines{"       method-id. Nothing.", "       local-storage section.",
@@ -239,7 +231,9 @@ TEST_F(ShapesWriterTest, MoveInDualClassForm) {
                      "       end method Nothing."}));
     // The inherited IUnknown and IDispatch functions are left out.
     EXPECT_EQ(std::count_if(widget.begin(), widget.end(),
-                            [](const std::string& l) { return l.find("method-id. QueryInterface") != std::string::npos; }),
+                            [](const std::string& l) {
+                                return l.find("method-id. QueryInterface") != std::string::npos;
+                            }),
               0);
     EXPECT_EQ(Block(widget, "       class-id. IWidget data is protected", 2)[1],
               "                 inherits from IDispatch with data.");
@@ -315,10 +309,12 @@ TEST_F(WriterTest, ClassFilesWithoutBaseFunctionsOrDocumentation) {
     Lines lines = FileLines("iempty.cbl");
     EXPECT_EQ(lines[1], "      *> ");
     EXPECT_EQ(lines[4], "                 .");
-    EXPECT_EQ(Block(lines, "       class-control.", 3),
-              (Lines{"       class-control.", "           IEmpty is class \"iempty\"", "           ."}));
+    EXPECT_EQ(
+        Block(lines, "       class-control.", 3),
+        (Lines{"       class-control.", "           IEmpty is class \"iempty\"", "           ."}));
     EXPECT_EQ(Lines(lines.end() - 5, lines.end()),
-              (Lines{"       object-storage section.", "", "       end object.", "       end class IEmpty.", ""}));
+              (Lines{"       object-storage section.", "", "       end object.",
+                     "       end class IEmpty.", ""}));
     // Without -i no class file is written or asked for.
     TempDir other;
     std::string name = other / "Out.cpy";
@@ -344,26 +340,26 @@ TEST_F(WriterTest, VisiblePropertyAndMethodEdgeCases) {
     ASSERT_TRUE(Generate(lib, "Out.cpy"));
     Lines copy = FileLines("Out.cpy");
     EXPECT_EQ(Block(copy, "      *> Shows the window", 7),
-              (Lines{"      *> Shows the window",
-                     "      *> Property method: \"getVisible\".",
+              (Lines{"      *> Shows the window", "      *> Property method: \"getVisible\".",
                      "      *> Property method: \"setVisible\".",
                      "      *> 01 Visible                     BOOL.",
                      "      *> invoke returning Visible.",
-                     "      *> invoke using by value Visible.",
-                     "      *> ----------------"}));
+                     "      *> invoke using by value Visible.", "      *> ----------------"}));
     EXPECT_EQ(Block(copy, "      *> Property method: \"getRead_Only\".", 4),
               (Lines{"      *> Property method: \"getRead_Only\".",
                      "      *> 01 Read_Only                   LONG.",
-                     "      *> invoke returning Read_Only.",
-                     "      *> ----------------"}));
+                     "      *> invoke returning Read_Only.", "      *> ----------------"}));
     EXPECT_EQ(Block(copy, "       78 Constant VALUE 5.", 2)[1], "");
-    EXPECT_EQ(Block(copy, "      *> Method: \"setSize\".", 4),
-              (Lines{"      *> Method: \"setSize\".", "      *> 01 Size                        LONG.",
-                     "      *> invoke using ", "      *>       by value Size           *> [IN]."}));
-    EXPECT_EQ(Block(copy, "      *> Method: \"getTitle\".", 3),
-              (Lines{"      *> Method: \"getTitle\".", "      *> 01 Title                       BSTR.",
-                     "      *> invoke returning Title."}));
-    EXPECT_EQ(Block(copy, "      *> Method: \"getItem\".", 6)[2], "      *> 01 MethodVar2                  VARIANT.");
+    EXPECT_EQ(
+        Block(copy, "      *> Method: \"setSize\".", 4),
+        (Lines{"      *> Method: \"setSize\".", "      *> 01 Size                        LONG.",
+               "      *> invoke using ", "      *>       by value Size           *> [IN]."}));
+    EXPECT_EQ(
+        Block(copy, "      *> Method: \"getTitle\".", 3),
+        (Lines{"      *> Method: \"getTitle\".", "      *> 01 Title                       BSTR.",
+               "      *> invoke returning Title."}));
+    EXPECT_EQ(Block(copy, "      *> Method: \"getItem\".", 6)[2],
+              "      *> 01 MethodVar2                  VARIANT.");
     EXPECT_EQ(Block(copy, "      *> Method: \"Odd\".", 6),
               (Lines{"      *> Method: \"Odd\".", "      *> 01 MethodVar2                  SHORT.",
                      "      *> 01 MethodVar3                  LONG.", "      *> invoke using ",
@@ -377,7 +373,8 @@ TEST_F(WriterTest, VisiblePropertyAndMethodEdgeCases) {
 TEST_F(WriterTest, DualTypesDocumentedInTheCopyFile) {
     FakeTypeLib lib;
     FakeTypeInfo& d = lib.Add(TKIND_DISPATCH, "IOnlyInherited", {}, TYPEFLAG_FDUAL);
-    for (int i = 0; i < 7; ++i) d.AddFunc("Inherited" + std::to_string(i), 0x60000000 + i, INVOKE_FUNC, VT_VOID, {});
+    for (int i = 0; i < 7; ++i)
+        d.AddFunc("Inherited" + std::to_string(i), 0x60000000 + i, INVOKE_FUNC, VT_VOID, {});
     d.AddVar("Prop", Simple(VT_I4), VAR_DISPATCH);
     ASSERT_TRUE(Generate(lib, "Out.cpy", true, false));
     Lines copy = FileLines("Out.cpy");
@@ -449,20 +446,23 @@ TEST_F(WriterTest, EnumerationMembersAndLongNames) {
     lib.Add(TKIND_ENUM, "Empty");
     ASSERT_TRUE(Generate(lib, "Out.cpy"));
     Lines copy = FileLines("Out.cpy");
-    EXPECT_EQ(Block(copy, "       01 ABCDEFGHIJKLMNOPQRSTUVWXYZ12345    pic s9(9) comp-5 typedef.", 7),
-              (Lines{"       01 ABCDEFGHIJKLMNOPQRSTUVWXYZ12345    pic s9(9) comp-5 typedef.",
-                     "          88 Text                       VALUE \"abc\".",
-                     "          88 Failure                    VALUE E_FAIL.",
-                     "          88 Odd                        VALUE 0x80041234.",
-                     "          88 AMemberNameOfTwentySevenXYZ    VALUE 1.",
-                     "       01 ABCDEFGHIJKLMNOPQRSTUVWXYZ1-PTR   pointer typedef.", ""}));
+    EXPECT_EQ(
+        Block(copy, "       01 ABCDEFGHIJKLMNOPQRSTUVWXYZ12345    pic s9(9) comp-5 typedef.", 7),
+        (Lines{"       01 ABCDEFGHIJKLMNOPQRSTUVWXYZ12345    pic s9(9) comp-5 typedef.",
+               "          88 Text                       VALUE \"abc\".",
+               "          88 Failure                    VALUE E_FAIL.",
+               "          88 Odd                        VALUE 0x80041234.",
+               "          88 AMemberNameOfTwentySevenXYZ    VALUE 1.",
+               "       01 ABCDEFGHIJKLMNOPQRSTUVWXYZ1-PTR   pointer typedef.", ""}));
     EXPECT_EQ(Block(copy, "       01 Empty    pic s9(9) comp-5 typedef.", 3),
-              (Lines{"       01 Empty    pic s9(9) comp-5 typedef.", "       01 Empty-PTR   pointer typedef.", ""}));
+              (Lines{"       01 Empty    pic s9(9) comp-5 typedef.",
+                     "       01 Empty-PTR   pointer typedef.", ""}));
 }
 
 TEST_F(WriterTest, ConstantAndIdentifierForms) {
     FakeTypeLib lib;
-    lib.Add(TKIND_COCLASS, "TenLetters", GUID{0x12345678, 0x9ABC, 0xDEF0, {0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77, 0x88}});
+    lib.Add(TKIND_COCLASS, "TenLetters",
+            GUID{0x12345678, 0x9ABC, 0xDEF0, {0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77, 0x88}});
     lib.Add(TKIND_COCLASS, "ElevenChars");
     lib.Add(TKIND_INTERFACE, "ITwelveChars");
     lib.Add(TKIND_INTERFACE, "IThirteenChrs");
@@ -471,22 +471,26 @@ TEST_F(WriterTest, ConstantAndIdentifierForms) {
     Lines copy = FileLines("Out.cpy");
     EXPECT_EQ(Block(copy, "      *> FOUND CLASS: \"TenLetters\".", 4)[2],
               "       78 CLSID-TenLetters   VALUE x\"78563412BC9AF0DE1122334455667788\".");
-    EXPECT_EQ(Block(copy, "      *> FOUND CLASS: \"ElevenChars\".", 4),
-              (Lines{"      *> FOUND CLASS: \"ElevenChars\".", "      *> (Class has no ProgID in the registry)",
-                     "       78 CLSID-ElevenChars",
-                     "                       VALUE x\"00000000000000000000000000000000\"."}));
+    EXPECT_EQ(
+        Block(copy, "      *> FOUND CLASS: \"ElevenChars\".", 4),
+        (Lines{"      *> FOUND CLASS: \"ElevenChars\".",
+               "      *> (Class has no ProgID in the registry)", "       78 CLSID-ElevenChars",
+               "                       VALUE x\"00000000000000000000000000000000\"."}));
     EXPECT_EQ(Block(copy, "      *> FOUND INTERFACE: \"ITwelveChars\".", 3)[2],
               "       78 IID-ITwelveChars    VALUE x\"00000000000000000000000000000000\".");
-    EXPECT_EQ(Block(copy, "      *> FOUND INTERFACE: \"IThirteenChrs\".", 4)[2], "       78 IID-IThirteenChrs");
-    EXPECT_EQ(Block(copy, "      *> FOUND INTERFACE: \"IAnInterfaceNameOfExactlyFortyC\".", 5),
-              (Lines{"      *> FOUND INTERFACE: \"IAnInterfaceNameOfExactlyFortyC\".",
-                     "      *> -=-=-=-=-=-=-=-=-=-=-=-=", "       78 IID-IAnInterfaceNameOfExactlyFo",
-                     "                       VALUE x\"00000000000000000000000000000000\".",
-                     "       01 IAnInterfaceNameOfExactlyFortyC    pointer typedef."}));
+    EXPECT_EQ(Block(copy, "      *> FOUND INTERFACE: \"IThirteenChrs\".", 4)[2],
+              "       78 IID-IThirteenChrs");
+    EXPECT_EQ(
+        Block(copy, "      *> FOUND INTERFACE: \"IAnInterfaceNameOfExactlyFortyC\".", 5),
+        (Lines{"      *> FOUND INTERFACE: \"IAnInterfaceNameOfExactlyFortyC\".",
+               "      *> -=-=-=-=-=-=-=-=-=-=-=-=", "       78 IID-IAnInterfaceNameOfExactlyFo",
+               "                       VALUE x\"00000000000000000000000000000000\".",
+               "       01 IAnInterfaceNameOfExactlyFortyC    pointer typedef."}));
 }
 
 TEST_F(WriterTest, ReservedWordsOnlyWhereChecked) {
-    SetReservedWordCheck([](const char* text, int) { return std::string(text) == "DISPLAY" ? 1 : 0; });
+    SetReservedWordCheck(
+        [](const char* text, int) { return std::string(text) == "DISPLAY" ? 1 : 0; });
     FakeTypeLib lib;
     lib.Add(TKIND_INTERFACE, "Display");
     ASSERT_TRUE(Generate(lib, "Out.cpy", true));
@@ -534,9 +538,10 @@ TEST_F(WriterTest, PeriodAfterATagCommentGoesOnALineOfItsOwn) {
     FakeTypeInfo& i = lib.Add(TKIND_INTERFACE, "IVoid");
     i.AddFunc("Set", 0x60010000, INVOKE_FUNC, VT_VOID, {{"value", Simple(VT_I4)}});
     ASSERT_TRUE(Generate(lib, "Out.cpy", true));
-    EXPECT_EQ(Block(FileLines("ivoid.cbl"), "       procedure division using ", 4),
-              (Lines{"       procedure division using ", "               by value value          *> [IN]",
-                     "               .", "           exit method."}));
+    EXPECT_EQ(
+        Block(FileLines("ivoid.cbl"), "       procedure division using ", 4),
+        (Lines{"       procedure division using ", "               by value value          *> [IN]",
+               "               .", "           exit method."}));
 }
 
 // ---- Files, folders and questions ---------------------------------------------
@@ -551,7 +556,8 @@ TEST_F(WriterTest, ExistingFilesAreOnlyReplacedOnYes) {
     EXPECT_FALSE(std::filesystem::exists(dir / "ithing.cbl"));
     ASSERT_EQ(prompter.shown.size(), 1u);
     EXPECT_EQ(prompter.shown[0].id, IDS_FILE_EXISTS);
-    EXPECT_EQ(prompter.shown[0].text, "The file\n'Out.cpy'\nalready exists. Do you want to overwrite it?");
+    EXPECT_EQ(prompter.shown[0].text,
+              "The file\n'Out.cpy'\nalready exists. Do you want to overwrite it?");
     EXPECT_EQ(prompter.shown[0].defaultAnswer, Answer::No);
     EXPECT_EQ(prompter.shown[0].icon, MessageIcon::Question);
 
@@ -620,7 +626,8 @@ TEST_F(WriterTest, LongPathsAndLibrariesWithoutDocumentation) {
     FakeTypeLib lib;
     lib.failDocumentation = true;
     std::string deep = dir.Path();
-    while (deep.size() < 300) deep += "/a-rather-long-folder-name";
+    while (deep.size() < 300)
+        deep += "/a-rather-long-folder-name";
     std::filesystem::create_directories(deep);
     ASSERT_TRUE(Generate(lib, deep + "/Out.cpy"));
     Lines copy = CrlfLines(ReadText(deep + "/Out.cpy"));
@@ -679,14 +686,15 @@ TEST_F(WriterTest, TheSltgSampleIsDocumentedLikeAnyLibrary) {
         TYPEATTR attr = Attr(*info);
         if (attr.typekind != TKIND_DISPATCH) continue;
         methods += attr.cFuncs;
-        for (UINT v = 0; v < attr.cVars; ++v) properties += Var(*info, v).varkind == VAR_DISPATCH;
+        for (UINT v = 0; v < attr.cVars; ++v)
+            properties += Var(*info, v).varkind == VAR_DISPATCH;
     }
     ASSERT_TRUE(Generate(*lib, "Excel.cpy", true, true));
     Lines copy = FileLines("Excel.cpy");
     auto count = [&](const std::string& prefix) {
-        return static_cast<std::size_t>(std::count_if(copy.begin(), copy.end(), [&](const std::string& l) {
-            return l.rfind(prefix, 0) == 0;
-        }));
+        return static_cast<std::size_t>(
+            std::count_if(copy.begin(), copy.end(),
+                          [&](const std::string& l) { return l.rfind(prefix, 0) == 0; }));
     };
     EXPECT_EQ(methods, 1387u);
     EXPECT_EQ(count("      *> Method: \""), methods);
@@ -697,7 +705,8 @@ TEST_F(WriterTest, TheSltgSampleIsDocumentedLikeAnyLibrary) {
     for (const std::string& line : copy) {
         EXPECT_EQ(line.find("failed"), std::string::npos) << line;
     }
-    EXPECT_EQ(Block(copy, "      *> Method: \"Open\".", 2)[1], "      *> 01 Filename                    VARIANT.");
+    EXPECT_EQ(Block(copy, "      *> Method: \"Open\".", 2)[1],
+              "      *> 01 Filename                    VARIANT.");
 }
 
 }  // namespace
@@ -715,7 +724,8 @@ TEST_F(WriterTest, ProgIdsFromTheRegistry) {
         }
     } registry;
     FakeTypeLib lib;
-    lib.Add(TKIND_COCLASS, "Widget", GUID{0x12345678, 0x9ABC, 0xDEF0, {0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77, 0x88}});
+    lib.Add(TKIND_COCLASS, "Widget",
+            GUID{0x12345678, 0x9ABC, 0xDEF0, {0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77, 0x88}});
     lib.Add(TKIND_COCLASS, "Other");
     WriterServices services{&prompter, &registry};
     CCblFile writer(false, false, false, services);
@@ -724,9 +734,11 @@ TEST_F(WriterTest, ProgIdsFromTheRegistry) {
     writer.CloseCopyFile();
     Lines copy = FileLines("Out.cpy");
     EXPECT_EQ(Block(copy, "      *> FOUND CLASS: \"Widget\".", 4),
-              (Lines{"      *> FOUND CLASS: \"Widget\".", "      *> Widget is class \"$OLE$Sample.Widget\".",
+              (Lines{"      *> FOUND CLASS: \"Widget\".",
+                     "      *> Widget is class \"$OLE$Sample.Widget\".",
                      "       78 CLSID-Widget   VALUE x\"78563412BC9AF0DE1122334455667788\".", ""}));
-    EXPECT_EQ(Block(copy, "      *> FOUND CLASS: \"Other\".", 2)[1], "      *> (Class has no ProgID in the registry)");
+    EXPECT_EQ(Block(copy, "      *> FOUND CLASS: \"Other\".", 2)[1],
+              "      *> (Class has no ProgID in the registry)");
 }
 
 }  // namespace

@@ -3,19 +3,19 @@
 // bus of the test's own.
 #include <gtest/gtest.h>
 
+#include <systemd/sd-bus.h>
 #include <clocale>
 #include <regex>
-#include <systemd/sd-bus.h>
 
 #include "cobolgen/cbl_file.h"
 #include "platform/ide_bus.h"
+#include "resources/string_table.h"
 #include "tests/support/paths.h"
 #include "tests/support/private_bus.h"
 #include "tests/support/scripted_prompter.h"
 #include "tests/support/shell.h"
 #include "tests/support/temp_dir.h"
 #include "tests/support/typelib_helpers.h"
-#include "resources/string_table.h"
 
 namespace qorvix::test {
 namespace {
@@ -25,7 +25,8 @@ using Lines = std::vector<std::string>;
 
 Lines Files(const std::string& folder) {
     Lines names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename());
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename());
     std::sort(names.begin(), names.end());
     return names;
 }
@@ -33,7 +34,7 @@ Lines Files(const std::string& folder) {
 // ---- The writer against a stand-in IDE ---------------------------------------
 
 class StandInIde final : public IdeLink {
-public:
+  public:
     std::optional<std::string> directory;  // nullopt: no project
     Lines added;
 
@@ -51,7 +52,7 @@ public:
 };
 
 class ProjectStepTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(std::setlocale(LC_ALL, "C.UTF-8"));
         std::filesystem::create_directory(chosen);
@@ -100,7 +101,8 @@ TEST_F(ProjectStepTest, TheProjectDirectoryDecidesWhereFilesGo) {
     ide.directory = project;
     ide.added.clear();
     ASSERT_TRUE(Generate(ide, true));
-    EXPECT_EQ(prompter.shown.at(0).text, "All files will be generated in the project directory\n'" + project + "'");
+    EXPECT_EQ(prompter.shown.at(0).text,
+              "All files will be generated in the project directory\n'" + project + "'");
     EXPECT_EQ(Files(project), (Lines{"Shapes.cpy", "ishape.cbl"}));
     EXPECT_TRUE(Files(chosen).empty());
     EXPECT_EQ(ide.added, Lines{"Shapes.cpy"});
@@ -119,8 +121,9 @@ TEST_F(ProjectStepTest, TheProjectDirectoryDecidesWhereFilesGo) {
 
 TEST_F(ProjectStepTest, NoUsableProjectAsksWhetherToGoOn) {
     for (std::optional<std::string> text :
-         {std::optional<std::string>(), std::optional<std::string>(""), std::optional<std::string>("project"),
-          std::optional<std::string>(project + "\n/etc"), std::optional<std::string>(dir / "gone"),
+         {std::optional<std::string>(), std::optional<std::string>(""),
+          std::optional<std::string>("project"), std::optional<std::string>(project + "\n/etc"),
+          std::optional<std::string>(dir / "gone"),
           std::optional<std::string>(dir / "chosen/../project")}) {
         SCOPED_TRACE(text ? *text : "(no project)");
         StandInIde ide;
@@ -150,7 +153,7 @@ TEST_F(ProjectStepTest, NoUsableProjectAsksWhetherToGoOn) {
 // ---- The reference service on a private bus ----------------------------------
 
 class IdeBusTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         if (!PrivateBus::DaemonInstalled()) GTEST_SKIP() << "dbus-daemon is not installed";
         ASSERT_TRUE(std::setlocale(LC_ALL, "C.UTF-8"));
@@ -175,7 +178,8 @@ protected:
     int Starts() const {
         std::string text = ReadText(log);
         int count = 0;
-        for (std::size_t at = 0; (at = text.find("start ", at)) != std::string::npos; ++at) ++count;
+        for (std::size_t at = 0; (at = text.find("start ", at)) != std::string::npos; ++at)
+            ++count;
         return count;
     }
 
@@ -202,7 +206,8 @@ TEST_F(IdeBusTest, KnownWhenRunningOrStartable) {
     }
     {
         PrivateBus running;
-        running.Spawn({QORVIX_REFERENCE_IDE, "--directory", project, "--address", running.Address()});
+        running.Spawn(
+            {QORVIX_REFERENCE_IDE, "--directory", project, "--address", running.Address()});
         ASSERT_TRUE(running.WaitForName(kIdeBusName));
         EXPECT_TRUE(IdeBus(running.Address(), 2s).IsRegistered());
     }
@@ -219,8 +224,8 @@ TEST_F(IdeBusTest, TheProjectOfAnIdeTheBusStarts) {
 }
 
 TEST_F(IdeBusTest, AnswersThatNameNoProject) {
-    for (const char* switches : {"--no-project", "--no-directory", "--project-path /Orbanel/Nowhere",
-                                 "--wrong-types"}) {
+    for (const char* switches :
+         {"--no-project", "--no-directory", "--project-path /Orbanel/Nowhere", "--wrong-types"}) {
         SCOPED_TRACE(switches);
         PrivateBus bus({{kIdeBusName, Service(switches)}});
         auto current = IdeBus(bus.Address(), 5s).CurrentProject();
@@ -265,7 +270,8 @@ TEST_F(IdeBusTest, TheServiceMatchesItsDescription) {
         std::string found;
         std::smatch match;
         std::regex block(R"(<interfacename="Orbanel\.[\s\S]*?</interface>)");
-        for (auto it = flat.cbegin(); std::regex_search(it, flat.cend(), match, block); it = match.suffix().first) {
+        for (auto it = flat.cbegin(); std::regex_search(it, flat.cend(), match, block);
+             it = match.suffix().first) {
             found += match.str();
         }
         return found;
@@ -279,15 +285,16 @@ TEST_F(IdeBusTest, TheServiceMatchesItsDescription) {
     for (const char* path : {kIdeApplicationPath, "/Orbanel/Projects/1"}) {
         sd_bus_message* reply = nullptr;
         const char* xml = nullptr;
-        ASSERT_GE(sd_bus_call_method(raw, kIdeBusName, path, "org.freedesktop.DBus.Introspectable", "Introspect",
-                                     nullptr, &reply, ""),
+        ASSERT_GE(sd_bus_call_method(raw, kIdeBusName, path, "org.freedesktop.DBus.Introspectable",
+                                     "Introspect", nullptr, &reply, ""),
                   0);
         ASSERT_GT(sd_bus_message_read(reply, "s", &xml), 0);
         introspected += interfaces(xml);
         sd_bus_message_unref(reply);
     }
     sd_bus_flush_close_unref(raw);
-    std::string documented = interfaces(ReadText(std::string(QORVIX_SOURCE_DIR) + "/docs/orbanel-ide.xml"));
+    std::string documented =
+        interfaces(ReadText(std::string(QORVIX_SOURCE_DIR) + "/docs/orbanel-ide.xml"));
     EXPECT_FALSE(documented.empty());
     EXPECT_EQ(introspected, documented);
 }
@@ -299,27 +306,30 @@ TEST_F(IdeBusTest, TheProjectSwitchOfTheProgram) {
     std::string sample = FixturePath("shapes.tlb");
     {
         PrivateBus bus({{kIdeBusName, Service()}});
-        ShellResult run = Shell(chosen, "DBUS_SESSION_BUS_ADDRESS='" + bus.Address() + "' " + qorvix +
-                                            " -p -i -oShapes.cpy " + sample);
+        ShellResult run = Shell(chosen, "DBUS_SESSION_BUS_ADDRESS='" + bus.Address() + "' " +
+                                            qorvix + " -p -i -oShapes.cpy " + sample);
         EXPECT_EQ(run.status, 0);
-        EXPECT_EQ(run.output, "qorvix: All files will be generated in the project directory\n'" + project +
+        EXPECT_EQ(run.output, "qorvix: All files will be generated in the project directory\n'" +
+                                  project +
                                   "'\nqorvix: answered OK (standard input is not a terminal)\n");
         EXPECT_EQ(Files(project), (Lines{"Shapes.cpy", "ishape.cbl"}));
         EXPECT_EQ(Calls().back(), "AddFile\tShapes.cpy\t\t0\t");
     }
     {
         PrivateBus bus({{kIdeBusName, Service("--fail-add-file --no-directory")}});
-        ShellResult run = Shell(chosen, "DBUS_SESSION_BUS_ADDRESS='" + bus.Address() + "' " + qorvix +
-                                            " -p -oShapes.cpy " + sample);
+        ShellResult run = Shell(chosen, "DBUS_SESSION_BUS_ADDRESS='" + bus.Address() + "' " +
+                                            qorvix + " -p -oShapes.cpy " + sample);
         EXPECT_EQ(run.status, 0);
-        EXPECT_EQ(run.output, "qorvix: No project found. Continue to generate files?\n"
-                              "qorvix: answered OK (standard input is not a terminal)\n");
+        EXPECT_EQ(run.output,
+                  "qorvix: No project found. Continue to generate files?\n"
+                  "qorvix: answered OK (standard input is not a terminal)\n");
         EXPECT_EQ(Files(chosen), Lines{"Shapes.cpy"});
     }
     std::filesystem::remove(chosen + "/Shapes.cpy");
     // No session bus: the switch is off, nothing is asked.
-    ShellResult run = Shell(chosen, "env -u DBUS_SESSION_BUS_ADDRESS XDG_RUNTIME_DIR=/nonexistent " + qorvix +
-                                        " -p -oShapes.cpy " + sample);
+    ShellResult run =
+        Shell(chosen, "env -u DBUS_SESSION_BUS_ADDRESS XDG_RUNTIME_DIR=/nonexistent " + qorvix +
+                          " -p -oShapes.cpy " + sample);
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.output, "");
     EXPECT_EQ(Files(chosen), Lines{"Shapes.cpy"});

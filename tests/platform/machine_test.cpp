@@ -1,9 +1,9 @@
 // The machine's services on prefixes and libraries the tests build.
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <clocale>
 
 #include "naming/cobol_name.h"
 #include "platform/machine_services.h"
@@ -17,23 +17,24 @@
 namespace qorvix::test {
 namespace {
 
-const char* kHeader = "WINE REGISTRY Version 2\n;; All keys relative to \\\\Machine\n\n#arch=win64\n\n";
+const char* kHeader =
+    "WINE REGISTRY Version 2\n;; All keys relative to \\\\Machine\n\n#arch=win64\n\n";
 
 TEST(Registry, ReadsWineFilesAsWineWritesThem) {
     Registry registry;
     std::size_t skipped = registry.LoadMachine(std::string(kHeader) +
-        "[Software\\\\Classes\\\\Thing] 1700000000\n"
-        "#time=1d\n"
-        "@=\"Default \\\"quoted\\\" back\\\\slash\"\n"
-        "\"Unicode\"=\"Gr\\x00f6\\x00dfe \\x20ac\"\n"
-        "\"Expand\"=str(2):\"%SystemRoot%\\\\x\"\n"
-        "\"Count\"=dword:0000002a\n"
-        "\"Bytes\"=hex:01,02,\\\n  03,ff\n"
-        "\"Wide\"=hex(2):41,00,42,00,00,00\n"
-        "\"Broken\"=dword:xyz\n"
-        "garbage line\n"
-        "[Software\\\\Classes\\\\Thing\\\\Sub] 1700000000\n"
-        "\"Last\"=\"no newline at the end\"");
+                                               "[Software\\\\Classes\\\\Thing] 1700000000\n"
+                                               "#time=1d\n"
+                                               "@=\"Default \\\"quoted\\\" back\\\\slash\"\n"
+                                               "\"Unicode\"=\"Gr\\x00f6\\x00dfe \\x20ac\"\n"
+                                               "\"Expand\"=str(2):\"%SystemRoot%\\\\x\"\n"
+                                               "\"Count\"=dword:0000002a\n"
+                                               "\"Bytes\"=hex:01,02,\\\n  03,ff\n"
+                                               "\"Wide\"=hex(2):41,00,42,00,00,00\n"
+                                               "\"Broken\"=dword:xyz\n"
+                                               "garbage line\n"
+                                               "[Software\\\\Classes\\\\Thing\\\\Sub] 1700000000\n"
+                                               "\"Last\"=\"no newline at the end\"");
     EXPECT_EQ(skipped, 2u);
     auto key = registry.OpenClassesRoot("thing");  // names compare without case
     ASSERT_TRUE(key);
@@ -84,7 +85,7 @@ TEST(Registry, MissingAndDamagedPrefixes) {
 
 // A prefix with shapes.tlb registered, written the way Wine writes it.
 class PrefixTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(std::setlocale(LC_ALL, "C.UTF-8"));
         std::filesystem::create_directories(prefix / "drive_c/Libs");
@@ -94,30 +95,46 @@ protected:
         WriteText(prefix / "drive_c/Libs/notalib.tlb", "not a library");
         std::string desc63(63, 'd'), desc64(64, 'e');
         WriteText(prefix / "system.reg", std::string(kHeader) +
-            "[Software\\\\Classes\\\\TypeLib\\\\{5A0C0DE0-0000-4000-8000-000000000001}\\\\1.2] 1\n"
-            "@=\"Shapes and widgets\"\n"
-            "[Software\\\\Classes\\\\TypeLib\\\\{5A0C0DE0-0000-4000-8000-000000000001}\\\\1.2\\\\0\\\\win32] 1\n"
-            "@=\"C:\\\\LIBS\\\\shapes.TLB\"\n"
-            "[Software\\\\Classes\\\\TypeLib\\\\{5A0C0DE0-0000-4000-8000-000000000001}\\\\1.a] 1\n"
-            "@=\"\"\n"
-            "[Software\\\\Classes\\\\TypeLib\\\\{5A0C0DE0-0000-4000-8000-000000000001}\\\\1.10] 1\n"
-            "@=\"" + desc63 + "\"\n"
-            "[Software\\\\Classes\\\\TypeLib\\\\{11111111-2222-3333-4444-555555555555}\\\\2.0] 1\n"
-            "@=\"" + desc64 + "\"\n"
-            "[Software\\\\Classes\\\\TypeLib\\\\{11111111-2222-3333-4444-555555555555}\\\\3.0] 1\n"
-            "@=dword:00000001\n"
-            "[Software\\\\Classes\\\\TypeLib\\\\{22222222-2222-3333-4444-555555555555}\\\\1.0] 1\n"
-            "@=\"Points nowhere\"\n"
-            "[Software\\\\Classes\\\\TypeLib\\\\{22222222-2222-3333-4444-555555555555}\\\\1.0\\\\0\\\\win64] 1\n"
-            "@=\"C:\\\\Libs\\\\missing.tlb\"\n"
-            "[Software\\\\Classes\\\\TypeLib\\\\{33333333-2222-3333-4444-555555555555}\\\\1.0\\\\409\\\\win64] 1\n"
-            "@=\"C:\\\\Libs\\\\notalib.tlb\"\n"
-            "[Software\\\\Classes\\\\TypeLib\\\\" + std::string(80, 'x') + "\\\\1.0] 1\n"
-            "@=\"A key name too long for the list\"\n"
-            "[Software\\\\Classes\\\\CLSID\\\\{5A0C0DE0-0000-4000-8000-000000000041}\\\\ProgID] 1\n"
-            "@=\"Shapes.Widget.1\"\n"
-            "[Software\\\\Classes\\\\Shapes.Widget\\\\CLSID] 1\n"
-            "@=\"{5A0C0DE0-0000-4000-8000-000000000041}\"\n");
+                                             "[Software\\\\Classes\\\\TypeLib\\\\{5A0C0DE0-0000-"
+                                             "4000-8000-000000000001}\\\\1.2] 1\n"
+                                             "@=\"Shapes and widgets\"\n"
+                                             "[Software\\\\Classes\\\\TypeLib\\\\{5A0C0DE0-0000-"
+                                             "4000-8000-000000000001}\\\\1.2\\\\0\\\\win32] 1\n"
+                                             "@=\"C:\\\\LIBS\\\\shapes.TLB\"\n"
+                                             "[Software\\\\Classes\\\\TypeLib\\\\{5A0C0DE0-0000-"
+                                             "4000-8000-000000000001}\\\\1.a] 1\n"
+                                             "@=\"\"\n"
+                                             "[Software\\\\Classes\\\\TypeLib\\\\{5A0C0DE0-0000-"
+                                             "4000-8000-000000000001}\\\\1.10] 1\n"
+                                             "@=\"" +
+                                             desc63 +
+                                             "\"\n"
+                                             "[Software\\\\Classes\\\\TypeLib\\\\{11111111-2222-"
+                                             "3333-4444-555555555555}\\\\2.0] 1\n"
+                                             "@=\"" +
+                                             desc64 +
+                                             "\"\n"
+                                             "[Software\\\\Classes\\\\TypeLib\\\\{11111111-2222-"
+                                             "3333-4444-555555555555}\\\\3.0] 1\n"
+                                             "@=dword:00000001\n"
+                                             "[Software\\\\Classes\\\\TypeLib\\\\{22222222-2222-"
+                                             "3333-4444-555555555555}\\\\1.0] 1\n"
+                                             "@=\"Points nowhere\"\n"
+                                             "[Software\\\\Classes\\\\TypeLib\\\\{22222222-2222-"
+                                             "3333-4444-555555555555}\\\\1.0\\\\0\\\\win64] 1\n"
+                                             "@=\"C:\\\\Libs\\\\missing.tlb\"\n"
+                                             "[Software\\\\Classes\\\\TypeLib\\\\{33333333-2222-"
+                                             "3333-4444-555555555555}\\\\1.0\\\\409\\\\win64] 1\n"
+                                             "@=\"C:\\\\Libs\\\\notalib.tlb\"\n"
+                                             "[Software\\\\Classes\\\\TypeLib\\\\" +
+                                             std::string(80, 'x') +
+                                             "\\\\1.0] 1\n"
+                                             "@=\"A key name too long for the list\"\n"
+                                             "[Software\\\\Classes\\\\CLSID\\\\{5A0C0DE0-0000-4000-"
+                                             "8000-000000000041}\\\\ProgID] 1\n"
+                                             "@=\"Shapes.Widget.1\"\n"
+                                             "[Software\\\\Classes\\\\Shapes.Widget\\\\CLSID] 1\n"
+                                             "@=\"{5A0C0DE0-0000-4000-8000-000000000041}\"\n");
         machine = std::make_shared<MachineServices>(prefix.Path());
     }
     void TearDown() override { std::setlocale(LC_ALL, "C"); }
@@ -130,7 +147,8 @@ protected:
 TEST_F(PrefixTest, TheListOfRegisteredLibraries) {
     auto rows = FillLibraryList(machine->GetRegistry());
     std::vector<std::string> texts;
-    for (const auto& row : rows) texts.push_back(row.description + "|" + row.version + "|" + row.guid);
+    for (const auto& row : rows)
+        texts.push_back(row.description + "|" + row.version + "|" + row.guid);
     EXPECT_EQ(texts, (std::vector<std::string>{
                          "Shapes and widgets|1.2|{5A0C0DE0-0000-4000-8000-000000000001}",
                          "<Unknown Name>|1.a|{5A0C0DE0-0000-4000-8000-000000000001}",
@@ -146,14 +164,17 @@ TEST_F(PrefixTest, TheListOfRegisteredLibraries) {
 
 TEST_F(PrefixTest, RegisteredLibrariesLoad) {
     ComPtr<ITypeLib> lib;
-    ASSERT_EQ(machine->LoadRegTypeLib(shapes, 1, 2, 0x800, lib), S_OK);  // win32 only, neutral locale
+    ASSERT_EQ(machine->LoadRegTypeLib(shapes, 1, 2, 0x800, lib),
+              S_OK);  // win32 only, neutral locale
     Bstr name;
     lib->GetDocumentation(-1, &name, nullptr, nullptr, nullptr);
     EXPECT_EQ(Utf8(name), "Shapes");
     std::string path;
-    EXPECT_EQ(machine->QueryPathOfRegTypeLib(shapes, 1, 0, 0x409, path), S_OK);  // a newer minor will do
+    EXPECT_EQ(machine->QueryPathOfRegTypeLib(shapes, 1, 0, 0x409, path),
+              S_OK);  // a newer minor will do
     EXPECT_EQ(path, prefix / "dosdevices/c:/Libs/Shapes.tlb");
-    EXPECT_EQ(machine->QueryPathOfRegTypeLib(shapes, 1, 3, 0, path), TYPE_E_LIBNOTREGISTERED);  // 1.a is no library
+    EXPECT_EQ(machine->QueryPathOfRegTypeLib(shapes, 1, 3, 0, path),
+              TYPE_E_LIBNOTREGISTERED);  // 1.a is no library
     EXPECT_EQ(machine->QueryPathOfRegTypeLib(shapes, 2, 0, 0, path), TYPE_E_LIBNOTREGISTERED);
     GUID nowhere{0x22222222, 0x2222, 0x3333, {0x44, 0x44, 0x55, 0x55, 0x55, 0x55, 0x55, 0x55}};
     EXPECT_TRUE(FAILED(machine->LoadRegTypeLib(nowhere, 1, 0, 0x800, lib)));
@@ -164,7 +185,8 @@ TEST_F(PrefixTest, RegisteredLibrariesLoad) {
     EXPECT_EQ(machine->QueryPathOfRegTypeLib(notALibrary, 1, 0, 0x800, path), S_OK);
     EXPECT_EQ(path, prefix / "dosdevices/c:/Libs/notalib.tlb");
 
-    EXPECT_EQ(machine->UnixPath("C:\\libs\\SHAPES.tlb\\2"), prefix / "dosdevices/c:/Libs/Shapes.tlb/2");
+    EXPECT_EQ(machine->UnixPath("C:\\libs\\SHAPES.tlb\\2"),
+              prefix / "dosdevices/c:/Libs/Shapes.tlb/2");
     EXPECT_EQ(machine->UnixPath("%SystemRoot%\\none"), "");
     EXPECT_EQ(machine->UnixPath("C:\\Libs\\..\\Libs\\Shapes.tlb"), "");
     EXPECT_EQ(machine->UnixPath("\\\\server\\share\\x.tlb"), "");
@@ -192,8 +214,8 @@ TEST_F(PrefixTest, ImportsResolveThroughTheRegistryThenBesideTheFile) {
     GUID rect{0x5A0C0DE0, 0, 0x4000, {0x80, 0, 0, 0, 0, 0, 0, 0x12}};
     std::int32_t fromRegistry = b.Import(shapes, 1, 2, "shapes.tlb", TKIND_RECORD, rect, 0);
     GUID unregistered{0x44444444, 1, 2, {3, 4, 5, 6, 7, 8, 9, 10}};
-    std::int32_t beside = b.Import(unregistered, 1, 0, "C:\\Somewhere\\NEIGHBOUR.TLB", TKIND_RECORD,
-                                   std::nullopt, 3);
+    std::int32_t beside =
+        b.Import(unregistered, 1, 0, "C:\\Somewhere\\NEIGHBOUR.TLB", TKIND_RECORD, std::nullopt, 3);
     MsftBuilder::Type holder;
     holder.kind = TKIND_RECORD;
     holder.name = "Holder";
@@ -254,13 +276,16 @@ TEST(ReservedWords, TheServiceBesideTheProgramAndItsBrokenKin) {
                   SetReservedWordCheck(service.vexamir);
                   if (MakeCobolName(u"Move", true) != "Move-CBL") return 11;
                   if (MakeCobolName(u"Return_Code", true) != "Return-Code-CBL") return 12;
-                  if (MakeCobolName(u"Action", true) != "Action") return 13;  // reserved only in context
-                  if (service.vexamir("MOVE", 3) != 0) return 14;               // the length counts
+                  if (MakeCobolName(u"Action", true) != "Action")
+                      return 13;                                   // reserved only in context
+                  if (service.vexamir("MOVE", 3) != 0) return 14;  // the length counts
                   return 0;
               }),
               0);
     // 2: a service that no run-time module came with is not used.
-    EXPECT_EQ(InChild([] { return LoadReservedWordService(QORVIX_LONELY_SERVICE_DIR).vexamir ? 1 : 0; }), 0);
+    EXPECT_EQ(
+        InChild([] { return LoadReservedWordService(QORVIX_LONELY_SERVICE_DIR).vexamir ? 1 : 0; }),
+        0);
     // 3: a service without its entries: loaded, but nothing is checked.
     EXPECT_EQ(InChild([] {
                   ReservedWordService service = LoadReservedWordService(QORVIX_BROKEN_SERVICE_DIR);

@@ -8,7 +8,8 @@ TYPEDESC CArrayOf(TYPEDESC element, std::vector<ULONG> counts) {
     TYPEDESC d{VT_CARRAY};
     auto array = std::make_shared<ARRAYDESC>();
     array->tdescElem = std::move(element);
-    for (ULONG count : counts) array->rgbounds.push_back({count, 0});
+    for (ULONG count : counts)
+        array->rgbounds.push_back({count, 0});
     d.lpadesc = std::move(array);
     return d;
 }
@@ -44,8 +45,8 @@ VARIANT RealValue(VARTYPE vt, double value) {
     return v;
 }
 
-FakeTypeInfo& FakeTypeInfo::AddFunc(const std::string& funcName, MEMBERID memid,
-                                    INVOKEKIND invkind, VARTYPE result,
+FakeTypeInfo& FakeTypeInfo::AddFunc(const std::string& funcName, MEMBERID memid, INVOKEKIND invkind,
+                                    VARTYPE result,
                                     std::vector<std::pair<std::string, TYPEDESC>> params,
                                     std::vector<USHORT> flags, const char* docString) {
     Func f;
@@ -100,8 +101,12 @@ HREFTYPE FakeTypeInfo::RefTo(FakeTypeInfo& target) {
     return href;
 }
 
-ULONG FakeTypeInfo::AddRef() { return lib ? lib->AddRef() : 1; }
-ULONG FakeTypeInfo::Release() { return lib ? lib->Release() : 1; }
+ULONG FakeTypeInfo::AddRef() {
+    return lib ? lib->AddRef() : 1;
+}
+ULONG FakeTypeInfo::Release() {
+    return lib ? lib->Release() : 1;
+}
 
 HRESULT FakeTypeInfo::GetTypeAttr(TypeAttrPtr& out) {
     if (failAttr) return E_FAIL;
@@ -126,7 +131,8 @@ HRESULT FakeTypeInfo::GetNames(MEMBERID memid, std::vector<Bstr>& names, UINT ma
     if (failNames.count(memid)) return E_FAIL;
     for (const Func& f : funcs) {
         if (f.desc.memid != memid) continue;
-        for (std::size_t i = 0; i < f.names.size() && i < maxNames; ++i) names.push_back(f.names[i]);
+        for (std::size_t i = 0; i < f.names.size() && i < maxNames; ++i)
+            names.push_back(f.names[i]);
         return S_OK;
     }
     for (const Var& v : vars) {
@@ -149,8 +155,8 @@ HRESULT FakeTypeInfo::GetImplTypeFlags(UINT index, INT* flags) {
     return S_OK;
 }
 
-HRESULT FakeTypeInfo::GetDocumentation(MEMBERID memid, Bstr* nameOut, Bstr* docOut,
-                                       DWORD* context, Bstr* helpFile) {
+HRESULT FakeTypeInfo::GetDocumentation(MEMBERID memid, Bstr* nameOut, Bstr* docOut, DWORD* context,
+                                       Bstr* helpFile) {
     if (failDocumentation) return E_FAIL;
     if (context) *context = 0;
     if (helpFile) helpFile->reset();

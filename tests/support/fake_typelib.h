@@ -15,7 +15,7 @@ namespace qorvix::test {
 class FakeTypeLib;
 
 class FakeTypeInfo final : public ITypeInfo {
-public:
+  public:
     struct Func {
         FUNCDESC desc;
         std::vector<Bstr> names;  // name, then parameters
@@ -72,7 +72,7 @@ public:
 };
 
 class FakeTypeLib final : public ITypeLib {
-public:
+  public:
     Bstr name = u"FakeLib";
     Bstr doc;
     std::vector<std::unique_ptr<FakeTypeInfo>> types;
@@ -80,22 +80,25 @@ public:
     bool failDocumentation = false;
     ULONG refs = 1;
 
-    FakeTypeInfo& Add(TYPEKIND kind, const std::string& typeName, GUID guid = {},
-                      WORD flags = 0);
+    FakeTypeInfo& Add(TYPEKIND kind, const std::string& typeName, GUID guid = {}, WORD flags = 0);
 
     ULONG AddRef() override { return ++refs; }
     ULONG Release() override { return --refs; }  // owned by the test, never deleted here
     UINT GetTypeInfoCount() override { return static_cast<UINT>(types.size()); }
     HRESULT GetTypeInfo(UINT index, ComPtr<ITypeInfo>& info) override;
     HRESULT GetTypeInfoType(UINT index, TYPEKIND* kind) override;
-    HRESULT GetTypeInfoOfGuid(const GUID&, ComPtr<ITypeInfo>&) override { return TYPE_E_ELEMENTNOTFOUND; }
+    HRESULT GetTypeInfoOfGuid(const GUID&, ComPtr<ITypeInfo>&) override {
+        return TYPE_E_ELEMENTNOTFOUND;
+    }
     HRESULT GetLibAttr(LibAttrPtr& attr) override;
     HRESULT GetDocumentation(INT index, Bstr* nameOut, Bstr* docOut, DWORD* context,
                              Bstr* helpFile) override;
 };
 
 // Type descriptions.
-inline TYPEDESC Simple(VARTYPE vt) { return TYPEDESC{vt}; }
+inline TYPEDESC Simple(VARTYPE vt) {
+    return TYPEDESC{vt};
+}
 inline TYPEDESC PointerTo(TYPEDESC target) {
     TYPEDESC d{VT_PTR};
     d.lptdesc = std::make_shared<TYPEDESC>(std::move(target));

@@ -10,7 +10,7 @@ namespace qorvix::test {
 namespace {
 
 class Parser {
-public:
+  public:
     explicit Parser(const std::string& text) : m_text(text) {}
 
     std::optional<JsonValue> Document() {
@@ -20,9 +20,10 @@ public:
         return value;
     }
 
-private:
+  private:
     void Space() {
-        while (m_at < m_text.size() && std::isspace(static_cast<unsigned char>(m_text[m_at]))) ++m_at;
+        while (m_at < m_text.size() && std::isspace(static_cast<unsigned char>(m_text[m_at])))
+            ++m_at;
     }
     bool Eat(char c) {
         Space();
@@ -83,7 +84,9 @@ private:
             v.value = false;
         } else {
             std::size_t start = m_at;
-            while (m_at < m_text.size() && std::string("+-0123456789.eE").find(m_text[m_at]) != std::string::npos) ++m_at;
+            while (m_at < m_text.size() &&
+                   std::string("+-0123456789.eE").find(m_text[m_at]) != std::string::npos)
+                ++m_at;
             if (start == m_at) return std::nullopt;
             v.number = m_text.substr(start, m_at - start);
             v.value = std::strtod(v.number.c_str(), nullptr);
@@ -110,18 +113,37 @@ private:
             if (m_at >= m_text.size()) return std::nullopt;
             char e = m_text[m_at++];
             switch (e) {
-                case 'n': flush(); out += '\n'; break;
-                case 't': flush(); out += '\t'; break;
-                case 'r': flush(); out += '\r'; break;
-                case 'b': flush(); out += '\b'; break;
-                case 'f': flush(); out += '\f'; break;
+                case 'n':
+                    flush();
+                    out += '\n';
+                    break;
+                case 't':
+                    flush();
+                    out += '\t';
+                    break;
+                case 'r':
+                    flush();
+                    out += '\r';
+                    break;
+                case 'b':
+                    flush();
+                    out += '\b';
+                    break;
+                case 'f':
+                    flush();
+                    out += '\f';
+                    break;
                 case 'u': {
                     if (m_at + 4 > m_text.size()) return std::nullopt;
-                    units.push_back(static_cast<char16_t>(std::stoul(m_text.substr(m_at, 4), nullptr, 16)));
+                    units.push_back(
+                        static_cast<char16_t>(std::stoul(m_text.substr(m_at, 4), nullptr, 16)));
                     m_at += 4;
                     break;
                 }
-                default: flush(); out += e; break;
+                default:
+                    flush();
+                    out += e;
+                    break;
             }
         }
         flush();
@@ -136,7 +158,9 @@ private:
 
 }  // namespace
 
-std::optional<JsonValue> ParseJson(const std::string& text) { return Parser(text).Document(); }
+std::optional<JsonValue> ParseJson(const std::string& text) {
+    return Parser(text).Document();
+}
 
 std::optional<JsonValue> ReadJsonFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);

@@ -11,13 +11,17 @@ void Put16(std::vector<std::uint8_t>& out, std::uint16_t v) {
 }
 
 void Put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+    for (int i = 0; i < 4; ++i)
+        out.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
 }
 
-void PutI32(std::vector<std::uint8_t>& out, std::int32_t v) { Put32(out, static_cast<std::uint32_t>(v)); }
+void PutI32(std::vector<std::uint8_t>& out, std::int32_t v) {
+    Put32(out, static_cast<std::uint32_t>(v));
+}
 
 void Pad(std::vector<std::uint8_t>& out, std::size_t multiple) {
-    while (out.size() % multiple) out.push_back(0x57);
+    while (out.size() % multiple)
+        out.push_back(0x57);
 }
 
 template <typename T>
@@ -46,19 +50,36 @@ Value Value::Raw(VARTYPE vt, std::vector<std::uint8_t> data) {
     return v;
 }
 
-Value Value::I4(std::int32_t v) { return Raw(VT_I4, Bytes(v)); }
-Value Value::R8(double v) { return Raw(VT_R8, Bytes(v)); }
-Value Value::R4(float v) { return Raw(VT_R4, Bytes(v)); }
-Value Value::Cy(std::int64_t v) { return Raw(VT_CY, Bytes(v)); }
-Value Value::Date(double v) { return Raw(VT_DATE, Bytes(v)); }
-Value Value::I8(std::int64_t v) { return Raw(VT_I8, Bytes(v)); }
-Value Value::Error(std::int32_t scode) { return Raw(VT_ERROR, Bytes(scode)); }
-Value Value::Bool(bool v) { return Raw(VT_BOOL, Bytes(std::int32_t{v ? 0xFFFF : 0})); }
+Value Value::I4(std::int32_t v) {
+    return Raw(VT_I4, Bytes(v));
+}
+Value Value::R8(double v) {
+    return Raw(VT_R8, Bytes(v));
+}
+Value Value::R4(float v) {
+    return Raw(VT_R4, Bytes(v));
+}
+Value Value::Cy(std::int64_t v) {
+    return Raw(VT_CY, Bytes(v));
+}
+Value Value::Date(double v) {
+    return Raw(VT_DATE, Bytes(v));
+}
+Value Value::I8(std::int64_t v) {
+    return Raw(VT_I8, Bytes(v));
+}
+Value Value::Error(std::int32_t scode) {
+    return Raw(VT_ERROR, Bytes(scode));
+}
+Value Value::Bool(bool v) {
+    return Raw(VT_BOOL, Bytes(std::int32_t{v ? 0xFFFF : 0}));
+}
 
 Value Value::Decimal(std::uint8_t scale, bool negative, std::uint32_t hi, std::uint64_t lo) {
     std::vector<std::uint8_t> data{scale, static_cast<std::uint8_t>(negative ? 0x80 : 0)};
     Put32(data, hi);
-    for (int i = 0; i < 8; ++i) data.push_back(static_cast<std::uint8_t>(lo >> (8 * i)));
+    for (int i = 0; i < 8; ++i)
+        data.push_back(static_cast<std::uint8_t>(lo >> (8 * i)));
     return Raw(VT_DECIMAL, std::move(data));
 }
 
@@ -123,7 +144,8 @@ std::int32_t MsftBuilder::AddString(const std::string& text) {
     Put16(m_strings, static_cast<std::uint16_t>(text.size()));
     m_strings.insert(m_strings.end(), text.begin(), text.end());
     Pad(m_strings, 4);
-    while (m_strings.size() - static_cast<std::size_t>(offset) < 8) m_strings.push_back(0x57);
+    while (m_strings.size() - static_cast<std::size_t>(offset) < 8)
+        m_strings.push_back(0x57);
     return offset;
 }
 
@@ -158,11 +180,13 @@ std::int32_t MsftBuilder::Import(const GUID& libGuid, std::uint16_t major, std::
     Pad(m_importFiles, 4);
 
     auto entry = static_cast<std::int32_t>(m_importInfo.size());
-    std::uint32_t word = static_cast<std::uint32_t>(entry / 12) | (static_cast<std::uint32_t>(kind & 0xFF) << 24);
+    std::uint32_t word =
+        static_cast<std::uint32_t>(entry / 12) | (static_cast<std::uint32_t>(kind & 0xFF) << 24);
     if (typeGuid) word |= 0x10000;
     Put32(m_importInfo, word);
     PutI32(m_importInfo, fileOffset);
-    PutI32(m_importInfo, typeGuid ? Guid(*typeGuid, entry | 1) : static_cast<std::int32_t>(typeIndex));
+    PutI32(m_importInfo,
+           typeGuid ? Guid(*typeGuid, entry | 1) : static_cast<std::int32_t>(typeIndex));
     return entry | 1;
 }
 
@@ -183,7 +207,8 @@ std::vector<std::uint8_t> MsftBuilder::Build() {
         std::uint32_t index = 0;
         for (Func& f : type.funcs) {
             bool hasDefaults = false;
-            for (const Param& p : f.params) hasDefaults |= p.defaultValue.has_value();
+            for (const Param& p : f.params)
+                hasDefaults |= p.defaultValue.has_value();
             std::vector<std::uint8_t> record;
             std::uint32_t fkccic = (f.funckind & 7) | ((f.invkind & 0xF) << 3) | (CC_STDCALL << 8);
             if (hasDefaults) fkccic |= 0x1000;
@@ -233,8 +258,8 @@ std::vector<std::uint8_t> MsftBuilder::Build() {
             } else {
                 Put32(record, v.oInst);
             }
-            Put32(record, 0);          // help context
-            PutI32(record, docOffset); // help string
+            Put32(record, 0);           // help context
+            PutI32(record, docOffset);  // help string
             PutI32(offsets, static_cast<std::int32_t>(records.size()));
             records.insert(records.end(), record.begin(), record.end());
             PutI32(memids, v.memid);
@@ -266,8 +291,9 @@ std::vector<std::uint8_t> MsftBuilder::Build() {
     for (std::size_t t = 0; t < m_types.size(); ++t) {
         nameOffsets.push_back(Name(m_types[t].name));
         docOffsets.push_back(m_types[t].doc ? AddString(*m_types[t].doc) : -1);
-        guidOffsets.push_back(m_types[t].guid.IsNull() ? -1
-                                                       : Guid(m_types[t].guid, static_cast<std::int32_t>(100 * t)));
+        guidOffsets.push_back(m_types[t].guid.IsNull()
+                                  ? -1
+                                  : Guid(m_types[t].guid, static_cast<std::int32_t>(100 * t)));
     }
 
     const std::size_t headerSize = 0x54 + 4 * m_types.size() + 15 * 16;
@@ -300,15 +326,17 @@ std::vector<std::uint8_t> MsftBuilder::Build() {
     for (std::size_t t = 0; t < m_types.size(); ++t) {
         const Type& type = m_types[t];
         std::vector<std::uint8_t> r;
-        Put32(r, static_cast<std::uint32_t>(type.kind) | 0x20u | (std::uint32_t{type.alignment} << 11) |
-                     (static_cast<std::uint32_t>(t) << 16));
+        Put32(r, static_cast<std::uint32_t>(type.kind) | 0x20u |
+                     (std::uint32_t{type.alignment} << 11) | (static_cast<std::uint32_t>(t) << 16));
         PutI32(r, blockOffsets[t]);
-        for (int i = 0; i < 2; ++i) PutI32(r, 0);
+        for (int i = 0; i < 2; ++i)
+            PutI32(r, 0);
         PutI32(r, 3);
         PutI32(r, 0);
         Put32(r, static_cast<std::uint32_t>(type.funcs.size()) |
                      (static_cast<std::uint32_t>(type.vars.size()) << 16));
-        for (int i = 0; i < 4; ++i) PutI32(r, 0);
+        for (int i = 0; i < 4; ++i)
+            PutI32(r, 0);
         PutI32(r, guidOffsets[t]);
         Put32(r, type.flags);
         PutI32(r, nameOffsets[t]);
@@ -317,8 +345,9 @@ std::vector<std::uint8_t> MsftBuilder::Build() {
         PutI32(r, 0);
         PutI32(r, 0);
         PutI32(r, -1);
-        std::uint16_t implCount = type.kind == TKIND_COCLASS ? static_cast<std::uint16_t>(type.impls.size())
-                                                             : type.cImplTypes;
+        std::uint16_t implCount = type.kind == TKIND_COCLASS
+                                      ? static_cast<std::uint16_t>(type.impls.size())
+                                      : type.cImplTypes;
         Put16(r, implCount);
         Put16(r, type.cbSizeVft);
         PutI32(r, type.size);
@@ -351,7 +380,8 @@ std::vector<std::uint8_t> MsftBuilder::Build() {
     PutI32(image, 0x80);
     PutI32(image, dispatchPos);
     PutI32(image, static_cast<std::int32_t>(m_importInfo.size() / 12));
-    for (std::size_t t = 0; t < m_types.size(); ++t) PutI32(image, static_cast<std::int32_t>(100 * t));
+    for (std::size_t t = 0; t < m_types.size(); ++t)
+        PutI32(image, static_cast<std::int32_t>(100 * t));
     for (int s = 0; s < 15; ++s) {
         PutI32(image, segmentOffsets[s]);
         PutI32(image, segmentOffsets[s] < 0 ? 0 : static_cast<std::int32_t>(segments[s]->size()));
@@ -359,9 +389,11 @@ std::vector<std::uint8_t> MsftBuilder::Build() {
         PutI32(image, 0x0F);
     }
     for (int s = 0; s < 15; ++s) {
-        if (segmentOffsets[s] >= 0) image.insert(image.end(), segments[s]->begin(), segments[s]->end());
+        if (segmentOffsets[s] >= 0)
+            image.insert(image.end(), segments[s]->begin(), segments[s]->end());
     }
-    for (const auto& block : blocks) image.insert(image.end(), block.begin(), block.end());
+    for (const auto& block : blocks)
+        image.insert(image.end(), block.begin(), block.end());
     return image;
 }
 

@@ -13,7 +13,7 @@
 namespace qorvix::test {
 
 class MsftBuilder {
-public:
+  public:
     // A value as stored: an inline code, or a custom-data entry.
     struct Value {
         static Value Inline(VARTYPE vt, std::uint32_t bits);
@@ -25,8 +25,7 @@ public:
         static Value I8(std::int64_t v);
         static Value Error(std::int32_t scode);
         static Value Bool(bool v);
-        static Value Decimal(std::uint8_t scale, bool negative, std::uint32_t hi,
-                             std::uint64_t lo);
+        static Value Decimal(std::uint8_t scale, bool negative, std::uint32_t hi, std::uint64_t lo);
         // `bytes` in the library's code page; nullopt for a null string.
         static Value Bstr(std::optional<std::string> bytes);
         static Value Raw(VARTYPE vt, std::vector<std::uint8_t> data);
@@ -84,9 +83,9 @@ public:
         std::uint16_t flags = 0;
         std::vector<Func> funcs;
         std::vector<Var> vars;
-        std::int32_t datatype1 = -1;  // base href, alias type code, DLL name offset
-        std::vector<Impl> impls;      // coclass
-        std::uint16_t cImplTypes = 0; // interfaces and dispinterfaces; coclasses use `impls`
+        std::int32_t datatype1 = -1;   // base href, alias type code, DLL name offset
+        std::vector<Impl> impls;       // coclass
+        std::uint16_t cImplTypes = 0;  // interfaces and dispinterfaces; coclasses use `impls`
         std::uint16_t cbSizeVft = 0;
         std::int32_t size = 4;
         std::uint16_t alignment = 4;
@@ -101,12 +100,15 @@ public:
     std::int32_t Ptr(std::int32_t target);
     std::int32_t SafeArray(std::int32_t element);
     std::int32_t UserDefined(std::int32_t href);
-    std::int32_t CArray(std::int32_t element, std::vector<std::pair<std::uint32_t, std::int32_t>> dims);
+    std::int32_t CArray(std::int32_t element,
+                        std::vector<std::pair<std::uint32_t, std::int32_t>> dims);
     // A typedesc entry with whatever words the caller wants (for damage).
     std::int32_t RawTypeDesc(std::uint32_t word0, std::uint32_t word1);
 
     // A reference to the type added as the index-th; valid once it exists.
-    static std::int32_t LocalHref(std::size_t index) { return static_cast<std::int32_t>(100 * index); }
+    static std::int32_t LocalHref(std::size_t index) {
+        return static_cast<std::int32_t>(100 * index);
+    }
     // A reference to a type of another library; returns its handle.
     std::int32_t Import(const GUID& libGuid, std::uint16_t major, std::uint16_t minor,
                         const std::string& fileName, TYPEKIND kind, std::optional<GUID> typeGuid,
@@ -131,7 +133,7 @@ public:
 
     std::vector<std::uint8_t> Build();
 
-private:
+  private:
     std::int32_t Name(const std::optional<std::string>& name);
     std::int32_t Guid(const GUID& guid, std::int32_t kind);
     std::int32_t ValueCode(const Value& value);

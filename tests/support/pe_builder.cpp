@@ -14,7 +14,8 @@ void Put16At(std::vector<std::uint8_t>& out, std::size_t at, std::uint32_t v) {
 
 void Put32At(std::vector<std::uint8_t>& out, std::size_t at, std::uint32_t v) {
     if (out.size() < at + 4) out.resize(at + 4);
-    for (int i = 0; i < 4; ++i) out[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
+    for (int i = 0; i < 4; ++i)
+        out[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
 }
 
 constexpr std::uint32_t kSectionRva = 0x1000;
@@ -46,7 +47,8 @@ std::vector<std::uint8_t> BuildPe(const std::vector<PeResource>& resources,
     std::size_t dirBytes = dirSize(tree.size());
     for (auto& [type, ids] : tree) {
         dirBytes += dirSize(ids.size());
-        for (auto& [id, langs] : ids) dirBytes += dirSize(langs.size());
+        for (auto& [id, langs] : ids)
+            dirBytes += dirSize(langs.size());
     }
     std::size_t namesAt = dirBytes;
     std::size_t namesBytes = 0;
@@ -61,7 +63,8 @@ std::vector<std::uint8_t> BuildPe(const std::vector<PeResource>& resources,
     std::size_t nextData = dataAt;
     // Root directory.
     std::size_t namedTypes = 0;
-    for (auto& [type, ids] : tree) namedTypes += type.name.empty() ? 0 : 1;
+    for (auto& [type, ids] : tree)
+        namedTypes += type.name.empty() ? 0 : 1;
     Put16At(rsrc, 12, static_cast<std::uint32_t>(namedTypes));
     Put16At(rsrc, 14, static_cast<std::uint32_t>(tree.size() - namedTypes));
     std::size_t rootEntry = 16;

@@ -1,35 +1,44 @@
 #include "tests/support/private_bus.h"
 
+#include <systemd/sd-bus.h>
+#include <unistd.h>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
-#include <systemd/sd-bus.h>
 #include <thread>
-#include <unistd.h>
 
 #include "tests/support/shell.h"
 
 namespace qorvix::test {
 
-bool PrivateBus::DaemonInstalled() { return Shell("/", "command -v dbus-daemon").status == 0; }
+bool PrivateBus::DaemonInstalled() {
+    return Shell("/", "command -v dbus-daemon").status == 0;
+}
 
 PrivateBus::PrivateBus(const std::vector<std::pair<std::string, std::string>>& activatable) {
     std::filesystem::create_directory(m_dir / "services");
     for (std::size_t i = 0; i < activatable.size(); ++i) {
         WriteText(m_dir / ("services/s" + std::to_string(i) + ".service"),
-                  "[D-BUS Service]\nName=" + activatable[i].first + "\nExec=" + activatable[i].second + "\n");
+                  "[D-BUS Service]\nName=" + activatable[i].first +
+                      "\nExec=" + activatable[i].second + "\n");
     }
-    WriteText(m_dir / "bus.conf",
-              "<!DOCTYPE busconfig PUBLIC \"-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN\"\n"
-              " \"http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd\">\n"
-              "<busconfig>\n  <type>session</type>\n"
-              "  <listen>unix:path=" + (m_dir / "bus") + "</listen>\n"
-              "  <servicedir>" + (m_dir / "services") + "</servicedir>\n"
-              "  <policy context=\"default\">\n"
-              "    <allow send_destination=\"*\" eavesdrop=\"true\"/>\n"
-              "    <allow eavesdrop=\"true\"/>\n    <allow own=\"*\"/>\n  </policy>\n</busconfig>\n");
-    ShellResult started = Shell(m_dir.Path(), "dbus-daemon --config-file=bus.conf --fork --print-address=1 "
-                                              "--print-pid=1");
+    WriteText(
+        m_dir / "bus.conf",
+        "<!DOCTYPE busconfig PUBLIC \"-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN\"\n"
+        " \"http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd\">\n"
+        "<busconfig>\n  <type>session</type>\n"
+        "  <listen>unix:path=" +
+            (m_dir / "bus") +
+            "</listen>\n"
+            "  <servicedir>" +
+            (m_dir / "services") +
+            "</servicedir>\n"
+            "  <policy context=\"default\">\n"
+            "    <allow send_destination=\"*\" eavesdrop=\"true\"/>\n"
+            "    <allow eavesdrop=\"true\"/>\n    <allow own=\"*\"/>\n  </policy>\n</busconfig>\n");
+    ShellResult started = Shell(m_dir.Path(),
+                                "dbus-daemon --config-file=bus.conf --fork --print-address=1 "
+                                "--print-pid=1");
     if (started.status != 0) return;
     std::size_t end = started.output.find('\n');
     if (end == std::string::npos) return;
@@ -50,7 +59,8 @@ void PrivateBus::Spawn(const std::vector<std::string>& argv) {
     pid_t pid = fork();
     if (pid == 0) {
         std::vector<char*> args;
-        for (const std::string& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
+        for (const std::string& arg : argv)
+            args.push_back(const_cast<char*>(arg.c_str()));
         args.push_back(nullptr);
         setenv("DBUS_SESSION_BUS_ADDRESS", m_address.c_str(), 1);
         execv(args[0], args.data());
@@ -69,8 +79,9 @@ bool PrivateBus::WaitForName(const std::string& name) {
         while (!owned && std::chrono::steady_clock::now() < deadline) {
             sd_bus_message* reply = nullptr;
             int value = 0;
-            if (sd_bus_call_method(bus, "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
-                                   "NameHasOwner", nullptr, &reply, "s", name.c_str()) >= 0 &&
+            if (sd_bus_call_method(bus, "org.freedesktop.DBus", "/org/freedesktop/DBus",
+                                   "org.freedesktop.DBus", "NameHasOwner", nullptr, &reply, "s",
+                                   name.c_str()) >= 0 &&
                 sd_bus_message_read(reply, "b", &value) > 0) {
                 owned = value != 0;
             }

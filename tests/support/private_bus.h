@@ -2,8 +2,8 @@
 // temporary folder, with a folder of service files for activation.
 #pragma once
 
-#include <string>
 #include <sys/types.h>
+#include <string>
 #include <vector>
 
 #include "tests/support/temp_dir.h"
@@ -11,7 +11,7 @@
 namespace qorvix::test {
 
 class PrivateBus {
-public:
+  public:
     // Starts the daemon; Address() is empty when that failed (no
     // dbus-daemon installed). `activatable` lists service files to offer:
     // each a bus name and the command line that starts it.
@@ -28,7 +28,7 @@ public:
 
     static bool DaemonInstalled();
 
-private:
+  private:
     TempDir m_dir;
     std::string m_address;
     pid_t m_daemon = -1;

@@ -9,7 +9,7 @@
 namespace qorvix::test {
 
 class ScriptedPrompter final : public Prompter {
-public:
+  public:
     std::vector<Message> shown;
     std::deque<Answer> answers;  // empty: each question's default
 
@@ -24,7 +24,8 @@ public:
 
     std::vector<int> Ids() const {
         std::vector<int> ids;
-        for (const Message& m : shown) ids.push_back(m.id);
+        for (const Message& m : shown)
+            ids.push_back(m.id);
         return ids;
     }
 };

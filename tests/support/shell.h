@@ -1,9 +1,9 @@
 // Runs a shell command line and collects what it prints.
 #pragma once
 
+#include <sys/wait.h>
 #include <cstdio>
 #include <string>
-#include <sys/wait.h>
 
 namespace qorvix::test {
 
@@ -20,7 +20,8 @@ inline ShellResult Shell(const std::string& folder, const std::string& command) 
     if (!pipe) return result;
     char buffer[4096];
     std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) result.output.append(buffer, n);
+    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
+        result.output.append(buffer, n);
     int status = pclose(pipe);
     result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return result;

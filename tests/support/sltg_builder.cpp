@@ -6,7 +6,9 @@
 namespace qorvix::test {
 namespace {
 
-void Put8(std::vector<std::uint8_t>& out, std::uint32_t v) { out.push_back(static_cast<std::uint8_t>(v)); }
+void Put8(std::vector<std::uint8_t>& out, std::uint32_t v) {
+    out.push_back(static_cast<std::uint8_t>(v));
+}
 
 void Put16(std::vector<std::uint8_t>& out, std::uint32_t v) {
     out.push_back(static_cast<std::uint8_t>(v));
@@ -14,7 +16,8 @@ void Put16(std::vector<std::uint8_t>& out, std::uint32_t v) {
 }
 
 void Put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+    for (int i = 0; i < 4; ++i)
+        out.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
 }
 
 void Set16(std::vector<std::uint8_t>& out, std::size_t at, std::uint32_t v) {
@@ -38,7 +41,8 @@ void PutLstr(std::vector<std::uint8_t>& out, const std::optional<std::string>& t
 }
 
 void PutWords(std::vector<std::uint8_t>& out, const SltgBuilder::Words& words) {
-    for (std::uint16_t w : words) Put16(out, w);
+    for (std::uint16_t w : words)
+        Put16(out, w);
 }
 
 std::uint16_t Offset(const std::vector<std::uint8_t>& data) {
@@ -58,7 +62,8 @@ std::uint16_t SltgBuilder::AddName(const std::string& name) {
     // Name offsets are even: their low bit is a flag where they are stored.
     if (m_names.size() % 2) m_names.push_back(0);
     auto offset = static_cast<std::uint16_t>(m_names.size());
-    for (int i = 0; i < 8; ++i) m_names.push_back(0);  // hash data
+    for (int i = 0; i < 8; ++i)
+        m_names.push_back(0);  // hash data
     m_names.insert(m_names.end(), name.begin(), name.end());
     m_names.push_back(0);
     return offset;
@@ -92,7 +97,8 @@ std::vector<std::uint8_t> SltgBuilder::TypeBlock(const Type& type) {
         Put16(record, 0);  // return type, patched below
         Put16(record, f.vtableOffset);
         if (f.funcFlags) Put16(record, *f.funcFlags);
-        while (record.size() < recordSize) record.push_back(0xFF);
+        while (record.size() < recordSize)
+            record.push_back(0xFF);
         std::memcpy(md.data() + at, record.data(), recordSize);
         if (f.inlineReturn) {
             Set16(md, at + 0x12, f.returnType.at(0));
@@ -171,7 +177,9 @@ std::vector<std::uint8_t> SltgBuilder::TypeBlock(const Type& type) {
         Put16(md, at + 0x12u);
         // Dispinterfaces keep their variable count here, not the reference.
         Put16(md, type.kind == TKIND_DISPATCH ? type.vars.size() : impl.reference);
-        Put16(md, type.kind == TKIND_INTERFACE ? 0x4001 : type.kind == TKIND_DISPATCH ? 0x4002 : 0x4003);
+        Put16(md, type.kind == TKIND_INTERFACE  ? 0x4001
+                  : type.kind == TKIND_DISPATCH ? 0x4002
+                                                : 0x4003);
         Put16(md, 0xFFFE);
         Put16(md, 0xFFFF);
         Put16(md, VT_USERDEFINED);
@@ -206,11 +214,15 @@ std::vector<std::uint8_t> SltgBuilder::TypeBlock(const Type& type) {
     if (hasRefs) {
         Put8(block, 0xDF);
         Put8(block, 0);
-        for (int i = 0; i < 0x42; ++i) Put8(block, 0xFF);
+        for (int i = 0; i < 0x42; ++i)
+            Put8(block, 0xFF);
         Put32(block, 8 * static_cast<std::uint32_t>(type.references.size()));
-        for (std::size_t i = 0; i < 8 * type.references.size(); ++i) Put8(block, 0);
-        for (std::uint8_t b : {0xFF, 0xFF, 0x01, 0x00, 0x00, 0x00, 0x00}) Put8(block, b);
-        for (const std::string& r : type.references) PutLstr(block, r);
+        for (std::size_t i = 0; i < 8 * type.references.size(); ++i)
+            Put8(block, 0);
+        for (std::uint8_t b : {0xFF, 0xFF, 0x01, 0x00, 0x00, 0x00, 0x00})
+            Put8(block, b);
+        for (const std::string& r : type.references)
+            PutLstr(block, r);
         Put8(block, 0xDF);
     }
     std::uint32_t memberHeader = static_cast<std::uint32_t>(block.size());
@@ -221,13 +233,35 @@ std::vector<std::uint8_t> SltgBuilder::TypeBlock(const Type& type) {
     Put8(block, 1);
     Put32(block, static_cast<std::uint32_t>(md.size()));
     block.insert(block.end(), md.begin(), md.end());
-    std::uint16_t tail[27] = {
-        static_cast<std::uint16_t>(type.funcs.size()), static_cast<std::uint16_t>(type.vars.size()),
-        static_cast<std::uint16_t>(type.impls.size()), 0, firstFunc, firstVar, firstImpl,
-        lastFunc, lastVar, lastImpl, aliasField, 0xFFFF, 0, 0, aliasSimple, 0,
-        type.cbSizeInstance, type.cbAlignment, 0, 0, type.cbSizeVft,
-        0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0, 0xFFFF};
-    for (std::uint16_t w : tail) Put16(block, w);
+    std::uint16_t tail[27] = {static_cast<std::uint16_t>(type.funcs.size()),
+                              static_cast<std::uint16_t>(type.vars.size()),
+                              static_cast<std::uint16_t>(type.impls.size()),
+                              0,
+                              firstFunc,
+                              firstVar,
+                              firstImpl,
+                              lastFunc,
+                              lastVar,
+                              lastImpl,
+                              aliasField,
+                              0xFFFF,
+                              0,
+                              0,
+                              aliasSimple,
+                              0,
+                              type.cbSizeInstance,
+                              type.cbAlignment,
+                              0,
+                              0,
+                              type.cbSizeVft,
+                              0xFFFF,
+                              0xFFFF,
+                              0xFFFF,
+                              0xFFFF,
+                              0,
+                              0xFFFF};
+    for (std::uint16_t w : tail)
+        Put16(block, w);
     return block;
 }
 
@@ -256,7 +290,8 @@ std::vector<std::uint8_t> SltgBuilder::Build() {
     Put16(dir, major);
     Put16(dir, minor);
     PutGuid(dir, libGuid);
-    for (int i = 0; i < 32; ++i) Put16(dir, 0xFFFF);
+    for (int i = 0; i < 32; ++i)
+        Put16(dir, 0xFFFF);
     Put16(dir, static_cast<std::uint32_t>(types.size()));
     for (std::size_t i = 0; i < types.size(); ++i) {
         PutLstr(dir, BlockName(i));
@@ -272,12 +307,14 @@ std::vector<std::uint8_t> SltgBuilder::Build() {
     }
     std::size_t xAt = dir.size();
     Put32(dir, 0);
-    Put16(dir, 0);   // help-string code: no tree
+    Put16(dir, 0);  // help-string code: no tree
     Put32(dir, 0);
     std::uint32_t x = static_cast<std::uint32_t>(dir.size());
-    for (int i = 0; i < 4; ++i) dir[xAt + i] = static_cast<std::uint8_t>(x >> (8 * i));
+    for (int i = 0; i < 4; ++i)
+        dir[xAt + i] = static_cast<std::uint8_t>(x >> (8 * i));
     Put16(dir, 0xFFFF);
-    for (int i = 0; i < 10 + 0x200; ++i) Put8(dir, 0);
+    for (int i = 0; i < 10 + 0x200; ++i)
+        Put8(dir, 0);
     Put32(dir, static_cast<std::uint32_t>(m_names.size()));
     dir.insert(dir.end(), m_names.begin(), m_names.end());
     blocks.push_back(dir);
@@ -312,7 +349,8 @@ std::vector<std::uint8_t> SltgBuilder::Build() {
     }
     image.insert(image.end(), area.begin(), area.end());
     image.insert(image.end(), padding, 0);
-    for (const auto& block : blocks) image.insert(image.end(), block.begin(), block.end());
+    for (const auto& block : blocks)
+        image.insert(image.end(), block.begin(), block.end());
     image.insert(image.end(), compObjLength, 0);
     return image;
 }

@@ -12,7 +12,7 @@
 namespace qorvix::test {
 
 class SltgBuilder {
-public:
+  public:
     // A type as SLTG words: the first carries the flag bits (direction,
     // [lcid], [retval], one pointer level); see the format notes.
     using Words = std::vector<std::uint16_t>;
@@ -40,11 +40,13 @@ public:
     struct Var {
         std::optional<std::string> name;  // none: the name offset 0xFFFE
         MEMBERID memid = 0;
-        std::uint8_t flags = 0x12;        // 0x02 inline type, 0x08 u16 value, 0x10 const, 0x40 dispatch, 0x80 read-only
+        std::uint8_t flags =
+            0x12;  // 0x02 inline type, 0x08 u16 value, 0x10 const, 0x40 dispatch, 0x80 read-only
         Words type = {0x0056};
-        std::optional<std::int32_t> value;          // stored as an i32
-        std::optional<std::optional<std::string>> text;  // stored as an lstr (nullopt inside: 0xFFFF)
-        std::uint16_t word = 0;                     // oInst, or the value with flag 0x08
+        std::optional<std::int32_t> value;  // stored as an i32
+        std::optional<std::optional<std::string>>
+            text;                // stored as an lstr (nullopt inside: 0xFFFF)
+        std::uint16_t word = 0;  // oInst, or the value with flag 0x08
         std::optional<std::uint16_t> varFlags;
     };
 
@@ -85,7 +87,7 @@ public:
 
     std::vector<std::uint8_t> Build();
 
-private:
+  private:
     std::vector<std::uint8_t> TypeBlock(const Type& type);
     std::vector<std::uint8_t> m_names;
 };

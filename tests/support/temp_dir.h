@@ -10,7 +10,7 @@
 namespace qorvix::test {
 
 class TempDir {
-public:
+  public:
     TempDir() {
         char pattern[] = "/tmp/qorvix-test-XXXXXX";
         m_path = mkdtemp(pattern);
@@ -24,7 +24,7 @@ public:
     const std::string& Path() const { return m_path; }
     std::string operator/(const std::string& name) const { return m_path + "/" + name; }
 
-private:
+  private:
     std::string m_path;
 };
 
@@ -64,14 +64,14 @@ inline std::vector<std::string> CrlfLines(const std::string& text) {
 
 // RAII: the process's current directory, restored afterwards.
 class KeepCurrentDirectory {
-public:
+  public:
     KeepCurrentDirectory() : m_saved(std::filesystem::current_path()) {}
     ~KeepCurrentDirectory() {
         std::error_code error;
         std::filesystem::current_path(m_saved, error);
     }
 
-private:
+  private:
     std::filesystem::path m_saved;
 };
 

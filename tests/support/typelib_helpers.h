@@ -11,7 +11,9 @@
 
 namespace qorvix::test {
 
-inline std::string Utf8(const Bstr& text) { return text ? Utf16ToUtf8(*text) : "<null>"; }
+inline std::string Utf8(const Bstr& text) {
+    return text ? Utf16ToUtf8(*text) : "<null>";
+}
 
 inline ComPtr<ITypeLib> LoadOrDie(const std::string& path) {
     ComPtr<ITypeLib> lib;
@@ -80,7 +82,8 @@ inline std::vector<std::string> Names(ITypeInfo& info, MEMBERID memid, UINT max 
     std::vector<Bstr> names;
     EXPECT_EQ(info.GetNames(memid, names, max), S_OK) << memid;
     std::vector<std::string> out;
-    for (const Bstr& n : names) out.push_back(Utf8(n));
+    for (const Bstr& n : names)
+        out.push_back(Utf8(n));
     return out;
 }
 
@@ -102,7 +105,8 @@ inline std::string DescText(ITypeInfo& info, const TYPEDESC& desc) {
         case VT_CARRAY: {
             if (!desc.lpadesc) return "CARRAY(?)";
             std::string dims;
-            for (const auto& b : desc.lpadesc->rgbounds) dims += "[" + std::to_string(b.cElements) + "]";
+            for (const auto& b : desc.lpadesc->rgbounds)
+                dims += "[" + std::to_string(b.cElements) + "]";
             return "CARRAY(" + DescText(info, desc.lpadesc->tdescElem) + "," + dims + ")";
         }
         case VT_USERDEFINED: {

@@ -4,7 +4,7 @@ namespace qorvix::test {
 namespace {
 
 class Walker {
-public:
+  public:
     WalkCounts counts;
 
     void Library(ITypeLib& lib) {
@@ -23,7 +23,7 @@ public:
         }
     }
 
-private:
+  private:
     bool Note(HRESULT hr) {
         if (FAILED(hr)) ++counts.failures;
         return SUCCEEDED(hr);
@@ -52,8 +52,10 @@ private:
             // The twin is walked too, once: its twin leads back here.
             if (Note(info.GetRefTypeInfo(twin, other)) && depth == 0) Type(*other, depth + 1);
         }
-        for (UINT i = 0; i < attr->cFuncs; ++i) Func(info, i, attr->typekind);
-        for (UINT i = 0; i < attr->cVars; ++i) Var(info, i);
+        for (UINT i = 0; i < attr->cFuncs; ++i)
+            Func(info, i, attr->typekind);
+        for (UINT i = 0; i < attr->cVars; ++i)
+            Var(info, i);
     }
 
     void Member(ITypeInfo& info, MEMBERID memid) {

@@ -69,13 +69,24 @@ TEST(BuiltLibrary, ConstantsOfEveryValueTypeInModulesAndDispinterfaces) {
     ASSERT_TRUE(lib);
 
     std::vector<std::pair<std::string, std::string>> expected = {
-        {"MAX_ITEMS", "100"},      {"SmallInline", "-2"}, {"ByteInline", "200"},
-        {"CharInline", "-128"},    {"Ratio", "-2.5"},     {"Single", "1.5"},
-        {"Price", "1234.5678"},    {"Epoch", "1/1/2000 6:00:00 AM"},
-        {"Yes", "-1"},             {"YesInline", "-1"},   {"Greeting", "Hello"},
-        {"Mixed", std::string("A\tB\0C\"é", 8)},          {"EmptyText", ""},
-        {"NullText", "<null>"},    {"Huge", "-9223372036854775808"},
-        {"Exact", "-123.456"},     {"NotDone", "<failed>"}, {"Big", "67108863"},
+        {"MAX_ITEMS", "100"},
+        {"SmallInline", "-2"},
+        {"ByteInline", "200"},
+        {"CharInline", "-128"},
+        {"Ratio", "-2.5"},
+        {"Single", "1.5"},
+        {"Price", "1234.5678"},
+        {"Epoch", "1/1/2000 6:00:00 AM"},
+        {"Yes", "-1"},
+        {"YesInline", "-1"},
+        {"Greeting", "Hello"},
+        {"Mixed", std::string("A\tB\0C\"é", 8)},
+        {"EmptyText", ""},
+        {"NullText", "<null>"},
+        {"Huge", "-9223372036854775808"},
+        {"Exact", "-123.456"},
+        {"NotDone", "<failed>"},
+        {"Big", "67108863"},
         {"A_name_longer_than_thirty_one_characters", "-1"},
     };
     for (const char* typeName : {"Constants", "DConstants"}) {
@@ -86,7 +97,8 @@ TEST(BuiltLibrary, ConstantsOfEveryValueTypeInModulesAndDispinterfaces) {
             EXPECT_EQ(v.varkind, VAR_CONST);
             ASSERT_TRUE(v.lpvarValue) << i;
             EXPECT_EQ(Names(*info, v.memid), std::vector<std::string>{expected[i].first});
-            EXPECT_EQ(Text(*v.lpvarValue), expected[i].second) << typeName << " " << expected[i].first;
+            EXPECT_EQ(Text(*v.lpvarValue), expected[i].second)
+                << typeName << " " << expected[i].first;
         }
         VARDESC error = Var(*info, 16);
         EXPECT_EQ(error.lpvarValue->vt, VT_ERROR);
@@ -114,8 +126,12 @@ TEST(BuiltLibrary, DefaultValuesOfEveryType) {
     f.returnType = MsftBuilder::Inline(VT_HRESULT);
     f.entry = "TakeEntry";
     std::vector<std::pair<VARTYPE, Value>> defaults = {
-        {VT_R8, Value::R8(0.1)},       {VT_CY, Value::Cy(-15000)},  {VT_DATE, Value::Date(1)},
-        {VT_BOOL, Value::Bool(false)}, {VT_BSTR, Value::Bstr("x")}, {VT_INT, Value::Inline(VT_INT, 7)},
+        {VT_R8, Value::R8(0.1)},
+        {VT_CY, Value::Cy(-15000)},
+        {VT_DATE, Value::Date(1)},
+        {VT_BOOL, Value::Bool(false)},
+        {VT_BSTR, Value::Bstr("x")},
+        {VT_INT, Value::Inline(VT_INT, 7)},
         {VT_VARIANT, Value::Inline(VT_VARIANT, 0)},
     };
     for (auto& [vt, value] : defaults) {
@@ -232,7 +248,8 @@ TEST(BuiltLibrary, ImportsResolveByIndexAndByGuidOrFail) {
     ASSERT_TRUE(lib);
     ComPtr<ITypeInfo> holder = TypeByName(*lib, "Holder");
     EXPECT_EQ(RefText(*holder, Var(*holder, 0).elemdescVar.tdesc.hreftype), "GUID (1) in stdole");
-    EXPECT_EQ(RefText(*holder, Var(*holder, 1).elemdescVar.tdesc.hreftype), "IDispatch (3) in stdole");
+    EXPECT_EQ(RefText(*holder, Var(*holder, 1).elemdescVar.tdesc.hreftype),
+              "IDispatch (3) in stdole");
     ComPtr<ITypeInfo> none;
     EXPECT_EQ(holder->GetRefTypeInfo(Var(*holder, 2).elemdescVar.tdesc.hreftype, none),
               TYPE_E_CANTLOADLIBRARY);
@@ -250,9 +267,9 @@ TEST(BuiltLibrary, ImportsResolveByIndexAndByGuidOrFail) {
     options.resolver = recorder;
     auto bytes = b.Build();
     ComPtr<ITypeLib> viaResolver;
-    ASSERT_EQ(LoadTypeLibFromBytes(ByteSource::Copy(bytes.data(), bytes.size()), 1, options,
-                                   viaResolver),
-              S_OK);
+    ASSERT_EQ(
+        LoadTypeLibFromBytes(ByteSource::Copy(bytes.data(), bytes.size()), 1, options, viaResolver),
+        S_OK);
     ComPtr<ITypeInfo> holder2 = TypeByName(*viaResolver, "Holder");
     EXPECT_EQ(holder2->GetRefTypeInfo(Var(*holder2, 2).elemdescVar.tdesc.hreftype, none),
               TYPE_E_LIBNOTREGISTERED);

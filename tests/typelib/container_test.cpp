@@ -18,7 +18,7 @@ std::vector<std::uint8_t> ReadFile(const std::string& path) {
 }
 
 class TempDir {
-public:
+  public:
     TempDir() {
         char pattern[] = "/tmp/qorvix-test-XXXXXX";
         m_path = mkdtemp(pattern);
@@ -27,12 +27,13 @@ public:
     std::string File(const std::string& name, const std::vector<std::uint8_t>& bytes) const {
         std::string path = m_path + "/" + name;
         std::ofstream(path, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+            .write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<std::streamsize>(bytes.size()));
         return path;
     }
     const std::string& Path() const { return m_path; }
 
-private:
+  private:
     std::string m_path;
 };
 
@@ -62,7 +63,8 @@ TEST(Containers, Pe32AndPe32PlusCarryTheSameLibrary) {
         ComPtr<ITypeLib> lib = LoadBytes(pe);
         ASSERT_TRUE(lib) << plus;
         EXPECT_EQ(LibraryName(*lib), "Shapes");
-        EXPECT_EQ(lib->GetTypeInfoCount(), LoadOrDie(FixturePath("shapes.tlb"))->GetTypeInfoCount());
+        EXPECT_EQ(lib->GetTypeInfoCount(),
+                  LoadOrDie(FixturePath("shapes.tlb"))->GetTypeInfoCount());
         // Offsets inside the library are relative to the resource, not the file.
         EXPECT_EQ(Names(*TypeByName(*lib, "IShape"), 0x60010000).front(), "Move");
     }
@@ -74,10 +76,9 @@ TEST(Containers, ResourceNumberFromThePathAndLanguagePreference) {
     std::string embedded = std::string(QORVIX_FIXTURE_DIR) + "/../../typelib/stdole/stdole2.tlb";
     auto other = ReadFile(embedded);
     ASSERT_FALSE(other.empty());
-    auto pe = BuildPe({PeResource{u"TYPELIB", 0, 1, 0x409, raw},
-                       PeResource{u"TYPELIB", 0, 2, 0x407, other},
-                       PeResource{u"TYPELIB", 0, 2, 0, other},
-                       PeResource{u"", 16, 1, 0, {1, 2, 3, 4}}});
+    auto pe = BuildPe(
+        {PeResource{u"TYPELIB", 0, 1, 0x409, raw}, PeResource{u"TYPELIB", 0, 2, 0x407, other},
+         PeResource{u"TYPELIB", 0, 2, 0, other}, PeResource{u"", 16, 1, 0, {1, 2, 3, 4}}});
     TempDir dir;
     std::string path = dir.File("two.dll", pe);
     EXPECT_EQ(LibraryName(*LoadOrDie(path)), "Shapes");
@@ -108,11 +109,12 @@ TEST(Containers, FilesThatHoldNoLibraryFailWithAReason) {
     dotNet.dotNet = true;
     EXPECT_NE(LoadError(BuildPe({PeResource{u"", 16, 1, 0, {1, 2}}}, dotNet)).find(".NET"),
               std::string::npos);
-    EXPECT_NE(LoadError(BuildPe({PeResource{u"TYPELIB", 0, 2, 0, raw}})).find("no TYPELIB resource 1"),
-              std::string::npos);
-    EXPECT_NE(LoadError(BuildPe({PeResource{u"TYPELIB", 0, 1, 0, {'n', 'o', 'p', 'e'}}}))
-                  .find("neither"),
-              std::string::npos);
+    EXPECT_NE(
+        LoadError(BuildPe({PeResource{u"TYPELIB", 0, 2, 0, raw}})).find("no TYPELIB resource 1"),
+        std::string::npos);
+    EXPECT_NE(
+        LoadError(BuildPe({PeResource{u"TYPELIB", 0, 1, 0, {'n', 'o', 'p', 'e'}}})).find("neither"),
+        std::string::npos);
     // A 16-bit module and a plain DOS program.
     std::vector<std::uint8_t> ne(0x80, 0);
     ne[0] = 'M';

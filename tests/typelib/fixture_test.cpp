@@ -14,7 +14,7 @@ namespace qorvix::test {
 namespace {
 
 class ShapesTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         lib = LoadOrDie(FixturePath("shapes.tlb"));
         ASSERT_TRUE(lib);
@@ -54,9 +54,9 @@ TEST_F(ShapesTest, HelpStringsInTheLibraryCodePageDecode) {
 
 TEST_F(ShapesTest, EveryTypeKindIsPresentedAsDeclared) {
     std::map<std::string, TYPEKIND> expected = {
-        {"Colors", TKIND_ENUM},        {"Rect", TKIND_RECORD},       {"ShapeFunctions", TKIND_MODULE},
-        {"IShape", TKIND_INTERFACE},   {"DWindow", TKIND_DISPATCH},  {"Widget", TKIND_COCLASS},
-        {"HANDLE_T", TKIND_ALIAS},     {"U", TKIND_UNION},           {"IWidget", TKIND_DISPATCH},
+        {"Colors", TKIND_ENUM},      {"Rect", TKIND_RECORD},      {"ShapeFunctions", TKIND_MODULE},
+        {"IShape", TKIND_INTERFACE}, {"DWindow", TKIND_DISPATCH}, {"Widget", TKIND_COCLASS},
+        {"HANDLE_T", TKIND_ALIAS},   {"U", TKIND_UNION},          {"IWidget", TKIND_DISPATCH},
     };
     for (const auto& [name, kind] : expected) {
         ComPtr<ITypeInfo> info = TypeByName(*lib, name);
@@ -75,7 +75,7 @@ TEST_F(ShapesTest, DualInterfaceDispatchViewListsInheritedFunctionsFirst) {
     EXPECT_EQ(attr.cImplTypes, 1);
     EXPECT_EQ(attr.cbSizeVft, 7 * 4);
 
-    const char* inherited[] = {"QueryInterface", "AddRef",      "Release", "GetTypeInfoCount",
+    const char* inherited[] = {"QueryInterface", "AddRef",        "Release", "GetTypeInfoCount",
                                "GetTypeInfo",    "GetIDsOfNames", "Invoke"};
     const MEMBERID memids[] = {0x60000000, 0x60000001, 0x60000002, 0x60010000,
                                0x60010001, 0x60010002, 0x60010003};
@@ -89,14 +89,16 @@ TEST_F(ShapesTest, DualInterfaceDispatchViewListsInheritedFunctionsFirst) {
     // Inherited parameters keep their real names and their references into
     // stdole, resolved from the dual's own type info.
     FUNCDESC query = Func(*widget, 0);
-    EXPECT_EQ(Names(*widget, query.memid), (std::vector<std::string>{"QueryInterface", "riid", "ppvObj"}));
+    EXPECT_EQ(Names(*widget, query.memid),
+              (std::vector<std::string>{"QueryInterface", "riid", "ppvObj"}));
     EXPECT_EQ(DescText(*widget, query.lprgelemdescParam[0].tdesc), "PTR(USERDEFINED(GUID))");
     EXPECT_EQ(query.elemdescFunc.tdesc.vt, VT_VOID);  // HRESULT becomes void
     FUNCDESC invoke = Func(*widget, 6);
     EXPECT_EQ(DescText(*widget, invoke.lprgelemdescParam[4].tdesc), "PTR(USERDEFINED(DISPPARAMS))");
     EXPECT_EQ(DescText(*widget, invoke.lprgelemdescParam[6].tdesc), "PTR(USERDEFINED(EXCEPINFO))");
     ComPtr<ITypeInfo> guid;
-    ASSERT_EQ(widget->GetRefTypeInfo(query.lprgelemdescParam[0].tdesc.lptdesc->hreftype, guid), S_OK);
+    ASSERT_EQ(widget->GetRefTypeInfo(query.lprgelemdescParam[0].tdesc.lptdesc->hreftype, guid),
+              S_OK);
     EXPECT_EQ(LibName(*guid), "stdole");
 
     HREFTYPE base;
@@ -127,7 +129,8 @@ TEST_F(ShapesTest, DualFunctionsAreRewrittenForDispatch) {
 
     // [propget] Font / [propputref] Font.
     EXPECT_EQ(Func(*widget, 9).invkind, INVOKE_PROPERTYGET);
-    EXPECT_EQ(DescText(*widget, Func(*widget, 9).elemdescFunc.tdesc), "PTR(USERDEFINED(IFontDisp))");
+    EXPECT_EQ(DescText(*widget, Func(*widget, 9).elemdescFunc.tdesc),
+              "PTR(USERDEFINED(IFontDisp))");
     EXPECT_EQ(Func(*widget, 10).invkind, INVOKE_PROPERTYPUTREF);
 
     // Move(long X, [optional] VARIANT Y, [out, retval] VARIANT_BOOL*) -> VARIANT_BOOL Move(X, Y)
@@ -250,7 +253,8 @@ TEST_F(ShapesTest, DefaultValuesAndParameterFlags) {
         return defaults.lprgelemdescParam[i].paramdesc.pparamdescex.get();
     };
     for (int i : {0, 1, 3, 4, 5}) {
-        EXPECT_TRUE(defaults.lprgelemdescParam[i].paramdesc.wParamFlags & PARAMFLAG_FHASDEFAULT) << i;
+        EXPECT_TRUE(defaults.lprgelemdescParam[i].paramdesc.wParamFlags & PARAMFLAG_FHASDEFAULT)
+            << i;
         ASSERT_NE(value(i), nullptr) << i;
     }
     EXPECT_EQ(value(0)->vt, VT_I4);
@@ -327,10 +331,12 @@ TEST_F(ShapesTest, RecordFieldsCoverEveryTypeDescriptionShape) {
     VARDESC id = Var(*sampler, 32);
     EXPECT_EQ(RefText(*sampler, id.elemdescVar.tdesc.hreftype), "GUID (1) in stdole");
     VARDESC font = Var(*sampler, 31);
-    EXPECT_EQ(RefText(*sampler, font.elemdescVar.tdesc.lptdesc->hreftype), "IFontDisp (6) in stdole");
+    EXPECT_EQ(RefText(*sampler, font.elemdescVar.tdesc.lptdesc->hreftype),
+              "IFontDisp (6) in stdole");
     // A reference to a local dual interface leads to its dispatch view.
     VARDESC widget = Var(*sampler, 12);
-    EXPECT_EQ(RefText(*sampler, widget.elemdescVar.tdesc.lptdesc->hreftype), "IWidget (4) in Shapes");
+    EXPECT_EQ(RefText(*sampler, widget.elemdescVar.tdesc.lptdesc->hreftype),
+              "IWidget (4) in Shapes");
 }
 
 TEST_F(ShapesTest, EnumerationsUnionsAndAliases) {
@@ -458,7 +464,8 @@ TEST(Fixtures, GuidsAndImportsMatchTheirIdl) {
         ASSERT_TRUE(lib) << tlb;
         for (std::sregex_iterator it(idl.begin(), idl.end(), declaration), end; it != end; ++it) {
             std::string guid = "{" + (*it)[1].str() + "}";
-            for (char& c : guid) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+            for (char& c : guid)
+                c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
             std::string name = (*it)[2];
             Bstr libName;
             lib->GetDocumentation(-1, &libName, nullptr, nullptr, nullptr);

@@ -25,8 +25,8 @@ std::vector<std::uint8_t> ReadFile(const std::string& path) {
 // the end is a read past the allocation.
 bool LoadAndWalk(const std::vector<std::uint8_t>& bytes, WalkCounts* counts = nullptr) {
     ComPtr<ITypeLib> lib;
-    HRESULT hr = LoadTypeLibFromBytes(ByteSource::Copy(bytes.data(), bytes.size()), 1,
-                                      LoadOptions{}, lib);
+    HRESULT hr =
+        LoadTypeLibFromBytes(ByteSource::Copy(bytes.data(), bytes.size()), 1, LoadOptions{}, lib);
     if (FAILED(hr)) {
         EXPECT_FALSE(lib);
         return false;
@@ -61,10 +61,15 @@ TEST(Malformed, RandomDamageNeverCrashes) {
         for (int c = 0; c < changes; ++c) {
             std::size_t at = random() % bytes.size();
             switch (random() % 3) {
-                case 0: bytes[at] = static_cast<std::uint8_t>(random()); break;
-                case 1: bytes[at] ^= static_cast<std::uint8_t>(1u << (random() % 8)); break;
+                case 0:
+                    bytes[at] = static_cast<std::uint8_t>(random());
+                    break;
+                case 1:
+                    bytes[at] ^= static_cast<std::uint8_t>(1u << (random() % 8));
+                    break;
                 default:  // an offset or count made huge or negative
-                    for (std::size_t i = at & ~std::size_t{3}; i < (at & ~std::size_t{3}) + 4 && i < bytes.size(); ++i) {
+                    for (std::size_t i = at & ~std::size_t{3};
+                         i < (at & ~std::size_t{3}) + 4 && i < bytes.size(); ++i) {
                         bytes[i] = 0xFF;
                     }
             }
@@ -112,7 +117,8 @@ TEST(Malformed, CraftedDamageFailsTheItemConcerned) {
     VarDescPtr v;
     EXPECT_EQ(info->GetVarDesc(0, v), TYPE_E_INVDATAREAD);
     EXPECT_EQ(info->GetVarDesc(1, v), S_OK);
-    for (UINT i = 2; i < 7; ++i) EXPECT_EQ(info->GetVarDesc(i, v), TYPE_E_INVDATAREAD) << i;
+    for (UINT i = 2; i < 7; ++i)
+        EXPECT_EQ(info->GetVarDesc(i, v), TYPE_E_INVDATAREAD) << i;
     ComPtr<ITypeInfo> ref;
     ASSERT_EQ(info->GetVarDesc(7, v), S_OK);
     EXPECT_TRUE(FAILED(info->GetRefTypeInfo(v->elemdescVar.tdesc.hreftype, ref)));
@@ -164,7 +170,8 @@ TEST(Malformed, CountsTheFileCannotHoldRejectThatType) {
     // The first type record's cElement (offset 0x18) claims 0xFFFF
     // functions and variables; the coclass claims 500 interfaces.
     std::size_t typeSegment = 0x54 + 4 * 3 + 15 * 16;
-    for (int i = 0; i < 4; ++i) bytes[typeSegment + 0x18 + i] = 0xFF;
+    for (int i = 0; i < 4; ++i)
+        bytes[typeSegment + 0x18 + i] = 0xFF;
     bytes[typeSegment + 200 + 0x4C] = 0xF4;
     bytes[typeSegment + 200 + 0x4D] = 0x01;
     ComPtr<ITypeLib> lib = LoadBytes(bytes);

@@ -16,7 +16,8 @@ namespace qorvix::test {
 namespace {
 
 using Words = SltgBuilder::Words;
-const char* kStdoleImport = "*\\G{00020430-0000-0000-C000-000000000046}#2.0#0#C:\\Windows\\stdole2.tlb#";
+const char* kStdoleImport =
+    "*\\G{00020430-0000-0000-C000-000000000046}#2.0#0#C:\\Windows\\stdole2.tlb#";
 
 // Type words: the flag bits of the first word (direction, [lcid],
 // [retval], one pointer level) beside a VARTYPE.
@@ -173,7 +174,7 @@ SltgBuilder Sample() {
 }
 
 class SltgTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         bytes = Sample().Build();
         lib = LoadBytes(bytes);
@@ -291,7 +292,8 @@ TEST_F(SltgTest, DispinterfacesPresentOnlyTheirOwnMembers) {
     EXPECT_EQ(open.lprgelemdescParam[0].paramdesc.wParamFlags, 0);
     EXPECT_EQ(open.lprgelemdescParam[1].paramdesc.wParamFlags, PARAMFLAG_FOPT);
     EXPECT_EQ(open.lprgelemdescParam[2].paramdesc.wParamFlags, PARAMFLAG_FOPT);
-    EXPECT_EQ(Names(*window, 682), (std::vector<std::string>{"Open", "Filename", "UpdateLinks", "ReadOnly"}));
+    EXPECT_EQ(Names(*window, 682),
+              (std::vector<std::string>{"Open", "Filename", "UpdateLinks", "ReadOnly"}));
 
     VARDESC visible = Var(*window, 0);
     EXPECT_EQ(visible.varkind, VAR_DISPATCH);
@@ -366,7 +368,8 @@ TEST(SltgAndMsft, OptionalAndVarargEncodingsDiffer) {
     EXPECT_EQ(Func(*m, 0).cParamsOpt, -1);
     EXPECT_EQ(Func(*m, 0).lprgelemdescParam[0].paramdesc.wParamFlags, PARAMFLAG_FIN);
     EXPECT_EQ(Func(*m, 1).cParamsOpt, 0);
-    EXPECT_EQ(Func(*m, 1).lprgelemdescParam[0].paramdesc.wParamFlags, PARAMFLAG_FIN | PARAMFLAG_FOPT);
+    EXPECT_EQ(Func(*m, 1).lprgelemdescParam[0].paramdesc.wParamFlags,
+              PARAMFLAG_FIN | PARAMFLAG_FOPT);
 
     SltgBuilder sltg;
     SltgBuilder::Type window;
@@ -400,15 +403,16 @@ TEST_F(SltgTest, DamagedImagesFailCleanly) {
     for (std::size_t size = 0; size < bytes.size(); ++size) {
         std::vector<std::uint8_t> cut(bytes.begin(), bytes.begin() + static_cast<long>(size));
         ComPtr<ITypeLib> damaged;
-        if (SUCCEEDED(LoadTypeLibFromBytes(ByteSource::Copy(cut.data(), cut.size()), 1, LoadOptions{},
-                                           damaged))) {
+        if (SUCCEEDED(LoadTypeLibFromBytes(ByteSource::Copy(cut.data(), cut.size()), 1,
+                                           LoadOptions{}, damaged))) {
             WalkTypeLib(*damaged);
         }
     }
     std::mt19937 random(8);
     for (int round = 0; round < 3000; ++round) {
         auto copy = bytes;
-        for (int c = 0; c < 4; ++c) copy[random() % copy.size()] = static_cast<std::uint8_t>(random());
+        for (int c = 0; c < 4; ++c)
+            copy[random() % copy.size()] = static_cast<std::uint8_t>(random());
         ComPtr<ITypeLib> damaged;
         if (SUCCEEDED(LoadTypeLibFromBytes(ByteSource::Copy(copy.data(), copy.size()), 1,
                                            LoadOptions{}, damaged))) {

@@ -119,7 +119,8 @@ std::map<std::string, VARIANT> Samples() {
     s["BSTR abc"] = abc;
     VARIANT escapes;
     escapes.vt = VT_BSTR;
-    escapes.bstrVal = std::u16string(u"a\0b\"\\\x01\u00e9\u20ac\U0001F600", 10) + char16_t(0xD800) + u"z";
+    escapes.bstrVal =
+        std::u16string(u"a\0b\"\\\x01\u00e9\u20ac\U0001F600", 10) + char16_t(0xD800) + u"z";
     s["BSTR escapes"] = escapes;
     return s;
 }

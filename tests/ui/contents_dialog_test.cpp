@@ -8,8 +8,8 @@
 #include <QTreeView>
 
 #include "resources/string_table.h"
-#include "typelib/load.h"
 #include "tests/ui/ui_fixture.h"
+#include "typelib/load.h"
 #include "ui/contents_dialog.h"
 
 namespace qorvix::test {
@@ -32,7 +32,8 @@ class ContentsDialogTest : public QObject {
     static QModelIndex Child(const QModelIndex& parent, const QString& text) {
         const QAbstractItemModel* model = parent.model();
         for (int row = 0; row < model->rowCount(parent); ++row) {
-            if (model->index(row, 0, parent).data().toString() == text) return model->index(row, 0, parent);
+            if (model->index(row, 0, parent).data().toString() == text)
+                return model->index(row, 0, parent);
         }
         return {};
     }
@@ -44,7 +45,7 @@ class ContentsDialogTest : public QObject {
         return texts;
     }
 
-private slots:
+  private slots:
     void init() {
         f = std::make_unique<UiFixture>();
         keep = std::make_unique<KeepCurrentDirectory>();
@@ -77,16 +78,19 @@ private slots:
             CContentsDlg dialog(app, f->services);
             if (!dialog.LoadTypeLibFile(path)) return 1;
             dialog.OnInitDialog();
-            for (QCheckBox* box : {dialog.m_btnInterfaceClasses, dialog.m_btnDual, dialog.m_btnAddToProject}) {
+            for (QCheckBox* box :
+                 {dialog.m_btnInterfaceClasses, dialog.m_btnDual, dialog.m_btnAddToProject}) {
                 if (!seen.isEmpty()) seen += " | ";
-                seen += QString(box->isChecked() ? "C" : "c") + " " + (box->isEnabled() ? "E" : "e");
+                seen +=
+                    QString(box->isChecked() ? "C" : "c") + " " + (box->isEnabled() ? "E" : "e");
             }
             copyFile = dialog.m_editCopyFile->text().toStdString();
             return 0;
         };
         CGeneratorApp app(services);
         std::vector<std::string> args{"qorvix"};
-        for (const QString& s : switches) args.push_back(s.toStdString());
+        for (const QString& s : switches)
+            args.push_back(s.toStdString());
         args.push_back(FixturePath("shapes.tlb"));
         QCOMPARE(app.Run(args), 0);
         QCOMPARE(seen, states);
@@ -115,7 +119,8 @@ private slots:
         auto dialog = Open();
         QVERIFY(dialog);
         // Unchecking interface classes disables Dual and keeps its mark.
-        QTest::mouseClick(dialog->m_btnInterfaceClasses, Qt::LeftButton, {}, QPoint(4, dialog->m_btnInterfaceClasses->height() / 2));
+        QTest::mouseClick(dialog->m_btnInterfaceClasses, Qt::LeftButton, {},
+                          QPoint(4, dialog->m_btnInterfaceClasses->height() / 2));
         QVERIFY(!dialog->m_btnInterfaceClasses->isChecked());
         QVERIFY(!dialog->m_btnDual->isEnabled());
         QVERIFY(dialog->m_btnDual->isChecked());
@@ -135,7 +140,8 @@ private slots:
         dialog->OnBrowseCopyFile();
         QCOMPARE(f->files.calls[1].proposed, QString("TypeLib.cpy"));
         QCOMPARE(f->files.calls[1].title, QString("Select copy file"));
-        QCOMPARE(f->files.calls[1].filter, QString("Copy files (*.cpy)|*.cpy|All file (*.*)|*.*||"));
+        QCOMPARE(f->files.calls[1].filter,
+                 QString("Copy files (*.cpy)|*.cpy|All file (*.*)|*.*||"));
         QCOMPARE(f->files.calls[1].suffix, QString("cpy"));
         QString chosen = QString::fromStdString(f->dir / "out/Shapes.cpy");
         QCOMPARE(dialog->m_editCopyFile->text(), chosen);
@@ -180,8 +186,9 @@ private slots:
         tree->setCurrentIndex(library);
         QTest::keyClick(tree, Qt::Key_Return);
         QVERIFY(tree->isExpanded(library));
-        QCOMPARE(Texts(library), (QStringList{"Interfaces", "Automation Interfaces", "Enumerations", "Structures",
-                                              "Modules", "CoClasses", "Typedefs", "Unions"}));
+        QCOMPARE(Texts(library),
+                 (QStringList{"Interfaces", "Automation Interfaces", "Enumerations", "Structures",
+                              "Modules", "CoClasses", "Typedefs", "Unions"}));
         QTest::keyClick(tree, Qt::Key_Return);
         QVERIFY(!tree->isExpanded(library));
         QTest::keyClick(tree, Qt::Key_Right);
@@ -205,11 +212,13 @@ private slots:
 
     void theModelKeepsQtsRules() {
         auto dialog = Open();
-        QAbstractItemModelTester tester(dialog->Model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QAbstractItemModelTester tester(dialog->Model(),
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
         QTreeView* tree = dialog->TreeView();
         QModelIndex library = dialog->Model()->index(0, 0);
         tree->expand(library);
-        for (int row = 0; row < 8; ++row) tree->expand(dialog->Model()->index(row, 0, library));
+        for (int row = 0; row < 8; ++row)
+            tree->expand(dialog->Model()->index(row, 0, library));
     }
 
     void closingReleasesEveryReference() {

@@ -44,7 +44,8 @@ void CheckControls(const DialogForm& form, const std::vector<ControlSpec>& specs
     // Tab goes from each control to the next, in resource order.
     for (std::size_t i = 0; i + 1 < specs.size(); ++i) {
         QWidget* next = form.Control(specs[i].id)->nextInFocusChain();
-        while (next && !(next->focusPolicy() & Qt::TabFocus)) next = next->nextInFocusChain();
+        while (next && !(next->focusPolicy() & Qt::TabFocus))
+            next = next->nextInFocusChain();
         QCOMPARE(ControlIdOf(next), specs[i + 1].id);
     }
 }
@@ -55,13 +56,14 @@ class LayoutTest : public QObject {
     Q_OBJECT
     std::unique_ptr<UiFixture> f;
 
-private slots:
+  private slots:
     void init() { f = std::make_unique<UiFixture>(); }
     void cleanup() { f.reset(); }
 
     void dialogUnits() {
         DialogUnits units(6, 13);
-        QCOMPARE(units.Rect(7, 20, 163, 140), QRect(11, 33, 245, 228));  // rounded to the nearest pixel
+        QCOMPARE(units.Rect(7, 20, 163, 140),
+                 QRect(11, 33, 245, 228));  // rounded to the nearest pixel
         QCOMPARE(units.Size(50, 14), QSize(75, 23));
         QCOMPARE(HelpIdOf(129, 1002), 0x808103EAu);
         QCOMPARE(HelpIdOf(102, 1), 0x80660001u);
@@ -95,16 +97,17 @@ private slots:
         QCOMPARE(dialog.windowTitle(), QString("Pellarine"));
         QCOMPARE(dialog.height(), dialog.Form().Units().Y(191));
         QVERIFY(dialog.width() >= dialog.Form().Units().X(330));
-        CheckControls(dialog.Form(), {
-                                         {1002, "QTreeView", "", 7, 20, 163, 140},
-                                         {1008, "QPushButton", "&Browse...", 262, 31, 50, 14},
-                                         {1003, "QLineEdit", "", 191, 49, 121, 12},
-                                         {1011, "QCheckBox", "Add &file to project", 191, 68, 101, 10},
-                                         {1006, "QCheckBox", "Generate &Interface Classes", 201, 98, 101, 10},
-                                         {1007, "QCheckBox", "Generate &Dual Interfaces", 210, 114, 93, 10},
-                                         {1009, "QPushButton", "&Generate", 224, 140, 50, 14},
-                                         {2, "QPushButton", "Cancel", 128, 170, 50, 14},
-                                     });
+        CheckControls(dialog.Form(),
+                      {
+                          {1002, "QTreeView", "", 7, 20, 163, 140},
+                          {1008, "QPushButton", "&Browse...", 262, 31, 50, 14},
+                          {1003, "QLineEdit", "", 191, 49, 121, 12},
+                          {1011, "QCheckBox", "Add &file to project", 191, 68, 101, 10},
+                          {1006, "QCheckBox", "Generate &Interface Classes", 201, 98, 101, 10},
+                          {1007, "QCheckBox", "Generate &Dual Interfaces", 210, 114, 93, 10},
+                          {1009, "QPushButton", "&Generate", 224, 140, 50, 14},
+                          {2, "QPushButton", "Cancel", 128, 170, 50, 14},
+                      });
         QVERIFY(qobject_cast<QPushButton*>(dialog.Form().Control(1009))->isDefault());
         QStringList frames;
         for (QGroupBox* frame : dialog.findChildren<QGroupBox*>()) {
@@ -116,7 +119,8 @@ private slots:
         // The frames lie beneath the check boxes they enclose.
         QWidget* dual = dialog.Form().Control(1007);
         QCOMPARE(dialog.childAt(dual->geometry().center()), dual);
-        QVERIFY2(ClippedControls(&dialog).isEmpty(), qPrintable(ClippedControls(&dialog).join(", ")));
+        QVERIFY2(ClippedControls(&dialog).isEmpty(),
+                 qPrintable(ClippedControls(&dialog).join(", ")));
     }
 
     void theAboutBox() {

@@ -36,16 +36,22 @@ class MainDialogTest : public QObject {
         dialog->m_listLibraries->setCurrentItem(items.first());
     }
 
-private slots:
+  private slots:
     void init() {
         f = std::make_unique<UiFixture>();
         f->WriteRegistry(
-            "[Software\\\\Classes\\\\TypeLib\\\\{88888888-0000-4000-8000-000000000001}\\\\2.1] 1\n@=\"\"\n"
-            "[Software\\\\Classes\\\\TypeLib\\\\{88888888-0000-4000-8000-000000000001}\\\\3] 1\n@=\"beta\"\n"
-            "[Software\\\\Classes\\\\TypeLib\\\\{88888888-0000-4000-8000-000000000001}\\\\1.a] 1\n@=\"Delta\"\n"
-            "[Software\\\\Classes\\\\TypeLib\\\\{99999999-0000-4000-8000-000000000001}\\\\1.0] 1\n@=\"" +
-            std::string(63, 'L') + "\"\n"
-            "[Software\\\\Classes\\\\TypeLib\\\\{99999999-0000-4000-8000-000000000002}\\\\1.0] 1\n@=\"" +
+            "[Software\\\\Classes\\\\TypeLib\\\\{88888888-0000-4000-8000-000000000001}\\\\2.1] "
+            "1\n@=\"\"\n"
+            "[Software\\\\Classes\\\\TypeLib\\\\{88888888-0000-4000-8000-000000000001}\\\\3] "
+            "1\n@=\"beta\"\n"
+            "[Software\\\\Classes\\\\TypeLib\\\\{88888888-0000-4000-8000-000000000001}\\\\1.a] "
+            "1\n@=\"Delta\"\n"
+            "[Software\\\\Classes\\\\TypeLib\\\\{99999999-0000-4000-8000-000000000001}\\\\1.0] "
+            "1\n@=\"" +
+            std::string(63, 'L') +
+            "\"\n"
+            "[Software\\\\Classes\\\\TypeLib\\\\{99999999-0000-4000-8000-000000000002}\\\\1.0] "
+            "1\n@=\"" +
             std::string(64, 'M') + "\"\n");
         dialog = std::make_unique<CLibraryListDlg>(*f->app, f->services);
         shown.clear();
@@ -82,7 +88,8 @@ private slots:
         QCOMPARE(dialog->m_listLibraries->headerItem()->text(1), QString("Ver"));
         QCOMPARE(dialog->m_listLibraries->headerItem()->text(2), QString("TLBID"));
         int q = (dialog->m_listLibraries->frameGeometry().width() -
-                 dialog->style()->pixelMetric(QStyle::PM_ScrollBarExtent)) / 4;
+                 dialog->style()->pixelMetric(QStyle::PM_ScrollBarExtent)) /
+                4;
         QCOMPARE(header->sectionSize(0), 2 * q);
         QCOMPARE(header->sectionSize(1), q / 2);
         QCOMPARE(header->sectionSize(2), 3 * q / 2);
@@ -137,7 +144,8 @@ private slots:
         QVERIFY(shown.isEmpty());
         QCOMPARE(f->files.calls[0].title, QString("Select a type library"));
         QCOMPARE(f->files.calls[0].filter,
-                 QString("Type Libraries (*.tlb;*.olb;*.dll;*.ocx)|*.tlb;*.olb;*.dll;*.ocx|All files (*.*)|*.*||"));
+                 QString("Type Libraries (*.tlb;*.olb;*.dll;*.ocx)|*.tlb;*.olb;*.dll;*.ocx|All "
+                         "files (*.*)|*.*||"));
         QCOMPARE(f->files.calls[0].suffix, QString("tlb"));
         dialog->OnBrowse();  // not a library
         QCOMPARE(f->prompter.Ids(), std::vector<int>{IDS_CANNOT_LOAD});
@@ -148,8 +156,9 @@ private slots:
 
     void refreshReadsTheRegistryAgain() {
         int before = dialog->m_listLibraries->topLevelItemCount();
-        f->WriteRegistry("[Software\\\\Classes\\\\TypeLib\\\\{AAAAAAAA-0000-4000-8000-000000000001}\\\\1.0] 1\n"
-                         "@=\"Added later\"\n");
+        f->WriteRegistry(
+            "[Software\\\\Classes\\\\TypeLib\\\\{AAAAAAAA-0000-4000-8000-000000000001}\\\\1.0] 1\n"
+            "@=\"Added later\"\n");
         QTest::mouseClick(dialog->Form().Control(1005), Qt::LeftButton);
         QCOMPARE(dialog->m_listLibraries->topLevelItemCount(), 3);
         QCOMPARE(dialog->m_listLibraries->topLevelItem(0)->text(0), QString("Added later"));
@@ -171,7 +180,8 @@ private slots:
         QTest::keyClick(dialog.get(), Qt::Key_F1);
         QCOMPARE(f->shownTopics, QStringList{Help::Topic(0x806603EC)});
         // A right click on a control offers its topic; on a label, nothing.
-        QContextMenuEvent onButton(QContextMenuEvent::Mouse, QPoint(2, 2), dialog->m_btnView->mapToGlobal(QPoint(2, 2)));
+        QContextMenuEvent onButton(QContextMenuEvent::Mouse, QPoint(2, 2),
+                                   dialog->m_btnView->mapToGlobal(QPoint(2, 2)));
         QApplication::sendEvent(dialog->m_btnView, &onButton);
         QCOMPARE(f->shownTopics.last(), Help::Topic(0x806603F2));
         QCOMPARE(f->menus, 1);
@@ -185,7 +195,8 @@ private slots:
         dialog->OnHelpButton();
         dialog->OnHelpButton();
         QCOMPARE(f->openedUrls.size(), 1);
-        QCOMPARE(f->openedUrls[0], QUrl::fromLocalFile(QString::fromStdString(f->dir / "qorvix.html")));
+        QCOMPARE(f->openedUrls[0],
+                 QUrl::fromLocalFile(QString::fromStdString(f->dir / "qorvix.html")));
         QVERIFY(f->help.ManualLatched());
         // Closing the main dialog closes the topics.
         dialog.reset();
@@ -193,9 +204,9 @@ private slots:
     }
 
     void everyHelpIdHasATopic() {
-        for (quint32 id : {0x806603ECu, 0x806603F2u, 0x806603E9u, 0x806603EDu, 0x80660001u, 0x806603F4u,
-                           0x808103EAu, 0x808103F0u, 0x808103EBu, 0x808103F3u, 0x808103EEu, 0x808103EFu,
-                           0x808103F1u, 0x80810002u, 0u}) {
+        for (quint32 id : {0x806603ECu, 0x806603F2u, 0x806603E9u, 0x806603EDu, 0x80660001u,
+                           0x806603F4u, 0x808103EAu, 0x808103F0u, 0x808103EBu, 0x808103F3u,
+                           0x808103EEu, 0x808103EFu, 0x808103F1u, 0x80810002u, 0u}) {
             QVERIFY2(!Help::Topic(id).isEmpty(), qPrintable(QString::number(id, 16)));
         }
     }

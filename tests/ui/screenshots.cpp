@@ -43,7 +43,8 @@ int main(int argc, char** argv) {
 
     CLibraryListDlg list(app, services);
     list.OnInitDialog();
-    if (list.m_listLibraries->topLevelItemCount() > 2) list.m_listLibraries->topLevelItem(2)->setSelected(true);
+    if (list.m_listLibraries->topLevelItemCount() > 2)
+        list.m_listLibraries->topLevelItem(2)->setSelected(true);
     Save(list, folder, QStringLiteral("main"));
 
     if (argc > 2) {

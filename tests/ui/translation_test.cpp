@@ -23,7 +23,7 @@ class TranslationTest : public QObject {
     std::unique_ptr<TranslatedStrings> strings;
     std::unique_ptr<UiFixture> f;
 
-private slots:
+  private slots:
     void initTestCase() {
         QVERIFY(translator.load(QStringLiteral(QORVIX_SATELLITE_DIR "/qorvix.deu")));
         QApplication::installTranslator(&translator);
@@ -47,17 +47,21 @@ private slots:
 
     void everyTextIsGerman() {
         for (const QString& source : StringTableSources()) {
-            QVERIFY2(!translator.translate("StringTable", source.toUtf8()).isEmpty(), qPrintable(source));
+            QVERIFY2(!translator.translate("StringTable", source.toUtf8()).isEmpty(),
+                     qPrintable(source));
         }
-        QCOMPARE(LoadString(IDS_CANNOT_LOAD), std::string("Die Typbibliothek konnte nicht geladen werden."));
+        QCOMPARE(LoadString(IDS_CANNOT_LOAD),
+                 std::string("Die Typbibliothek konnte nicht geladen werden."));
         QCOMPARE(FormatString(IDS_BAD_OPTION, "ix"),
-                 std::string("Die Option 'ix' ist keine gültige Option.\nMit qorvix -? erhalten Sie eine Liste der "
+                 std::string("Die Option 'ix' ist keine gültige Option.\nMit qorvix -? erhalten "
+                             "Sie eine Liste der "
                              "gültigen Optionen."));
         for (quint32 id : Help::HelpIds()) {
-            QVERIFY(Help::Topic(id) != QString::fromUtf8(
-                                           QCoreApplication::translate("NoSuchContext", "x").toUtf8()));
+            QVERIFY(Help::Topic(id) !=
+                    QString::fromUtf8(QCoreApplication::translate("NoSuchContext", "x").toUtf8()));
         }
-        QCOMPARE(Help::Topic(0x806603ED), QString("Liest die Liste der registrierten Typbibliotheken neu."));
+        QCOMPARE(Help::Topic(0x806603ED),
+                 QString("Liest die Liste der registrierten Typbibliotheken neu."));
     }
 
     void theDialogsInGerman() {
@@ -72,12 +76,15 @@ private slots:
         QVERIFY(contents.LoadTypeLibFile(FixturePath("shapes.tlb")));
         contents.OnInitDialog();
         QCOMPARE(contents.m_btnGenerate->text(), QString("&Erzeugen"));
-        QCOMPARE(contents.m_btnInterfaceClasses->text(), QString("&Schnittstellenklassen erzeugen"));
-        QVERIFY2(ClippedControls(&contents).isEmpty(), qPrintable(ClippedControls(&contents).join(", ")));
+        QCOMPARE(contents.m_btnInterfaceClasses->text(),
+                 QString("&Schnittstellenklassen erzeugen"));
+        QVERIFY2(ClippedControls(&contents).isEmpty(),
+                 qPrintable(ClippedControls(&contents).join(", ")));
         QTreeView* tree = contents.TreeView();
         QModelIndex library = tree->model()->index(0, 0);
         tree->expand(library);
-        QCOMPARE(tree->model()->index(1, 0, library).data().toString(), QString("Automatisierungsschnittstellen"));
+        QCOMPARE(tree->model()->index(1, 0, library).data().toString(),
+                 QString("Automatisierungsschnittstellen"));
         // The labels are only shown in German: a dispinterface's "Properties"
         // group still lists its properties.
         QModelIndex automation = tree->model()->index(1, 0, library);

@@ -18,7 +18,7 @@
 namespace qorvix::test {
 
 class UiFixture {
-public:
+  public:
     UiFixture() : help(QString::fromStdString(dir / "qorvix.html")) {
         std::setlocale(LC_ALL, "C.UTF-8");
         CGeneratorApp::Services appServices;
@@ -27,12 +27,15 @@ public:
         std::filesystem::create_directories(dir / "prefix/drive_c/Libs");
         std::filesystem::create_directories(dir / "prefix/dosdevices");
         std::filesystem::create_directory_symlink("../drive_c", dir / "prefix/dosdevices/c:");
-        std::filesystem::copy_file(FixturePath("shapes.tlb"), dir / "prefix/drive_c/Libs/shapes.tlb");
+        std::filesystem::copy_file(FixturePath("shapes.tlb"),
+                                   dir / "prefix/drive_c/Libs/shapes.tlb");
         WriteRegistry("");
         services.files = &files;
         services.help = &help;
         services.machine = std::make_shared<MachineServices>(dir / "prefix");
-        help.showText = [this](const QPoint&, const QString& text, QWidget*) { shownTopics << text; };
+        help.showText = [this](const QPoint&, const QString& text, QWidget*) {
+            shownTopics << text;
+        };
         help.openUrl = [this](const QUrl& url) {
             openedUrls << url;
             return openSucceeds;
@@ -46,17 +49,20 @@ public:
     // The prefix's registry: shapes.tlb registered as 1.2, a stale
     // registration, and `extra` lines.
     void WriteRegistry(const std::string& extra) {
-        WriteText(dir / "prefix/system.reg",
-                  "WINE REGISTRY Version 2\n\n"
-                  "[Software\\\\Classes\\\\TypeLib\\\\{5A0C0DE0-0000-4000-8000-000000000001}\\\\1.2] 1\n"
-                  "@=\"Shapes and widgets\"\n"
-                  "[Software\\\\Classes\\\\TypeLib\\\\{5A0C0DE0-0000-4000-8000-000000000001}\\\\1.2\\\\0\\\\win32] 1\n"
-                  "@=\"C:\\\\Libs\\\\shapes.tlb\"\n"
-                  "[Software\\\\Classes\\\\TypeLib\\\\{77777777-0000-4000-8000-000000000001}\\\\1.0] 1\n"
-                  "@=\"Stale library\"\n"
-                  "[Software\\\\Classes\\\\TypeLib\\\\{77777777-0000-4000-8000-000000000001}\\\\1.0\\\\0\\\\win32] 1\n"
-                  "@=\"C:\\\\Libs\\\\gone.tlb\"\n" +
-                      extra);
+        WriteText(
+            dir / "prefix/system.reg",
+            "WINE REGISTRY Version 2\n\n"
+            "[Software\\\\Classes\\\\TypeLib\\\\{5A0C0DE0-0000-4000-8000-000000000001}\\\\1.2] 1\n"
+            "@=\"Shapes and widgets\"\n"
+            "[Software\\\\Classes\\\\TypeLib\\\\{5A0C0DE0-0000-4000-8000-000000000001}\\\\1."
+            "2\\\\0\\\\win32] 1\n"
+            "@=\"C:\\\\Libs\\\\shapes.tlb\"\n"
+            "[Software\\\\Classes\\\\TypeLib\\\\{77777777-0000-4000-8000-000000000001}\\\\1.0] 1\n"
+            "@=\"Stale library\"\n"
+            "[Software\\\\Classes\\\\TypeLib\\\\{77777777-0000-4000-8000-000000000001}\\\\1."
+            "0\\\\0\\\\win32] 1\n"
+            "@=\"C:\\\\Libs\\\\gone.tlb\"\n" +
+                extra);
     }
 
     TempDir dir;

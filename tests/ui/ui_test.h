@@ -18,12 +18,13 @@ namespace qorvix::test {
 using UiTestFactory = std::function<std::unique_ptr<QObject>()>;
 bool RegisterUiTest(const char* name, UiTestFactory factory);
 
-#define QORVIX_UI_TEST(Class) \
-    static const bool registered##Class = ::qorvix::test::RegisterUiTest(#Class, [] { return std::make_unique<Class>(); })
+#define QORVIX_UI_TEST(Class)             \
+    static const bool registered##Class = \
+        ::qorvix::test::RegisterUiTest(#Class, [] { return std::make_unique<Class>(); })
 
 // File dialogs answered from a script; each call is recorded.
 class ScriptedFileDialogs final : public FileDialogs {
-public:
+  public:
     struct Call {
         QString title, filter, suffix, proposed;
     };
@@ -35,13 +36,13 @@ public:
         calls.push_back({title, filter, suffix, {}});
         return Next();
     }
-    std::optional<QString> SaveFile(QWidget*, const QString& title, const QString& filter, const QString& suffix,
-                                    const QString& proposed) override {
+    std::optional<QString> SaveFile(QWidget*, const QString& title, const QString& filter,
+                                    const QString& suffix, const QString& proposed) override {
         calls.push_back({title, filter, suffix, proposed});
         return Next();
     }
 
-private:
+  private:
     std::optional<QString> Next() {
         if (answers.empty()) return std::nullopt;
         QString answer = answers.front();

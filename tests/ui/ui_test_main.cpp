@@ -33,14 +33,20 @@ QStringList ClippedControls(QWidget* dialog) {
         QString name = control->metaObject()->className();
         if (auto* button = qobject_cast<QAbstractButton*>(control)) name += " " + button->text();
         if (auto* label = qobject_cast<QLabel*>(control)) name += " " + label->text();
-        bool hasText = qobject_cast<QAbstractButton*>(control) || (qobject_cast<QLabel*>(control) &&
-                                                                    qobject_cast<QLabel*>(control)->pixmap().isNull());
-        if (hasText && control->width() < control->sizeHint().width()) clipped << name + " (too narrow)";
-        if (!dialog->rect().contains(control->geometry())) clipped << name + " (outside the dialog)";
+        bool hasText =
+            qobject_cast<QAbstractButton*>(control) ||
+            (qobject_cast<QLabel*>(control) && qobject_cast<QLabel*>(control)->pixmap().isNull());
+        if (hasText && control->width() < control->sizeHint().width())
+            clipped << name + " (too narrow)";
+        if (!dialog->rect().contains(control->geometry()))
+            clipped << name + " (outside the dialog)";
         for (QWidget* other : controls) {
             auto* frame = qobject_cast<QGroupBox*>(other);
-            if (!frame || frame == control || !frame->geometry().contains(control->geometry().topLeft())) continue;
-            if (!frame->geometry().contains(control->geometry())) clipped << name + " (outside its frame)";
+            if (!frame || frame == control ||
+                !frame->geometry().contains(control->geometry().topLeft()))
+                continue;
+            if (!frame->geometry().contains(control->geometry()))
+                clipped << name + " (outside its frame)";
         }
     }
     return clipped;

@@ -7,13 +7,13 @@
 // IDE might: no project, a project without a directory, a project path that
 // names no object, answers of the wrong type, slow answers, a failing
 // AddFile, or going away after telling its directory.
+#include <systemd/sd-bus.h>
+#include <unistd.h>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
-#include <systemd/sd-bus.h>
-#include <unistd.h>
 
 namespace {
 
@@ -55,8 +55,8 @@ int GetProject(sd_bus*, const char*, const char*, const char*, sd_bus_message* r
     return sd_bus_message_append(reply, "o", service.projectPath.c_str());
 }
 
-int GetProjectDirectory(sd_bus*, const char*, const char*, const char*, sd_bus_message* reply, void* data,
-                        sd_bus_error*) {
+int GetProjectDirectory(sd_bus*, const char*, const char*, const char*, sd_bus_message* reply,
+                        void* data, sd_bus_error*) {
     auto& service = *static_cast<Service*>(data);
     Delay(service);
     Log(service, "ProjectDirectory");
@@ -74,8 +74,10 @@ int AddFile(sd_bus_message* call, void* data, sd_bus_error* error) {
     int r = sd_bus_message_read(call, "ssis", &name, &second, &third, &fourth);
     if (r < 0) return r;
     Delay(service);
-    Log(service, std::string("AddFile\t") + name + "\t" + second + "\t" + std::to_string(third) + "\t" + fourth);
-    if (service.failAddFile) return sd_bus_error_set(error, "Orbanel.Error.Failed", "AddFile refused");
+    Log(service, std::string("AddFile\t") + name + "\t" + second + "\t" + std::to_string(third) +
+                     "\t" + fourth);
+    if (service.failAddFile)
+        return sd_bus_error_set(error, "Orbanel.Error.Failed", "AddFile refused");
     return sd_bus_reply_method_return(call, "");
 }
 
@@ -110,10 +112,11 @@ const sd_bus_vtable kProjectWrong[] = {
 };
 
 int Usage() {
-    std::fprintf(stderr,
-                 "usage: reference-ide [--directory DIR | --no-project] [--log FILE] [--address ADDRESS]\n"
-                 "                     [--no-directory] [--project-path PATH] [--wrong-types]\n"
-                 "                     [--delay-ms N] [--fail-add-file] [--exit-after-directory]\n");
+    std::fprintf(
+        stderr,
+        "usage: reference-ide [--directory DIR | --no-project] [--log FILE] [--address ADDRESS]\n"
+        "                     [--no-directory] [--project-path PATH] [--wrong-types]\n"
+        "                     [--delay-ms N] [--fail-add-file] [--exit-after-directory]\n");
     return 2;
 }
 
@@ -180,7 +183,9 @@ int main(int argc, char** argv) {
     const sd_bus_vtable* application = service.wrongTypes ? kApplicationWrong : kApplication;
     const sd_bus_vtable* project = service.wrongTypes ? kProjectWrong : kProject;
     r = sd_bus_add_object_vtable(bus, nullptr, kApplicationPath, kBusName, application, &service);
-    if (r >= 0) r = sd_bus_add_object_vtable(bus, nullptr, kProjectPath, "Orbanel.Project", project, &service);
+    if (r >= 0)
+        r = sd_bus_add_object_vtable(bus, nullptr, kProjectPath, "Orbanel.Project", project,
+                                     &service);
     if (r >= 0) r = sd_bus_request_name(bus, kBusName, 0);
     if (r < 0) {
         std::fprintf(stderr, "reference-ide: cannot serve %s: %s\n", kBusName, std::strerror(-r));

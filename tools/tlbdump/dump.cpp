@@ -31,7 +31,7 @@ void Text(JsonWriter& json, const Bstr& text) {
 }
 
 class Dumper {
-public:
+  public:
     explicit Dumper(JsonWriter& json) : m_json(json) {}
 
     void Library(ITypeLib& lib, const std::string& fileName) {
@@ -45,12 +45,13 @@ public:
         m_json.Key("types");
         m_json.BeginArray();
         UINT count = lib.GetTypeInfoCount();
-        for (UINT i = 0; i < count; ++i) Type(lib, i);
+        for (UINT i = 0; i < count; ++i)
+            Type(lib, i);
         m_json.EndArray();
         m_json.EndObject();
     }
 
-private:
+  private:
     void LibraryInfo(ITypeLib& lib) {
         m_json.BeginObject();
         Bstr name, doc, helpFile;
@@ -149,7 +150,8 @@ private:
 
         m_json.Key("impl");
         m_json.BeginArray();
-        for (UINT i = 0; i < attr->cImplTypes; ++i) ImplType(*info, i);
+        for (UINT i = 0; i < attr->cImplTypes; ++i)
+            ImplType(*info, i);
         m_json.EndArray();
 
         m_json.Key("dualref");
@@ -167,11 +169,13 @@ private:
 
         m_json.Key("funcs");
         m_json.BeginArray();
-        for (UINT i = 0; i < attr->cFuncs; ++i) Func(*info, i);
+        for (UINT i = 0; i < attr->cFuncs; ++i)
+            Func(*info, i);
         m_json.EndArray();
         m_json.Key("vars");
         m_json.BeginArray();
-        for (UINT i = 0; i < attr->cVars; ++i) Var(*info, i);
+        for (UINT i = 0; i < attr->cVars; ++i)
+            Var(*info, i);
         m_json.EndArray();
         m_json.EndObject();
     }
@@ -264,24 +268,54 @@ private:
         m_json.String(Hex(hr));
         m_json.Key("raw");
         switch (value.vt) {
-            case VT_I1: m_json.Int(value.cVal()); break;
-            case VT_UI1: m_json.UInt(value.bVal()); break;
-            case VT_I2: m_json.Int(value.iVal()); break;
-            case VT_UI2: m_json.UInt(value.uiVal()); break;
+            case VT_I1:
+                m_json.Int(value.cVal());
+                break;
+            case VT_UI1:
+                m_json.UInt(value.bVal());
+                break;
+            case VT_I2:
+                m_json.Int(value.iVal());
+                break;
+            case VT_UI2:
+                m_json.UInt(value.uiVal());
+                break;
             case VT_I4:
-            case VT_INT: m_json.Int(value.lVal()); break;
+            case VT_INT:
+                m_json.Int(value.lVal());
+                break;
             case VT_UI4:
-            case VT_UINT: m_json.UInt(value.ulVal()); break;
-            case VT_I8: m_json.Int(value.llVal); break;
-            case VT_UI8: m_json.UInt(value.ullVal); break;
-            case VT_BOOL: m_json.Int(value.boolVal()); break;
+            case VT_UINT:
+                m_json.UInt(value.ulVal());
+                break;
+            case VT_I8:
+                m_json.Int(value.llVal);
+                break;
+            case VT_UI8:
+                m_json.UInt(value.ullVal);
+                break;
+            case VT_BOOL:
+                m_json.Int(value.boolVal());
+                break;
             case VT_ERROR:
-            case VT_HRESULT: m_json.Int(value.scode()); break;
-            case VT_R4: m_json.Float(value.fltVal); break;
-            case VT_R8: m_json.Double(value.dblVal); break;
-            case VT_DATE: m_json.Double(value.date); break;
-            case VT_CY: m_json.String(std::to_string(value.cyVal)); break;
-            default: m_json.Null(); break;
+            case VT_HRESULT:
+                m_json.Int(value.scode());
+                break;
+            case VT_R4:
+                m_json.Float(value.fltVal);
+                break;
+            case VT_R8:
+                m_json.Double(value.dblVal);
+                break;
+            case VT_DATE:
+                m_json.Double(value.date);
+                break;
+            case VT_CY:
+                m_json.String(std::to_string(value.cyVal));
+                break;
+            default:
+                m_json.Null();
+                break;
         }
         m_json.EndObject();
     }
@@ -294,7 +328,8 @@ private:
             return;
         }
         m_json.BeginArray();
-        for (const Bstr& name : names) Text(m_json, name);
+        for (const Bstr& name : names)
+            Text(m_json, name);
         m_json.EndArray();
     }
 

@@ -82,12 +82,23 @@ void JsonWriter::Float(float value) {
 
 static void AppendEscaped(std::string& out, std::uint32_t unit) {
     switch (unit) {
-        case '"': out += "\\\""; return;
-        case '\\': out += "\\\\"; return;
-        case '\n': out += "\\n"; return;
-        case '\r': out += "\\r"; return;
-        case '\t': out += "\\t"; return;
-        default: break;
+        case '"':
+            out += "\\\"";
+            return;
+        case '\\':
+            out += "\\\\";
+            return;
+        case '\n':
+            out += "\\n";
+            return;
+        case '\r':
+            out += "\\r";
+            return;
+        case '\t':
+            out += "\\t";
+            return;
+        default:
+            break;
     }
     if (unit >= 0x20 && unit < 0x7F) {
         out += static_cast<char>(unit);
@@ -115,7 +126,8 @@ void JsonWriter::String(std::string_view utf8) {
 void JsonWriter::String(std::u16string_view text) {
     Separate();
     m_out += '"';
-    for (char16_t unit : text) AppendEscaped(m_out, unit);
+    for (char16_t unit : text)
+        AppendEscaped(m_out, unit);
     m_out += '"';
 }
 

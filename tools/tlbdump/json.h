@@ -9,7 +9,7 @@
 namespace qorvix {
 
 class JsonWriter {
-public:
+  public:
     void BeginObject();
     void EndObject();
     void BeginArray();
@@ -29,7 +29,7 @@ public:
 
     const std::string& Text() const { return m_out; }
 
-private:
+  private:
     void Separate();
 
     std::string m_out;

@@ -29,7 +29,8 @@ int main(int argc, char** argv) {
         json = DumpTypeLib(*lib, fileName);
     }
     json += '\n';
-    if (std::fwrite(json.data(), 1, json.size(), stdout) != json.size() || std::fflush(stdout) != 0) {
+    if (std::fwrite(json.data(), 1, json.size(), stdout) != json.size() ||
+        std::fflush(stdout) != 0) {
         std::perror("tlbdump: writing the dump");
         return 1;
     }

@@ -10,19 +10,22 @@
 
 int main(int argc, char** argv) {
     using namespace qorvix;
-    if (argc > 2 || (argc == 2 && (std::string(argv[1]) == "-h" || std::string(argv[1]) == "--help"))) {
+    if (argc > 2 ||
+        (argc == 2 && (std::string(argv[1]) == "-h" || std::string(argv[1]) == "--help"))) {
         std::fprintf(stderr, "usage: tlblist [WINEPREFIX]\n");
         return 1;
     }
-    std::shared_ptr<MachineServices> machine =
-        argc == 2 ? std::make_shared<MachineServices>(argv[1]) : MachineServices::ForDefaultPrefix();
+    std::shared_ptr<MachineServices> machine = argc == 2
+                                                   ? std::make_shared<MachineServices>(argv[1])
+                                                   : MachineServices::ForDefaultPrefix();
     int failed = 0;
     auto rows = FillLibraryList(machine->GetRegistry());
     for (const RegisteredLibrary& row : rows) {
         auto guid = GuidFromString(Utf8ToUtf16(row.guid));
         auto [major, minor] = ParseLibraryVersion(row.version);
         std::string path;
-        HRESULT hr = guid ? machine->QueryPathOfRegTypeLib(*guid, major, minor, 0x800, path) : E_INVALIDARG;
+        HRESULT hr =
+            guid ? machine->QueryPathOfRegTypeLib(*guid, major, minor, 0x800, path) : E_INVALIDARG;
         ComPtr<ITypeLib> lib;
         if (SUCCEEDED(hr)) hr = machine->LoadRegTypeLib(*guid, major, minor, 0x800, lib);
         std::string status = "ok";
