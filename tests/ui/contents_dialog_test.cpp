@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTreeView>
+#include <QWhatsThis>
 
 #include "resources/string_table.h"
 #include "tests/ui/ui_fixture.h"
@@ -269,6 +270,10 @@ class ContentsDialogTest : public QObject {
         QTest::keyClick(dialog.get(), Qt::Key_F1);
         QCOMPARE(f->shownTopics, (QStringList{Help::Topic(0x808103EA), Help::Topic(0x80810002)}));
         QCOMPARE(dialog->TreeView()->whatsThis(), Help::Topic(0x808103EA));
+        // Shift+F1: What's This mode, where a click shows a control's topic.
+        QTest::keyClick(dialog.get(), Qt::Key_F1, Qt::ShiftModifier);
+        QVERIFY(QWhatsThis::inWhatsThisMode());
+        QWhatsThis::leaveWhatsThisMode();
     }
 };
 

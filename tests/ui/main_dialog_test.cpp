@@ -172,6 +172,16 @@ class MainDialogTest : public QObject {
         QCOMPARE(actions.last()->text(), QString("&About qorvix..."));
         actions.last()->trigger();
         QCOMPARE(shown, QStringList{"About"});
+        // Alt+Space and a right click where no control is open it.
+        QTest::keyClick(dialog.get(), Qt::Key_Space, Qt::AltModifier);
+        QTRY_VERIFY(dialog->WindowMenu()->isVisible());
+        dialog->WindowMenu()->hide();
+        QPoint background(dialog->width() - 4, dialog->height() - 4);
+        QVERIFY(!dialog->childAt(background));
+        QContextMenuEvent click(QContextMenuEvent::Mouse, background, dialog->mapToGlobal(background));
+        QApplication::sendEvent(dialog.get(), &click);
+        QTRY_VERIFY(dialog->WindowMenu()->isVisible());
+        dialog->WindowMenu()->hide();
     }
 
     void help() {

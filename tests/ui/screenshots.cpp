@@ -3,6 +3,7 @@
 // The main dialog lists the registry of $WINEPREFIX.
 #include <QApplication>
 #include <QDir>
+#include <QTimer>
 #include <QTranslator>
 #include <QTreeView>
 #include <QTreeWidget>
@@ -11,7 +12,9 @@
 #include "ui/about_dialog.h"
 #include "ui/contents_dialog.h"
 #include "ui/library_list_dialog.h"
+#include "ui/message_box_prompter.h"
 #include "ui/translations.h"
+#include "resources/string_table.h"
 
 using namespace qorvix;
 
@@ -64,5 +67,20 @@ int main(int argc, char** argv) {
     }
     CAboutDlg about;
     Save(about, folder, QStringLiteral("about"));
+
+    // A question of the writer, as its message box.
+    MessageBoxPrompter prompter(QStringLiteral("qorvix"));
+    QTimer::singleShot(200, [&folder] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            box->grab().save(folder + QStringLiteral("/question.png"));
+            box->close();
+        }
+    });
+    Message question;
+    question.text = FormatString(IDS_FILE_EXISTS, "Shapes.cpy");
+    question.icon = MessageIcon::Question;
+    question.buttons = MessageButtons::YesNo;
+    question.defaultAnswer = Answer::No;
+    prompter.Show(question);
     return 0;
 }
