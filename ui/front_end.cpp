@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <cstdio>
 #include <cstdlib>
 
@@ -78,7 +80,15 @@ bool DesktopFrontEnd::Start(CGeneratorApp& app) {
         QApplication::setApplicationName(QStringLiteral("qorvix"));
         QApplication::setDesktopFileName(QStringLiteral("qorvix"));
         QApplication::setWindowIcon(ApplicationIcon());
-        if (m_satelliteLoaded) QApplication::installTranslator(&m_translator);
+        if (m_satelliteLoaded) {
+            QApplication::installTranslator(&m_translator);
+            // Qt's own texts (the file dialogs) in the same language, when
+            // the system has them.
+            if (m_qtTranslator.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                                    QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+                QApplication::installTranslator(&m_qtTranslator);
+            }
+        }
         m_prompter =
             std::make_unique<MessageBoxPrompter>(QString::fromLocal8Bit(app.m_programName));
         m_help = std::make_unique<Help>(ManualPath());

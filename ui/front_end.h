@@ -44,6 +44,7 @@ class DesktopFrontEnd {
     char** m_argv;
     std::unique_ptr<QApplication> m_application;
     QTranslator m_translator;
+    QTranslator m_qtTranslator;
     bool m_satelliteLoaded = false;
     TranslatedStrings m_strings{m_translator};
     std::unique_ptr<MessageBoxPrompter> m_prompter;
