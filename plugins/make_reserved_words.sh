@@ -1,6 +1,6 @@
 #!/bin/sh
 # Makes reserved_words.txt, the words the reserved-word service reports,
-# from GnuCOBOL's list for the Micro Focus dialect (Debian: gnucobol3):
+# from GnuCOBOL's list for its "mf" dialect (Debian: gnucobol3):
 #   cobc -std=mf --list-reserved > cobc-mf-reserved.txt
 # Kept: every reserved word that is reserved everywhere (not only in some
 # context), and the special registers (RETURN-CODE, TALLY, ...), which
