@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -54,7 +53,6 @@ CContentsDlg::CContentsDlg(CGeneratorApp& app, UiServices& services, QWidget* pa
     m_tree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_tree->header()->setStretchLastSection(false);
     m_tree->installEventFilter(this);
-    m_tree->viewport()->installEventFilter(this);
     // An expansion shows the wait cursor and paints once, at its end.
     m_model->beforeExpand = [this] {
         QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -72,9 +70,6 @@ CContentsDlg::CContentsDlg(CGeneratorApp& app, UiServices& services, QWidget* pa
     // An item whose first expansion made nothing closes again.
     connect(m_model, &TypeLibTreeModel::expandedEmpty, m_tree, &QTreeView::collapse);
 
-    for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (!qobject_cast<QLineEdit*>(control)) control->installEventFilter(this);
-    }
     connect(browse, &QPushButton::clicked, this, &CContentsDlg::OnBrowseCopyFile);
     connect(m_btnGenerate, &QPushButton::clicked, this, &CContentsDlg::OnGenerate);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -204,12 +199,6 @@ bool CContentsDlg::eventFilter(QObject* watched, QEvent* event) {
             if (current.isValid()) m_tree->setExpanded(current, !m_tree->isExpanded(current));
             return true;
         }
-    }
-    if (event->type() == QEvent::ContextMenu && m_services.help) {
-        auto* menu = static_cast<QContextMenuEvent*>(event);
-        QWidget* control = qobject_cast<QWidget*>(watched);
-        if (control == m_tree->viewport()) control = m_tree;
-        if (m_services.help->ContextMenu(control, menu->globalPos())) return true;
     }
     return QDialog::eventFilter(watched, event);
 }

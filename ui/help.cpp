@@ -1,10 +1,13 @@
 #include "ui/help.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
@@ -179,14 +182,29 @@ void Help::ShowTopics(QWidget* owner) {
     m_topics->activateWindow();
 }
 
+bool Help::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ContextMenu) {
+        QWidget* control = qobject_cast<QWidget*>(watched);
+        if (control && ControlIdOf(control) == 0) control = control->parentWidget();
+        auto* click = static_cast<QContextMenuEvent*>(event);
+        if (ContextMenu(control, click->globalPos())) return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
 void Help::CloseTopics() {
     if (m_topics) m_topics->close();
 }
 
 void Help::Attach(QWidget* dialog) {
-    for (QWidget* child : dialog->findChildren<QWidget*>()) {
+    for (QWidget* child : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         quint32 helpId = HelpIdOfWidget(child);
         if ((helpId & 0xFFFF) != 0) child->setWhatsThis(Topic(helpId));
+        if (ControlIdOf(child) == 0 || qobject_cast<QLineEdit*>(child)) continue;
+        child->installEventFilter(this);
+        // A list or tree gets the click in its viewport.
+        if (auto* area = qobject_cast<QAbstractScrollArea*>(child))
+            area->viewport()->installEventFilter(this);
     }
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), dialog);
     connect(f1, &QShortcut::activated, this, [this] { ShowPopup(QApplication::focusWidget()); });

@@ -36,8 +36,9 @@ class Help : public QObject {
     // Closes the topics window (the main dialog's end).
     void CloseTopics();
 
-    // Gives every control of `dialog` its topic as What's This text and
-    // binds F1 (its topic) and Shift+F1 (What's This mode).
+    // Gives every control of `dialog` its topic as What's This text, binds
+    // F1 (its topic) and Shift+F1 (What's This mode), and offers the topic
+    // on a right click (an edit box keeps its own menu).
     void Attach(QWidget* dialog);
 
     // The topic for a help id (context 0: the overview); empty when none.
@@ -52,6 +53,9 @@ class Help : public QObject {
     std::function<bool(const QUrl&)> openUrl;
     std::function<void(const QPoint&, const QString&, QWidget*)> showText;
     std::function<QAction*(QMenu&, const QPoint&)> execMenu;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void ShowTopics(QWidget* owner);

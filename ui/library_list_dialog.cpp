@@ -68,9 +68,6 @@ CLibraryListDlg::CLibraryListDlg(CGeneratorApp& app, UiServices& services, QWidg
     connect(shortcut, &QShortcut::activated, this,
             [this] { ShowWindowMenu(mapToGlobal(QPoint(0, 0))); });
 
-    for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        control->installEventFilter(this);
-    m_listLibraries->viewport()->installEventFilter(this);
     if (m_services.help) m_services.help->Attach(this);
     runModal = [](QDialog& dialog) { return dialog.exec(); };
 }
@@ -185,16 +182,6 @@ void CLibraryListDlg::OnSysCommand(int id) {
 
 void CLibraryListDlg::ShowWindowMenu(const QPoint& globalPos) {
     m_windowMenu->popup(globalPos);
-}
-
-bool CLibraryListDlg::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::ContextMenu && m_services.help) {
-        auto* menu = static_cast<QContextMenuEvent*>(event);
-        QWidget* control = qobject_cast<QWidget*>(watched);
-        if (control == m_listLibraries->viewport()) control = m_listLibraries;
-        if (m_services.help->ContextMenu(control, menu->globalPos())) return true;
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 void CLibraryListDlg::contextMenuEvent(QContextMenuEvent* event) {

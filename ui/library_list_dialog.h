@@ -43,7 +43,6 @@ class CLibraryListDlg final : public QDialog {
     std::function<int(QDialog&)> runModal;
 
   protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:

@@ -178,7 +178,8 @@ class MainDialogTest : public QObject {
         dialog->WindowMenu()->hide();
         QPoint background(dialog->width() - 4, dialog->height() - 4);
         QVERIFY(!dialog->childAt(background));
-        QContextMenuEvent click(QContextMenuEvent::Mouse, background, dialog->mapToGlobal(background));
+        QContextMenuEvent click(QContextMenuEvent::Mouse, background,
+                                dialog->mapToGlobal(background));
         QApplication::sendEvent(dialog.get(), &click);
         QTRY_VERIFY(dialog->WindowMenu()->isVisible());
         dialog->WindowMenu()->hide();

@@ -9,12 +9,12 @@
 #include <QTreeWidget>
 
 #include "app/generator_app.h"
+#include "resources/string_table.h"
 #include "ui/about_dialog.h"
 #include "ui/contents_dialog.h"
 #include "ui/library_list_dialog.h"
 #include "ui/message_box_prompter.h"
 #include "ui/translations.h"
-#include "resources/string_table.h"
 
 using namespace qorvix;
 
