@@ -27,9 +27,7 @@ HTREEITEM ItemTree::InsertItem(HTREEITEM parent, const std::string& text,
     item->node = std::move(node);
     item->children = children;
     std::vector<HTREEITEM>& siblings = parent ? Get(parent)->childItems : m_roots;
-    if (beforeInsert) beforeInsert(parent, static_cast<int>(siblings.size()));
     siblings.push_back(Handle(item));
-    if (afterInsert) afterInsert();
     return Handle(item);
 }
 

@@ -4,7 +4,6 @@
 // deletion.
 #pragma once
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -42,10 +41,6 @@ class ItemTree final : public TreeControl {
     int ChildrenFlag(HTREEITEM item) const;
     bool ExpandedOnce(HTREEITEM item) const;
     CTreeItem* Node(HTREEITEM item) const;
-
-    // Told around every insertion (for views that keep rows of their own).
-    std::function<void(HTREEITEM parent, int row)> beforeInsert;
-    std::function<void()> afterInsert;
 
   private:
     struct Item;

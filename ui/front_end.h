@@ -26,7 +26,6 @@ class DesktopFrontEnd {
     // Start-up step 3: the satellite at `path`, when it loads, translates
     // the string table at once and the dialogs once they exist.
     void LoadSatellite(const std::string& path);
-    bool SatelliteLoaded() const { return m_satelliteLoaded; }
 
     // Runs 2 and 3; they return the exit status (1 when the library could
     // not be loaded or there is no display).

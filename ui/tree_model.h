@@ -25,7 +25,6 @@ class TypeLibTreeModel final : public QAbstractItemModel {
 
     HTREEITEM Item(const QModelIndex& index) const;
     QModelIndex IndexOf(HTREEITEM item) const;
-    ItemTree& Tree() { return m_tree; }
 
     QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
     QModelIndex parent(const QModelIndex& child) const override;
