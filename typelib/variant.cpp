@@ -201,19 +201,19 @@ HRESULT VariantChangeType(VARIANT* dest, const VARIANT* src, USHORT flags, VARTY
         case VT_DECIMAL:
             if (!Decimal(src->decVal, text)) return E_INVALIDARG;
             break;
-        case VT_BSTR: {
-            VARIANT result;
-            result.vt = VT_BSTR;
-            result.bstrVal = src->bstrVal;
-            *dest = std::move(result);
-            return S_OK;
-        }
+        case VT_BSTR:
+            // A null string (a constant such as vbNullString) comes out as
+            // the empty string, as on the platform.
+            text = src->bstrVal.value_or(std::u16string());
+            break;
         case VT_NULL:
         case VT_ERROR:
-        case VT_DISPATCH:
-        case VT_UNKNOWN:
         case VT_VARIANT:
             return DISP_E_TYPEMISMATCH;
+        // An object's default value is stored without an object; the
+        // platform does not take these types at all here.
+        case VT_DISPATCH:
+        case VT_UNKNOWN:
         default:
             return DISP_E_BADVARTYPE;
     }

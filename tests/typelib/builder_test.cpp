@@ -3,7 +3,10 @@
 // compilers refuse) and the platform's presentation rules.
 #include <gtest/gtest.h>
 
+#include "tests/support/json_value.h"
 #include "tests/support/msft_builder.h"
+#include "tests/support/shell.h"
+#include "tests/support/temp_dir.h"
 #include "tests/support/typelib_helpers.h"
 
 namespace qorvix::test {
@@ -82,7 +85,7 @@ TEST(BuiltLibrary, ConstantsOfEveryValueTypeInModulesAndDispinterfaces) {
         {"Greeting", "Hello"},
         {"Mixed", std::string("A\tB\0C\"é", 8)},
         {"EmptyText", ""},
-        {"NullText", "<null>"},
+        {"NullText", ""},
         {"Huge", "-9223372036854775808"},
         {"Exact", "-123.456"},
         {"NotDone", "<failed>"},
@@ -133,6 +136,8 @@ TEST(BuiltLibrary, DefaultValuesOfEveryType) {
         {VT_BSTR, Value::Bstr("x")},
         {VT_INT, Value::Inline(VT_INT, 7)},
         {VT_VARIANT, Value::Inline(VT_VARIANT, 0)},
+        {VT_DISPATCH, Value::Inline(VT_DISPATCH, 0)},
+        {VT_UNKNOWN, Value::Inline(VT_UNKNOWN, 0)},
     };
     for (auto& [vt, value] : defaults) {
         MsftBuilder::Param p;
@@ -152,8 +157,9 @@ TEST(BuiltLibrary, DefaultValuesOfEveryType) {
     ASSERT_TRUE(lib);
     ComPtr<ITypeInfo> info = TypeByName(*lib, "Functions");
     FUNCDESC take = Func(*info, 0);
-    ASSERT_EQ(take.cParams, 8);
-    std::vector<std::string> texts = {"0.1", "-1.5", "12/31/1899", "0", "x", "7", "<failed>"};
+    ASSERT_EQ(take.cParams, 10);
+    std::vector<std::string> texts = {"0.1", "-1.5",     "12/31/1899", "0",       "x",
+                                      "7",   "<failed>", "<failed>",   "<failed>"};
     for (UINT i = 0; i < texts.size(); ++i) {
         const auto& value = take.lprgelemdescParam[i].paramdesc.pparamdescex;
         ASSERT_TRUE(value) << i;
@@ -161,8 +167,16 @@ TEST(BuiltLibrary, DefaultValuesOfEveryType) {
     }
     EXPECT_EQ(take.lprgelemdescParam[5].paramdesc.pparamdescex->vt, VT_INT);
     EXPECT_EQ(take.lprgelemdescParam[6].paramdesc.pparamdescex->vt, VT_VARIANT);
-    EXPECT_FALSE(take.lprgelemdescParam[7].paramdesc.pparamdescex);
-    EXPECT_EQ(Names(*info, take.memid).size(), 9u);
+    // The platform refuses an object default's type rather than mismatching it.
+    for (int i : {7, 8}) {
+        VARIANT out;
+        EXPECT_EQ(VariantChangeType(&out, take.lprgelemdescParam[i].paramdesc.pparamdescex.get(), 0,
+                                    VT_BSTR),
+                  DISP_E_BADVARTYPE)
+            << i;
+    }
+    EXPECT_FALSE(take.lprgelemdescParam[9].paramdesc.pparamdescex);
+    EXPECT_EQ(Names(*info, take.memid).size(), 11u);
     Bstr dll, entry;
     WORD ordinal = 1;
     ASSERT_EQ(info->GetDllEntry(take.memid, INVOKE_FUNC, &dll, &entry, &ordinal), S_OK);
@@ -171,6 +185,52 @@ TEST(BuiltLibrary, DefaultValuesOfEveryType) {
     EXPECT_EQ(ordinal, 0);
     EXPECT_EQ(info->GetDllEntry(take.memid, INVOKE_PROPERTYGET, &dll, &entry, &ordinal),
               TYPE_E_ELEMENTNOTFOUND);
+}
+
+// The dump tool spells values as the platform's dump does: a null string
+// constant as the empty string, an object default as a refused type.
+TEST(BuiltLibrary, TheDumpSpellsValuesAsThePlatform) {
+    MsftBuilder b;
+    MsftBuilder::Type module;
+    module.kind = TKIND_MODULE;
+    module.name = "Values";
+    module.datatype1 = b.AddString("lib.dll");
+    module.vars = {Const("vbNullString", 0, VT_BSTR, Value::Bstr(std::nullopt)),
+                   Const("vbEmpty", 1, VT_BSTR, Value::Bstr(""))};
+    MsftBuilder::Func f;
+    f.name = "Take";
+    f.memid = 0x60000000;
+    f.funckind = FUNC_STATIC;
+    f.returnType = MsftBuilder::Inline(VT_HRESULT);
+    f.entry = "Take";
+    for (VARTYPE vt : {VT_DISPATCH, VT_UNKNOWN}) {
+        MsftBuilder::Param p;
+        p.name = "p" + std::to_string(f.params.size());
+        p.type = MsftBuilder::Inline(vt);
+        p.flags = PARAMFLAG_FIN | PARAMFLAG_FOPT | PARAMFLAG_FHASDEFAULT;
+        p.defaultValue = Value::Inline(vt, 0);
+        f.params.push_back(p);
+    }
+    module.funcs.push_back(f);
+    b.AddType(module);
+    TempDir dir;
+    std::vector<std::uint8_t> bytes = b.Build();
+    WriteText(dir / "values.tlb", std::string(bytes.begin(), bytes.end()));
+    ShellResult run = Shell(dir.Path(), std::string(QORVIX_TLBDUMP) + " values.tlb 2>/dev/null");
+    ASSERT_EQ(run.status, 0) << run.output;
+    auto json = ParseJson(run.output);
+    ASSERT_TRUE(json);
+    const JsonValue& type = (*json)["types"].Items().at(0);
+    auto spelled = [](const JsonValue& value) {
+        return std::to_string(static_cast<int>(value["vt"].Number())) + " " +
+               (value["text"].IsNull() ? "null" : "\"" + value["text"].String() + "\"") + " " +
+               value["hr"].String();
+    };
+    EXPECT_EQ(spelled(type["vars"].Items().at(0)["value"]), "8 \"\" 0x00000000");
+    EXPECT_EQ(spelled(type["vars"].Items().at(1)["value"]), "8 \"\" 0x00000000");
+    const auto& params = type["funcs"].Items().at(0)["params"].Items();
+    EXPECT_EQ(spelled(params.at(0)["default"]), "9 null 0x80020008");
+    EXPECT_EQ(spelled(params.at(1)["default"]), "13 null 0x80020008");
 }
 
 TEST(BuiltLibrary, NamesAsThePlatformPresentsThem) {

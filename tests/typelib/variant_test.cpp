@@ -180,6 +180,11 @@ TEST(VariantText, SpellsEveryValueTypeAsThePlatform) {
     ASSERT_EQ(VariantChangeType(&out, &samples.at("BSTR escapes"), 0, VT_BSTR), S_OK);
     EXPECT_EQ(out.bstrVal->size(), 12u);
     EXPECT_EQ((*out.bstrVal)[1], u'\0');
+    // A null string (vbNullString) becomes the empty string, not a null one.
+    VARIANT null;
+    null.vt = VT_BSTR;
+    ASSERT_EQ(VariantChangeType(&out, &null, 0, VT_BSTR), S_OK);
+    EXPECT_EQ(out.bstrVal, std::u16string());
 }
 
 TEST(VariantText, DatesAtTheEdgesOfTheCalendar) {
@@ -198,7 +203,9 @@ TEST(VariantText, DatesAtTheEdgesOfTheCalendar) {
 
 TEST(VariantText, OtherTypesAndTargetsFail) {
     EXPECT_EQ(Convert(Make(VT_VARIANT, 0)).hr, DISP_E_TYPEMISMATCH);
-    EXPECT_EQ(Convert(Make(VT_DISPATCH, 0)).hr, DISP_E_TYPEMISMATCH);
+    // Object defaults: the platform refuses the type, it does not mismatch it.
+    EXPECT_EQ(Convert(Make(VT_DISPATCH, 0)).hr, DISP_E_BADVARTYPE);
+    EXPECT_EQ(Convert(Make(VT_UNKNOWN, 0)).hr, DISP_E_BADVARTYPE);
     EXPECT_EQ(Convert(Make(VT_VOID, 0)).hr, DISP_E_BADVARTYPE);
     EXPECT_EQ(Convert(Make(VT_LPSTR, 0)).hr, DISP_E_BADVARTYPE);
     VARIANT out, in = Make(VT_I4, 1);
