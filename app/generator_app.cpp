@@ -18,17 +18,30 @@ std::string Lower(std::string_view text) {
     return lower;
 }
 
-// "-x" and "/x" are switches. On Linux an absolute path also begins with
-// "/": such an argument is a path when it names something that exists, or
-// when its second character starts no switch.
+// "-x" is always a switch. On Linux an absolute path also begins with "/",
+// so "/x" is a switch only in the forms users type ("/?", "/help", "/i",
+// "/id", "/p", "/oOut.cpy") and never with a second "/". Anything else is a
+// path, whether it exists or not: a missing library must fail as one, not
+// turn into a switch.
 bool IsSwitch(const std::string& arg) {
     if (arg.empty()) return false;
     if (arg[0] == '-') return true;
     if (arg[0] != '/') return false;
-    if (arg.size() == 1) return true;
-    std::error_code error;
-    if (std::filesystem::exists(arg, error)) return false;
-    return std::string("?hHiIoOpP").find(arg[1]) != std::string::npos;
+    std::string rest = Lower(std::string_view(arg).substr(1));
+    if (rest.empty() || rest.find('/') != std::string::npos) return false;
+    switch (rest[0]) {
+        case '?':
+        case 'p':
+            return rest.size() == 1;
+        case 'h':
+            return rest == "h" || rest == "help";
+        case 'i':
+            return rest == "i" || rest == "id";
+        case 'o':
+            return true;
+        default:
+            return false;
+    }
 }
 
 // An argument enclosed in double quotes loses its first and last characters.

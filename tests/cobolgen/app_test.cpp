@@ -69,11 +69,42 @@ TEST_F(CommandLine, RunsChosenByTheArguments) {
         EXPECT_EQ(Run({spelling, "x.tlb"}), 0) << spelling;
         EXPECT_EQ(flags, (std::array<bool, 3>{true, true, false})) << spelling;
     }
-    // An absolute path is a path, not a switch.
+    // An absolute path is a path, not a switch, whether it exists or not.
     std::string sample = FixturePath("shapes.tlb");
-    EXPECT_EQ(Run({sample}), 0);
-    EXPECT_EQ(contents.back(), sample);
+    for (const std::string& path :
+         {sample, std::string("/opt/vendor/typo.tlb"), std::string("/proc/self/cwd/x.tlb"),
+          std::string("/ix"), std::string("/")}) {
+        EXPECT_EQ(Run({path}), 0) << path;
+        EXPECT_EQ(contents.back(), path);
+    }
+    EXPECT_EQ(mainDialogs, 2);
     EXPECT_TRUE(prompter.shown.empty());
+}
+
+// "/" starts a switch only in the forms users type for one.
+TEST_F(CommandLine, SwitchesThatStartWithASlash) {
+    for (const char* help : {"/?", "/h", "/H", "/help", "/HELP"}) {
+        usage.clear();
+        EXPECT_EQ(Run({help, "x.tlb"}), kExitGenerated) << help;
+        EXPECT_FALSE(usage.empty()) << help;
+    }
+    EXPECT_EQ(Run({"/i", "/P", "/ID", "x.tlb"}), 0);
+    EXPECT_EQ(flags, (std::array<bool, 3>{true, true, true}));
+    EXPECT_EQ(Run({"/o\"Out.cpy\""}), 0);
+    EXPECT_EQ(copyFile, "Out.cpy");
+    EXPECT_EQ(contents.size(), 1u);
+    EXPECT_TRUE(prompter.shown.empty());
+
+    // A library that is not there fails as a library, also beside -o.
+    for (const char* missing : {"/home/me/Shapes.tlb", "/opt/vendor/typo.tlb",
+                                "/proc/self/cwd/x.tlb", "/oOut.cpy/x.tlb"}) {
+        prompter.shown.clear();
+        usage.clear();
+        EXPECT_EQ(Run({"-oOut.cpy", missing}), kExitFailed) << missing;
+        EXPECT_EQ(prompter.Ids(), std::vector<int>{IDS_CANNOT_LOAD}) << missing;
+        EXPECT_TRUE(usage.empty()) << missing;
+    }
+    EXPECT_EQ(mainDialogs, 1);
 }
 
 TEST_F(CommandLine, SwitchesThatAreNotUnderstood) {
@@ -90,7 +121,6 @@ TEST_F(CommandLine, SwitchesThatAreNotUnderstood) {
     badOption("-ix", "ix");
     badOption("-pq", "pq");
     badOption("-", "");
-    badOption("/", "");
     badOption("-z", "z");
     badOption("-idx", "idx");
     EXPECT_TRUE(contents.empty());
@@ -206,6 +236,15 @@ TEST(Program, ExitStatusAndMessages) {
     Result noLibrary = Shell(dir.Path(), qorvix + " -oNew.cpy nothing.tlb");
     EXPECT_EQ(noLibrary.status, 1);
     EXPECT_EQ(noLibrary.output, "qorvix: The type library could not be loaded.\n");
+    // An absolute path that is not there is a library that is not there,
+    // not a switch; and no window opens in a batch run.
+    for (const char* missing : {"/home/me/Shapes.tlb", "/opt/vendor/typo.tlb"}) {
+        Result absolute = Shell(
+            dir.Path(), "env -u DISPLAY -u WAYLAND_DISPLAY " + qorvix + " -oNew.cpy " + missing);
+        EXPECT_EQ(absolute.status, 1) << missing;
+        EXPECT_EQ(absolute.output, "qorvix: The type library could not be loaded.\n");
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir / "New.cpy"));
 }
 
 // The dialog runs need a display; without one they say so and end.
