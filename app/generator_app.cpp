@@ -70,7 +70,11 @@ std::string MessagesLocaleName(bool environmentLocaleSet) {
 
 CGeneratorApp::CGeneratorApp() : CGeneratorApp(Services()) {}
 
-CGeneratorApp::CGeneratorApp(Services services) : m_services(std::move(services)) {
+CGeneratorApp::CGeneratorApp(Services services) : m_services(std::move(services)) {}
+
+void CGeneratorApp::CheckIdeRegistered() {
+    // Asked only by the runs that can use the IDE: a session bus that does
+    // not answer must not slow down anything else.
     m_bIdeRegistered = m_services.ideRegistered ? m_services.ideRegistered() : false;
 }
 
@@ -157,6 +161,7 @@ int CGeneratorApp::InitInstance(const std::vector<std::string>& args) {
     m_exitStatus = kExitGenerated;
     if (ParseCommandLine(args)) {
         if (m_services.openMainDialog) {
+            CheckIdeRegistered();
             m_exitStatus = m_services.openMainDialog(*this);
         } else {
             std::fprintf(stderr, "%s: the desktop front end is not built yet\n",
@@ -232,6 +237,7 @@ bool CGeneratorApp::ParseCommandLine(const std::vector<std::string>& args) {
                 m_exitStatus = kExitFailed;
                 return false;
             }
+            if (m_bAddToProject) CheckIdeRegistered();
             CCblFile writer(m_bInterfaceClasses, m_bDualInterfaces, m_bAddToProject, Writer());
             bool generated = writer.GenerateCopyFile(copyFile, *lib);
             generated = writer.CloseCopyFile() && generated;
@@ -239,6 +245,7 @@ bool CGeneratorApp::ParseCommandLine(const std::vector<std::string>& args) {
             return false;
         }
         if (m_services.openContentsDialog) {
+            CheckIdeRegistered();
             m_exitStatus = m_services.openContentsDialog(*this, path);
         } else {
             std::fprintf(stderr, "%s: the desktop front end is not built yet\n",

@@ -63,7 +63,7 @@ class CGeneratorApp {
 
     bool m_bInterfaceClasses = false;
     bool m_bDualInterfaces = false;
-    bool m_bIdeRegistered = false;
+    bool m_bIdeRegistered = false;  // known once a run that can use the IDE starts
     bool m_bAddToProject = false;
     std::string m_strCopyFile = "TypeLib.cpy";
     std::string m_strLanguage;  // the table's language name of the user's locale
@@ -74,6 +74,8 @@ class CGeneratorApp {
 
   private:
     void ShowMessage(int id, std::string_view arg);
+    // Sets m_bIdeRegistered; only the runs that can use the IDE call it.
+    void CheckIdeRegistered();
 
     Services m_services;
     int m_exitStatus = kExitGenerated;

@@ -10,11 +10,9 @@
 #include <cctype>
 #include <cerrno>
 #include <cstring>
-#include <cwctype>
 #include <filesystem>
 
 #include "naming/cobol_name.h"
-#include "platform/locale_text.h"
 #include "resources/string_table.h"
 
 namespace qorvix {
@@ -26,23 +24,6 @@ std::string Trim(const std::string& text) {
     if (first == std::string::npos) return std::string();
     std::size_t last = text.find_last_not_of(blanks);
     return text.substr(first, last - first + 1);
-}
-
-std::string CurrentDirectory() {
-    std::error_code error;
-    std::filesystem::path path = std::filesystem::current_path(error);
-    return error ? std::string() : path.string();
-}
-
-// Two directory texts, equal but for letter case (the locale's idea of it).
-// Nothing else is ignored: a trailing separator on one side makes them differ.
-bool SameIgnoringCase(const std::string& a, const std::string& b) {
-    std::u16string wideA = LocaleToUtf16(a), wideB = LocaleToUtf16(b);
-    if (wideA.size() != wideB.size()) return false;
-    for (std::size_t i = 0; i < wideA.size(); ++i) {
-        if (std::towlower(wideA[i]) != std::towlower(wideB[i])) return false;
-    }
-    return true;
 }
 
 // What the IDE gave as its project directory can only be used when it is an
@@ -186,7 +167,7 @@ bool CCblFile::GenerateCopyFile(std::string& name, ITypeLib& lib) {
 
     std::unique_ptr<IdeProject> project;
     std::string projectDirectory;
-    if (m_bAddToProject && !ProjectStep(project, projectDirectory)) return false;
+    if (m_bAddToProject && !ProjectStep(name, project, projectDirectory)) return false;
 
     if (!OpenOutput(m_copyFile, name)) return false;
     WriteCopy("      *> QORVIX v1.0.16 generated copy file.\n\n");
@@ -203,17 +184,24 @@ bool CCblFile::GenerateCopyFile(std::string& name, ITypeLib& lib) {
     return !m_writeFailed;
 }
 
-bool CCblFile::ProjectStep(std::unique_ptr<IdeProject>& project, std::string& directory) {
-    project = m_services.ide ? m_services.ide->CurrentProject() : nullptr;
+bool CCblFile::ProjectStep(const std::string& bareName, std::unique_ptr<IdeProject>& project,
+                           std::string& directory) {
+    // A name the IDE cannot be told is as good as no project: adding some
+    // other name would put a file into the project that is not there.
+    IdeLink* ide = m_services.ide;
+    project = ide && ide->CanName(bareName) ? ide->CurrentProject() : nullptr;
     directory = project ? project->Directory() : std::string();
-    std::string current = CurrentDirectory();
     if (!IsUsableDirectoryText(directory)) directory.clear();
-    bool here = !directory.empty() && SameIgnoringCase(current, directory);
-    struct stat info {};
-    if (!here && !directory.empty() &&
-        (stat(directory.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))) {
+    // The same folder is the same file, not the same spelling: on Linux
+    // /w/PROJ and /w/proj are two folders, while a trailing slash or a
+    // symbolic link still names this one.
+    struct stat there {};
+    if (!directory.empty() && (stat(directory.c_str(), &there) != 0 || !S_ISDIR(there.st_mode))) {
         directory.clear();
     }
+    struct stat current {};
+    bool here = !directory.empty() && stat(".", &current) == 0 && current.st_dev == there.st_dev &&
+                current.st_ino == there.st_ino;
     if (directory.empty()) {
         project.reset();
         Answer answer = Ask(IDS_NO_PROJECT, "", MessageIcon::Information, MessageButtons::OkCancel,

@@ -85,7 +85,8 @@ class CCblFile {
     void Tell(int id, std::string_view arg, MessageIcon icon);
     // Shows a write failure of `file` and removes the file.
     void ReportWriteFailure(OutputFile& file);
-    bool ProjectStep(std::unique_ptr<IdeProject>& project, std::string& directory);
+    bool ProjectStep(const std::string& bareName, std::unique_ptr<IdeProject>& project,
+                     std::string& directory);
     // CheckWritable followed by the opening, in one go: the opening itself
     // is the probe, so a new file is not created, removed and created again.
     bool OpenOutput(OutputFile& file, const std::string& fileName);

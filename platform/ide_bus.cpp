@@ -1,16 +1,18 @@
 #include "platform/ide_bus.h"
 
 #include <systemd/sd-bus.h>
+#include <cerrno>
 #include <cstdlib>
 
-#include "platform/locale_text.h"
 #include "typelib/codepage.h"
 
 namespace qorvix {
 namespace {
 
+// Closing does not flush: every message sent is a call whose answer was
+// awaited, and flushing to a bus that does not read would wait for good.
 struct BusCloser {
-    void operator()(sd_bus* bus) const { sd_bus_flush_close_unref(bus); }
+    void operator()(sd_bus* bus) const { sd_bus_close_unref(bus); }
 };
 using BusPtr = std::unique_ptr<sd_bus, BusCloser>;
 
@@ -25,7 +27,49 @@ struct BusError {
     ~BusError() { sd_bus_error_free(&error); }
 };
 
-BusPtr Connect(const std::string& address, std::chrono::milliseconds timeout) {
+// The time one use of the bus may spend waiting: connecting,
+// authenticating and every call draw on it. Only the waiting counts, so a
+// user who answers a question between two calls does not use it up.
+class Allowance {
+  public:
+    explicit Allowance(std::chrono::milliseconds total) : m_left(total) {}
+
+    // Runs `wait` with the microseconds left (never 0, which sd-bus reads
+    // as its own default) and charges the time it took.
+    template <typename Wait>
+    int Spend(Wait wait) {
+        auto left = std::chrono::duration_cast<std::chrono::microseconds>(m_left).count();
+        if (left <= 0) return -ETIMEDOUT;
+        auto start = std::chrono::steady_clock::now();
+        int r = wait(static_cast<std::uint64_t>(left));
+        m_left -= std::chrono::steady_clock::now() - start;
+        return r;
+    }
+
+  private:
+    std::chrono::steady_clock::duration m_left;
+};
+
+// Drives the connection until it is authenticated and has its name, for
+// at most `usec`. (sd-bus would wait for the authentication on its own,
+// for up to 90 seconds, in the first call.)
+int WaitUntilReady(sd_bus* bus, std::uint64_t usec) {
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::microseconds(usec);
+    for (;;) {
+        int r = sd_bus_is_ready(bus);
+        if (r != 0) return r;
+        r = sd_bus_process(bus, nullptr);
+        if (r < 0) return r;
+        if (r > 0) continue;
+        auto now = std::chrono::steady_clock::now();
+        if (now >= deadline) return -ETIMEDOUT;
+        auto wait = std::chrono::duration_cast<std::chrono::microseconds>(deadline - now);
+        r = sd_bus_wait(bus, static_cast<std::uint64_t>(wait.count()) + 1);
+        if (r < 0) return r;
+    }
+}
+
+BusPtr Connect(const std::string& address, Allowance& allowance) {
     sd_bus* raw = nullptr;
     int r = 0;
     if (address.empty()) {
@@ -38,52 +82,82 @@ BusPtr Connect(const std::string& address, std::chrono::milliseconds timeout) {
     }
     BusPtr bus(raw);
     if (r < 0) return nullptr;
-    sd_bus_set_method_call_timeout(bus.get(), static_cast<std::uint64_t>(timeout.count()) * 1000u);
+    if (allowance.Spend([&](std::uint64_t usec) { return WaitUntilReady(bus.get(), usec); }) <= 0)
+        return nullptr;
     return bus;
+}
+
+// A method call that waits no longer than the allowance has left; the
+// reply, or null.
+template <typename... Args>
+MessagePtr Call(sd_bus* bus, Allowance& allowance, const char* destination, const char* path,
+                const char* interface, const char* member, const char* types, Args... args) {
+    sd_bus_message* raw = nullptr;
+    if (sd_bus_message_new_method_call(bus, &raw, destination, path, interface, member) < 0)
+        return nullptr;
+    MessagePtr call(raw);
+    if constexpr (sizeof...(Args) > 0) {
+        if (sd_bus_message_append(call.get(), types, args...) < 0) return nullptr;
+    }
+    BusError error;
+    raw = nullptr;
+    int r = allowance.Spend(
+        [&](std::uint64_t usec) { return sd_bus_call(bus, call.get(), usec, &error.error, &raw); });
+    MessagePtr reply(raw);
+    return r < 0 ? nullptr : std::move(reply);
+}
+
+MessagePtr CallBus(sd_bus* bus, Allowance& allowance, const char* member, const char* name) {
+    if (!name) {
+        return Call(bus, allowance, "org.freedesktop.DBus", "/org/freedesktop/DBus",
+                    "org.freedesktop.DBus", member, "");
+    }
+    return Call(bus, allowance, "org.freedesktop.DBus", "/org/freedesktop/DBus",
+                "org.freedesktop.DBus", member, "s", name);
 }
 
 // A property of one object as a reply message positioned at the variant's
 // content, or null.
-MessagePtr GetProperty(sd_bus* bus, const char* destination, const char* path,
+MessagePtr GetProperty(sd_bus* bus, Allowance& allowance, const char* destination, const char* path,
                        const char* interface, const char* name, const char* type) {
-    BusError error;
-    sd_bus_message* raw = nullptr;
-    if (sd_bus_call_method(bus, destination, path, "org.freedesktop.DBus.Properties", "Get",
-                           &error.error, &raw, "ss", interface, name) < 0) {
+    MessagePtr reply = Call(bus, allowance, destination, path, "org.freedesktop.DBus.Properties",
+                            "Get", "ss", interface, name);
+    if (!reply || sd_bus_message_enter_container(reply.get(), SD_BUS_TYPE_VARIANT, type) <= 0)
         return nullptr;
-    }
-    MessagePtr reply(raw);
-    if (sd_bus_message_enter_container(reply.get(), SD_BUS_TYPE_VARIANT, type) <= 0) return nullptr;
     return reply;
 }
 
 class BusProject final : public IdeProject {
   public:
-    BusProject(BusPtr bus, std::string owner, std::string path)
-        : m_bus(std::move(bus)), m_owner(std::move(owner)), m_path(std::move(path)) {}
+    BusProject(BusPtr bus, Allowance allowance, std::string owner, std::string path)
+        : m_bus(std::move(bus)),
+          m_allowance(allowance),
+          m_owner(std::move(owner)),
+          m_path(std::move(path)) {}
 
+    // The bus carries UTF-8, and so do the file system's names of a user
+    // whose desktop is UTF-8: the bytes are used as they come, whatever the
+    // locale of this run.
     std::string Directory() override {
-        MessagePtr reply = GetProperty(m_bus.get(), m_owner.c_str(), m_path.c_str(),
+        MessagePtr reply = GetProperty(m_bus.get(), m_allowance, m_owner.c_str(), m_path.c_str(),
                                        kIdeProjectInterface, "ProjectDirectory", "s");
         const char* text = nullptr;
         if (!reply || sd_bus_message_read_basic(reply.get(), SD_BUS_TYPE_STRING, &text) <= 0 ||
             !text) {
             return {};
         }
-        return Utf16ToLocale(Utf8ToUtf16(text));
+        return text;
     }
 
     void AddFile(const std::string& bareName) override {
         // The bus has no null strings: the empty string stands for them.
-        std::string name = Utf16ToUtf8(LocaleToUtf16(bareName));
-        BusError error;
-        sd_bus_call_method(m_bus.get(), m_owner.c_str(), m_path.c_str(), kIdeProjectInterface,
-                           "AddFile", &error.error, nullptr, "ssis", name.c_str(), "",
-                           std::int32_t{0}, "");
+        Call(m_bus.get(), m_allowance, m_owner.c_str(), m_path.c_str(), kIdeProjectInterface,
+             "AddFile", "ssis", bareName.c_str(), "", std::int32_t{0}, "");
     }
 
   private:
     BusPtr m_bus;
+    Allowance m_allowance;
     std::string m_owner;  // the unique name of the IDE process that answered
     std::string m_path;
 };
@@ -103,27 +177,22 @@ std::chrono::milliseconds IdeBus::DefaultTimeout() {
     return std::chrono::milliseconds(5000);
 }
 
+bool IdeBus::CanName(const std::string& bareName) const {
+    // D-Bus strings are valid UTF-8; a name that is not cannot be sent.
+    return Utf16ToUtf8(Utf8ToUtf16(bareName)) == bareName;
+}
+
 bool IdeBus::IsRegistered() const {
-    BusPtr bus = Connect(m_address, m_timeout);
+    Allowance allowance(m_timeout);
+    BusPtr bus = Connect(m_address, allowance);
     if (!bus) return false;
-    BusError error;
-    sd_bus_message* raw = nullptr;
-    if (sd_bus_call_method(bus.get(), "org.freedesktop.DBus", "/org/freedesktop/DBus",
-                           "org.freedesktop.DBus", "NameHasOwner", &error.error, &raw, "s",
-                           kIdeBusName) >= 0) {
-        MessagePtr reply(raw);
+    if (MessagePtr reply = CallBus(bus.get(), allowance, "NameHasOwner", kIdeBusName)) {
         int owned = 0;
         if (sd_bus_message_read(reply.get(), "b", &owned) > 0 && owned) return true;
     }
-    raw = nullptr;
-    BusError listError;
-    if (sd_bus_call_method(bus.get(), "org.freedesktop.DBus", "/org/freedesktop/DBus",
-                           "org.freedesktop.DBus", "ListActivatableNames", &listError.error, &raw,
-                           "") < 0) {
+    MessagePtr reply = CallBus(bus.get(), allowance, "ListActivatableNames", nullptr);
+    if (!reply || sd_bus_message_enter_container(reply.get(), SD_BUS_TYPE_ARRAY, "s") <= 0)
         return false;
-    }
-    MessagePtr reply(raw);
-    if (sd_bus_message_enter_container(reply.get(), SD_BUS_TYPE_ARRAY, "s") <= 0) return false;
     const char* name = nullptr;
     while (sd_bus_message_read_basic(reply.get(), SD_BUS_TYPE_STRING, &name) > 0) {
         if (name && std::string_view(name) == kIdeBusName) return true;
@@ -132,10 +201,11 @@ bool IdeBus::IsRegistered() const {
 }
 
 std::unique_ptr<IdeProject> IdeBus::CurrentProject() {
-    BusPtr bus = Connect(m_address, m_timeout);
+    Allowance allowance(m_timeout);
+    BusPtr bus = Connect(m_address, allowance);
     if (!bus) return nullptr;
     // Asking the well-known name starts the IDE when the bus can.
-    MessagePtr reply = GetProperty(bus.get(), kIdeBusName, kIdeApplicationPath,
+    MessagePtr reply = GetProperty(bus.get(), allowance, kIdeBusName, kIdeApplicationPath,
                                    kIdeApplicationInterface, "Project", "o");
     const char* path = nullptr;
     if (!reply || sd_bus_message_read_basic(reply.get(), SD_BUS_TYPE_OBJECT_PATH, &path) <= 0 ||
@@ -144,7 +214,7 @@ std::unique_ptr<IdeProject> IdeBus::CurrentProject() {
     }
     const char* owner = sd_bus_message_get_sender(reply.get());
     if (!owner || !*owner) return nullptr;
-    return std::make_unique<BusProject>(std::move(bus), owner, path);
+    return std::make_unique<BusProject>(std::move(bus), allowance, owner, path);
 }
 
 }  // namespace qorvix

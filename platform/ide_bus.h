@@ -22,13 +22,18 @@ inline constexpr const char* kIdeProjectInterface = "Orbanel.Project";
 
 class IdeBus final : public IdeLink {
   public:
-    // `address` is a D-Bus address; empty means the session bus. Every call
-    // gives up after `timeout`.
+    // `address` is a D-Bus address; empty means the session bus. `timeout`
+    // is what one use of the bus may spend waiting, connecting and
+    // authenticating included: the registration check has it once, and
+    // so has each project, from asking for it to adding the file.
     explicit IdeBus(std::string address = {}, std::chrono::milliseconds timeout = DefaultTimeout());
 
     // The IDE is known when a session bus is there and the name has an
     // owner now or the bus can start it.
     bool IsRegistered() const;
+
+    // Only names that are valid UTF-8 can go over the bus.
+    bool CanName(const std::string& bareName) const override;
 
     // Asks for the project, starting the IDE when the bus can. The project
     // object stays bound to the IDE process that answered: when that

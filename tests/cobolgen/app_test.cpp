@@ -107,6 +107,31 @@ TEST_F(CommandLine, SwitchesThatStartWithASlash) {
     EXPECT_EQ(mainDialogs, 1);
 }
 
+// The IDE's registration is asked for by the runs that can use it, and by
+// no other: a bus that does not answer must not slow them down.
+TEST_F(CommandLine, OnlyRunsThatCanUseTheIdeAskForIt) {
+    int asked = 0;
+    services.ideRegistered = [&asked] {
+        ++asked;
+        return false;
+    };
+    std::filesystem::current_path(dir.Path());
+    std::string sample = FixturePath("shapes.tlb");
+    EXPECT_EQ(Run({"-?"}), kExitGenerated);
+    EXPECT_EQ(Run({"-ix"}), kExitUsage);
+    EXPECT_EQ(Run({"-i", "-oOut.cpy", sample}), kExitGenerated);
+    EXPECT_EQ(Run({"-p", "-oOut.cpy", "missing.tlb"}), kExitFailed);
+    EXPECT_EQ(asked, 0);
+    std::filesystem::remove(dir / "Out.cpy");
+    EXPECT_EQ(Run({"-p", "-oOut.cpy", sample}), kExitGenerated);  // -p off: not registered
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(std::filesystem::exists(dir / "Out.cpy"));
+    EXPECT_EQ(Run({sample}), 0);
+    EXPECT_EQ(asked, 2);
+    EXPECT_EQ(Run({}), 0);
+    EXPECT_EQ(asked, 3);
+}
+
 TEST_F(CommandLine, SwitchesThatAreNotUnderstood) {
     auto badOption = [&](const std::string& arg, const std::string& placeholder) {
         prompter.shown.clear();

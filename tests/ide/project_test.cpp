@@ -80,23 +80,37 @@ class ProjectStepTest : public ::testing::Test {
 
 TEST_F(ProjectStepTest, TheProjectDirectoryDecidesWhereFilesGo) {
     StandInIde ide;
-    // Chosen in the project directory itself, spelt in other letters: no question.
-    std::string upper = chosen;
-    std::transform(upper.begin(), upper.end(), upper.begin(), ::toupper);
+    // The chosen folder itself, however the IDE spells it: no question.
+    std::filesystem::create_directory_symlink(chosen, dir / "link");
+    for (const std::string& spelling : {chosen, chosen + "/", dir / "link", dir / "./chosen"}) {
+        SCOPED_TRACE(spelling);
+        ide.directory = spelling;
+        ide.added.clear();
+        ASSERT_TRUE(Generate(ide));
+        EXPECT_TRUE(prompter.shown.empty());
+        EXPECT_EQ(Files(chosen), Lines{"Shapes.cpy"});
+        EXPECT_EQ(ide.added, Lines{"Shapes.cpy"});
+        std::filesystem::remove(chosen + "/Shapes.cpy");
+    }
+    // Other letters are another folder: missing, it is no project at all ...
+    std::string upper = dir / "CHOSEN";
     ide.directory = upper;
-    ASSERT_TRUE(Generate(ide));
-    EXPECT_TRUE(prompter.shown.empty());
-    EXPECT_EQ(Files(chosen), Lines{"Shapes.cpy"});
-    EXPECT_EQ(ide.added, Lines{"Shapes.cpy"});
-    // A trailing separator makes them differ.
-    std::filesystem::remove(chosen + "/Shapes.cpy");
-    ide.directory = chosen + "/";
     ide.added.clear();
     ASSERT_TRUE(Generate(ide));
+    EXPECT_EQ(prompter.Ids(), std::vector<int>{IDS_NO_PROJECT});
+    EXPECT_EQ(Files(chosen), Lines{"Shapes.cpy"});
+    EXPECT_TRUE(ide.added.empty());
+    // ... and there, the files go into it, where the IDE will look for them.
+    std::filesystem::remove(chosen + "/Shapes.cpy");
+    std::filesystem::create_directory(upper);
+    prompter.shown.clear();
+    ASSERT_TRUE(Generate(ide));
     EXPECT_EQ(prompter.Ids(), std::vector<int>{IDS_PROJECT_DIRECTORY});
+    EXPECT_EQ(Files(upper), Lines{"Shapes.cpy"});
+    EXPECT_TRUE(Files(chosen).empty());
+    EXPECT_EQ(ide.added, Lines{"Shapes.cpy"});
 
     // Elsewhere: OK moves every file there and for good; only the copy file is added.
-    std::filesystem::remove(chosen + "/Shapes.cpy");
     prompter.shown.clear();
     ide.directory = project;
     ide.added.clear();
@@ -150,6 +164,34 @@ TEST_F(ProjectStepTest, NoUsableProjectAsksWhetherToGoOn) {
     }
 }
 
+// A copy file the IDE cannot be told about is no project: the IDE is not
+// asked, and no other name is added in its place.
+TEST_F(ProjectStepTest, ANameTheIdeCannotCarry) {
+    struct Picky final : IdeLink {
+        int asked = 0;
+        bool CanName(const std::string& name) const override { return name != "Shapes.cpy"; }
+        std::unique_ptr<IdeProject> CurrentProject() override {
+            ++asked;
+            return nullptr;
+        }
+    } ide;
+    ASSERT_TRUE(Generate(ide));
+    EXPECT_EQ(prompter.Ids(), std::vector<int>{IDS_NO_PROJECT});
+    EXPECT_EQ(ide.asked, 0);
+    EXPECT_EQ(Files(chosen), Lines{"Shapes.cpy"});
+    // Cancel there writes nothing, and says so in the count.
+    std::filesystem::remove(chosen + "/Shapes.cpy");
+    prompter.answers = {Answer::Cancel};
+    WriterServices services;
+    services.prompter = &prompter;
+    services.ide = &ide;
+    services.ideRegistered = true;
+    CCblFile writer(false, false, true, services);
+    std::string name = chosen + "/Shapes.cpy";
+    EXPECT_FALSE(writer.GenerateCopyFile(name, *lib));
+    EXPECT_TRUE(Files(chosen).empty());
+}
+
 // ---- The reference service on a private bus ----------------------------------
 
 class IdeBusTest : public ::testing::Test {
@@ -184,7 +226,7 @@ class IdeBusTest : public ::testing::Test {
     }
 
     TempDir dir;
-    std::string project = dir / "project";
+    std::string project = dir / "Projekt-Ä";  // UTF-8, as the bus carries it
     std::string chosen = dir / "chosen";
     std::string log = dir / "ide.log";
 };
@@ -221,6 +263,22 @@ TEST_F(IdeBusTest, TheProjectOfAnIdeTheBusStarts) {
     EXPECT_EQ(current->Directory(), project);
     current->AddFile("Größe.cpy");
     EXPECT_EQ(Calls(), (Lines{"Project", "ProjectDirectory", "AddFile\tGröße.cpy\t\t0\t"}));
+}
+
+// File names are bytes: they go over the bus as they are, whatever the
+// locale, and a name that is not UTF-8 cannot go at all.
+TEST_F(IdeBusTest, NamesAreTheFileSystemsBytes) {
+    PrivateBus bus({{kIdeBusName, Service()}});
+    ASSERT_TRUE(std::setlocale(LC_ALL, "C"));
+    IdeBus ide(bus.Address(), 5s);
+    EXPECT_TRUE(ide.CanName("Ärger.cpy"));
+    EXPECT_FALSE(ide.CanName("\xC4rger.cpy"));
+    EXPECT_FALSE(ide.CanName("\xED\xA0\x80.cpy"));  // a surrogate, encoded
+    auto current = ide.CurrentProject();
+    ASSERT_TRUE(current);
+    EXPECT_EQ(current->Directory(), project);
+    current->AddFile("Ärger.cpy");
+    EXPECT_EQ(Calls().back(), "AddFile\tÄrger.cpy\t\t0\t");
 }
 
 TEST_F(IdeBusTest, AnswersThatNameNoProject) {
@@ -333,6 +391,67 @@ TEST_F(IdeBusTest, TheProjectSwitchOfTheProgram) {
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.output, "");
     EXPECT_EQ(Files(chosen), Lines{"Shapes.cpy"});
+}
+
+// Outside a UTF-8 locale the program names the copy file and finds the
+// project directory as the file system has them.
+TEST_F(IdeBusTest, TheProjectSwitchInTheCLocale) {
+    PrivateBus bus({{kIdeBusName, Service()}});
+    std::string qorvix =
+        "LC_ALL=C DBUS_SESSION_BUS_ADDRESS='" + bus.Address() + "' " + QORVIX_PROGRAM + " -p -o'";
+    std::string sample = "' " + FixturePath("shapes.tlb");
+    ShellResult named = Shell(project, qorvix + "Ärger.cpy" + sample);
+    EXPECT_EQ(named.status, 0);
+    EXPECT_EQ(named.output, "");  // generated in the project directory itself
+    EXPECT_EQ(Files(project), Lines{"Ärger.cpy"});
+    EXPECT_EQ(Calls().back(), "AddFile\tÄrger.cpy\t\t0\t");
+    // Not UTF-8: no project, and no other name added in its place.
+    std::filesystem::remove(log);
+    ShellResult latin = Shell(chosen, qorvix + "\xC4rger.cpy" + sample);
+    EXPECT_EQ(latin.status, 0);
+    EXPECT_EQ(latin.output,
+              "qorvix: No project found. Continue to generate files?\n"
+              "qorvix: answered OK (standard input is not a terminal)\n");
+    EXPECT_EQ(Files(chosen), Lines{"\xC4rger.cpy"});
+    EXPECT_FALSE(std::filesystem::exists(log));  // the IDE was not asked
+}
+
+// ---- A bus that accepts and never answers ----------------------------------
+
+TEST(SilentBusTest, TheDeadlineCoversConnectingAndCalls) {
+    TempDir dir;
+    SilentBus silent(dir / "bus");
+    ASSERT_FALSE(silent.Address().empty());
+    auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(IdeBus(silent.Address(), 500ms).IsRegistered());
+    EXPECT_EQ(IdeBus(silent.Address(), 500ms).CurrentProject(), nullptr);
+    // Generous: without the deadline each would wait 90 s to authenticate.
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 60s);
+    EXPECT_EQ(silent.TakeConnections(), 2);
+}
+
+// Only the runs that can use the IDE touch the bus; where it is touched and
+// dead, -p is off as when there is no bus.
+TEST(SilentBusTest, OnlyRunsThatUseTheIdeTouchTheBus) {
+    TempDir dir;
+    SilentBus silent(dir / "bus");
+    ASSERT_FALSE(silent.Address().empty());
+    std::string qorvix = "DBUS_SESSION_BUS_ADDRESS='" + silent.Address() +
+                         "' QORVIX_IDE_TIMEOUT_MS=1000 timeout 80 " + QORVIX_PROGRAM;
+    std::string sample = " " + FixturePath("shapes.tlb");
+    ShellResult help = Shell(dir.Path(), qorvix + " -? >/dev/null");
+    EXPECT_EQ(help.status, 0);
+    ShellResult batch = Shell(dir.Path(), qorvix + " -i -oShapes.cpy" + sample);
+    EXPECT_EQ(batch.status, 0);
+    EXPECT_EQ(batch.output, "");
+    EXPECT_EQ(silent.TakeConnections(), 0);
+
+    std::filesystem::remove(dir / "Shapes.cpy");
+    ShellResult project = Shell(dir.Path(), qorvix + " -p -oShapes.cpy" + sample);
+    EXPECT_EQ(project.status, 0);  // the timeout command's 124 if it hung
+    EXPECT_EQ(project.output, "");
+    EXPECT_TRUE(std::filesystem::exists(dir / "Shapes.cpy"));
+    EXPECT_EQ(silent.TakeConnections(), 1);
 }
 
 }  // namespace

@@ -1,10 +1,13 @@
 #include "tests/support/private_bus.h"
 
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <systemd/sd-bus.h>
 #include <unistd.h>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
+#include <cstring>
 #include <thread>
 
 #include "tests/support/shell.h"
@@ -91,6 +94,39 @@ bool PrivateBus::WaitForName(const std::string& name) {
     }
     sd_bus_flush_close_unref(bus);
     return owned;
+}
+
+SilentBus::SilentBus(const std::string& socketPath) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (socketPath.size() >= sizeof address.sun_path) return;
+    std::memcpy(address.sun_path, socketPath.c_str(), socketPath.size() + 1);
+    m_socket = socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (m_socket < 0) return;
+    // The kernel completes connections into the backlog without accept().
+    if (bind(m_socket, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+        listen(m_socket, 64) != 0) {
+        close(m_socket);
+        m_socket = -1;
+        return;
+    }
+    m_address = "unix:path=" + socketPath;
+}
+
+SilentBus::~SilentBus() {
+    for (int connection : m_taken)
+        close(connection);
+    if (m_socket >= 0) close(m_socket);
+}
+
+int SilentBus::TakeConnections() {
+    int count = 0;
+    for (int connection;
+         m_socket >= 0 && (connection = accept4(m_socket, nullptr, nullptr, SOCK_CLOEXEC)) >= 0;) {
+        m_taken.push_back(connection);
+        ++count;
+    }
+    return count;
 }
 
 }  // namespace qorvix::test

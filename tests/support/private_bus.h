@@ -35,4 +35,24 @@ class PrivateBus {
     std::vector<pid_t> m_children;
 };
 
+// A bus that accepts connections and never answers, like a stopped daemon
+// whose socket is still there: a Unix socket listened on and never read.
+class SilentBus {
+  public:
+    explicit SilentBus(const std::string& socketPath);
+    ~SilentBus();
+    SilentBus(const SilentBus&) = delete;
+    SilentBus& operator=(const SilentBus&) = delete;
+
+    const std::string& Address() const { return m_address; }
+    // The connections made since the last call. They are taken but never
+    // read, and stay open until the bus goes away.
+    int TakeConnections();
+
+  private:
+    int m_socket = -1;
+    std::string m_address;
+    std::vector<int> m_taken;
+};
+
 }  // namespace qorvix::test
