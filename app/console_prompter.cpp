@@ -3,6 +3,8 @@
 #include <unistd.h>
 #include <cctype>
 
+#include "resources/string_table.h"
+
 namespace qorvix {
 namespace {
 
@@ -18,6 +20,21 @@ const char* AnswerName(Answer answer) {
             return "No";
     }
     return "";
+}
+
+// The line that says a question took its default, in the user's language.
+int AnsweredId(Answer answer) {
+    switch (answer) {
+        case Answer::Ok:
+            return IDS_ANSWERED_OK;
+        case Answer::Cancel:
+            return IDS_ANSWERED_CANCEL;
+        case Answer::Yes:
+            return IDS_ANSWERED_YES;
+        case Answer::No:
+            return IDS_ANSWERED_NO;
+    }
+    return IDS_ANSWERED_OK;
 }
 
 }  // namespace
@@ -36,8 +53,8 @@ Answer ConsolePrompter::Show(const Message& message) {
     Answer first = yesNo ? Answer::Yes : Answer::Ok;
     Answer second = yesNo ? Answer::No : Answer::Cancel;
     if (!m_interactive) {
-        std::fprintf(m_out, "%s: answered %s (standard input is not a terminal)\n",
-                     m_programName.c_str(), AnswerName(message.defaultAnswer));
+        std::fprintf(m_out, "%s: %s\n", m_programName.c_str(),
+                     LoadString(AnsweredId(message.defaultAnswer)).c_str());
         return message.defaultAnswer;
     }
     for (;;) {

@@ -241,7 +241,11 @@ bool CGeneratorApp::ParseCommandLine(const std::vector<std::string>& args) {
             CCblFile writer(m_bInterfaceClasses, m_bDualInterfaces, m_bAddToProject, Writer());
             bool generated = writer.GenerateCopyFile(copyFile, *lib);
             generated = writer.CloseCopyFile() && generated;
-            m_exitStatus = generated ? kExitGenerated : kExitFailed;
+            // Every file asked for, or the run failed: a class file left
+            // stale or unwritten is as much a failure as the copy file.
+            int notWritten = writer.FilesNotWritten();
+            if (notWritten > 0) ShowMessage(IDS_FILES_NOT_WRITTEN, std::to_string(notWritten));
+            m_exitStatus = generated && notWritten == 0 ? kExitGenerated : kExitFailed;
             return false;
         }
         if (m_services.openContentsDialog) {

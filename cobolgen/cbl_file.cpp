@@ -94,8 +94,14 @@ void CCblFile::Tell(int id, std::string_view arg, MessageIcon icon) {
     Ask(id, arg, icon, MessageButtons::Ok, Answer::Ok);
 }
 
+bool CCblFile::NotWritten() {
+    ++m_filesNotWritten;
+    return false;
+}
+
 void CCblFile::ReportWriteFailure(OutputFile& file) {
     m_writeFailed = true;
+    NotWritten();
     std::string reason = file.Error();
     std::string path = file.Path();
     file.Discard();
@@ -151,7 +157,7 @@ void CCblFile::WriteTypedefGuard(const std::string& name, const std::string& typ
 bool CCblFile::GenerateCopyFile(std::string& name, ITypeLib& lib) {
     if (m_copyFile.IsOpen()) {
         Tell(IDS_ALREADY_OPEN, name, MessageIcon::Warning);
-        return false;
+        return NotWritten();
     }
     std::string given = name;
     std::error_code error;
@@ -161,15 +167,15 @@ bool CCblFile::GenerateCopyFile(std::string& name, ITypeLib& lib) {
     // A folder that cannot be entered must not send the file elsewhere.
     if (!folder.empty() && chdir(folder.c_str()) != 0) {
         Tell(IDS_CANNOT_WRITE, given, MessageIcon::Warning);
-        return false;
+        return NotWritten();
     }
     name = bare;
 
     std::unique_ptr<IdeProject> project;
     std::string projectDirectory;
-    if (m_bAddToProject && !ProjectStep(name, project, projectDirectory)) return false;
+    if (m_bAddToProject && !ProjectStep(name, project, projectDirectory)) return NotWritten();
 
-    if (!OpenOutput(m_copyFile, name)) return false;
+    if (!OpenOutput(m_copyFile, name)) return NotWritten();
     WriteCopy("      *> QORVIX v1.0.16 generated copy file.\n\n");
     m_strCopyFileName = name;
     WriteHead(lib);

@@ -75,6 +75,10 @@ class CCblFile {
     // True when a file of this generation could not be written completely
     // (each such failure has been shown and the file removed).
     bool WriteFailed() const { return m_writeFailed; }
+    // How many files this generation was to write and did not: declined,
+    // not writable, or removed after a failed write. Each was shown to the
+    // user where it happened; the batch run's exit status comes from this.
+    int FilesNotWritten() const { return m_filesNotWritten; }
     bool InterfaceClasses() const { return m_bInterfaceClasses; }
     bool DualInterfaces() const { return m_bDualInterfaces; }
     bool AddToProject() const { return m_bAddToProject; }
@@ -85,6 +89,8 @@ class CCblFile {
     void Tell(int id, std::string_view arg, MessageIcon icon);
     // Shows a write failure of `file` and removes the file.
     void ReportWriteFailure(OutputFile& file);
+    // Counts one more file not written; returns false for the caller to pass on.
+    bool NotWritten();
     bool ProjectStep(const std::string& bareName, std::unique_ptr<IdeProject>& project,
                      std::string& directory);
     // CheckWritable followed by the opening, in one go: the opening itself
@@ -112,6 +118,7 @@ class CCblFile {
     std::string m_strCopyFileName;
     WriterServices m_services;
     bool m_writeFailed = false;
+    int m_filesNotWritten = 0;
 };
 
 // A comment line's text: line breaks and other control characters become

@@ -10,7 +10,7 @@ bool CCblFile::WriteInterfaceClass(ITypeInfo& info, const TYPEATTR& attr, const 
     if (m_bInterfaceClasses) {
         baseName = GetBaseInterfaceName(info, attr);
         std::string fileName = ClassFileStem(name) + ".cbl";
-        if (!OpenOutput(m_classFile, fileName)) return false;
+        if (!OpenOutput(m_classFile, fileName)) return NotWritten();
         WriteClass("      *> QORVIX generated OLE interface class.\n");
         WriteClass("      *> " + OneLine(doc) + "\n\n");
         WriteClass("       class-id. " + name + " data is protected\n");

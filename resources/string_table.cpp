@@ -28,6 +28,11 @@ class EnglishStrings final : public StringTable {
             {IDS_VERSION, "Ver"},
             {IDS_WRITE_FAILED,
              "The file\n'%1'\ncould not be written completely: %2\nIt has been removed."},
+            {IDS_FILES_NOT_WRITTEN, "Files not written: %1"},
+            {IDS_ANSWERED_OK, "answered OK (standard input is not a terminal)"},
+            {IDS_ANSWERED_CANCEL, "answered Cancel (standard input is not a terminal)"},
+            {IDS_ANSWERED_YES, "answered Yes (standard input is not a terminal)"},
+            {IDS_ANSWERED_NO, "answered No (standard input is not a terminal)"},
         };
         auto it = kTexts.find(id);
         return it == kTexts.end() ? std::string() : it->second;

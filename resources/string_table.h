@@ -23,6 +23,15 @@ enum StringId : int {
     // Beyond the original table: a write that failed part way, with the
     // system's reason as %2.
     IDS_WRITE_FAILED = 120,
+    // The batch run's last message when files it was to write were not
+    // written; %1 is their number.
+    IDS_FILES_NOT_WRITTEN = 121,
+    // A question answered with its default because standard input is not a
+    // terminal, one line per answer.
+    IDS_ANSWERED_OK = 122,
+    IDS_ANSWERED_CANCEL = 123,
+    IDS_ANSWERED_YES = 124,
+    IDS_ANSWERED_NO = 125,
 };
 
 class StringTable {

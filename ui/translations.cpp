@@ -29,6 +29,11 @@ const char* const kStringTableSources[] = {
     QT_TRANSLATE_NOOP("StringTable", "Ver"),
     QT_TRANSLATE_NOOP("StringTable",
                       "The file\n'%1'\ncould not be written completely: %2\nIt has been removed."),
+    QT_TRANSLATE_NOOP("StringTable", "Files not written: %1"),
+    QT_TRANSLATE_NOOP("StringTable", "answered OK (standard input is not a terminal)"),
+    QT_TRANSLATE_NOOP("StringTable", "answered Cancel (standard input is not a terminal)"),
+    QT_TRANSLATE_NOOP("StringTable", "answered Yes (standard input is not a terminal)"),
+    QT_TRANSLATE_NOOP("StringTable", "answered No (standard input is not a terminal)"),
 };
 
 }  // namespace

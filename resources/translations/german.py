@@ -140,6 +140,12 @@ GERMAN = {
     "Ver": "Ver",
     "The file\n'%1'\ncould not be written completely: %2\nIt has been removed.":
         "Die Datei\n'%1'\nkonnte nicht vollständig geschrieben werden: %2\nSie wurde entfernt.",
+    "Files not written: %1": "Nicht geschriebene Dateien: %1",
+    "answered OK (standard input is not a terminal)": "Antwort: OK (die Standardeingabe ist kein Terminal)",
+    "answered Cancel (standard input is not a terminal)":
+        "Antwort: Abbrechen (die Standardeingabe ist kein Terminal)",
+    "answered Yes (standard input is not a terminal)": "Antwort: Ja (die Standardeingabe ist kein Terminal)",
+    "answered No (standard input is not a terminal)": "Antwort: Nein (die Standardeingabe ist kein Terminal)",
 }
 
 

@@ -217,6 +217,26 @@ It has been removed.</source>
 konnte nicht vollständig geschrieben werden: %2
 Sie wurde entfernt.</translation>
         </message>
+        <message>
+            <source>Files not written: %1</source>
+            <translation>Nicht geschriebene Dateien: %1</translation>
+        </message>
+        <message>
+            <source>answered OK (standard input is not a terminal)</source>
+            <translation>Antwort: OK (die Standardeingabe ist kein Terminal)</translation>
+        </message>
+        <message>
+            <source>answered Cancel (standard input is not a terminal)</source>
+            <translation>Antwort: Abbrechen (die Standardeingabe ist kein Terminal)</translation>
+        </message>
+        <message>
+            <source>answered Yes (standard input is not a terminal)</source>
+            <translation>Antwort: Ja (die Standardeingabe ist kein Terminal)</translation>
+        </message>
+        <message>
+            <source>answered No (standard input is not a terminal)</source>
+            <translation>Antwort: Nein (die Standardeingabe ist kein Terminal)</translation>
+        </message>
     </context>
     <context>
         <name>TreeLabels</name>

@@ -191,6 +191,19 @@ TEST_F(CommandLine, BatchRunsAndTheirFailures) {
     prompter.shown.clear();
     prompter.answers = {Answer::No};
     EXPECT_EQ(Run({"-o\"Out.cpy\"", FixturePath("shapes.tlb")}), kExitFailed);
+    EXPECT_EQ(prompter.Ids(), (std::vector<int>{IDS_FILE_EXISTS, IDS_FILES_NOT_WRITTEN}));
+
+    // Class files not written fail the run too, and the last message counts them.
+    prompter.shown.clear();
+    prompter.answers = {Answer::Yes, Answer::No};
+    EXPECT_EQ(Run({"-id", "-oOut.cpy", FixturePath("shapes.tlb")}), kExitFailed);
+    ASSERT_EQ(prompter.shown.size(), 3u);
+    EXPECT_EQ(prompter.shown[1].text,
+              "The file\n'ishape.cbl'\nalready exists. Do you want to overwrite it?");
+    EXPECT_EQ(prompter.shown.back().text, "Files not written: 1");
+    prompter.shown.clear();
+    EXPECT_EQ(Run({"-i", "-oOther.cpy", FixturePath("shapes.tlb")}), kExitFailed);
+    EXPECT_EQ(prompter.shown.back().text, "Files not written: 1");  // ishape.cbl: default No
 }
 
 TEST(Languages, LocaleNamesAndSatelliteExtensions) {
@@ -250,7 +263,8 @@ TEST(Program, ExitStatusAndMessages) {
     EXPECT_EQ(declined.status, 1);
     EXPECT_EQ(declined.output,
               "qorvix: The file\n'Out.cpy'\nalready exists. Do you want to overwrite it?\n"
-              "qorvix: answered No (standard input is not a terminal)\n");
+              "qorvix: answered No (standard input is not a terminal)\n"
+              "qorvix: Files not written: 1\n");
     EXPECT_EQ(ReadText(dir / "Out.cpy"), "mine");
 
     Result help = Shell(dir.Path(), qorvix + " -? 2>/dev/null");
@@ -270,6 +284,26 @@ TEST(Program, ExitStatusAndMessages) {
         EXPECT_EQ(absolute.output, "qorvix: The type library could not be loaded.\n");
     }
     EXPECT_FALSE(std::filesystem::exists(dir / "New.cpy"));
+}
+
+// A class file left stale (the question's default is No) or not writable
+// fails the run; the others are written all the same.
+TEST(Program, ClassFilesNotWritten) {
+    TempDir dir;
+    WriteText(dir / "ishape.cbl", "         copy \"old.cpy\".\n");
+    std::filesystem::create_directory(dir / "iwidget.cbl");
+    Result run = Shell(dir.Path(),
+                       std::string(QORVIX_PROGRAM) + " -id -onew.cpy " + FixturePath("shapes.tlb"));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.output,
+              "qorvix: The file\n'ishape.cbl'\nalready exists. Do you want to overwrite it?\n"
+              "qorvix: answered No (standard input is not a terminal)\n"
+              "qorvix: The file\n'iwidget.cbl'\ncan not be written to. Please check the file "
+              "name and path are correct and do not point to a read-only file.\n"
+              "qorvix: Files not written: 2\n");
+    EXPECT_EQ(ReadText(dir / "ishape.cbl"), "         copy \"old.cpy\".\n");
+    EXPECT_NE(ReadText(dir / "iwidget2.cbl").find("copy \"new.cpy\"."), std::string::npos);
+    EXPECT_TRUE(std::filesystem::exists(dir / "new.cpy"));
 }
 
 // The dialog runs need a display; without one they say so and end.
@@ -296,6 +330,16 @@ TEST(Program, GermanMessages) {
     EXPECT_EQ(run.output,
               "qorvix: Die Option 'ix' ist keine gültige Option.\nMit qorvix -? erhalten Sie eine "
               "Liste der gültigen Optionen.\n");
+    // The lines about the question and the files not written too.
+    WriteText(dir / "Out.cpy", "mine");
+    Result declined =
+        Shell(dir.Path(), std::string("LC_ALL= LANGUAGE= LANG=de_DE.UTF-8 ") + QORVIX_PROGRAM +
+                              " -oOut.cpy " + FixturePath("shapes.tlb"));
+    EXPECT_EQ(declined.status, 1);
+    EXPECT_EQ(declined.output,
+              "qorvix: Die Datei\n'Out.cpy'\nexistiert bereits. Möchten Sie sie überschreiben?\n"
+              "qorvix: Antwort: Nein (die Standardeingabe ist kein Terminal)\n"
+              "qorvix: Nicht geschriebene Dateien: 1\n");
 }
 
 TEST(Program, AWriteThatFailsLeavesNoCopyFile) {

@@ -189,6 +189,7 @@ TEST_F(ProjectStepTest, ANameTheIdeCannotCarry) {
     CCblFile writer(false, false, true, services);
     std::string name = chosen + "/Shapes.cpy";
     EXPECT_FALSE(writer.GenerateCopyFile(name, *lib));
+    EXPECT_EQ(writer.FilesNotWritten(), 1);
     EXPECT_TRUE(Files(chosen).empty());
 }
 
