@@ -60,14 +60,16 @@ class ProjectStepTest : public ::testing::Test {
     }
     void TearDown() override { std::setlocale(LC_ALL, "C"); }
 
-    bool Generate(IdeLink& ide, bool classes = false) {
+    bool Generate(IdeLink& ide, bool classes = false, int* notWritten = nullptr) {
         WriterServices services;
         services.prompter = &prompter;
         services.ide = &ide;
         services.ideRegistered = true;
         CCblFile writer(classes, false, true, services);
         std::string name = chosen + "/Shapes.cpy";
-        return writer.GenerateCopyFile(name, *lib);
+        bool generated = writer.GenerateCopyFile(name, *lib);
+        if (notWritten) *notWritten = writer.FilesNotWritten();
+        return generated;
     }
 
     TempDir dir;
@@ -182,14 +184,9 @@ TEST_F(ProjectStepTest, ANameTheIdeCannotCarry) {
     // Cancel there writes nothing, and says so in the count.
     std::filesystem::remove(chosen + "/Shapes.cpy");
     prompter.answers = {Answer::Cancel};
-    WriterServices services;
-    services.prompter = &prompter;
-    services.ide = &ide;
-    services.ideRegistered = true;
-    CCblFile writer(false, false, true, services);
-    std::string name = chosen + "/Shapes.cpy";
-    EXPECT_FALSE(writer.GenerateCopyFile(name, *lib));
-    EXPECT_EQ(writer.FilesNotWritten(), 1);
+    int notWritten = 0;
+    EXPECT_FALSE(Generate(ide, false, &notWritten));
+    EXPECT_EQ(notWritten, 1);
     EXPECT_TRUE(Files(chosen).empty());
 }
 

@@ -23,6 +23,20 @@ std::string Text(const VARIANT& v) {
     return Utf8(out.bstrVal);
 }
 
+// A module function "Take" of lib.dll, without parameters yet.
+MsftBuilder::Func ModuleFunction(MsftBuilder& b, MsftBuilder::Type& module,
+                                 const std::string& entry) {
+    module.kind = TKIND_MODULE;
+    module.datatype1 = b.AddString("lib.dll");
+    MsftBuilder::Func f;
+    f.name = "Take";
+    f.memid = 0x60000000;
+    f.funckind = FUNC_STATIC;
+    f.returnType = MsftBuilder::Inline(VT_HRESULT);
+    f.entry = entry;
+    return f;
+}
+
 MsftBuilder::Var Const(const std::string& name, MEMBERID memid, VARTYPE vt, Value value) {
     MsftBuilder::Var var;
     var.name = name;
@@ -119,15 +133,8 @@ TEST(BuiltLibrary, ConstantsOfEveryValueTypeInModulesAndDispinterfaces) {
 TEST(BuiltLibrary, DefaultValuesOfEveryType) {
     MsftBuilder b;
     MsftBuilder::Type module;
-    module.kind = TKIND_MODULE;
     module.name = "Functions";
-    module.datatype1 = b.AddString("lib.dll");
-    MsftBuilder::Func f;
-    f.name = "Take";
-    f.memid = 0x60000000;
-    f.funckind = FUNC_STATIC;
-    f.returnType = MsftBuilder::Inline(VT_HRESULT);
-    f.entry = "TakeEntry";
+    MsftBuilder::Func f = ModuleFunction(b, module, "TakeEntry");
     std::vector<std::pair<VARTYPE, Value>> defaults = {
         {VT_R8, Value::R8(0.1)},
         {VT_CY, Value::Cy(-15000)},
@@ -192,17 +199,10 @@ TEST(BuiltLibrary, DefaultValuesOfEveryType) {
 TEST(BuiltLibrary, TheDumpSpellsValuesAsThePlatform) {
     MsftBuilder b;
     MsftBuilder::Type module;
-    module.kind = TKIND_MODULE;
     module.name = "Values";
-    module.datatype1 = b.AddString("lib.dll");
     module.vars = {Const("vbNullString", 0, VT_BSTR, Value::Bstr(std::nullopt)),
                    Const("vbEmpty", 1, VT_BSTR, Value::Bstr(""))};
-    MsftBuilder::Func f;
-    f.name = "Take";
-    f.memid = 0x60000000;
-    f.funckind = FUNC_STATIC;
-    f.returnType = MsftBuilder::Inline(VT_HRESULT);
-    f.entry = "Take";
+    MsftBuilder::Func f = ModuleFunction(b, module, "Take");
     for (VARTYPE vt : {VT_DISPATCH, VT_UNKNOWN}) {
         MsftBuilder::Param p;
         p.name = "p" + std::to_string(f.params.size());
