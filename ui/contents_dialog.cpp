@@ -24,7 +24,8 @@ CContentsDlg::CContentsDlg(CGeneratorApp& app, UiServices& services, QWidget* pa
     : QDialog(parent), m_app(app), m_services(services), m_form(this, kResourceId, 330, 191) {
     setWindowTitle(tr("Pellarine"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint | Qt::WindowContextHelpButtonHint);
+                   Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint |
+                   Qt::WindowContextHelpButtonHint);
 
     m_form.Add(new QLabel(tr("Contents of type library:")), 0, 7, 7, 91, 8);
     m_tree = m_form.Add(new QTreeView, 1002, 7, 20, 163, 140);
@@ -42,6 +43,7 @@ CContentsDlg::CContentsDlg(CGeneratorApp& app, UiServices& services, QWidget* pa
     m_form.Add(new QGroupBox(tr("COM (non-automation) support")), 0, 191, 83, 121, 50);
     m_btnGenerate->setDefault(true);
     m_form.Fit();
+    m_form.MakeResizable(m_tree);
 
     m_model = new TypeLibTreeModel(this);
     m_tree->setModel(m_model);
@@ -201,6 +203,11 @@ bool CContentsDlg::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void CContentsDlg::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    m_form.Relayout();
 }
 
 void CContentsDlg::done(int result) {

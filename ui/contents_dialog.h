@@ -58,6 +58,7 @@ class CContentsDlg final : public QDialog {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void done(int result) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     void CannotLoad();

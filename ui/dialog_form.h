@@ -22,8 +22,8 @@ constexpr quint32 HelpIdOf(int resourceId, int controlId) {
 
 class DialogForm {
   public:
-    // Sizes `dialog` to width x height dialog units of its font; the size is
-    // fixed, as the frame of such a dialog does not resize.
+    // Sizes `dialog` to width x height dialog units of its font; the size
+    // stays fixed unless MakeResizable lets it go.
     // `helpIds`: whether the controls carry help ids.
     DialogForm(QDialog* dialog, int resourceId, int width, int height, bool helpIds = true);
 
@@ -38,9 +38,22 @@ class DialogForm {
 
     // Once every control is in place: a control whose text does not fit
     // the width its layout gives it (the desktop's font is not the one the
-    // layout was made for, or a translation is longer) grows to the right
-    // until it fits; the frames around it and the dialog grow with it.
+    // layout was made for, or a translation is longer) grows until it
+    // fits. Push buttons of one column take the same width; a control
+    // whose right edge the layout aligns with others grows to the left
+    // while there is room, and otherwise the whole aligned edge moves.
+    // What stands to the right in the same row moves along, frames grow
+    // around what they hold, and the dialog around everything.
     void Fit();
+
+    // Lets the user resize the dialog, down to its present size. `grows`
+    // takes the extra room; every other control keeps its distance to the
+    // nearest edges of the dialog (a control inside a frame moves with
+    // the frame).
+    void MakeResizable(QWidget* grows);
+    // Places the controls for the dialog's present size; the dialog calls
+    // it when it is resized.
+    void Relayout();
 
     // The control with this id, or null.
     QWidget* Control(int controlId) const;
@@ -48,12 +61,25 @@ class DialogForm {
     int ResourceId() const { return m_resourceId; }
 
   private:
+    struct Placed {
+        QPointer<QWidget> control;
+        QRect units;     // where the resource puts it, in dialog units
+        QRect geometry;  // where it is at the least size, in pixels
+        bool growsWidth = false, growsHeight = false;
+        bool followsRight = false, followsBottom = false;
+    };
+
     void Place(QWidget* control, int controlId, int x, int y, int width, int height);
+    // The index of the smallest frame that holds control `i`, or -1.
+    int FrameOf(std::size_t i) const;
 
     QDialog* m_dialog;
     int m_resourceId;
     bool m_helpIds;
     DialogUnits m_units;
+    std::vector<Placed> m_placed;
+    QSize m_leastSize;
+    bool m_resizable = false;
     QPointer<QWidget> m_lastInTabOrder;
 };
 

@@ -35,9 +35,13 @@ void CheckControls(const DialogForm& form, const std::vector<ControlSpec>& specs
         if (auto* button = qobject_cast<QAbstractButton*>(control)) text = button->text();
         QCOMPARE(text, QString::fromUtf8(spec.text));
         QRect expected = form.Units().Rect(spec.x, spec.y, spec.width, spec.height);
-        QCOMPARE(control->geometry().topLeft(), expected.topLeft());
+        QCOMPARE(control->y(), expected.y());
         QCOMPARE(control->height(), expected.height());
-        QVERIFY(control->width() >= expected.width());  // wider only when its text needs it
+        // Wider only when its text needs it, and moved across only as far
+        // as the desktop's font makes an aligned edge move.
+        QVERIFY(control->width() >= expected.width());
+        QVERIFY2(std::abs(control->x() - expected.x()) <= form.Units().X(4),
+                 qPrintable(QString("control %1 at %2").arg(spec.id).arg(control->x())));
         QCOMPARE(control->property("helpId").toUInt(), HelpIdOf(form.ResourceId(), spec.id));
         tabOrder.push_back(spec.id);
     }

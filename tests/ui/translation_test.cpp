@@ -1,6 +1,8 @@
 // The German satellite: the dialogs, the tree's labels, the string table
 // and the help topics in German; nothing cut off.
 #include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
@@ -110,6 +112,50 @@ class TranslationTest : public QObject {
         CAboutDlg about;
         QCOMPARE(about.windowTitle(), QString("Info über Pellarine"));
         QVERIFY(ClippedControls(&about).isEmpty());
+    }
+
+    // "Durchsuchen..." is wider than the layout's buttons: its column takes
+    // its width, and the edges the layout aligns stay aligned.
+    void longerTextsKeepTheLayoutsLines() {
+        auto rightOf = [](QWidget* control) { return control->x() + control->width(); };
+        CLibraryListDlg list(*f->app, f->services);
+        list.OnInitDialog();
+        const DialogUnits& units = list.Form().Units();
+        QWidget* view = list.Form().Control(1010);
+        QWidget* browse = list.Form().Control(1001);
+        QWidget* refresh = list.Form().Control(1005);
+        QVERIFY(browse->sizeHint().width() > units.X(50));  // what this is about
+        for (QWidget* button : {view, refresh}) {
+            QCOMPARE(button->x(), browse->x());
+            QCOMPARE(button->width(), browse->width());
+        }
+        QCOMPARE(browse->x(), units.X(269));  // the gap to the list stays
+        // The dialog's margin to the right of the column stays.
+        QCOMPARE(list.width() - rightOf(browse), units.X(326) - units.X(269) - units.X(50));
+        QVERIFY2(ClippedControls(&list).isEmpty(), qPrintable(ClippedControls(&list).join(", ")));
+
+        CContentsDlg contents(*f->app, f->services);
+        QWidget* copyBrowse = contents.Form().Control(1008);
+        QWidget* copyFile = contents.Form().Control(1003);
+        QVERIFY(copyBrowse->sizeHint().width() > units.X(50));
+        QGroupBox* cobol = nullptr;
+        QGroupBox* support = nullptr;
+        for (QGroupBox* frame : contents.findChildren<QGroupBox*>())
+            (frame->title() == "COBOL" ? cobol : support) = frame;
+        // Browse, the copy-file box and the inner frame end on one line,
+        // and the outer frame keeps its margin to it.
+        QCOMPARE(rightOf(copyBrowse), rightOf(copyFile));
+        QCOMPARE(rightOf(support), rightOf(copyFile));
+        QCOMPARE(rightOf(cobol) - rightOf(copyFile),
+                 units.X(180) + units.X(143) - units.X(191) - units.X(121));
+        QLabel* copyLabel = nullptr;
+        for (QLabel* label : contents.findChildren<QLabel*>()) {
+            if (label->text() == "Copy-Datei:") copyLabel = label;
+        }
+        QVERIFY(copyLabel);
+        QVERIFY(copyBrowse->x() >= rightOf(copyLabel));
+        QVERIFY2(ClippedControls(&contents).isEmpty(),
+                 qPrintable(ClippedControls(&contents).join(", ")));
     }
 };
 

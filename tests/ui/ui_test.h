@@ -52,8 +52,9 @@ class ScriptedFileDialogs final : public FileDialogs {
     }
 };
 
-// Texts that do not fit their control, and controls outside their frame
-// or the dialog: what a reader would see cut off.
+// Texts that do not fit their control, controls outside their frame or
+// the dialog, and controls on top of one another: what a reader would see
+// cut off.
 QStringList ClippedControls(QWidget* dialog);
 
 }  // namespace qorvix::test

@@ -41,6 +41,11 @@ QStringList ClippedControls(QWidget* dialog) {
         if (!dialog->rect().contains(control->geometry()))
             clipped << name + " (outside the dialog)";
         for (QWidget* other : controls) {
+            // Two controls on the same place (a frame may hold others).
+            if (other != control && !qobject_cast<QGroupBox*>(control) &&
+                !qobject_cast<QGroupBox*>(other) && control->isVisibleTo(dialog) &&
+                other->isVisibleTo(dialog) && control->geometry().intersects(other->geometry()))
+                clipped << name + " (overlaps " + other->metaObject()->className() + ")";
             auto* frame = qobject_cast<QGroupBox*>(other);
             if (!frame || frame == control ||
                 !frame->geometry().contains(control->geometry().topLeft()))
