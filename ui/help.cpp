@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 #include <QWhatsThis>
 
+#include "ui/desktop_browser.h"
 #include "ui/dialog_form.h"
 
 namespace qorvix {
@@ -90,11 +91,25 @@ const TopicText kTopics[] = {
      QT_TRANSLATE_NOOP("Help", "Closes the contents of the type library.")},
 };
 
+// A context-menu request from the keyboard for the focused control of
+// `dialog` (or the dialog), placed where Qt places one: at the control's
+// cursor, or in its middle.
+void RequestContextMenu(QWidget* dialog) {
+    QWidget* target = QApplication::focusWidget();
+    if (!target || target->window() != dialog) target = dialog;
+    QPoint at = target->inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
+    // An item view answers in its viewport's coordinates.
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(target))
+        at = area->viewport()->mapTo(target, at);
+    QContextMenuEvent request(QContextMenuEvent::Keyboard, at, target->mapToGlobal(at));
+    QCoreApplication::sendEvent(target, &request);
+}
+
 }  // namespace
 
 Help::Help(QString manualPath, QObject* parent)
     : QObject(parent), m_manualPath(std::move(manualPath)) {
-    openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+    openUrl = [](const QUrl& url) { return DesktopShowsHtml() && QDesktopServices::openUrl(url); };
     showText = [](const QPoint& at, const QString& text, QWidget* widget) {
         QWhatsThis::showText(at, text, widget);
     };
@@ -102,7 +117,7 @@ Help::Help(QString manualPath, QObject* parent)
 }
 
 Help::~Help() {
-    CloseTopics();
+    CloseWindow();
 }
 
 QString Help::Topic(quint32 helpId) {
@@ -136,6 +151,10 @@ bool Help::ContextMenu(QWidget* control, const QPoint& globalPos) {
     if (id == 0 || id == -1) return false;
     QMenu menu(control);
     QAction* whatsThis = menu.addAction(tr("&What's This?"));
+    if (!control->actions().isEmpty()) {
+        menu.addSeparator();
+        menu.addActions(control->actions());
+    }
     if (execMenu(menu, globalPos) == whatsThis) {
         quint32 helpId = HelpIdOfWidget(control);
         QString text = Topic(helpId);
@@ -146,22 +165,38 @@ bool Help::ContextMenu(QWidget* control, const QPoint& globalPos) {
 
 void Help::HelpButton(QWidget* owner) {
     QFile manual(m_manualPath);
-    if (!m_manualPath.isEmpty() && manual.open(QIODevice::ReadOnly)) {
-        manual.close();
-        if (m_latched) return;
-        if (!openUrl(QUrl::fromLocalFile(m_manualPath))) m_latched = true;
+    if (m_manualPath.isEmpty() || !manual.open(QIODevice::ReadOnly)) {
+        ShowWindow(owner, false);
         return;
     }
-    ShowTopics(owner);
+    manual.close();
+    if (!m_latched && openUrl(QUrl::fromLocalFile(m_manualPath))) return;
+    // No browser, or one that would show the page as text: our own window,
+    // and no further tries.
+    m_latched = true;
+    ShowWindow(owner, true);
 }
 
-void Help::ShowTopics(QWidget* owner) {
-    if (!m_topics) {
-        m_topics = new QDialog(owner);
-        m_topics->setAttribute(Qt::WA_DeleteOnClose);
-        m_topics->setWindowTitle(tr("qorvix Help"));
-        auto* layout = new QVBoxLayout(m_topics);
-        auto* browser = new QTextBrowser(m_topics);
+void Help::ShowWindow(QWidget* owner, bool manual) {
+    if (!m_window) {
+        m_window = new QDialog(owner);
+        m_window->setAttribute(Qt::WA_DeleteOnClose);
+        m_window->setWindowTitle(tr("qorvix Help"));
+        auto* layout = new QVBoxLayout(m_window);
+        auto* browser = new QTextBrowser(m_window);
+        browser->setOpenExternalLinks(true);
+        layout->addWidget(browser);
+        auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, m_window);
+        buttons->button(QDialogButtonBox::Close)->setText(tr("Close"));
+        connect(buttons, &QDialogButtonBox::rejected, m_window, &QDialog::close);
+        layout->addWidget(buttons);
+        m_window->resize(DialogUnits(m_window->font()).Size(300, 280));
+    }
+    QTextBrowser* browser = WindowText();
+    if (manual) {
+        browser->setObjectName(QStringLiteral("manual"));
+        browser->setSource(QUrl::fromLocalFile(m_manualPath));
+    } else {
         browser->setObjectName(QStringLiteral("topics"));
         QString html;
         for (const TopicText& topic : kTopics) {
@@ -170,16 +205,14 @@ void Help::ShowTopics(QWidget* owner) {
                              QCoreApplication::translate("Help", topic.text).toHtmlEscaped());
         }
         browser->setHtml(html);
-        layout->addWidget(browser);
-        auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, m_topics);
-        buttons->button(QDialogButtonBox::Close)->setText(tr("Close"));
-        connect(buttons, &QDialogButtonBox::rejected, m_topics, &QDialog::close);
-        layout->addWidget(buttons);
-        m_topics->resize(520, 420);
     }
-    m_topics->show();
-    m_topics->raise();
-    m_topics->activateWindow();
+    m_window->show();
+    m_window->raise();
+    m_window->activateWindow();
+}
+
+QTextBrowser* Help::WindowText() const {
+    return m_window ? m_window->findChild<QTextBrowser*>() : nullptr;
 }
 
 bool Help::eventFilter(QObject* watched, QEvent* event) {
@@ -192,8 +225,8 @@ bool Help::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-void Help::CloseTopics() {
-    if (m_topics) m_topics->close();
+void Help::CloseWindow() {
+    if (m_window) m_window->close();
 }
 
 void Help::Attach(QWidget* dialog) {
@@ -210,6 +243,14 @@ void Help::Attach(QWidget* dialog) {
     connect(f1, &QShortcut::activated, this, [this] { ShowPopup(QApplication::focusWidget()); });
     auto* whatsThis = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1), dialog);
     connect(whatsThis, &QShortcut::activated, [] { QWhatsThis::enterWhatsThisMode(); });
+    // The platform turns the Menu key into a context-menu request only on
+    // some window systems, and Shift+F10 on none; both ask here. (Where the
+    // platform did, its menu is open and these keys go to the menu.)
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)}) {
+        auto* shortcut = new QShortcut(keys, dialog);
+        connect(shortcut, &QShortcut::activated, dialog, [dialog] { RequestContextMenu(dialog); });
+    }
 }
 
 }  // namespace qorvix

@@ -1,6 +1,7 @@
 // Help: the pop-up topic of a control (F1, What's This, right click), and
-// the manual behind the Help button, with the topics as the fallback when
-// there is no manual.
+// the manual behind the Help button: in the desktop's browser, or in a help
+// window of our own when the desktop cannot show it (the topics when there
+// is no manual).
 #pragma once
 
 #include <QDialog>
@@ -13,6 +14,7 @@
 class QAction;
 class QMenu;
 class QPoint;
+class QTextBrowser;
 class QWidget;
 
 namespace qorvix {
@@ -27,18 +29,23 @@ class Help : public QObject {
     // F1 on `control`: its pop-up topic, when its help id names one (the
     // low 16 bits are not 0). The request counts as handled in any case.
     void ShowPopup(QWidget* control);
-    // A right click on `control`: offers its topic in a menu. False when
-    // the widget is not a control with an id (nothing is shown).
+    // A right click on `control`: offers its topic in a menu, followed by
+    // the control's own actions (QWidget::actions) when it has any. False
+    // when the widget is not a control with an id (nothing is shown).
     bool ContextMenu(QWidget* control, const QPoint& globalPos);
     // The Help button: the manual when it can be read, else the topics.
-    // Once the desktop failed to open the manual, later presses do nothing.
+    // The manual goes to the desktop's browser; once the desktop could not
+    // show it, it is shown in the help window, then and on every later
+    // press.
     void HelpButton(QWidget* owner);
-    // Closes the topics window (the main dialog's end).
-    void CloseTopics();
+    // Closes the help window (the main dialog's end).
+    void CloseWindow();
 
     // Gives every control of `dialog` its topic as What's This text, binds
     // F1 (its topic) and Shift+F1 (What's This mode), and offers the topic
-    // on a right click (an edit box keeps its own menu).
+    // on a right click (an edit box keeps its own menu). Shift+F10 and the
+    // Menu key ask the focused control for its context menu, as a right
+    // click does.
     void Attach(QWidget* dialog);
 
     // The topic for a help id (context 0: the overview); empty when none.
@@ -46,10 +53,13 @@ class Help : public QObject {
     static QList<quint32> HelpIds();
 
     bool ManualLatched() const { return m_latched; }
-    QDialog* TopicsWindow() const { return m_topics; }
+    // The help window (null until it is first shown) and its text.
+    QDialog* Window() const { return m_window; }
+    QTextBrowser* WindowText() const;
     const QString& ManualPath() const { return m_manualPath; }
 
-    // Seams for tests.
+    // Seams for tests. `openUrl` shows a page in the desktop's browser and
+    // says whether it could.
     std::function<bool(const QUrl&)> openUrl;
     std::function<void(const QPoint&, const QString&, QWidget*)> showText;
     std::function<QAction*(QMenu&, const QPoint&)> execMenu;
@@ -58,11 +68,12 @@ class Help : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void ShowTopics(QWidget* owner);
+    // The help window with the manual, or with the topics.
+    void ShowWindow(QWidget* owner, bool manual);
 
     QString m_manualPath;
     bool m_latched = false;
-    QPointer<QDialog> m_topics;
+    QPointer<QDialog> m_window;
 };
 
 }  // namespace qorvix

@@ -1,5 +1,8 @@
 #include "ui/library_list_dialog.h"
 
+#include <algorithm>
+
+#include <QCollator>
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QLabel>
@@ -29,7 +32,7 @@ CLibraryListDlg::CLibraryListDlg(CGeneratorApp& app, UiServices& services, QWidg
     setWindowTitle(tr("Pellarine"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowContextHelpButtonHint);
+                   Qt::WindowMaximizeButtonHint | Qt::WindowContextHelpButtonHint);
     setWindowIcon(ApplicationIcon());
 
     m_form.Add(new QLabel(tr("Registered type libraries:")), 0, 7, 7, 88, 9);
@@ -41,6 +44,7 @@ CLibraryListDlg::CLibraryListDlg(CGeneratorApp& app, UiServices& services, QWidg
     auto* help = m_form.Add(new QPushButton(tr("&Help")), 1012, 70, 181, 50, 14);
     m_btnView->setDefault(true);
     m_form.Fit();
+    m_form.MakeResizable(m_listLibraries);
     m_btnView->setEnabled(false);
 
     m_listLibraries->setRootIsDecorated(false);
@@ -69,11 +73,15 @@ CLibraryListDlg::CLibraryListDlg(CGeneratorApp& app, UiServices& services, QWidg
             [this] { ShowWindowMenu(mapToGlobal(QPoint(0, 0))); });
 
     if (m_services.help) m_services.help->Attach(this);
+    // Asked from the keyboard, a button's context menu is the window menu
+    // (this filter sees the request before the help's).
+    for (QPushButton* button : {m_btnView, browse, refresh, close, help})
+        button->installEventFilter(this);
     runModal = [](QDialog& dialog) { return dialog.exec(); };
 }
 
 CLibraryListDlg::~CLibraryListDlg() {
-    if (m_services.help) m_services.help->CloseTopics();
+    if (m_services.help) m_services.help->CloseWindow();
 }
 
 int CLibraryListDlg::DoModal() {
@@ -87,12 +95,16 @@ void CLibraryListDlg::OnInitDialog() {
     m_windowMenu->clear();
     QAction* closeAction = m_windowMenu->addAction(tr("&Close"), this, &QDialog::reject);
     closeAction->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
+    for (QAction* action : m_listLibraries->actions())
+        m_listLibraries->removeAction(action);
     QString about = QString::fromLocal8Bit(LoadString(IDS_ABOUTBOX));
     if (!about.isEmpty()) {
         m_windowMenu->addSeparator();
         QAction* action = m_windowMenu->addAction(about);
         action->setData(kAboutCommand);
         connect(action, &QAction::triggered, this, [this] { OnSysCommand(kAboutCommand); });
+        // The same entry in the list's own menu, below the help.
+        m_listLibraries->addAction(action);
     }
 
     // Column widths: a quarter of the list without its scroll bar, shared
@@ -107,6 +119,7 @@ void CLibraryListDlg::OnInitDialog() {
     m_listLibraries->setColumnWidth(0, 2 * q);
     m_listLibraries->setColumnWidth(1, q / 2);
     m_listLibraries->setColumnWidth(2, (3 * q) / 2);
+    m_listWidth = m_listLibraries->width();
     FillLibraryList();
 }
 
@@ -114,17 +127,28 @@ void CLibraryListDlg::FillLibraryList() {
     if (!m_services.machine) return;
     for (const RegisteredLibrary& row :
          qorvix::FillLibraryList(m_services.machine->GetRegistry())) {
-        auto* item = new QTreeWidgetItem({QString::fromLocal8Bit(row.description),
+        InsertSorted(new QTreeWidgetItem({QString::fromLocal8Bit(row.description),
                                           QString::fromLocal8Bit(row.version),
-                                          QString::fromLocal8Bit(row.guid)});
-        // Sorted ascending by description, whatever the order of insertion.
-        int at = m_listLibraries->topLevelItemCount();
-        while (at > 0 && item->text(0).compare(m_listLibraries->topLevelItem(at - 1)->text(0),
-                                               Qt::CaseInsensitive) < 0) {
-            --at;
-        }
-        m_listLibraries->insertTopLevelItem(at, item);
+                                          QString::fromLocal8Bit(row.guid)}));
     }
+}
+
+void CLibraryListDlg::InsertSorted(QTreeWidgetItem* item) {
+    // Sorted ascending by description, whatever the order of insertion,
+    // as the user's locale sorts text, ignoring case; equal descriptions
+    // keep their order.
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    int low = 0, high = m_listLibraries->topLevelItemCount();
+    while (low < high) {
+        int middle = (low + high) / 2;
+        if (collator.compare(item->text(0), m_listLibraries->topLevelItem(middle)->text(0)) < 0) {
+            high = middle;
+        } else {
+            low = middle + 1;
+        }
+    }
+    m_listLibraries->insertTopLevelItem(low, item);
 }
 
 void CLibraryListDlg::UpdateViewButton() {
@@ -185,8 +209,28 @@ void CLibraryListDlg::ShowWindowMenu(const QPoint& globalPos) {
 }
 
 void CLibraryListDlg::contextMenuEvent(QContextMenuEvent* event) {
-    // Where no control is: the window menu.
-    if (!childAt(event->pos())) ShowWindowMenu(event->globalPos());
+    // Where no control is, or asked from the keyboard: the window menu.
+    if (event->reason() == QContextMenuEvent::Keyboard || !childAt(event->pos()))
+        ShowWindowMenu(event->globalPos());
+}
+
+bool CLibraryListDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ContextMenu &&
+        static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) {
+        ShowWindowMenu(static_cast<QContextMenuEvent*>(event)->globalPos());
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void CLibraryListDlg::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    m_form.Relayout();
+    // The description takes what the list gains or gives back.
+    if (m_listWidth < 0) return;
+    int change = m_listLibraries->width() - m_listWidth;
+    m_listLibraries->setColumnWidth(0, std::max(0, m_listLibraries->columnWidth(0) + change));
+    m_listWidth = m_listLibraries->width();
 }
 
 }  // namespace qorvix

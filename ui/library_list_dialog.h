@@ -11,6 +11,7 @@
 class QMenu;
 class QPushButton;
 class QTreeWidget;
+class QTreeWidgetItem;
 
 namespace qorvix {
 
@@ -29,8 +30,10 @@ class CLibraryListDlg final : public QDialog {
     void OnRefresh();
     void OnHelpButton();
     void OnSysCommand(int id);
-    // The dialog's window menu (Alt+Space, or a right click where no
-    // control is): a separator and "About" as its last two entries.
+    // The dialog's window menu: a separator and "About" as its last two
+    // entries. Alt+Space opens it, and so do a right click where no
+    // control is and the context-menu keys (Shift+F10, Menu) on a control
+    // without a menu of its own. The list's own menu holds About as well.
     QMenu* WindowMenu() const { return m_windowMenu; }
     void ShowWindowMenu(const QPoint& globalPos);
 
@@ -44,14 +47,20 @@ class CLibraryListDlg final : public QDialog {
 
   protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     void UpdateViewButton();
+    // Inserts a row where the locale's collation puts its description.
+    void InsertSorted(QTreeWidgetItem* item);
 
     CGeneratorApp& m_app;
     UiServices& m_services;
     DialogForm m_form;
     QMenu* m_windowMenu;
+    // The list's width when its columns were last fitted to it.
+    int m_listWidth = -1;
 };
 
 }  // namespace qorvix

@@ -2,6 +2,7 @@
 // ids, texts, places in dialog units, tab order and default buttons.
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -125,6 +126,71 @@ class LayoutTest : public QObject {
         QCOMPARE(dialog.childAt(dual->geometry().center()), dual);
         QVERIFY2(ClippedControls(&dialog).isEmpty(),
                  qPrintable(ClippedControls(&dialog).join(", ")));
+    }
+
+    // Both dialogs can be made bigger, not smaller; the list or the tree
+    // takes the room, the rest keeps its distance to the nearest edges.
+    void resizing() {
+        const QSize more(300, 200);
+        auto moved = [&](QWidget* control, const QRect& before) {
+            return QPoint(control->x() - before.x(), control->y() - before.y());
+        };
+        CLibraryListDlg list(*f->app, f->services);
+        list.OnInitDialog();
+        list.show();
+        const QSize least = list.size();
+        QCOMPARE(least, list.Form().Units().Size(326, 202));
+        QCOMPARE(list.minimumSize(), least);
+        QMap<int, QRect> before;
+        for (int id : {1004, 1010, 1001, 1005, 1, 1012})
+            before[id] = list.Form().Control(id)->geometry();
+        QRect label = list.findChild<QLabel*>()->geometry();
+        QHeaderView* header = list.m_listLibraries->header();
+        QList<int> columns{header->sectionSize(0), header->sectionSize(1), header->sectionSize(2)};
+
+        list.resize(least + more);
+        QTRY_COMPARE(list.size(), least + more);
+        QCOMPARE(list.m_listLibraries->size(), before[1004].size() + more);
+        QCOMPARE(moved(list.m_listLibraries, before[1004]), QPoint(0, 0));
+        for (int id : {1010, 1001, 1005})  // beside the list: along the right edge
+            QCOMPARE(moved(list.Form().Control(id), before[id]), QPoint(more.width(), 0));
+        for (int id : {1, 1012})  // below it: along the bottom edge
+            QCOMPARE(moved(list.Form().Control(id), before[id]), QPoint(0, more.height()));
+        QCOMPARE(list.findChild<QLabel*>()->geometry(), label);
+        QCOMPARE(header->sectionSize(0), columns[0] + more.width());
+        QCOMPARE(header->sectionSize(1), columns[1]);
+        QCOMPARE(header->sectionSize(2), columns[2]);
+        // Back to the least size, which is also as small as it gets.
+        list.resize(least - QSize(50, 50));
+        QTRY_COMPARE(list.size(), least);
+        for (int id : {1004, 1010, 1001, 1005, 1, 1012})
+            QCOMPARE(list.Form().Control(id)->geometry(), before[id]);
+        QCOMPARE(header->sectionSize(0), columns[0]);
+
+        CContentsDlg contents(*f->app, f->services);
+        QVERIFY(contents.LoadTypeLibFile(FixturePath("shapes.tlb")));
+        contents.OnInitDialog();
+        contents.show();
+        const QSize leastContents = contents.size();
+        QMap<QWidget*, QRect> placed;
+        for (QWidget* control : contents.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            placed[control] = control->geometry();
+        contents.resize(leastContents + more);
+        QTRY_COMPARE(contents.size(), leastContents + more);
+        for (auto [control, was] : placed.asKeyValueRange()) {
+            QPoint expected(0, 0);  // the label above the tree
+            if (control == contents.TreeView()) {
+                QCOMPARE(control->size(), was.size() + more);
+            } else if (control == contents.Form().Control(2)) {
+                expected = QPoint(0, more.height());  // Cancel, below the tree
+            } else if (was.x() > placed[contents.TreeView()].right()) {
+                expected = QPoint(more.width(), 0);  // the COBOL frame and all in it
+            }
+            if (control != contents.TreeView()) {
+                QCOMPARE(control->size(), was.size());
+                QCOMPARE(moved(control, was), expected);
+            }
+        }
     }
 
     void theAboutBox() {

@@ -1,10 +1,13 @@
 // The main dialog: the list from the registry, View, Browse, Refresh, the
 // window menu and help.
+#include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTreeView>
 #include <QTreeWidget>
 
@@ -199,19 +202,116 @@ class MainDialogTest : public QObject {
         // No manual: the topics.
         QTest::mouseClick(dialog->Form().Control(1012), Qt::LeftButton);
         QVERIFY(f->openedUrls.isEmpty());
-        QVERIFY(f->help.TopicsWindow() && f->help.TopicsWindow()->isVisible());
-        // A manual the desktop cannot open: tried once, never again.
-        WriteText(f->dir / "qorvix.html", "<html></html>");
+        QVERIFY(f->help.Window() && f->help.Window()->isVisible());
+        QCOMPARE(f->help.WindowText()->objectName(), QString("topics"));
+        f->help.CloseWindow();
+        // A manual the desktop opens: the desktop shows it, every time.
+        const QUrl manual = QUrl::fromLocalFile(QString::fromStdString(f->dir / "qorvix.html"));
+        WriteText(f->dir / "qorvix.html",
+                  "<html><head><title>qorvix manual</title></head>"
+                  "<body><h1>Starting qorvix</h1></body></html>");
+        dialog->OnHelpButton();
+        dialog->OnHelpButton();
+        QCOMPARE(f->openedUrls, (QList<QUrl>{manual, manual}));
+        QVERIFY(!f->help.ManualLatched());
+        QVERIFY(!f->help.Window() || !f->help.Window()->isVisible());
+        // One the desktop cannot show: our own window shows the manual at
+        // once, and every later press goes there without asking again.
         f->openSucceeds = false;
         dialog->OnHelpButton();
-        dialog->OnHelpButton();
-        QCOMPARE(f->openedUrls.size(), 1);
-        QCOMPARE(f->openedUrls[0],
-                 QUrl::fromLocalFile(QString::fromStdString(f->dir / "qorvix.html")));
+        QCOMPARE(f->openedUrls.size(), 3);
         QVERIFY(f->help.ManualLatched());
-        // Closing the main dialog closes the topics.
+        QTRY_VERIFY(f->help.Window() && f->help.Window()->isVisible());
+        QCOMPARE(f->help.WindowText()->objectName(), QString("manual"));
+        QCOMPARE(f->help.WindowText()->source(), manual);
+        QVERIFY(f->help.WindowText()->toPlainText().contains("Starting qorvix"));
+        f->help.CloseWindow();
+        QTRY_VERIFY(!f->help.Window());
+        dialog->OnHelpButton();
+        QCOMPARE(f->openedUrls.size(), 3);
+        QTRY_VERIFY(f->help.Window() && f->help.Window()->isVisible());
+        QCOMPARE(f->help.WindowText()->source(), manual);
+        // Closing the main dialog closes the help window.
         dialog.reset();
-        QVERIFY(!f->help.TopicsWindow() || !f->help.TopicsWindow()->isVisible());
+        QVERIFY(!f->help.Window() || !f->help.Window()->isVisible());
+    }
+
+    // Where window managers keep Alt+Space, About is still in reach: from
+    // the keys that ask for a context menu, and from the list's own menu.
+    void theContextMenuKeysReachAbout() {
+        QMenu* windowMenu = dialog->WindowMenu();
+        auto opened = [&]() {
+            bool open = windowMenu->isVisible();
+            windowMenu->hide();
+            return open;
+        };
+        // On a button, which has no menu of its own: the window menu.
+        dialog->Form().Control(1005)->setFocus();
+        QTest::keyClick(dialog.get(), Qt::Key_F10, Qt::ShiftModifier);
+        QVERIFY(opened());
+        QTest::keyClick(dialog.get(), Qt::Key_Menu);
+        QVERIFY(opened());
+        // As an X server sends the Menu key: a keyboard request to the control.
+        QWidget* close = dialog->Form().Control(1);
+        QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(3, 3),
+                                  close->mapToGlobal(QPoint(3, 3)));
+        QApplication::sendEvent(close, &request);
+        QVERIFY(opened());
+        QCOMPARE(f->menus, 0);
+        // F10 alone, and Shift+F10 in the list, do not open it.
+        QTest::keyClick(dialog.get(), Qt::Key_F10);
+        QVERIFY(!opened());
+        // In the list: its own menu, the help's entry and then About.
+        dialog->m_listLibraries->setFocus();
+        Select("Delta");
+        f->menuChoice = -1;
+        QTest::keyClick(dialog.get(), Qt::Key_Menu);
+        QVERIFY(!opened());
+        QCOMPARE(f->menus, 1);
+        QCOMPARE(f->menuTexts, (QStringList{"&What's This?", "", "&About qorvix..."}));
+        f->menuChoice = 2;
+        QTest::keyClick(dialog.get(), Qt::Key_F10, Qt::ShiftModifier);
+        QCOMPARE(f->menus, 2);
+        QCOMPARE(shown, QStringList{"About"});
+        // A right click in the list offers the same.
+        QWidget* rows = dialog->m_listLibraries->viewport();
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                rows->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(rows, &click);
+        QCOMPARE(f->menus, 3);
+        QCOMPARE(f->menuTexts.last(), QString("&About qorvix..."));
+        QCOMPARE(shown, (QStringList{"About", "About"}));
+        // A right click on a button still offers only its help.
+        QContextMenuEvent onButton(QContextMenuEvent::Mouse, QPoint(2, 2),
+                                   close->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(close, &onButton);
+        QCOMPARE(f->menuTexts, QStringList{"&What's This?"});
+        QVERIFY(!opened());
+    }
+
+    // Rows follow the collation of the user's locale: an umlaut sorts with
+    // its letter, not after every ASCII letter.
+    void sortsAsTheLocaleSorts() {
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        std::string rows;
+        int n = 0;
+        for (const char* description : {"WUAPI 2.0 Type Library",
+                                        "\xc3\x9c"
+                                        "bersetzungsbibliothek",
+                                        "zebra", "\xc3\xa4rger", "Birne", "apfel"}) {
+            rows += "[Software\\\\Classes\\\\TypeLib\\\\{AAAAAAAA-0000-4000-8000-00000000000" +
+                    std::to_string(n++) + "}\\\\1.0] 1\n@=\"" + description + "\"\n";
+        }
+        f->WriteRegistry(rows);
+        dialog->OnRefresh();
+        QLocale::setDefault(before);
+        QStringList descriptions;
+        for (const QString& row : Rows())
+            descriptions << row.section('|', 0, 0);
+        QCOMPARE(descriptions,
+                 (QStringList{"apfel", "\u00e4rger", "Birne", "Shapes and widgets", "Stale library",
+                              "\u00dcbersetzungsbibliothek", "WUAPI 2.0 Type Library", "zebra"}));
     }
 
     void everyHelpIdHasATopic() {

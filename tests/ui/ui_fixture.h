@@ -42,7 +42,14 @@ class UiFixture {
         };
         help.execMenu = [this](QMenu& menu, const QPoint&) -> QAction* {
             ++menus;
-            return menu.actions().isEmpty() ? nullptr : menu.actions().first();
+            menuTexts.clear();
+            for (QAction* action : menu.actions())
+                menuTexts << action->text();
+            if (menuChoice < 0 || menuChoice >= menu.actions().size()) return nullptr;
+            // As a menu does: the chosen entry triggers, and is returned.
+            QAction* chosen = menu.actions()[menuChoice];
+            chosen->trigger();
+            return chosen;
         };
     }
 
@@ -75,6 +82,8 @@ class UiFixture {
     QList<QUrl> openedUrls;
     bool openSucceeds = true;
     int menus = 0;
+    QStringList menuTexts;  // the last context menu's entries ("" for a separator)
+    int menuChoice = 0;     // the entry the user picks in it (-1: none)
 };
 
 }  // namespace qorvix::test
