@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 #include "platform/executable.h"
 #include "ui/contents_dialog.h"
@@ -15,19 +16,41 @@
 namespace qorvix {
 namespace {
 
-std::string g_programName = "qorvix";
+// While the Qt application is being made: what to say if Qt gives up on
+// the display, and what Qt said meanwhile (it is passed on once the
+// display works, dropped when it does not).
+bool g_starting = false;
+std::string g_unreachableMessage;
+struct HeldMessage {
+    QtMsgType type;
+    QByteArray category;
+    QString text;
+};
+std::vector<HeldMessage> g_heldMessages;
 QtMessageHandler g_previousHandler = nullptr;
 
-// Qt gives up on a display it cannot reach with a fatal message and an
-// abort; the program ends with its own message and status instead.
+// Qt gives up on a display it cannot reach with a fatal message (advice to
+// reinstall, a list of plugins) and an abort; the program ends with its
+// own message and status instead.
 void MessageHandler(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    if (type == QtFatalMsg) {
-        std::fprintf(stderr, "%s: cannot show the dialogs: %s\n", g_programName.c_str(),
-                     text.toLocal8Bit().constData());
+    if (type == QtFatalMsg && g_starting) {
+        std::fprintf(stderr, "%s\n", g_unreachableMessage.c_str());
         std::fflush(stderr);
         _exit(kExitFailed);
     }
-    if (g_previousHandler) g_previousHandler(type, context, text);
+    if (g_starting) {
+        g_heldMessages.push_back({type, QByteArray(context.category), text});
+        return;
+    }
+    g_previousHandler(type, context, text);
+}
+
+void PassOnHeldMessages() {
+    for (const HeldMessage& held : g_heldMessages) {
+        QMessageLogContext context(nullptr, 0, nullptr, held.category.constData());
+        g_previousHandler(held.type, context, held.text);
+    }
+    g_heldMessages.clear();
 }
 
 bool Set(const char* variable) {
@@ -65,18 +88,49 @@ void DesktopFrontEnd::LoadSatellite(const std::string& path) {
     SetStrings(&m_strings);
 }
 
+QString DesktopFrontEnd::Translate(const char* text) const {
+    QString translated = m_translator.translate("DesktopFrontEnd", text);
+    return translated.isEmpty() ? QString::fromUtf8(text) : translated;
+}
+
+std::string DesktopFrontEnd::NoDisplayMessage(const std::string& programName) const {
+    return Translate(QT_TRANSLATE_NOOP("DesktopFrontEnd",
+                                       "%1: cannot show the dialogs: there is no display (DISPLAY "
+                                       "and WAYLAND_DISPLAY are not set)"))
+        .arg(QString::fromLocal8Bit(programName))
+        .toLocal8Bit()
+        .toStdString();
+}
+
+std::string DesktopFrontEnd::UnreachableDisplayMessage(const std::string& programName) const {
+    // The variables that chose the display, as they are set.
+    QStringList settings;
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        if (Set(variable)) {
+            settings << QString::fromLatin1(variable) + QLatin1Char('=') +
+                            QString::fromLocal8Bit(std::getenv(variable));
+        }
+    }
+    return Translate(QT_TRANSLATE_NOOP("DesktopFrontEnd",
+                                       "%1: cannot show the dialogs: the display cannot be "
+                                       "reached (%2)"))
+        .arg(QString::fromLocal8Bit(programName), settings.join(QStringLiteral(", ")))
+        .toLocal8Bit()
+        .toStdString();
+}
+
 bool DesktopFrontEnd::Start(CGeneratorApp& app) {
-    g_programName = app.m_programName;
     if (!DisplayAvailable()) {
-        std::fprintf(stderr,
-                     "%s: cannot show the dialogs: there is no display (DISPLAY and "
-                     "WAYLAND_DISPLAY are not set)\n",
-                     app.m_programName.c_str());
+        std::fprintf(stderr, "%s\n", NoDisplayMessage(app.m_programName).c_str());
         return false;
     }
     if (!m_application) {
+        g_unreachableMessage = UnreachableDisplayMessage(app.m_programName);
         g_previousHandler = qInstallMessageHandler(MessageHandler);
+        g_starting = true;
         m_application = std::make_unique<QApplication>(m_argc, m_argv);
+        g_starting = false;
+        PassOnHeldMessages();
         QApplication::setApplicationName(QStringLiteral("qorvix"));
         QApplication::setDesktopFileName(QStringLiteral("qorvix"));
         QApplication::setWindowIcon(ApplicationIcon());

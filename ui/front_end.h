@@ -36,8 +36,14 @@ class DesktopFrontEnd {
     // environment, or an X or Wayland display.
     static bool DisplayAvailable();
 
+    // What the program says, in the satellite's language, when there is
+    // no display, and when the one named cannot be reached.
+    std::string NoDisplayMessage(const std::string& programName) const;
+    std::string UnreachableDisplayMessage(const std::string& programName) const;
+
   private:
     bool Start(CGeneratorApp& app);
+    QString Translate(const char* text) const;
 
     int& m_argc;
     char** m_argv;

@@ -38,6 +38,12 @@ GERMAN = {
     "qorvix Help": "qorvix-Hilfe",
     "&Yes": "&Ja",
     "&No": "&Nein",
+    # The desktop front end's console messages
+    "%1: cannot show the dialogs: there is no display (DISPLAY and WAYLAND_DISPLAY are not set)":
+        "%1: Die Dialoge können nicht angezeigt werden: Es gibt keine Anzeige (DISPLAY und "
+        "WAYLAND_DISPLAY sind nicht gesetzt)",
+    "%1: cannot show the dialogs: the display cannot be reached (%2)":
+        "%1: Die Dialoge können nicht angezeigt werden: Die Anzeige ist nicht erreichbar (%2)",
     # Labels of the tree
     "Interfaces": "Schnittstellen",
     "Automation Interfaces": "Automatisierungsschnittstellen",

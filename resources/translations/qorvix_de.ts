@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en">
     <context>
+        <name>DesktopFrontEnd</name>
+        <message>
+            <source>%1: cannot show the dialogs: there is no display (DISPLAY and WAYLAND_DISPLAY are not set)</source>
+            <translation>%1: Die Dialoge können nicht angezeigt werden: Es gibt keine Anzeige (DISPLAY und WAYLAND_DISPLAY sind nicht gesetzt)</translation>
+        </message>
+        <message>
+            <source>%1: cannot show the dialogs: the display cannot be reached (%2)</source>
+            <translation>%1: Die Dialoge können nicht angezeigt werden: Die Anzeige ist nicht erreichbar (%2)</translation>
+        </message>
+    </context>
+    <context>
         <name>Help</name>
         <message>
             <source>qorvix</source>
