@@ -75,6 +75,8 @@ void DialogForm::Fit() {
         right[i] = right0[i] = control->x() + control->width();
         need[i] = control->width();
         if (HasText(control)) need[i] = std::max(need[i], control->sizeHint().width());
+        // A frame's title.
+        if (IsFrame(control)) need[i] = std::max(need[i], control->minimumSizeHint().width());
         frame[i] = FrameOf(i);
     }
     auto units = [&](std::size_t i) -> const QRect& { return m_placed[i].units; };

@@ -1,8 +1,12 @@
-// ui_screenshots FOLDER [LIBRARY [SATELLITE]]: writes pictures of the dialogs, for
+// ui_screenshots FOLDER [LIBRARY [SATELLITE [MANUAL]]]: writes pictures of the dialogs, for
 // looking at them next to native dialogs (run it under Xvfb or a desktop).
 // The main dialog lists the registry of $WINEPREFIX.
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QMenu>
 #include <QTimer>
 #include <QTranslator>
 #include <QTreeView>
@@ -12,6 +16,8 @@
 #include "resources/string_table.h"
 #include "ui/about_dialog.h"
 #include "ui/contents_dialog.h"
+#include "ui/file_dialogs.h"
+#include "ui/help.h"
 #include "ui/library_list_dialog.h"
 #include "ui/message_box_prompter.h"
 #include "ui/translations.h"
@@ -22,7 +28,10 @@ namespace {
 
 void Save(QWidget& widget, const QString& folder, const QString& name) {
     widget.show();
-    QApplication::processEvents();
+    // The window manager places and sizes the window in its own time.
+    QEventLoop settle;
+    QTimer::singleShot(300, &settle, &QEventLoop::quit);
+    settle.exec();
     widget.grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
@@ -34,9 +43,13 @@ int main(int argc, char** argv) {
     QString folder = QString::fromLocal8Bit(argv[1]);
     QTranslator translator;
     TranslatedStrings strings(translator);
+    QTranslator qtTranslator;
     if (argc > 3 && translator.load(QString::fromLocal8Bit(argv[3]))) {
         QApplication::installTranslator(&translator);
         SetStrings(&strings);
+        if (qtTranslator.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                              QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QApplication::installTranslator(&qtTranslator);
     }
     QDir().mkpath(folder);
     CGeneratorApp app;
@@ -49,6 +62,12 @@ int main(int argc, char** argv) {
     if (list.m_listLibraries->topLevelItemCount() > 2)
         list.m_listLibraries->topLevelItem(2)->setSelected(true);
     Save(list, folder, QStringLiteral("main"));
+    list.resize(list.size() + QSize(360, 120));
+    Save(list, folder, QStringLiteral("main-wide"));
+    list.ShowWindowMenu(list.mapToGlobal(QPoint(20, 20)));
+    QApplication::processEvents();
+    list.WindowMenu()->grab().save(folder + QStringLiteral("/window-menu.png"));
+    list.WindowMenu()->hide();
 
     if (argc > 2) {
         CContentsDlg contents(app, services);
@@ -63,8 +82,30 @@ int main(int argc, char** argv) {
             tree->expand(type);
             tree->setCurrentIndex(type);
             Save(contents, folder, QStringLiteral("contents"));
+            contents.resize(contents.size() + QSize(500, 250));
+            Save(contents, folder, QStringLiteral("contents-wide"));
         }
     }
+
+    // The manual in the help window, as when the desktop cannot show it.
+    if (argc > 4) {
+        Help help(QString::fromLocal8Bit(argv[4]));
+        help.openUrl = [](const QUrl&) { return false; };
+        help.HelpButton(&list);
+        if (help.Window()) Save(*help.Window(), folder, QStringLiteral("help"));
+        help.CloseWindow();
+    }
+
+    // The file dialog, with Qt's own texts.
+    QtFileDialogs files;
+    QTimer::singleShot(500, [&folder] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            dialog->grab().save(folder + QStringLiteral("/open-file.png"));
+            dialog->close();
+        }
+    });
+    files.OpenFile(&list, QStringLiteral("Select a type library"),
+                   QStringLiteral("Type Libraries (*.tlb)|*.tlb||"), QStringLiteral("tlb"));
     CAboutDlg about;
     Save(about, folder, QStringLiteral("about"));
 

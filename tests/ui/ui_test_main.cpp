@@ -38,6 +38,10 @@ QStringList ClippedControls(QWidget* dialog) {
             (qobject_cast<QLabel*>(control) && qobject_cast<QLabel*>(control)->pixmap().isNull());
         if (hasText && control->width() < control->sizeHint().width())
             clipped << name + " (too narrow)";
+        if (auto* frame = qobject_cast<QGroupBox*>(control)) {
+            if (frame->width() < frame->minimumSizeHint().width())
+                clipped << name + " " + frame->title() + " (title cut)";
+        }
         if (!dialog->rect().contains(control->geometry()))
             clipped << name + " (outside the dialog)";
         for (QWidget* other : controls) {
