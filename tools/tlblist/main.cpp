@@ -2,6 +2,7 @@
 // dialog lists them, each loaded the way the contents dialog loads it.
 // Prints one line per row: status, version, GUID, description, file.
 // Exit status: 0 every row loads, 2 some row does not, 1 usage error.
+#include <clocale>
 #include <cstdio>
 #include <string>
 
@@ -10,6 +11,8 @@
 
 int main(int argc, char** argv) {
     using namespace qorvix;
+    // Descriptions are written in the user's character set, as the list shows them.
+    std::setlocale(LC_ALL, "");
     if (argc > 2 ||
         (argc == 2 && (std::string(argv[1]) == "-h" || std::string(argv[1]) == "--help"))) {
         std::fprintf(stderr, "usage: tlblist [WINEPREFIX]\n");
