@@ -5,6 +5,9 @@
 #   ./build.sh test        install, build, and run every test
 #   ./build.sh fuzz [SEC]  build the fuzz target with sanitizers and run it (default 60 s)
 #   ./build.sh bench       build and run the benchmarks
+#   ./build.sh package     build the Debian package build/package/qorvix_<version>_amd64.deb
+#   ./build.sh package-check
+#                          install that package, check the installed programs, and remove it
 #
 # Needs Debian 12 (apt-get); run as root or with sudo available.
 set -euo pipefail
@@ -33,8 +36,12 @@ install_packages() {
     fi
 }
 
-base_packages=(g++ cmake ninja-build pkg-config libsystemd-dev qt6-base-dev qt6-l10n-tools fonts-dejavu-core)
-test_packages=(libgtest-dev libgmock-dev python3 locales dbus-daemon)
+# Qt's window-system plugins show the windows, and Qt's translations give
+# its own texts (file dialogs) in the user's language.
+base_packages=(g++ cmake ninja-build pkg-config libsystemd-dev qt6-base-dev qt6-l10n-tools
+               qt6-qpa-plugins qt6-translations-l10n fonts-dejavu-core)
+test_packages=(libgtest-dev libgmock-dev python3 locales dbus-daemon man-db)
+package_packages=(dpkg-dev file)
 fuzz_packages=(clang libclang-rt-14-dev)
 bench_packages=(libbenchmark-dev)
 
@@ -87,6 +94,23 @@ case "$command" in
         "$root/build-fuzz/fuzz/load_walk_fuzzer" -max_total_time="$seconds" -max_len=65536 \
             -rss_limit_mb=2048 -print_final_stats=1 "$corpus" "$root/fuzz/seeds"
         ;;
+    package)
+        install_packages "${base_packages[@]}" "${package_packages[@]}"
+        # The build folder as it is (with or without tests), or a new one without.
+        if [ -f "$build_dir/CMakeCache.txt" ]; then
+            cmake --build "$build_dir"
+        else
+            configure_and_build "$build_dir" all -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQORVIX_BUILD_TESTS=OFF
+        fi
+        rm -rf "$build_dir/package"
+        (cd "$build_dir" && cpack -G DEB -B "$build_dir/package")
+        ls "$build_dir"/package/qorvix_*_amd64.deb
+        ;;
+    package-check)
+        install_packages man-db
+        "$root/tests/package/check_installed.sh" "$build_dir"/package/qorvix_*_amd64.deb \
+            "$build_dir/app/qorvix"
+        ;;
     bench)
         install_packages "${base_packages[@]}" "${bench_packages[@]}"
         configure_and_build "$root/build-bench" all -DCMAKE_BUILD_TYPE=Release -DQORVIX_BUILD_BENCH=ON \
@@ -97,7 +121,7 @@ case "$command" in
         "$root/build-bench/bench/ui_bench"
         ;;
     *)
-        sed -n '2,8p' "$0"
+        sed -n '2,11p' "$0"
         exit 2
         ;;
 esac
