@@ -55,6 +55,9 @@ grep -q '^{"file":"shapes.tlb","hr":"0x00000000"' "$work/shapes.json" || fail "t
 mkdir -p "$work/prefix"
 WINEPREFIX="$work/prefix" tlblist | grep -q "^0 libraries, 0 not loaded" || fail "tlblist"
 
+# Recommended with the package: Qt's own texts (file dialogs) in German.
+[ -f /usr/share/qt6/translations/qtbase_de.qm ] || fail "Qt's translations are not installed"
+
 echo "== Manual pages"
 for page in qorvix tlbdump tlblist; do
     manual_shows "$page" "^NAME"
