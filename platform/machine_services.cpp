@@ -132,8 +132,22 @@ void MachineServices::ReloadRegistry() {
     if (m_fromPrefix) m_registry.reset();
 }
 
+void MachineServices::SetWarningSink(RegistryWarningSink sink) {
+    m_warningSink = std::move(sink);
+}
+
 const Registry& MachineServices::GetRegistry() const {
-    if (!m_registry) m_registry = Registry::LoadWinePrefix(m_prefix);
+    if (!m_registry) {
+        std::vector<RegistryWarning> warnings;
+        m_registry = Registry::LoadWinePrefix(m_prefix, &warnings);
+        for (const RegistryWarning& warning : warnings) {
+            if (m_warningSink) {
+                m_warningSink(warning);
+            } else if (warning.kind == RegistryWarning::kNotRead) {
+                std::fprintf(stderr, "%s\n", warning.text.c_str());
+            }
+        }
+    }
     return *m_registry;
 }
 

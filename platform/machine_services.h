@@ -3,6 +3,7 @@
 // import.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -45,6 +46,10 @@ class MachineServices final : public ImportResolver,
     // Reads the prefix's registry again (a registry given to the
     // constructor is kept).
     void ReloadRegistry();
+    // Told what reading the prefix's files found. Without one, a file that
+    // is there but was not read is reported on standard error.
+    using RegistryWarningSink = std::function<void(const RegistryWarning&)>;
+    void SetWarningSink(RegistryWarningSink sink);
 
     HRESULT ProgIDFromCLSID(const CLSID& clsid, std::u16string& progId) const;
     // A braced GUID, or a ProgID looked up in the registry.
@@ -68,6 +73,7 @@ class MachineServices final : public ImportResolver,
     mutable std::optional<Registry> m_registry;
     bool m_fromPrefix = true;
     std::string m_prefix;
+    RegistryWarningSink m_warningSink;
     // Libraries loaded for imports, once per process.
     std::map<std::string, ComPtr<ITypeLib>> m_loaded;
     std::shared_ptr<ImportResolver> m_weakSelf;

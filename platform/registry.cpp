@@ -10,15 +10,33 @@
 #include <cstring>
 #include <map>
 
+#include "platform/split_path.h"
 #include "typelib/codepage.h"
 
 namespace qorvix {
 
 struct Registry::Node {
+    Node() = default;
+    Node(const Node&) = delete;
+    Node& operator=(const Node&) = delete;
+    // Frees the subtree with a loop: a hostile file can nest keys deeper
+    // than the stack would allow a recursive destruction to go.
+    ~Node() {
+        std::vector<std::unique_ptr<Node>> pending = std::move(children);
+        while (!pending.empty()) {
+            std::unique_ptr<Node> node = std::move(pending.back());
+            pending.pop_back();
+            for (auto& child : node->children)
+                pending.push_back(std::move(child));
+            node->children.clear();
+        }
+    }
+
     std::string name;
     std::vector<std::unique_ptr<Node>> children;
     std::map<std::string, Node*> byName;  // lower-case name
     std::vector<RegistryValue> values;
+    std::map<std::string, std::size_t> valueIndex;  // lower-case name -> values[i]
 };
 
 namespace {
@@ -37,14 +55,6 @@ std::string Lower(std::string_view text) {
     return lower;
 }
 
-bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
-    }
-    return true;
-}
-
 int HexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     c = LowerAscii(c);
@@ -52,16 +62,8 @@ int HexDigit(char c) {
     return -1;
 }
 
-std::vector<std::string_view> SplitPath(std::string_view path) {
-    std::vector<std::string_view> parts;
-    std::size_t start = 0;
-    while (start <= path.size()) {
-        std::size_t end = path.find('\\', start);
-        if (end == std::string_view::npos) end = path.size();
-        if (end > start) parts.push_back(path.substr(start, end - start));
-        start = end + 1;
-    }
-    return parts;
+std::vector<std::string_view> SplitKeyPath(std::string_view path) {
+    return SplitPath(path, "\\");
 }
 
 Registry::Node* Child(Registry::Node& parent, std::string_view name, bool create) {
@@ -78,7 +80,7 @@ Registry::Node* Child(Registry::Node& parent, std::string_view name, bool create
 }
 
 const Registry::Node* Find(const Registry::Node* node, std::string_view path) {
-    for (std::string_view part : SplitPath(path)) {
+    for (std::string_view part : SplitKeyPath(path)) {
         if (!node) return nullptr;
         node = Child(const_cast<Registry::Node&>(*node), part, false);
     }
@@ -246,7 +248,7 @@ bool ReadValue(std::string_view text, RegistryValue& value) {
         // Text kinds stored as hex are UTF-16.
         if (value.type == REG_SZ || value.type == REG_EXPAND_SZ || value.type == REG_MULTI_SZ) {
             std::u16string units(value.data.size() / 2, u'\0');
-            std::memcpy(units.data(), value.data.data(), units.size() * 2);
+            if (!units.empty()) std::memcpy(units.data(), value.data.data(), units.size() * 2);
             while (!units.empty() && units.back() == u'\0')
                 units.pop_back();
             value.text = Utf16ToUtf8(units);
@@ -297,7 +299,7 @@ std::size_t LoadHive(Registry::Node& root, std::string_view file) {
                 continue;
             }
             current = &root;
-            for (std::string_view part : SplitPath(path))
+            for (std::string_view part : SplitKeyPath(path))
                 current = Child(*current, part, true);
             continue;
         }
@@ -317,13 +319,12 @@ std::size_t LoadHive(Registry::Node& root, std::string_view file) {
             ++skipped;
             continue;
         }
-        auto existing = std::find_if(
-            current->values.begin(), current->values.end(),
-            [&](const RegistryValue& v) { return EqualIgnoringCase(v.name, value.name); });
-        if (existing != current->values.end()) {
-            *existing = std::move(value);
-        } else {
+        // A later line for the same name replaces the value.
+        auto [slot, added] = current->valueIndex.emplace(Lower(value.name), current->values.size());
+        if (added) {
             current->values.push_back(std::move(value));
+        } else {
+            current->values[slot->second] = std::move(value);
         }
     }
     return skipped;
@@ -331,23 +332,52 @@ std::size_t LoadHive(Registry::Node& root, std::string_view file) {
 
 // The whole file at once: Wine replaces its registry files by renaming a
 // new one over them, so one read of an open file is a consistent copy.
-bool ReadFile(const std::string& path, std::string& text, std::string& why) {
-    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        why = path + ": " + std::strerror(errno);
+// Only a regular file is opened (a pipe would block, a device could be
+// endless), and no more than kMaxRegistryFileBytes is read.
+bool ReadHiveFile(const std::string& path, std::string& text, RegistryWarning& why) {
+    auto fail = [&](const std::string& reason) {
+        why.text = path + ": " + reason;
         return false;
+    };
+    auto notRegular = [&] { return fail("not a regular file; not read as a registry"); };
+    auto tooLarge = [&] {
+        return fail("larger than " + std::to_string(kMaxRegistryFileBytes >> 20) +
+                    " MiB; not read as a registry");
+    };
+    struct stat st {};
+    if (stat(path.c_str(), &st) != 0) {
+        int error = errno;
+        if (error == ENOENT) why.kind = RegistryWarning::kMissing;
+        return fail(std::strerror(error));
+    }
+    if (!S_ISREG(st.st_mode)) return notRegular();
+    if (static_cast<std::uint64_t>(st.st_size) > kMaxRegistryFileBytes) return tooLarge();
+    // Non-blocking, in case the name was replaced by a pipe since.
+    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0) return fail(std::strerror(errno));
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        close(fd);
+        return notRegular();
     }
     text.clear();
+    text.reserve(static_cast<std::size_t>(st.st_size));
     char buffer[1 << 16];
     for (;;) {
         ssize_t n = read(fd, buffer, sizeof buffer);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
-            why = path + ": " + std::strerror(errno);
+            int error = errno;
             close(fd);
-            return false;
+            return fail(std::strerror(error));
         }
         if (n == 0) break;
+        // A file can grow while it is read, or report no size at all.
+        if (text.size() + static_cast<std::size_t>(n) > kMaxRegistryFileBytes) {
+            close(fd);
+            text.clear();
+            text.shrink_to_fit();
+            return tooLarge();
+        }
         text.append(buffer, static_cast<std::size_t>(n));
     }
     close(fd);
@@ -367,18 +397,21 @@ std::string Registry::DefaultPrefix() {
     return std::string(home ? home : "") + "/.wine";
 }
 
-Registry Registry::LoadWinePrefix(const std::string& prefix, std::vector<std::string>* warnings) {
+Registry Registry::LoadWinePrefix(const std::string& prefix,
+                                  std::vector<RegistryWarning>* warnings) {
     Registry registry;
     for (auto [file, user] : {std::pair{"system.reg", false}, {"user.reg", true}}) {
-        std::string text, why;
-        if (!ReadFile(prefix + "/" + file, text, why)) {
-            if (warnings) warnings->push_back(why);
+        std::string path = prefix + "/" + file;
+        std::string text;
+        RegistryWarning why;
+        if (!ReadHiveFile(path, text, why)) {
+            if (warnings) warnings->push_back(std::move(why));
             continue;
         }
         std::size_t skipped = user ? registry.LoadUser(text) : registry.LoadMachine(text);
         if (skipped && warnings) {
-            warnings->push_back(prefix + "/" + file + ": " + std::to_string(skipped) +
-                                " lines skipped");
+            warnings->push_back({path + ": " + std::to_string(skipped) + " lines skipped",
+                                 RegistryWarning::kSkippedLines});
         }
     }
     return registry;
@@ -442,10 +475,10 @@ std::optional<Registry::Key> Registry::Key::Open(std::string_view path) const {
 }
 
 const RegistryValue* Registry::Key::Value(std::string_view name) const {
+    std::string lower = Lower(name);
     for (const Node* layer : m_layers) {
-        for (const RegistryValue& value : layer->values) {
-            if (EqualIgnoringCase(value.name, name)) return &value;
-        }
+        auto it = layer->valueIndex.find(lower);
+        if (it != layer->valueIndex.end()) return &layer->values[it->second];
     }
     return nullptr;
 }

@@ -28,6 +28,21 @@ struct RegistryValue {
     std::vector<std::uint8_t> data;  // everything else (a dword as its 4 bytes)
 };
 
+// The most of a registry file that is read: far more than any real
+// prefix holds, and a limit for a file that never ends.
+constexpr std::uint64_t kMaxRegistryFileBytes = std::uint64_t{256} << 20;
+
+// What loading a prefix's files had to say.
+struct RegistryWarning {
+    enum Kind {
+        kNotRead,       // the file is there but was refused or could not be read
+        kMissing,       // no such file: an empty hive, as in a prefix not yet made
+        kSkippedLines,  // lines that could not be read were left out
+    };
+    std::string text;
+    Kind kind = kNotRead;
+};
+
 class Registry {
   public:
     struct Node;
@@ -56,9 +71,11 @@ class Registry {
     Registry& operator=(Registry&&) noexcept;
 
     // Reads the prefix's system.reg and user.reg. Missing or unreadable
-    // files leave that hive empty; `warnings` (optional) says why.
+    // files, and anything but a regular file of at most
+    // kMaxRegistryFileBytes, leave that hive empty; `warnings` (optional)
+    // says why.
     static Registry LoadWinePrefix(const std::string& prefix,
-                                   std::vector<std::string>* warnings = nullptr);
+                                   std::vector<RegistryWarning>* warnings = nullptr);
     // The prefix in use: $WINEPREFIX, else ~/.wine.
     static std::string DefaultPrefix();
 

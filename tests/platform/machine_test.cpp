@@ -66,7 +66,7 @@ TEST(Registry, ReadsWineFilesAsWineWritesThem) {
 }
 
 TEST(Registry, MissingAndDamagedPrefixes) {
-    std::vector<std::string> warnings;
+    std::vector<RegistryWarning> warnings;
     Registry none = Registry::LoadWinePrefix("/nonexistent/prefix", &warnings);
     EXPECT_EQ(warnings.size(), 2u);
     EXPECT_FALSE(none.OpenClassesRoot("TypeLib"));

@@ -1,0 +1,153 @@
+// Wine prefixes written to hurt: each case as small as shows its fault.
+// Every case runs in a child process with an alarm, so that a crash or a
+// hang fails the test instead of the test program; the bounds are
+// generous (the measured times are in the notes of the change).
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <clocale>
+#include <functional>
+
+#include "platform/machine_services.h"
+#include "tests/support/reg_file.h"
+#include "tests/support/shell.h"
+#include "tests/support/temp_dir.h"
+
+namespace qorvix::test {
+namespace {
+
+// What the child returned: 0 for success, or a number that says which
+// check failed; "signal N" or "timed out" for a crash or a hang.
+std::string InChild(unsigned seconds, const std::function<int()>& body) {
+    pid_t pid = fork();
+    if (pid == 0) {
+        alarm(seconds);
+        _exit(body());
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    if (WIFEXITED(status)) return std::to_string(WEXITSTATUS(status));
+    if (WIFSIGNALED(status) && WTERMSIG(status) == SIGALRM) return "timed out";
+    return "signal " + std::to_string(WIFSIGNALED(status) ? WTERMSIG(status) : -1);
+}
+
+TEST(HostilePrefix, AKeyNestedDeeperThanTheStack) {
+    // 400,000 levels crashed the tree's recursive destruction.
+    EXPECT_EQ(InChild(60,
+                      [] {
+                          std::string path;
+                          for (int i = 0; i < 400000; ++i)
+                              path += "k\\\\";
+                          {
+                              Registry registry;
+                              if (registry.LoadMachine("[" + path + "] 1\n\"v\"=\"deep\"\n") != 0)
+                                  return 1;
+                              auto key = registry.OpenMachine(std::string(20, 'k'));
+                              if (key) return 2;  // "kkkk..." is no key; "k\\k\\..." is
+                              key = registry.OpenMachine("k\\k\\k");
+                              if (!key || key->EnumKey(0) != "k") return 3;
+                          }
+                          return 0;
+                      }),
+              "0");
+}
+
+TEST(HostilePrefix, ManyValuesOfOneKey) {
+    EXPECT_EQ(InChild(60,
+                      [] {
+                          RegFile reg;
+                          reg.Key("Software\\Classes\\Thing");
+                          for (int i = 0; i < 200000; ++i)
+                              reg.String("v" + std::to_string(i), "x");
+                          reg.String("V7", "last one wins");
+                          Registry registry;
+                          registry.LoadMachine(reg.Text());
+                          auto key = registry.OpenClassesRoot("Thing");
+                          if (!key || key->Text("v199999") != "x") return 1;
+                          if (key->Text("v7") != "last one wins") return 2;
+                          return 0;
+                      }),
+              "0");
+}
+
+TEST(HostilePrefix, EmptyHexStrings) {
+    // No bytes at all: nothing may be copied from nowhere.
+    Registry registry;
+    EXPECT_EQ(registry.LoadMachine("[Thing] 1\n\"Multi\"=hex(7):\n\"Expand\"=hex(2):\n"
+                                   "\"Odd\"=hex(1):41\n"),
+              0u);
+    auto key = registry.OpenMachine("Thing");
+    ASSERT_TRUE(key);
+    EXPECT_EQ(key->Value("Multi")->type, REG_MULTI_SZ);
+    EXPECT_EQ(key->Text("Multi"), "");
+    EXPECT_EQ(key->Text("Expand"), "");
+    EXPECT_EQ(key->Text("Odd"), "");  // half a UTF-16 unit
+}
+
+// system.reg and user.reg that are not regular files, or too large, are
+// refused before they are read, with a reason.
+TEST(HostilePrefix, SpecialAndHugeRegistryFiles) {
+    TempDir prefix;
+    auto check = [&](const std::string& reason) {
+        return InChild(30, [&] {
+            std::vector<RegistryWarning> warnings;
+            Registry::LoadWinePrefix(prefix.Path(), &warnings);
+            if (warnings.size() != 2) return 1;
+            for (const RegistryWarning& warning : warnings) {
+                if (warning.kind != RegistryWarning::kNotRead) return 2;
+                if (warning.text.find(reason) == std::string::npos) return 3;
+            }
+            return 0;
+        });
+    };
+    ASSERT_EQ(mkfifo((prefix / "system.reg").c_str(), 0600), 0);
+    std::filesystem::create_directory(prefix / "user.reg");
+    EXPECT_EQ(check("not a regular file"), "0");
+    std::filesystem::remove(prefix / "system.reg");
+    std::filesystem::remove(prefix / "user.reg");
+    std::filesystem::create_symlink("/dev/zero", prefix / "system.reg");
+    std::filesystem::create_symlink("/dev/null", prefix / "user.reg");
+    EXPECT_EQ(check("not a regular file"), "0");
+
+    // Files holding no data take no room: one just over the limit, one far
+    // over it.
+    std::filesystem::remove(prefix / "system.reg");
+    std::filesystem::remove(prefix / "user.reg");
+    for (auto [name, size] : {std::pair{"system.reg", kMaxRegistryFileBytes + 1},
+                              {"user.reg", kMaxRegistryFileBytes * 64}}) {
+        int fd = open((prefix / name).c_str(), O_CREAT | O_WRONLY, 0600);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(ftruncate(fd, static_cast<off_t>(size)), 0);
+        close(fd);
+    }
+    EXPECT_EQ(check("larger than 256 MiB"), "0");
+
+    // The program says so on standard error, and goes on without them.
+    std::filesystem::remove(prefix / "system.reg");
+    std::filesystem::create_symlink("/dev/zero", prefix / "system.reg");
+    ShellResult listed = Shell(
+        prefix.Path(), std::string("timeout 30 '") + QORVIX_TLBLIST + "' '" + prefix.Path() + "'");
+    EXPECT_EQ(listed.status, 0) << listed.output;
+    EXPECT_NE(listed.output.find(prefix / "system.reg: not a regular file"), std::string::npos)
+        << listed.output;
+    EXPECT_NE(listed.output.find(prefix / "user.reg: larger than 256 MiB"), std::string::npos)
+        << listed.output;
+    EXPECT_NE(listed.output.find("0 libraries, 0 not loaded"), std::string::npos);
+}
+
+TEST(HostilePrefix, MissingFilesAreNoFault) {
+    TempDir prefix;
+    std::vector<std::string> told;
+    MachineServices machine(prefix.Path());
+    machine.SetWarningSink([&](const RegistryWarning& warning) {
+        if (warning.kind == RegistryWarning::kMissing) told.push_back(warning.text);
+    });
+    EXPECT_FALSE(machine.GetRegistry().OpenClassesRoot("TypeLib"));
+    EXPECT_EQ(told.size(), 2u);
+}
+
+}  // namespace
+}  // namespace qorvix::test
