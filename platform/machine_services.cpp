@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "platform/locale_text.h"
+#include "platform/windows_path.h"
 #include "typelib/codepage.h"
 
 namespace qorvix {
@@ -45,15 +46,6 @@ std::optional<std::string> FindIgnoringCase(const std::string& folder, const std
     }
     closedir(dir);
     return found;
-}
-
-// Where `needle` stands in `text`, letters compared without case.
-std::size_t FindIgnoringCase(const std::string& text, const char* needle) {
-    std::size_t length = std::strlen(needle);
-    for (std::size_t i = 0; i + length <= text.size(); ++i) {
-        if (strncasecmp(text.c_str() + i, needle, length) == 0) return i;
-    }
-    return std::string::npos;
 }
 
 std::string Hex(unsigned value) {
@@ -129,7 +121,9 @@ std::shared_ptr<MachineServices> MachineServices::ForDefaultPrefix() {
 }
 
 void MachineServices::ReloadRegistry() {
-    if (m_fromPrefix) m_registry.reset();
+    if (!m_fromPrefix) return;
+    m_environment.reset();
+    m_registry.reset();
 }
 
 void MachineServices::SetWarningSink(RegistryWarningSink sink) {
@@ -184,44 +178,45 @@ HRESULT MachineServices::CLSIDFromString(std::u16string_view text, CLSID& clsid)
     return S_OK;
 }
 
+const PrefixEnvironment& MachineServices::Environment() const {
+    if (!m_environment) m_environment.emplace(GetRegistry());
+    return *m_environment;
+}
+
 std::string MachineServices::UnixPath(const std::string& windowsPath) const {
-    std::string path = windowsPath;
-    // The environment strings Wine's own registrations use.
-    static const std::pair<const char*, const char*> kVariables[] = {
-        {"%SystemRoot%", "C:\\windows"},
-        {"%windir%", "C:\\windows"},
-        {"%ProgramFiles%", "C:\\Program Files"},
-        {"%CommonProgramFiles%", "C:\\Program Files\\Common Files"},
-    };
-    for (const auto& [name, value] : kVariables) {
-        for (std::size_t at = FindIgnoringCase(path, name); at != std::string::npos;
-             at = FindIgnoringCase(path, name)) {
-            path.replace(at, std::strlen(name), value);
-        }
+    const PrefixEnvironment& environment = Environment();
+    auto expanded = ExpandEnvironmentStrings(
+        windowsPath, [&](std::string_view name) { return environment.Find(name); });
+    auto path = expanded ? ParseWindowsPath(*expanded) : std::nullopt;
+    if (!path) return {};
+    if (path->root != WindowsPath::kBare) return MapOntoPrefix(*path);
+    // A file name alone: the first regular file of that name in the
+    // folders the platform's loader searches.
+    for (const std::string& folderText : environment.SearchFolders()) {
+        auto folder = ParseWindowsPath(folderText);
+        if (!folder || folder->root == WindowsPath::kBare) continue;
+        folder->parts.insert(folder->parts.end(), path->parts.begin(), path->parts.end());
+        std::string found = MapOntoPrefix(*folder);
+        if (!found.empty() && IsRegularFile(SplitTypeLibPath(found).file)) return found;
     }
-    if (path.size() < 3 || !std::isalpha(static_cast<unsigned char>(path[0])) || path[1] != ':' ||
-        (path[2] != '\\' && path[2] != '/')) {
-        return {};
-    }
-    std::string current = m_prefix + "/dosdevices/" +
-                          static_cast<char>(std::tolower(static_cast<unsigned char>(path[0]))) +
-                          ":";
-    std::vector<std::string> parts;
-    std::size_t start = 3;
-    while (start <= path.size()) {
-        std::size_t end = path.find_first_of("\\/", start);
-        if (end == std::string::npos) end = path.size();
-        if (end > start) parts.push_back(path.substr(start, end - start));
-        start = end + 1;
-    }
-    for (std::size_t i = 0; i < parts.size(); ++i) {
-        const std::string& part = parts[i];
-        if (part == "." || part == "..") return {};  // registrations name files, not climbs
+    return {};
+}
+
+std::string MachineServices::MapOntoPrefix(const WindowsPath& path) const {
+    // Wine's drives are dosdevices/c: and so on; UNC shares are
+    // dosdevices/unc/server/share.
+    auto root = FindIgnoringCase(m_prefix + "/dosdevices", path.root == WindowsPath::kUnc
+                                                               ? std::string("unc")
+                                                               : std::string{path.drive, ':'});
+    if (!root) return {};
+    std::string current = *root;
+    for (std::size_t i = 0; i < path.parts.size(); ++i) {
+        const std::string& part = path.parts[i];
         auto found = FindIgnoringCase(current, part);
         if (!found) {
             // "file.dll\2" names resource 2 of file.dll.
             bool digits = part.find_first_not_of("0123456789") == std::string::npos;
-            if (i + 1 == parts.size() && digits && IsRegularFile(current))
+            if (i + 1 == path.parts.size() && digits && IsRegularFile(current))
                 return current + "/" + part;
             return {};
         }

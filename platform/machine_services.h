@@ -11,7 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/prefix_environment.h"
 #include "platform/registry.h"
+#include "platform/windows_path.h"
 #include "typelib/load.h"
 
 namespace qorvix {
@@ -62,18 +64,26 @@ class MachineServices final : public ImportResolver,
     // How libraries are loaded on this machine: imports resolve here.
     LoadOptions Options();
 
-    // A Windows path ("C:\windows\system32\x.tlb") as a path in the prefix,
-    // each component found without regard to case. Empty when it cannot be.
+    // A registered Windows path as a path in the prefix, each component
+    // found without regard to case: "C:\windows\x.tlb", the device and UNC
+    // forms ("\\?\C:\...", "\\.\C:\...", "\\server\share\...",
+    // "\\?\UNC\server\share\..."), either slash, environment references
+    // ("%SystemRoot%\x.tlb"), and a file name alone, searched for in the
+    // system folders and PATH. Empty when it names no file of the prefix.
     std::string UnixPath(const std::string& windowsPath) const;
 
     HRESULT LoadImport(const ImportSpec& spec, const std::string& importerPath,
                        ComPtr<ITypeLib>& lib) override;
 
   private:
+    const PrefixEnvironment& Environment() const;
+    std::string MapOntoPrefix(const WindowsPath& path) const;
+
     mutable std::optional<Registry> m_registry;
+    mutable std::optional<PrefixEnvironment> m_environment;
+    RegistryWarningSink m_warningSink;
     bool m_fromPrefix = true;
     std::string m_prefix;
-    RegistryWarningSink m_warningSink;
     // Libraries loaded for imports, once per process.
     std::map<std::string, ComPtr<ITypeLib>> m_loaded;
     std::shared_ptr<ImportResolver> m_weakSelf;

@@ -188,7 +188,8 @@ TEST_F(PrefixTest, RegisteredLibrariesLoad) {
     EXPECT_EQ(machine->UnixPath("C:\\libs\\SHAPES.tlb\\2"),
               prefix / "dosdevices/c:/Libs/Shapes.tlb/2");
     EXPECT_EQ(machine->UnixPath("%SystemRoot%\\none"), "");
-    EXPECT_EQ(machine->UnixPath("C:\\Libs\\..\\Libs\\Shapes.tlb"), "");
+    EXPECT_EQ(machine->UnixPath("C:\\Libs\\..\\..\\Libs\\Shapes.tlb"),
+              prefix / "dosdevices/c:/Libs/Shapes.tlb");  // never above the drive
     EXPECT_EQ(machine->UnixPath("\\\\server\\share\\x.tlb"), "");
 }
 
