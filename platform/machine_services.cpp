@@ -48,12 +48,6 @@ std::optional<std::string> FindIgnoringCase(const std::string& folder, const std
     return found;
 }
 
-std::string Hex(unsigned value) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%x", value);
-    return text;
-}
-
 // Forwards to the machine's services while they exist: a library holds its
 // resolver, and the services hold the libraries they loaded, so a strong
 // reference here would keep both alive for ever.
@@ -122,6 +116,7 @@ std::shared_ptr<MachineServices> MachineServices::ForDefaultPrefix() {
 
 void MachineServices::ReloadRegistry() {
     if (!m_fromPrefix) return;
+    m_versions.clear();
     m_environment.reset();
     m_registry.reset();
 }
@@ -227,56 +222,17 @@ std::string MachineServices::MapOntoPrefix(const WindowsPath& path) const {
 
 HRESULT MachineServices::QueryPathOfRegTypeLib(const GUID& guid, WORD major, WORD minor, LCID lcid,
                                                std::string& path) const {
-    auto library = GetRegistry().OpenClassesRoot("TypeLib\\" + GuidToString(guid));
-    if (!library) return TYPE_E_LIBNOTREGISTERED;
-    // The version: exactly as asked, else the highest minor of the same
-    // major that is not older; 0xFFFF.0xFFFF asks for the newest. A version
-    // key that registers no file gives way to the next best one.
-    std::vector<std::pair<unsigned, std::string>> versions;
-    bool any = major == 0xFFFF && minor == 0xFFFF;
-    for (std::size_t i = 0;; ++i) {
-        auto name = library->EnumKey(i);
-        if (!name) break;
-        unsigned vMajor = 0, vMinor = 0;
-        char dot = 0;
-        if (std::sscanf(name->c_str(), "%x%c%x", &vMajor, &dot, &vMinor) != 3 || dot != '.')
-            continue;
-        if (vMajor > 0xFFFF || vMinor > 0xFFFF) continue;
-        if (!any && (vMajor != major || vMinor < minor)) continue;
-        bool exact = !any && vMinor == minor;
-        unsigned rank = exact ? 0xFFFFFFFFu : any ? (vMajor << 16) | vMinor : vMinor;
-        versions.emplace_back(rank, *name);
+    std::string name = GuidToString(guid);
+    auto versions = m_versions.find(name);
+    if (versions == m_versions.end()) {
+        auto library = GetRegistry().OpenClassesRoot("TypeLib\\" + name);
+        if (!library) return TYPE_E_LIBNOTREGISTERED;
+        versions = m_versions.emplace(name, RegisteredVersions(*library)).first;
     }
-    std::stable_sort(versions.begin(), versions.end(),
-                     [](const auto& a, const auto& b) { return a.first > b.first; });
-    // The locale: as asked, then its primary language, then neutral; each
-    // for 64-bit and then 32-bit registrations. Last comes any other locale
-    // the version registers, so that a library listed from the registry
-    // (asked for with the system default locale) also opens when it was
-    // registered for one language only.
-    for (const auto& version : versions) {
-        auto versionKey = library->Open(version.second);
-        if (!versionKey) continue;
-        std::vector<std::string> lcids = {Hex(lcid), Hex(lcid & 0x3FF), "0"};
-        for (std::size_t i = 0;; ++i) {
-            auto name = versionKey->EnumKey(i);
-            if (!name) break;
-            if (!name->empty() && name->size() <= 8 &&
-                name->find_first_not_of("0123456789abcdefABCDEF") == std::string::npos) {
-                lcids.push_back(*name);
-            }
-        }
-        for (const std::string& tryLcid : lcids) {
-            for (const char* arch : {"win64", "win32"}) {
-                auto key = versionKey->Open(tryLcid + "\\" + arch);
-                auto text = key ? key->Text("") : std::nullopt;
-                if (!text || text->empty()) continue;
-                path = UnixPath(*text);
-                return path.empty() ? TYPE_E_CANTLOADLIBRARY : S_OK;
-            }
-        }
-    }
-    return TYPE_E_LIBNOTREGISTERED;
+    auto file = versions->second.File(major, minor, lcid);
+    if (!file) return TYPE_E_LIBNOTREGISTERED;
+    path = UnixPath(*file);
+    return path.empty() ? TYPE_E_CANTLOADLIBRARY : S_OK;
 }
 
 HRESULT MachineServices::LoadRegTypeLib(const GUID& guid, WORD major, WORD minor, LCID lcid,

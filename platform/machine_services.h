@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/prefix_environment.h"
+#include "platform/registered_versions.h"
 #include "platform/registry.h"
 #include "platform/windows_path.h"
 #include "typelib/load.h"
@@ -81,6 +82,8 @@ class MachineServices final : public ImportResolver,
 
     mutable std::optional<Registry> m_registry;
     mutable std::optional<PrefixEnvironment> m_environment;
+    // Per library GUID, read when first asked for.
+    mutable std::map<std::string, RegisteredVersions> m_versions;
     RegistryWarningSink m_warningSink;
     bool m_fromPrefix = true;
     std::string m_prefix;

@@ -55,6 +55,45 @@ TEST(HostilePrefix, AKeyNestedDeeperThanTheStack) {
               "0");
 }
 
+// Registers `count` versions of one library, each with a description and
+// a file that is not there.
+std::string ManyVersions(std::size_t count) {
+    RegFile reg;
+    const std::string library =
+        "Software\\Classes\\TypeLib\\{5A0C0DE0-0000-4000-8000-000000000001}\\";
+    for (std::size_t i = 0; i < count; ++i) {
+        char version[16];
+        std::snprintf(version, sizeof version, "%zx.%zx", i >> 16, i & 0xFFFF);
+        reg.Key(library + version).String("@", "Version " + std::to_string(i));
+        reg.Key(library + version + "\\0\\win32").String("@", "C:\\none\\x.tlb");
+    }
+    return reg.Text();
+}
+
+TEST(HostilePrefix, ManyVersionsOfOneLibrary) {
+    // 200,000 version keys: listing them and asking for each, as tlblist
+    // does, took more than 30 s while each request walked all versions.
+    EXPECT_EQ(InChild(120,
+                      [] {
+                          Registry registry;
+                          registry.LoadMachine(ManyVersions(200000));
+                          MachineServices machine(std::move(registry), "/nonexistent");
+                          auto rows = FillLibraryList(machine.GetRegistry());
+                          if (rows.size() != 200000) return 1;
+                          GUID guid{0x5A0C0DE0, 0, 0x4000, {0x80, 0, 0, 0, 0, 0, 0, 0x01}};
+                          for (const RegisteredLibrary& row : rows) {
+                              auto [major, minor] = ParseLibraryVersion(row.version);
+                              std::string path;
+                              HRESULT hr =
+                                  machine.QueryPathOfRegTypeLib(guid, major, minor, 0x800, path);
+                              if (hr != TYPE_E_CANTLOADLIBRARY && hr != TYPE_E_LIBNOTREGISTERED)
+                                  return 2;
+                          }
+                          return 0;
+                      }),
+              "0");
+}
+
 TEST(HostilePrefix, ManyValuesOfOneKey) {
     EXPECT_EQ(InChild(60,
                       [] {

@@ -1,0 +1,43 @@
+// The registered versions of one type library, read once, so that asking
+// for each of many versions costs no more than reading them.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/registry.h"
+#include "typelib/oleauto.h"
+
+namespace qorvix {
+
+class RegisteredVersions {
+  public:
+    // `library` is HKEY_CLASSES_ROOT\TypeLib\{guid}.
+    explicit RegisteredVersions(const Registry::Key& library);
+
+    // The file registered for the version asked for, as the registry
+    // holds it: exactly that version, else the highest minor of the same
+    // major that is not older; 0xFFFF.0xFFFF asks for the newest. A
+    // version that registers no file gives way to the next best one. Of
+    // its locales: as asked, its primary language, neutral, then any.
+    std::optional<std::string> File(WORD major, WORD minor, LCID lcid) const;
+
+  private:
+    struct Version {
+        WORD major = 0;
+        WORD minor = 0;
+        Registry::Key key;
+        std::string anyLocaleFile;  // the file of the first locale that has one
+    };
+    const Version* Choose(WORD major, WORD minor) const;
+
+    std::vector<Version> m_versions;  // only those that register a file, in registry order
+    std::map<std::pair<WORD, WORD>, std::size_t> m_exact;  // the first of each version
+    std::map<WORD, std::size_t> m_newestMinor;             // per major
+    std::optional<std::size_t> m_newest;
+};
+
+}  // namespace qorvix
