@@ -7,8 +7,10 @@
 
 #include "platform/machine_services.h"
 #include "platform/windows_path.h"
+#include "tests/support/msft_builder.h"
 #include "tests/support/paths.h"
 #include "tests/support/reg_file.h"
+#include "tests/support/shell.h"
 #include "tests/support/temp_dir.h"
 #include "tests/support/typelib_helpers.h"
 
@@ -242,6 +244,44 @@ TEST_F(PathFormsTest, WhatNoLoaderOpensStaysUnloaded) {
                   TYPE_E_CANTLOADLIBRARY)
             << form.substr(0, 60) << " -> " << path;
     }
+}
+
+// tlbdump resolves a library's imports the way the program does: through
+// the prefix's registry, here registered in the form Wine writes for
+// stdole2. Without the registry only the embedded stdole2 resolves.
+TEST_F(PathFormsTest, TlbdumpResolvesImportsThroughThePrefix) {
+    RegFile system, user;
+    Register(system, 1, "\\\\?\\C:\\LIBS\\SHAPES.TLB");
+    WriteText(prefix / "system.reg", system.Text());
+
+    MsftBuilder b;
+    GUID rect{0x5A0C0DE0, 0, 0x4000, {0x80, 0, 0, 0, 0, 0, 0, 0x12}};
+    std::int32_t href = b.Import(Numbered(1), 1, 0, "shapes.tlb", TKIND_RECORD, rect, 0);
+    MsftBuilder::Type holder;
+    holder.kind = TKIND_RECORD;
+    holder.name = "Holder";
+    MsftBuilder::Var field;
+    field.name = "r";
+    field.memid = 0x40000000;
+    field.varkind = VAR_PERINSTANCE;
+    field.type = b.UserDefined(href);
+    holder.vars.push_back(field);
+    b.AddType(holder);
+    TempDir folder;
+    auto bytes = b.Build();
+    WriteText(folder / "importer.tlb", std::string(bytes.begin(), bytes.end()));
+
+    std::string dump = std::string("'") + QORVIX_TLBDUMP + "' importer.tlb";
+    ShellResult resolved = Shell(folder.Path(), "WINEPREFIX='" + prefix.Path() + "' " + dump);
+    EXPECT_EQ(resolved.status, 0) << resolved.output;
+    EXPECT_NE(resolved.output.find(R"("ref":{"name":"Rect","typekind":1,"lib":"Shapes"})"),
+              std::string::npos)
+        << resolved.output;
+    ShellResult alone =
+        Shell(folder.Path(), "WINEPREFIX='" + prefix.Path() + "' " + dump + " --no-registry");
+    EXPECT_EQ(alone.status, 0) << alone.output;
+    EXPECT_EQ(alone.output.find(R"("lib":"Shapes")"), std::string::npos);
+    EXPECT_NE(alone.output.find(R"("ref":{"error":"0x)"), std::string::npos) << alone.output;
 }
 
 }  // namespace

@@ -1,24 +1,48 @@
-// tlbdump FILE: writes what the reader sees in a type library as JSON.
+// tlbdump [--no-registry] FILE: writes what the reader sees in a type
+// library as JSON. Imports resolve as in the program: through the Wine
+// prefix's registry ($WINEPREFIX, else ~/.wine); --no-registry resolves
+// only the embedded stdole2, for dumps that do not depend on the machine.
 // Exit status: 0 loaded, 2 the load failed (the JSON still says how),
 // 1 usage or output error.
 #include <cstdio>
 #include <iostream>
 #include <string>
 
+#include "platform/machine_services.h"
 #include "tools/tlbdump/dump.h"
 #include "typelib/load.h"
 
 int main(int argc, char** argv) {
     using namespace qorvix;
-    if (argc != 2 || std::string(argv[1]) == "-h" || std::string(argv[1]) == "--help") {
-        std::fprintf(stderr, "usage: tlbdump FILE\n");
+    std::string path;
+    bool registry = true;
+    bool usage = false;
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        if (arg == "--no-registry") {
+            registry = false;
+        } else if (arg.empty() || arg[0] == '-' || !path.empty()) {
+            usage = true;
+        } else {
+            path = arg;
+        }
+    }
+    if (usage || path.empty()) {
+        std::fprintf(stderr, "usage: tlbdump [--no-registry] FILE\n");
         return 1;
     }
-    std::string path = argv[1];
     std::string fileName = path.substr(path.find_last_of('/') + 1);
+    // The machine's services live as long as the library: they hold what
+    // it imports.
+    std::shared_ptr<MachineServices> machine;
+    LoadOptions options;
+    if (registry) {
+        machine = MachineServices::ForDefaultPrefix();
+        options = machine->Options();
+    }
     ComPtr<ITypeLib> lib;
     std::string why;
-    HRESULT hr = LoadTypeLibEx(path, LoadOptions{}, lib, &why);
+    HRESULT hr = LoadTypeLibEx(path, options, lib, &why);
     std::string json;
     int status = 0;
     if (FAILED(hr)) {
