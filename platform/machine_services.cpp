@@ -22,6 +22,13 @@ std::string LocaleText(const std::string& utf8) {
     return Utf16ToLocale(Utf8ToUtf16(utf8));
 }
 
+std::string LowerAscii(std::string text) {
+    for (char& c : text) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    return text;
+}
+
 bool IsRegularFile(const std::string& path) {
     struct stat st {};
     return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
@@ -117,6 +124,7 @@ std::shared_ptr<MachineServices> MachineServices::ForDefaultPrefix() {
 void MachineServices::ReloadRegistry() {
     if (!m_fromPrefix) return;
     m_versions.clear();
+    m_searchFolders.reset();
     m_environment.reset();
     m_registry.reset();
 }
@@ -187,14 +195,42 @@ std::string MachineServices::UnixPath(const std::string& windowsPath) const {
     if (path->root != WindowsPath::kBare) return MapOntoPrefix(*path);
     // A file name alone: the first regular file of that name in the
     // folders the platform's loader searches.
-    for (const std::string& folderText : environment.SearchFolders()) {
-        auto folder = ParseWindowsPath(folderText);
-        if (!folder || folder->root == WindowsPath::kBare) continue;
-        folder->parts.insert(folder->parts.end(), path->parts.begin(), path->parts.end());
-        std::string found = MapOntoPrefix(*folder);
-        if (!found.empty() && IsRegularFile(SplitTypeLibPath(found).file)) return found;
+    for (const SearchFolder& folder : SearchFolders()) {
+        const std::string* entry = folder.Find(path->parts[0]);
+        if (!entry) continue;
+        std::string file = folder.path + "/" + *entry;
+        if (!IsRegularFile(file)) continue;
+        return path->parts.size() == 2 ? file + "/" + path->parts[1] : file;
     }
     return {};
+}
+
+const std::string* MachineServices::SearchFolder::Find(const std::string& name) const {
+    if (auto exact = names.find(name); exact != names.end()) return &*exact;
+    auto folded = byLowerName.find(LowerAscii(name));
+    return folded == byLowerName.end() ? nullptr : &folded->second;
+}
+
+const std::vector<MachineServices::SearchFolder>& MachineServices::SearchFolders() const {
+    // Each folder is listed once: every registered file name may have to be
+    // looked for in all of them.
+    if (m_searchFolders) return *m_searchFolders;
+    m_searchFolders.emplace();
+    for (const std::string& text : Environment().SearchFolders()) {
+        auto folder = ParseWindowsPath(text);
+        if (!folder || folder->root == WindowsPath::kBare) continue;
+        SearchFolder listed;
+        listed.path = MapOntoPrefix(*folder);
+        DIR* dir = listed.path.empty() ? nullptr : opendir(listed.path.c_str());
+        if (!dir) continue;
+        while (dirent* entry = readdir(dir)) {
+            listed.names.insert(entry->d_name);
+            listed.byLowerName.emplace(LowerAscii(entry->d_name), entry->d_name);
+        }
+        closedir(dir);
+        m_searchFolders->push_back(std::move(listed));
+    }
+    return *m_searchFolders;
 }
 
 std::string MachineServices::MapOntoPrefix(const WindowsPath& path) const {

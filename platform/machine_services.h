@@ -9,6 +9,8 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/prefix_environment.h"
@@ -77,11 +79,21 @@ class MachineServices final : public ImportResolver,
                        ComPtr<ITypeLib>& lib) override;
 
   private:
+    // A folder a file name alone is searched in, listed.
+    struct SearchFolder {
+        std::string path;
+        std::unordered_set<std::string> names;
+        std::unordered_map<std::string, std::string> byLowerName;  // the first of each
+        const std::string* Find(const std::string& name) const;
+    };
+
     const PrefixEnvironment& Environment() const;
+    const std::vector<SearchFolder>& SearchFolders() const;
     std::string MapOntoPrefix(const WindowsPath& path) const;
 
     mutable std::optional<Registry> m_registry;
     mutable std::optional<PrefixEnvironment> m_environment;
+    mutable std::optional<std::vector<SearchFolder>> m_searchFolders;
     // Per library GUID, read when first asked for.
     mutable std::map<std::string, RegisteredVersions> m_versions;
     RegistryWarningSink m_warningSink;

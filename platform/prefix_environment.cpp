@@ -145,7 +145,8 @@ std::vector<std::string> PrefixEnvironment::SearchFolders() const {
     std::vector<std::string> folders;
     std::set<std::string> seen;
     auto add = [&](std::string folder) {
-        if (seen.insert(Lower(folder)).second) folders.push_back(std::move(folder));
+        if (folders.size() < kMaxSearchFolders && seen.insert(Lower(folder)).second)
+            folders.push_back(std::move(folder));
     };
     if (const std::string* root = Find("SystemRoot")) {
         add(*root + "\\system32");

@@ -27,7 +27,9 @@ class PrefixEnvironment {
 
     // Where a bare file name is looked for, as Windows paths: the system
     // folder, the 16-bit system folder, the Windows folder, then the
-    // folders of PATH.
+    // folders of PATH; each once, and no more than kMaxSearchFolders (a
+    // real PATH holds a few dozen).
+    static constexpr std::size_t kMaxSearchFolders = 256;
     std::vector<std::string> SearchFolders() const;
 
   private:

@@ -15,6 +15,7 @@
 #include "tests/support/reg_file.h"
 #include "tests/support/shell.h"
 #include "tests/support/temp_dir.h"
+#include "typelib/codepage.h"
 
 namespace qorvix::test {
 namespace {
@@ -90,6 +91,47 @@ TEST(HostilePrefix, ManyVersionsOfOneLibrary) {
                                   return 2;
                           }
                           return 0;
+                      }),
+              "0");
+}
+
+TEST(HostilePrefix, ALongPathAndManyFileNamesAlone) {
+    // Every file name alone is searched for in every folder of PATH: each
+    // folder must be looked at once, not once per registered library.
+    TempDir prefix;
+    std::filesystem::create_directories(prefix / "drive_c/windows/system32");
+    std::filesystem::create_directories(prefix / "drive_c/tools");
+    std::filesystem::create_directories(prefix / "dosdevices");
+    std::filesystem::create_directory_symlink("../drive_c", prefix / "dosdevices/c:");
+    WriteText(prefix / "drive_c/tools/Found.tlb", "");
+    RegFile reg;
+    std::string path = "C:\\tools";
+    for (int i = 0; path.size() < 32000; ++i)
+        path += ";C:\\p" + std::to_string(i);
+    reg.Key("System\\CurrentControlSet\\Control\\Session Manager\\Environment")
+        .String("PATH", path);
+    const std::string typeLib = "Software\\Classes\\TypeLib\\{5A0C0DE0-0000-4000-8000-";
+    for (int i = 0; i < 20000; ++i) {
+        char guid[16];
+        std::snprintf(guid, sizeof guid, "%012x}", i);
+        reg.Key(typeLib + guid + "\\1.0").String("@", "Library");
+        reg.Key(typeLib + guid + "\\1.0\\0\\win32")
+            .String("@", i == 0 ? "found.tlb" : "n" + std::to_string(i) + ".tlb");
+    }
+    WriteText(prefix / "system.reg", reg.Text());
+    EXPECT_EQ(InChild(60,
+                      [&] {
+                          MachineServices machine(prefix.Path());
+                          auto rows = FillLibraryList(machine.GetRegistry());
+                          if (rows.size() != 20000) return 1;
+                          int found = 0;
+                          for (const RegisteredLibrary& row : rows) {
+                              std::string file;
+                              auto guid = GuidFromString(Utf8ToUtf16(row.guid));
+                              if (machine.QueryPathOfRegTypeLib(*guid, 1, 0, 0x800, file) == S_OK)
+                                  ++found;
+                          }
+                          return found == 1 ? 0 : 2;
                       }),
               "0");
 }
