@@ -24,13 +24,22 @@ bool IsUtf8(const std::string& codeset) {
 }
 
 // Converters by direction and codeset, opened once: the program converts
-// many short names.
+// many short names. Closed when the process ends.
+struct Converters {
+    ~Converters() {
+        for (auto& [key, cd] : byCodesets) {
+            if (cd != reinterpret_cast<iconv_t>(-1)) iconv_close(cd);
+        }
+    }
+    std::map<std::pair<std::string, std::string>, iconv_t> byCodesets;
+};
+
 iconv_t Converter(const std::string& to, const std::string& from) {
-    static std::map<std::pair<std::string, std::string>, iconv_t> converters;
+    static Converters converters;
     auto key = std::make_pair(to, from);
-    auto it = converters.find(key);
-    if (it == converters.end())
-        it = converters.emplace(key, iconv_open(to.c_str(), from.c_str())).first;
+    auto it = converters.byCodesets.find(key);
+    if (it == converters.byCodesets.end())
+        it = converters.byCodesets.emplace(key, iconv_open(to.c_str(), from.c_str())).first;
     iconv(it->second, nullptr, nullptr, nullptr, nullptr);  // reset the shift state
     return it->second;
 }
