@@ -3,7 +3,8 @@
 #
 #   ./build.sh run         install, build, and generate the copy file of the bundled sample library
 #   ./build.sh test        install, build, and run every test
-#   ./build.sh fuzz [SEC]  build the fuzz target with sanitizers and run it (default 60 s)
+#   ./build.sh fuzz [SEC] [TARGET]
+#                          build the fuzz targets with sanitizers and run each (default 60 s)
 #   ./build.sh bench       build and run the benchmarks
 #   ./build.sh package     build the Debian package build/package/qorvix_<version>_amd64.deb
 #   ./build.sh package-check
@@ -86,13 +87,22 @@ case "$command" in
         ;;
     fuzz)
         seconds=${2:-60}
+        only=${3:-}
         install_packages "${base_packages[@]}" "${fuzz_packages[@]}"
-        configure_and_build "$root/build-fuzz" load_walk_fuzzer -DCMAKE_CXX_COMPILER=clang++ \
+        configure_and_build "$root/build-fuzz" fuzzers -DCMAKE_CXX_COMPILER=clang++ \
             -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQORVIX_BUILD_FUZZ=ON -DQORVIX_BUILD_TESTS=OFF
-        corpus=$(mktemp -d)
-        trap 'rm -rf "$corpus"' EXIT
-        "$root/build-fuzz/fuzz/load_walk_fuzzer" -max_total_time="$seconds" -max_len=65536 \
-            -rss_limit_mb=2048 -print_final_stats=1 "$corpus" "$root/fuzz/seeds"
+        work=$(mktemp -d)
+        trap 'rm -rf "$work"' EXIT
+        # Each target for SECONDS, on its seeds; a third argument runs that
+        # target alone.
+        for target in load_walk_fuzzer:seeds registry_fuzzer:registry_seeds; do
+            name=${target%%:*} seeds=$root/fuzz/${target#*:}
+            if [ -n "$only" ] && [ "$only" != "$name" ]; then continue; fi
+            mkdir -p "$work/$name"
+            echo "== $name for $seconds s"
+            "$root/build-fuzz/fuzz/$name" -max_total_time="$seconds" -max_len=65536 \
+                -timeout=30 -rss_limit_mb=2048 -print_final_stats=1 "$work/$name" "$seeds"
+        done
         ;;
     package)
         install_packages "${base_packages[@]}" "${package_packages[@]}"
@@ -121,7 +131,7 @@ case "$command" in
         "$root/build-bench/bench/ui_bench"
         ;;
     *)
-        sed -n '2,11p' "$0"
+        sed -n '2,12p' "$0"
         exit 2
         ;;
 esac
