@@ -217,18 +217,7 @@ TEST_F(PrefixTest, ImportsResolveThroughTheRegistryThenBesideTheFile) {
     GUID unregistered{0x44444444, 1, 2, {3, 4, 5, 6, 7, 8, 9, 10}};
     std::int32_t beside =
         b.Import(unregistered, 1, 0, "C:\\Somewhere\\NEIGHBOUR.TLB", TKIND_RECORD, std::nullopt, 3);
-    MsftBuilder::Type holder;
-    holder.kind = TKIND_RECORD;
-    holder.name = "Holder";
-    for (auto [name, href] : {std::pair{"r", fromRegistry}, {"n", beside}}) {
-        MsftBuilder::Var field;
-        field.name = name;
-        field.memid = 0x40000000 + static_cast<MEMBERID>(holder.vars.size());
-        field.varkind = VAR_PERINSTANCE;
-        field.type = b.UserDefined(href);
-        holder.vars.push_back(field);
-    }
-    b.AddType(holder);
+    b.AddRecord("Holder", {{"r", b.UserDefined(fromRegistry)}, {"n", b.UserDefined(beside)}});
     TempDir folder;
     auto bytes = b.Build();
     WriteText(folder / "importer.tlb", std::string(bytes.begin(), bytes.end()));

@@ -257,16 +257,7 @@ TEST_F(PathFormsTest, TlbdumpResolvesImportsThroughThePrefix) {
     MsftBuilder b;
     GUID rect{0x5A0C0DE0, 0, 0x4000, {0x80, 0, 0, 0, 0, 0, 0, 0x12}};
     std::int32_t href = b.Import(Numbered(1), 1, 0, "shapes.tlb", TKIND_RECORD, rect, 0);
-    MsftBuilder::Type holder;
-    holder.kind = TKIND_RECORD;
-    holder.name = "Holder";
-    MsftBuilder::Var field;
-    field.name = "r";
-    field.memid = 0x40000000;
-    field.varkind = VAR_PERINSTANCE;
-    field.type = b.UserDefined(href);
-    holder.vars.push_back(field);
-    b.AddType(holder);
+    b.AddRecord("Holder", {{"r", b.UserDefined(href)}});
     TempDir folder;
     auto bytes = b.Build();
     WriteText(folder / "importer.tlb", std::string(bytes.begin(), bytes.end()));

@@ -118,6 +118,22 @@ class MsftBuilder {
         m_types.push_back(std::move(type));
         return m_types.size() - 1;
     }
+    // A record of instance fields, each a name and a type code.
+    std::size_t AddRecord(const std::string& name,
+                          const std::vector<std::pair<std::string, std::int32_t>>& fields) {
+        Type record;
+        record.kind = TKIND_RECORD;
+        record.name = name;
+        for (const auto& [fieldName, type] : fields) {
+            Var field;
+            field.name = fieldName;
+            field.memid = 0x40000000 + static_cast<MEMBERID>(record.vars.size());
+            field.varkind = VAR_PERINSTANCE;
+            field.type = type;
+            record.vars.push_back(field);
+        }
+        return AddType(std::move(record));
+    }
     Type& TypeAt(std::size_t index) { return m_types[index]; }
     // A string of the strings segment, for a module's DLL name.
     std::int32_t AddString(const std::string& text);
