@@ -246,11 +246,12 @@ TEST_F(PathFormsTest, WhatNoLoaderOpensStaysUnloaded) {
     }
 }
 
-// tlbdump resolves a library's imports the way the program does: through
-// the prefix's registry, here registered in the form Wine writes for
-// stdole2. Without the registry only the embedded stdole2 resolves.
-TEST_F(PathFormsTest, TlbdumpResolvesImportsThroughThePrefix) {
-    RegFile system, user;
+// A library that imports from a library the prefix registers in the form
+// Wine writes for stdole2: the program and tlbdump both resolve it through
+// the registry. Without the registry, tlbdump resolves only the embedded
+// stdole2, and so does the program without a prefix.
+TEST_F(PathFormsTest, AnImportThroughThePrefix) {
+    RegFile system;
     Register(system, 1, "\\\\?\\C:\\LIBS\\SHAPES.TLB");
     WriteText(prefix / "system.reg", system.Text());
 
@@ -261,6 +262,22 @@ TEST_F(PathFormsTest, TlbdumpResolvesImportsThroughThePrefix) {
     TempDir folder;
     auto bytes = b.Build();
     WriteText(folder / "importer.tlb", std::string(bytes.begin(), bytes.end()));
+
+    std::string program = std::string("LC_ALL=C '") + QORVIX_PROGRAM + "' ";
+    ShellResult run = Shell(
+        folder.Path(), "WINEPREFIX='" + prefix.Path() + "' " + program + "-oWith.cpy importer.tlb");
+    EXPECT_EQ(run.status, 0) << run.output;
+    run = Shell(folder.Path(), "WINEPREFIX=/nonexistent " + program + "-oWithout.cpy importer.tlb");
+    EXPECT_EQ(run.status, 0) << run.output;
+    auto field = [](const std::vector<std::string>& lines) {
+        for (const std::string& line : lines) {
+            if (line.rfind("          03 r ", 0) == 0) return line;
+        }
+        return std::string("no field");
+    };
+    EXPECT_EQ(field(CrlfLines(ReadText(folder / "With.cpy"))), "          03 r    Rect.");
+    EXPECT_EQ(field(CrlfLines(ReadText(folder / "Without.cpy"))),
+              "          03 r    <GetRefTypeInfo failed>.");
 
     std::string dump = std::string("'") + QORVIX_TLBDUMP + "' importer.tlb";
     ShellResult resolved = Shell(folder.Path(), "WINEPREFIX='" + prefix.Path() + "' " + dump);
