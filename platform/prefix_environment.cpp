@@ -1,6 +1,5 @@
 #include "platform/prefix_environment.h"
 
-#include <cstdlib>
 #include <set>
 
 #include "platform/split_path.h"
@@ -72,12 +71,9 @@ PrefixEnvironment::PrefixEnvironment(const Registry& registry) {
     SetFixed("ProgramData", TextOf(profiles, "ProgramData"), "%SystemDrive%\\ProgramData");
     SetFixed("ALLUSERSPROFILE", std::nullopt, "%ProgramData%");
     SetFixed("PUBLIC", TextOf(profiles, "Public"), "%SystemDrive%\\users\\Public");
-    // Without a registered profile: Wine names the profile folder after the
-    // user who made the prefix.
-    auto profile = UserProfile(registry);
-    const char* user = std::getenv("USER");
-    if (!profile && user && *user) profile = std::string("%SystemDrive%\\users\\") + user;
-    if (profile) SetFixed("USERPROFILE", profile, {});
+    // The user's folders only when the prefix registers a profile: the
+    // registry says where it is, and nothing else may.
+    if (auto profile = UserProfile(registry)) SetFixed("USERPROFILE", profile, {});
     if (auto home = m_fixed.find("userprofile");
         home != m_fixed.end() && home->second.size() >= 2 && home->second[1] == ':') {
         std::string folder = home->second;
