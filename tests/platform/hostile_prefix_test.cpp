@@ -56,17 +56,17 @@ TEST(HostilePrefix, AKeyNestedDeeperThanTheStack) {
               "0");
 }
 
-// Registers `count` versions of one library, each with a description and
-// a file that is not there.
+// Registers `count` versions of one library, each with a description;
+// the first also with a file, which is not there.
 std::string ManyVersions(std::size_t count) {
     RegFile reg;
     const std::string library =
         "Software\\Classes\\TypeLib\\{5A0C0DE0-0000-4000-8000-000000000001}\\";
+    reg.Key(library + "0.0\\0\\win32").String("@", "C:\\none\\x.tlb");
     for (std::size_t i = 0; i < count; ++i) {
         char version[16];
         std::snprintf(version, sizeof version, "%zx.%zx", i >> 16, i & 0xFFFF);
         reg.Key(library + version).String("@", "Version " + std::to_string(i));
-        reg.Key(library + version + "\\0\\win32").String("@", "C:\\none\\x.tlb");
     }
     return reg.Text();
 }
