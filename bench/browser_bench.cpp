@@ -6,7 +6,7 @@
 #include <chrono>
 #include <filesystem>
 
-#include "browser/item_tree.h"
+#include "browser/tree_item.h"
 #include "typelib/load.h"
 
 namespace {
@@ -27,32 +27,32 @@ void BM_ExpandMshtml(benchmark::State& state) {
             state.SkipWithError("load failed");
             return;
         }
-        ItemTree tree;
-        HTREEITEM root = tree.AddLibrary(lib);
-        tree.Expand(root);
-        HTREEITEM biggest = nullptr;
-        for (HTREEITEM category : tree.Children(root)) {
+        auto root = CTreeItem::ForLibrary(lib);
+        root->Fetch();
+        CTreeItem* biggest = nullptr;
+        for (int c = 0; c < root->ChildCount(); ++c) {
+            CTreeItem* category = root->ChildAt(c);
             auto start = std::chrono::steady_clock::now();
-            tree.Expand(category);
+            category->Fetch();
             std::chrono::duration<double, std::milli> took =
                 std::chrono::steady_clock::now() - start;
             slowestCategory = std::max(slowestCategory, took.count());
-            if (!biggest || tree.Children(category).size() > tree.Children(biggest).size())
-                biggest = category;
+            if (!biggest || category->ChildCount() > biggest->ChildCount()) biggest = category;
         }
-        largest = tree.Children(biggest).size();
-        for (HTREEITEM type : tree.Children(biggest)) {
+        largest = static_cast<std::size_t>(biggest->ChildCount());
+        for (int t = 0; t < biggest->ChildCount(); ++t) {
+            CTreeItem* type = biggest->ChildAt(t);
             auto start = std::chrono::steady_clock::now();
-            tree.Expand(type);
+            type->Fetch();
             std::chrono::duration<double, std::milli> took =
                 std::chrono::steady_clock::now() - start;
             slowestType = std::max(slowestType, took.count());
             totalTypes += took.count();
             ++typeExpansions;
             // And the groups of the type (Methods, Properties, ...).
-            for (HTREEITEM group : tree.Children(type)) {
+            for (int g = 0; g < type->ChildCount(); ++g) {
                 auto groupStart = std::chrono::steady_clock::now();
-                tree.Expand(group);
+                type->ChildAt(g)->Fetch();
                 std::chrono::duration<double, std::milli> groupTook =
                     std::chrono::steady_clock::now() - groupStart;
                 slowestGroup = std::max(slowestGroup, groupTook.count());

@@ -1,7 +1,5 @@
 #include "browser/tree_item.h"
 
-#include <strings.h>
-
 #include "browser/node_text.h"
 #include "naming/cobol_name.h"
 #include "naming/type_text.h"
@@ -24,6 +22,16 @@ constexpr Category kCategories[] = {
 
 }  // namespace
 
+std::unique_ptr<CTreeItem> CTreeItem::ForLibrary(ComPtr<ITypeLib> lib) {
+    Bstr name;
+    if (lib) lib->GetDocumentation(-1, &name, nullptr, nullptr, nullptr);
+    auto item = std::make_unique<CTreeItem>(kindLibrary);
+    item->SetTypeLib(std::move(lib));
+    item->m_text = WideToAnsi(name);
+    item->m_childrenFlag = 1;
+    return item;
+}
+
 void CTreeItem::SetTypeLib(ComPtr<ITypeLib> lib) {
     m_typeInfo.Reset();
     m_typeLib = std::move(lib);
@@ -34,10 +42,55 @@ void CTreeItem::SetTypeInfo(ComPtr<ITypeInfo> info) {
     m_typeInfo = std::move(info);
 }
 
-std::unique_ptr<CTreeItem> CTreeItem::Child(int kind, int index) {
-    auto child = std::make_unique<CTreeItem>(m_pTree);
-    child->m_nKind = kind;
-    child->m_nIndex = index;
+bool CTreeItem::HasFixedLabel() const {
+    switch (m_nKind) {
+        case kindFunctionGroup:
+        case kindPropertyGroup:
+        case kindConstantGroup:
+        case kindImplTypeGroup:
+            return true;
+        default:
+            return m_nKind >= kindCategory && m_nKind <= kindCategory + 7;
+    }
+}
+
+CTreeItem& CTreeItem::AppendChild(std::unique_ptr<CTreeItem> child) {
+    child->m_parent = this;
+    child->m_row = ChildCount();
+    m_children.push_back(std::move(child));
+    return *m_children.back();
+}
+
+TreeItems CTreeItem::MakeChildren() {
+    TreeItems children;
+    if (CanFetch()) Expand(children);
+    return children;
+}
+
+void CTreeItem::Populate(TreeItems children) {
+    if (m_populated) return;
+    m_populated = true;
+    m_children.reserve(children.size());
+    for (auto& child : children)
+        AppendChild(std::move(child));
+    if (m_children.empty()) m_childrenFlag = 0;
+}
+
+bool CTreeItem::Fetch() {
+    if (CanFetch()) Populate(MakeChildren());
+    return ChildCount() > 0;
+}
+
+void CTreeItem::Add(TreeItems& children, std::unique_ptr<CTreeItem> child, std::string text,
+                    int childrenFlag) {
+    child->m_text = std::move(text);
+    child->m_childrenFlag = childrenFlag;
+    children.push_back(std::move(child));
+}
+
+std::unique_ptr<CTreeItem> CTreeItem::MemberChild(int kind, int index) const {
+    auto child = std::make_unique<CTreeItem>(kind, index);
+    child->SetTypeInfo(m_typeInfo);
     return child;
 }
 
@@ -60,34 +113,35 @@ std::string& CTreeItem::GetTypeDescText(std::string& text, const TYPEDESC& desc)
     return text;
 }
 
-int CTreeItem::Expand(HTREEITEM item) {
-    if (!m_pTree) return 0;
+int CTreeItem::Expand(TreeItems& children) {
     switch (m_nKind) {
         case kindLibrary:
             for (const Category& category : kCategories) {
-                auto child =
-                    Child(static_cast<int>(kindCategory) + static_cast<int>(category.typekind));
+                auto child = std::make_unique<CTreeItem>(static_cast<int>(kindCategory) +
+                                                         static_cast<int>(category.typekind));
                 child->SetTypeLib(ComPtr<ITypeLib>(m_typeLib.Get()));
-                m_pTree->InsertItem(item, category.label, std::move(child), 1);
+                Add(children, std::move(child), category.label, 1);
             }
             return 1;
         case kindFunctionGroup:
-            return ExpandFunctions(item);
-        case kindVariableGroup:
+            return ExpandFunctions(children);
+        case kindPropertyGroup:
         case kindConstantGroup:
-            return ExpandVariables(item);
+            return ExpandVariables(children);
         case kindImplTypeGroup:
-            return ExpandImplTypes(item);
+            return ExpandImplTypes(children);
         default:
             if (m_nKind == kindType || (m_nKind >= kindReferencedType && m_nKind < kindCategory)) {
-                return ExpandTypeInfo(item);
+                return ExpandTypeInfo(children);
             }
-            if (m_nKind >= kindCategory && m_nKind <= kindCategory + 7) return ExpandCategory(item);
+            if (m_nKind >= kindCategory && m_nKind <= kindCategory + 7) {
+                return ExpandCategory(children);
+            }
             return 0;
     }
 }
 
-int CTreeItem::ExpandCategory(HTREEITEM item) {
+int CTreeItem::ExpandCategory(TreeItems& children) {
     if (!m_typeLib) return 0;
     int inserted = 0;
     UINT count = m_typeLib->GetTypeInfoCount();
@@ -97,60 +151,58 @@ int CTreeItem::ExpandCategory(HTREEITEM item) {
         TypeAttrPtr attr;
         if (FAILED(info->GetTypeAttr(attr))) continue;
         if (NodeKindOfTypeKind(attr->typekind) + 8 != m_nKind) continue;
-        auto child = Child(kindType);
+        auto child = std::make_unique<CTreeItem>(kindType);
         child->SetTypeInfo(info);
         std::string text;
         child->GetTypeInfoText(text);
-        m_pTree->InsertItem(item, text, std::move(child), 1);
+        Add(children, std::move(child), std::move(text), 1);
         ++inserted;
     }
     return inserted != 0;
 }
 
-int CTreeItem::ExpandTypeInfo(HTREEITEM item) {
+int CTreeItem::ExpandTypeInfo(TreeItems& children) {
     TypeAttrPtr attr;
     if (!m_typeInfo || FAILED(m_typeInfo->GetTypeAttr(attr))) return 0;
-    auto group = [&](int kind, const char* label, int children) {
-        auto child = Child(kind);
-        child->SetTypeInfo(m_typeInfo);
-        m_pTree->InsertItem(item, label, std::move(child), children);
+    auto group = [&](int kind, const char* label, int count) {
+        Add(children, MemberChild(kind), label, count);
     };
     int inserted = 0;
     switch (attr->typekind) {
         case TKIND_ENUM:
         case TKIND_RECORD:
         case TKIND_UNION:
-            return ExpandVariables(item);
+            return ExpandVariables(children);
         case TKIND_MODULE:
-            if (attr->cVars) group(kindVariableGroup, "Constants", attr->cVars);
+            if (attr->cVars) group(kindConstantGroup, "Constants", attr->cVars);
             if (attr->cFuncs) group(kindFunctionGroup, "Functions", attr->cFuncs);
             return attr->cVars || attr->cFuncs;
         case TKIND_INTERFACE:
-            inserted = ExpandFunctions(item);
+            inserted = ExpandFunctions(children);
             if (attr->cImplTypes)
                 group(kindImplTypeGroup, "Inherited Interfaces", attr->cImplTypes);
             return inserted || attr->cImplTypes;
         case TKIND_DISPATCH:
             if (attr->cVars) {
                 group(kindConstantGroup, "Constants", attr->cVars);
-                group(kindVariableGroup, "Properties", attr->cVars);
+                group(kindPropertyGroup, "Properties", attr->cVars);
             }
             if (attr->cFuncs) group(kindFunctionGroup, "Methods", attr->cFuncs);
             if (attr->cImplTypes)
                 group(kindImplTypeGroup, "Inherited Interfaces", attr->cImplTypes);
             return attr->cVars || attr->cFuncs || attr->cImplTypes;
         case TKIND_COCLASS:
-            return ExpandImplTypes(item);
+            return ExpandImplTypes(children);
         case TKIND_ALIAS: {
             if (attr->tdescAlias.vt != VT_USERDEFINED) return 0;
             ComPtr<ITypeInfo> target;
             if (FAILED(m_typeInfo->GetRefTypeInfo(attr->tdescAlias.hreftype, target))) return 0;
-            auto child = Child(kindNone);
+            auto child = std::make_unique<CTreeItem>();
             child->SetTypeInfo(target);
             child->m_nKind = NodeKindOfTypeKind(child->GetTypeKind());
             std::string text;
             child->GetTypeInfoText(text);
-            m_pTree->InsertItem(item, text, std::move(child), 1);
+            Add(children, std::move(child), std::move(text), 1);
             return 1;
         }
         default:
@@ -158,7 +210,7 @@ int CTreeItem::ExpandTypeInfo(HTREEITEM item) {
     }
 }
 
-int CTreeItem::ExpandFunctions(HTREEITEM item) {
+int CTreeItem::ExpandFunctions(TreeItems& children) {
     TypeAttrPtr attr;
     if (!m_typeInfo || FAILED(m_typeInfo->GetTypeAttr(attr))) return 0;
     int inserted = 0;
@@ -168,24 +220,20 @@ int CTreeItem::ExpandFunctions(HTREEITEM item) {
         if (FAILED(m_typeInfo->GetFuncDesc(i, func))) continue;
         std::vector<Bstr> names;
         if (FAILED(m_typeInfo->GetNames(func->memid, names, 1)) || names.empty()) continue;
-        auto child = Child(kindFunction, static_cast<int>(i));
-        child->SetTypeInfo(m_typeInfo);
-        m_pTree->InsertItem(item, FunctionText(WideToAnsi(names[0]), func->memid), std::move(child),
-                            0);
+        Add(children, MemberChild(kindFunction, static_cast<int>(i)),
+            FunctionText(WideToAnsi(names[0]), func->memid), 0);
         ++inserted;
     }
     return inserted != 0;
 }
 
-int CTreeItem::ExpandVariables(HTREEITEM item) {
+int CTreeItem::ExpandVariables(TreeItems& children) {
     TypeAttrPtr attr;
     if (!m_typeInfo || FAILED(m_typeInfo->GetTypeAttr(attr))) return 0;
     bool fields = attr->typekind == TKIND_RECORD || attr->typekind == TKIND_UNION;
-    bool properties = false;
-    if (!fields && attr->typekind != TKIND_ENUM) {
-        std::string label = m_pTree->GetItemText(item).substr(0, 79);
-        properties = strcasecmp(label.c_str(), "Properties") == 0;
-    }
+    // A "Properties" group lists every variable, constants included, as a
+    // property; everywhere else a constant shows its value.
+    bool properties = m_nKind == kindPropertyGroup;
     int inserted = 0;
     for (UINT i = 0; i < attr->cVars; ++i) {
         VarDescPtr var;
@@ -207,15 +255,13 @@ int CTreeItem::ExpandVariables(HTREEITEM item) {
         } else {
             continue;
         }
-        auto child = Child(kind, static_cast<int>(i));
-        child->SetTypeInfo(m_typeInfo);
-        m_pTree->InsertItem(item, text, std::move(child), 0);
+        Add(children, MemberChild(kind, static_cast<int>(i)), std::move(text), 0);
         ++inserted;
     }
     return inserted != 0;
 }
 
-int CTreeItem::ExpandImplTypes(HTREEITEM item) {
+int CTreeItem::ExpandImplTypes(TreeItems& children) {
     TypeAttrPtr attr;
     if (!m_typeInfo || FAILED(m_typeInfo->GetTypeAttr(attr))) return 0;
     int inserted = 0;
@@ -231,11 +277,12 @@ int CTreeItem::ExpandImplTypes(HTREEITEM item) {
         Bstr name;
         if (FAILED(referenced->GetDocumentation(MEMBERID_NIL, &name, nullptr, nullptr, nullptr)))
             continue;
-        auto child = Child(NodeKindOfTypeKind(referencedAttr->typekind), static_cast<int>(i));
+        auto child = std::make_unique<CTreeItem>(NodeKindOfTypeKind(referencedAttr->typekind),
+                                                 static_cast<int>(i));
         child->SetTypeInfo(referenced);
         std::string text = WideToAnsi(name);
         if (referencedAttr->wTypeFlags & TYPEFLAG_FDUAL) text += " [Dual]";
-        m_pTree->InsertItem(item, text, std::move(child), 1);
+        Add(children, std::move(child), std::move(text), 1);
         ++inserted;
     }
     return inserted != 0;

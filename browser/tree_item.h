@@ -1,41 +1,27 @@
-// One node of the browser tree: what it stands for, and how its children
-// are made on its first expansion.
+// One node of the browser tree: what it stands for, the text it shows, and
+// its children, which it owns and makes on its first expansion.
 #pragma once
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "typelib/typelib.h"
 
 namespace qorvix {
 
 class CTreeItem;
-
-// An item of a tree control; null is the root.
-struct TreeItemTag;
-using HTREEITEM = TreeItemTag*;
-
-// The tree control the nodes insert into: a widget, or a test's recorder.
-class TreeControl {
-  public:
-    virtual ~TreeControl() = default;
-    // Inserts an item as the last child of `parent` and takes the node.
-    // `children` is the children flag: non-zero shows an expand button
-    // before children exist.
-    virtual HTREEITEM InsertItem(HTREEITEM parent, const std::string& text,
-                                 std::unique_ptr<CTreeItem> node, int children) = 0;
-    virtual std::string GetItemText(HTREEITEM item) = 0;
-};
+using TreeItems = std::vector<std::unique_ptr<CTreeItem>>;
 
 // Node kinds.
 enum NodeKind : int {
     kindNone = 0,
     kindLibrary = 1,
     kindType = 2,
-    kindFunctionGroup = 4,
-    kindVariableGroup = 6,
-    kindConstantGroup = 8,
-    kindImplTypeGroup = 10,
+    kindFunctionGroup = 4,   // "Functions" of a module, "Methods" of a dispinterface
+    kindPropertyGroup = 6,   // "Properties": every variable, with its member id
+    kindConstantGroup = 8,   // "Constants" of a module or a dispinterface: the constants only
+    kindImplTypeGroup = 10,  // "Inherited Interfaces"
     kindFunction = 12,
     kindVariable = 13,
     kindConstant = 14,
@@ -45,10 +31,14 @@ enum NodeKind : int {
 
 class CTreeItem {
   public:
-    explicit CTreeItem(TreeControl* tree = nullptr) : m_pTree(tree) {}
+    explicit CTreeItem(int kind = kindNone, int index = 0) : m_nKind(kind), m_nIndex(index) {}
     virtual ~CTreeItem() = default;
     CTreeItem(const CTreeItem&) = delete;
     CTreeItem& operator=(const CTreeItem&) = delete;
+
+    // The library item: the library's name as its text, an expand button,
+    // and a reference of its own to the library.
+    static std::unique_ptr<CTreeItem> ForLibrary(ComPtr<ITypeLib> lib);
 
     // The node holds one reference: a library (library and category nodes)
     // or a type info (all others). Setting hands a reference over.
@@ -57,13 +47,41 @@ class CTreeItem {
     virtual ITypeInfo* GetTypeInfo() const { return m_typeInfo.Get(); }
     virtual void SetTypeInfo(ComPtr<ITypeInfo> info);
 
-    // Inserts this node's children under `item`; non-zero when any was.
-    virtual int Expand(HTREEITEM item);
-    virtual int ExpandCategory(HTREEITEM item);
-    virtual int ExpandTypeInfo(HTREEITEM item);
-    virtual int ExpandFunctions(HTREEITEM item);
-    virtual int ExpandVariables(HTREEITEM item);
-    virtual int ExpandImplTypes(HTREEITEM item);
+    // The item in its tree.
+    const std::string& Text() const { return m_text; }
+    // Non-zero shows an expand button before any child exists; an item
+    // whose first expansion made nothing is left with 0.
+    int ChildrenFlag() const { return m_childrenFlag; }
+    CTreeItem* Parent() const { return m_parent; }
+    int Row() const { return m_row; }  // position among its parent's children
+    int ChildCount() const { return static_cast<int>(m_children.size()); }
+    CTreeItem* ChildAt(int row) const { return m_children[static_cast<std::size_t>(row)].get(); }
+    // Whether the first expansion has run.
+    bool Populated() const { return m_populated; }
+    // The first expansion is still to come.
+    bool CanFetch() const { return !m_populated && m_childrenFlag != 0; }
+    // The text is a fixed label (a category or a group), not the library's.
+    bool HasFixedLabel() const;
+
+    // Takes `child` as the last child.
+    CTreeItem& AppendChild(std::unique_ptr<CTreeItem> child);
+    // The first expansion in two steps, so that a view's model can announce
+    // the rows around their insertion: MakeChildren runs the node's
+    // expansion, Populate takes what it made. An item given nothing loses
+    // its expand button for good.
+    TreeItems MakeChildren();
+    void Populate(TreeItems children);
+    // Both steps on the first call, for callers without a view. True when
+    // the item has children.
+    bool Fetch();
+
+    // Appends this node's children to `children`; non-zero when any was.
+    virtual int Expand(TreeItems& children);
+    virtual int ExpandCategory(TreeItems& children);
+    virtual int ExpandTypeInfo(TreeItems& children);
+    virtual int ExpandFunctions(TreeItems& children);
+    virtual int ExpandVariables(TreeItems& children);
+    virtual int ExpandImplTypes(TreeItems& children);
 
     // The declaration of this node's type ("interface IFoo", ...).
     void GetTypeInfoText(std::string& text);
@@ -76,13 +94,21 @@ class CTreeItem {
     int m_nKind = kindNone;
     int m_nIndex = 0;
 
-  protected:
-    // A child on the same tree, holding `lib` or `info`.
-    std::unique_ptr<CTreeItem> Child(int kind, int index = 0);
+  private:
+    // Gives `child` its text and children flag and appends it to `children`.
+    static void Add(TreeItems& children, std::unique_ptr<CTreeItem> child, std::string text,
+                    int childrenFlag);
+    // A child holding this node's type info.
+    std::unique_ptr<CTreeItem> MemberChild(int kind, int index = 0) const;
 
     ComPtr<ITypeLib> m_typeLib;  // with m_typeInfo: the node's one reference
     ComPtr<ITypeInfo> m_typeInfo;
-    TreeControl* m_pTree;
+    std::string m_text;
+    int m_childrenFlag = 0;
+    bool m_populated = false;
+    CTreeItem* m_parent = nullptr;
+    int m_row = 0;
+    TreeItems m_children;
 };
 
 }  // namespace qorvix

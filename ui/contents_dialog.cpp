@@ -56,14 +56,14 @@ CContentsDlg::CContentsDlg(CGeneratorApp& app, UiServices& services, QWidget* pa
     m_tree->header()->setStretchLastSection(false);
     m_tree->installEventFilter(this);
     // An expansion shows the wait cursor and paints once, at its end.
-    m_model->beforeExpand = [this] {
+    connect(m_model, &TypeLibTreeModel::expansionStarted, m_tree, [this] {
         QApplication::setOverrideCursor(Qt::WaitCursor);
         m_tree->setUpdatesEnabled(false);
-    };
-    m_model->afterExpand = [this] {
+    });
+    connect(m_model, &TypeLibTreeModel::expansionFinished, m_tree, [this] {
         m_tree->setUpdatesEnabled(true);
         QApplication::restoreOverrideCursor();
-    };
+    });
     // An expansion the view only records (while it lays itself out) still
     // makes the children.
     connect(m_tree, &QTreeView::expanded, m_model, [this](const QModelIndex& index) {

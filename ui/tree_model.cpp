@@ -6,8 +6,7 @@ namespace qorvix {
 namespace {
 
 // The fixed labels of categories and groups, for the translation tools. The
-// tree keeps them in English (a group's label decides what it lists); only
-// what the view shows is translated.
+// browser's nodes carry them in English; the view shows them translated.
 [[maybe_unused]] const char* const kLabels[] = {
     QT_TRANSLATE_NOOP("TreeLabels", "Interfaces"),
     QT_TRANSLATE_NOOP("TreeLabels", "Automation Interfaces"),
@@ -24,56 +23,54 @@ namespace {
     QT_TRANSLATE_NOOP("TreeLabels", "Inherited Interfaces"),
 };
 
-bool IsLabel(int kind) {
-    return kind == kindFunctionGroup || kind == kindVariableGroup || kind == kindConstantGroup ||
-           kind == kindImplTypeGroup || (kind >= kindCategory && kind <= kindCategory + 7);
-}
-
 }  // namespace
 
-TypeLibTreeModel::TypeLibTreeModel(QObject* parent) : QAbstractItemModel(parent) {}
+TypeLibTreeModel::TypeLibTreeModel(QObject* parent)
+    : QAbstractItemModel(parent), m_root(std::make_unique<CTreeItem>()) {}
 
 TypeLibTreeModel::~TypeLibTreeModel() = default;
 
 QModelIndex TypeLibTreeModel::AddLibrary(ComPtr<ITypeLib> lib) {
-    int row = static_cast<int>(m_tree.Children(nullptr).size());
+    auto item = CTreeItem::ForLibrary(std::move(lib));
+    int row = m_root->ChildCount();
     beginInsertRows(QModelIndex(), row, row);
-    HTREEITEM item = m_tree.AddLibrary(std::move(lib));
+    CTreeItem& added = m_root->AppendChild(std::move(item));
     endInsertRows();
-    return IndexOf(item);
+    return IndexOf(&added);
 }
 
 void TypeLibTreeModel::Clear() {
     beginResetModel();
-    m_tree.DeleteAll();
-    m_published.clear();
+    m_root = std::make_unique<CTreeItem>();
     endResetModel();
 }
 
-HTREEITEM TypeLibTreeModel::Item(const QModelIndex& index) const {
-    return index.isValid() ? static_cast<HTREEITEM>(index.internalPointer()) : nullptr;
+CTreeItem* TypeLibTreeModel::Node(const QModelIndex& index) const {
+    return index.isValid() ? static_cast<CTreeItem*>(index.internalPointer()) : nullptr;
 }
 
-QModelIndex TypeLibTreeModel::IndexOf(HTREEITEM item) const {
-    if (!item) return {};
-    return createIndex(m_tree.Row(item), 0, item);
+CTreeItem* TypeLibTreeModel::NodeOrRoot(const QModelIndex& index) const {
+    return index.isValid() ? Node(index) : m_root.get();
+}
+
+QModelIndex TypeLibTreeModel::IndexOf(const CTreeItem* node) const {
+    if (!node || node == m_root.get()) return {};
+    return createIndex(node->Row(), 0, node);
 }
 
 QModelIndex TypeLibTreeModel::index(int row, int column, const QModelIndex& parent) const {
     if (column != 0 || row < 0 || row >= rowCount(parent)) return {};
-    return createIndex(row, 0, m_tree.Children(Item(parent))[static_cast<std::size_t>(row)]);
+    return createIndex(row, 0, NodeOrRoot(parent)->ChildAt(row));
 }
 
 QModelIndex TypeLibTreeModel::parent(const QModelIndex& child) const {
-    HTREEITEM item = Item(child);
-    return item ? IndexOf(m_tree.Parent(item)) : QModelIndex();
+    CTreeItem* node = Node(child);
+    return node ? IndexOf(node->Parent()) : QModelIndex();
 }
 
 int TypeLibTreeModel::rowCount(const QModelIndex& parent) const {
     if (parent.column() > 0) return 0;
-    HTREEITEM item = Item(parent);
-    if (item && !m_published.count(item)) return 0;
-    return static_cast<int>(m_tree.Children(item).size());
+    return NodeOrRoot(parent)->ChildCount();
 }
 
 int TypeLibTreeModel::columnCount(const QModelIndex&) const {
@@ -81,45 +78,39 @@ int TypeLibTreeModel::columnCount(const QModelIndex&) const {
 }
 
 QVariant TypeLibTreeModel::data(const QModelIndex& index, int role) const {
-    HTREEITEM item = Item(index);
-    if (!item || role != Qt::DisplayRole) return {};
-    std::string text = const_cast<ItemTree&>(m_tree).GetItemText(item);
-    CTreeItem* node = m_tree.Node(item);
-    if (node && IsLabel(node->m_nKind))
-        return QCoreApplication::translate("TreeLabels", text.c_str());
-    return QString::fromLocal8Bit(text);
+    CTreeItem* node = Node(index);
+    if (!node || role != Qt::DisplayRole) return {};
+    if (node->HasFixedLabel())
+        return QCoreApplication::translate("TreeLabels", node->Text().c_str());
+    return QString::fromLocal8Bit(node->Text());
 }
 
 bool TypeLibTreeModel::hasChildren(const QModelIndex& parent) const {
-    HTREEITEM item = Item(parent);
-    if (!item) return !m_tree.Children(nullptr).empty();
-    if (m_published.count(item)) return !m_tree.Children(item).empty();
-    return m_tree.ChildrenFlag(item) != 0;
+    CTreeItem* node = NodeOrRoot(parent);
+    return node->ChildCount() > 0 || node->CanFetch();
 }
 
 bool TypeLibTreeModel::canFetchMore(const QModelIndex& parent) const {
-    HTREEITEM item = Item(parent);
-    return item && !m_published.count(item) && m_tree.ChildrenFlag(item) != 0 &&
-           !m_tree.ExpandedOnce(item);
+    CTreeItem* node = Node(parent);
+    return node && node->CanFetch();
 }
 
 void TypeLibTreeModel::fetchMore(const QModelIndex& parent) {
-    if (!canFetchMore(parent)) return;
-    HTREEITEM item = Item(parent);
-    if (beforeExpand) beforeExpand();
-    bool any = m_tree.Expand(item);
-    int count = static_cast<int>(m_tree.Children(item).size());
-    if (any && count > 0) {
-        beginInsertRows(parent, 0, count - 1);
-        m_published.insert(item);
+    CTreeItem* node = Node(parent);
+    if (!node || !node->CanFetch()) return;
+    emit expansionStarted();
+    TreeItems children = node->MakeChildren();
+    if (!children.empty()) {
+        beginInsertRows(parent, 0, static_cast<int>(children.size()) - 1);
+        node->Populate(std::move(children));
         endInsertRows();
     } else {
+        node->Populate({});
         // The item keeps no expand button.
-        m_published.insert(item);
         emit dataChanged(parent, parent);
     }
-    if (afterExpand) afterExpand();
-    if (!any || count == 0) emit expandedEmpty(parent);
+    emit expansionFinished();
+    if (node->ChildCount() == 0) emit expandedEmpty(parent);
 }
 
 }  // namespace qorvix

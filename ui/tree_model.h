@@ -1,14 +1,12 @@
-// The browser tree as a Qt item model. Items are made by the nodes on
-// their first expansion: the view's fetchMore on an item runs its node,
-// and the children become rows in one insertion. An item whose node makes
-// nothing loses its children for good.
+// The browser tree as a Qt item model over the browser's nodes, which own
+// their children. A node's children are made on its first expansion (the
+// view's fetchMore) and become rows in one insertion, announced around it.
+// An item whose expansion makes nothing loses its expand button for good.
 #pragma once
 
 #include <QAbstractItemModel>
-#include <functional>
-#include <unordered_set>
 
-#include "browser/item_tree.h"
+#include "browser/tree_item.h"
 
 namespace qorvix {
 
@@ -23,8 +21,9 @@ class TypeLibTreeModel final : public QAbstractItemModel {
     // Deletes every item; the nodes release their references.
     void Clear();
 
-    HTREEITEM Item(const QModelIndex& index) const;
-    QModelIndex IndexOf(HTREEITEM item) const;
+    // The node behind an index; null for the root.
+    CTreeItem* Node(const QModelIndex& index) const;
+    QModelIndex IndexOf(const CTreeItem* node) const;
 
     QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
     QModelIndex parent(const QModelIndex& child) const override;
@@ -35,19 +34,19 @@ class TypeLibTreeModel final : public QAbstractItemModel {
     bool canFetchMore(const QModelIndex& parent) const override;
     void fetchMore(const QModelIndex& parent) override;
 
-    // Run around each expansion (the dialog shows the wait cursor and stops
-    // the view's painting).
-    std::function<void()> beforeExpand;
-    std::function<void()> afterExpand;
-
   signals:
+    // Around each expansion (the dialog shows the wait cursor and stops the
+    // view's painting).
+    void expansionStarted();
+    void expansionFinished();
     // The first expansion of `index` made no children.
     void expandedEmpty(const QModelIndex& index);
 
   private:
-    ItemTree m_tree;
-    // Items whose children have been announced to views.
-    std::unordered_set<HTREEITEM> m_published;
+    CTreeItem* NodeOrRoot(const QModelIndex& index) const;
+
+    // Holds the library items; never shown.
+    std::unique_ptr<CTreeItem> m_root;
 };
 
 }  // namespace qorvix

@@ -222,6 +222,56 @@ class ContentsDialogTest : public QObject {
             tree->expand(dialog->Model()->index(row, 0, library));
     }
 
+    // Rows are announced around their insertion, once, and an expansion
+    // that makes nothing is reported, not announced.
+    void theModelAnnouncesWhatItInserts() {
+        // Without the model tester, which fetches on its own while it checks.
+        TypeLibTreeModel model;
+        ComPtr<ITypeLib> lib;
+        QCOMPARE(LoadTypeLibEx(FixturePath("shapes.tlb"), LoadOptions{}, lib), S_OK);
+        QModelIndex library = model.AddLibrary(lib);
+        QCOMPARE(library, model.index(0, 0));
+        QVERIFY(model.hasChildren(library));
+        QCOMPARE(model.rowCount(library), 0);
+        QStringList events;
+        connect(&model, &QAbstractItemModel::rowsAboutToBeInserted,
+                [&](const QModelIndex& parent, int first, int last) {
+                    events << QString("before %1: %2-%3 of %4")
+                                  .arg(parent.data().toString())
+                                  .arg(first)
+                                  .arg(last)
+                                  .arg(model.rowCount(parent));
+                });
+        connect(&model, &QAbstractItemModel::rowsInserted, [&](const QModelIndex& parent) {
+            events << QString("after: %1").arg(model.rowCount(parent));
+        });
+        connect(&model, &TypeLibTreeModel::expansionStarted, [&] { events << "started"; });
+        connect(&model, &TypeLibTreeModel::expansionFinished, [&] { events << "finished"; });
+        connect(&model, &TypeLibTreeModel::expandedEmpty,
+                [&](const QModelIndex& index) { events << "empty " + index.data().toString(); });
+
+        QVERIFY(model.canFetchMore(library));
+        model.fetchMore(library);
+        QCOMPARE(events,
+                 (QStringList{"started", "before Shapes: 0-7 of 0", "after: 8", "finished"}));
+        events.clear();
+        QVERIFY(!model.canFetchMore(library));
+        model.fetchMore(library);
+        QCOMPARE(model.rowCount(library), 8);
+        QVERIFY(events.isEmpty());
+
+        QModelIndex typedefs = Child(library, "Typedefs");
+        model.fetchMore(typedefs);
+        QModelIndex handle = Child(typedefs, "typedef LONG HANDLE_T");
+        QVERIFY(model.canFetchMore(handle));
+        events.clear();
+        model.fetchMore(handle);
+        QCOMPARE(events, (QStringList{"started", "finished", "empty typedef LONG HANDLE_T"}));
+        QVERIFY(!model.hasChildren(handle));
+        QVERIFY(!model.canFetchMore(handle));
+        QCOMPARE(model.parent(Child(typedefs, "typedef Rect RECT_ALIAS")), typedefs);
+    }
+
     void closingReleasesEveryReference() {
         ComPtr<ITypeLib> lib;
         QCOMPARE(LoadTypeLibEx(FixturePath("shapes.tlb"), LoadOptions{}, lib), S_OK);
