@@ -75,8 +75,14 @@ CContentsDlg::CContentsDlg(CGeneratorApp& app, UiServices& services, QWidget* pa
     connect(browse, &QPushButton::clicked, this, &CContentsDlg::OnBrowseCopyFile);
     connect(m_btnGenerate, &QPushButton::clicked, this, &CContentsDlg::OnGenerate);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(m_btnInterfaceClasses, &QCheckBox::clicked, this,
+    connect(m_btnInterfaceClasses, &QCheckBox::toggled, this,
             &CContentsDlg::OnInterfaceClassesClicked);
+    connect(m_btnDual, &QCheckBox::toggled, this, [this](bool checked) {
+        if (!m_showing) m_options.dualInterfaces = checked;
+    });
+    connect(m_btnAddToProject, &QCheckBox::toggled, this, [this](bool checked) {
+        if (!m_showing) m_options.addToProject = checked;
+    });
     connect(m_editCopyFile, &QLineEdit::textChanged, this, &CContentsDlg::OnCopyFileUpdate);
     if (m_services.help) m_services.help->Attach(this);
 }
@@ -126,68 +132,59 @@ int CContentsDlg::DoModal() {
 
 void CContentsDlg::OnInitDialog() {
     if (m_pTypeLib) m_model->AddLibrary(ComPtr<ITypeLib>(m_pTypeLib.Get()));
-    m_strCopyFile = m_app.m_strCopyFile;
-    m_bInterfaceClasses = m_app.m_bInterfaceClasses;
-    m_bDualInterfaces = m_app.m_bDualInterfaces;
-    m_btnDual->setEnabled(m_bInterfaceClasses);
-    if (m_app.m_bIdeRegistered) {
-        m_bAddToProject = m_app.m_bAddToProject;
-    } else {
-        m_btnAddToProject->setEnabled(false);
-        m_bAddToProject = false;
-    }
-    UpdateData(false);
+    m_options.copyFile = m_app.m_strCopyFile;
+    m_options.interfaceClasses = m_app.m_bInterfaceClasses;
+    m_options.dualInterfaces = m_app.m_bDualInterfaces;
+    // Without the IDE there is no project to add the file to.
+    m_options.addToProject = m_app.m_bIdeRegistered && m_app.m_bAddToProject;
+    m_btnAddToProject->setEnabled(m_app.m_bIdeRegistered);
+    ShowOptions();
     m_tree->setFocus();
 }
 
-void CContentsDlg::UpdateData(bool saveAndValidate) {
-    if (saveAndValidate) {
-        m_strCopyFile = m_editCopyFile->text().toLocal8Bit().toStdString();
-        m_bInterfaceClasses = m_btnInterfaceClasses->isChecked();
-        m_bDualInterfaces = m_btnDual->isChecked();
-        m_bAddToProject = m_btnAddToProject->isChecked();
-    } else {
-        // The text's change notification must not read the controls back
-        // while they are being set.
-        m_exchanging = true;
-        m_editCopyFile->setText(QString::fromLocal8Bit(m_strCopyFile));
-        m_btnInterfaceClasses->setChecked(m_bInterfaceClasses);
-        m_btnDual->setChecked(m_bDualInterfaces);
-        m_btnAddToProject->setChecked(m_bAddToProject);
-        m_exchanging = false;
-        m_btnGenerate->setEnabled(!m_strCopyFile.empty());
-    }
+void CContentsDlg::ShowOptions() {
+    // The controls' change notifications must not write back what is
+    // being shown: a name that is not in the locale's character set would
+    // come back changed.
+    m_showing = true;
+    m_editCopyFile->setText(QString::fromLocal8Bit(m_options.copyFile));
+    m_btnInterfaceClasses->setChecked(m_options.interfaceClasses);
+    m_btnDual->setChecked(m_options.dualInterfaces);
+    m_btnAddToProject->setChecked(m_options.addToProject);
+    m_showing = false;
+    m_btnDual->setEnabled(m_options.interfaceClasses);
+    m_btnGenerate->setEnabled(!m_options.copyFile.empty());
 }
 
-void CContentsDlg::OnInterfaceClassesClicked() {
-    UpdateData(true);
-    m_btnDual->setEnabled(m_bInterfaceClasses);
-    UpdateData(false);
+void CContentsDlg::OnInterfaceClassesClicked(bool checked) {
+    if (m_showing) return;
+    m_options.interfaceClasses = checked;
+    // Dual keeps its mark; the writer ignores it without interface classes.
+    m_btnDual->setEnabled(checked);
 }
 
-void CContentsDlg::OnCopyFileUpdate() {
-    if (m_exchanging) return;
-    UpdateData(true);
-    m_btnGenerate->setEnabled(!m_strCopyFile.empty());
+void CContentsDlg::OnCopyFileUpdate(const QString& text) {
+    if (m_showing) return;
+    m_options.copyFile = text.toLocal8Bit().toStdString();
+    m_btnGenerate->setEnabled(!m_options.copyFile.empty());
 }
 
 void CContentsDlg::OnBrowseCopyFile() {
-    UpdateData(true);
     if (!m_services.files) return;
     auto chosen = m_services.files->SaveFile(
         this, tr("Select copy file"), tr("Copy files (*.cpy)|*.cpy|All file (*.*)|*.*||"),
-        QStringLiteral("cpy"), QString::fromLocal8Bit(m_strCopyFile));
+        QStringLiteral("cpy"), QString::fromLocal8Bit(m_options.copyFile));
     if (!chosen) return;
-    m_strCopyFile = chosen->toLocal8Bit().toStdString();
-    UpdateData(false);
+    m_options.copyFile = chosen->toLocal8Bit().toStdString();
+    ShowOptions();
     m_editCopyFile->setCursorPosition(m_editCopyFile->text().size());
 }
 
 void CContentsDlg::OnGenerate() {
-    UpdateData(true);
     if (!m_pTypeLib) return;
-    CCblFile writer(m_bInterfaceClasses, m_bDualInterfaces, m_bAddToProject, m_app.Writer());
-    std::string name = m_strCopyFile;
+    CCblFile writer(m_options.interfaceClasses, m_options.dualInterfaces, m_options.addToProject,
+                    m_app.Writer());
+    std::string name = m_options.copyFile;
     writer.GenerateCopyFile(name, *m_pTypeLib);
     writer.CloseCopyFile();
 }

@@ -17,6 +17,16 @@ class QTreeView;
 
 namespace qorvix {
 
+// What Generate is asked for: the copy file and the three switches.
+struct GenerationOptions {
+    std::string copyFile;
+    bool interfaceClasses = false;
+    bool dualInterfaces = false;
+    bool addToProject = false;
+
+    bool operator==(const GenerationOptions&) const = default;
+};
+
 class CContentsDlg final : public QDialog {
     Q_OBJECT
   public:
@@ -32,28 +42,18 @@ class CContentsDlg final : public QDialog {
     int DoModal();
     void OnInitDialog();
 
-    // The reactions, public for tests.
+    // The buttons' reactions.
     void OnGenerate();
     void OnBrowseCopyFile();
-    void OnInterfaceClassesClicked();
-    void OnCopyFileUpdate();
-    // Moves the fields into the controls (false) or back (true).
-    void UpdateData(bool saveAndValidate);
 
+    // What the dialog holds: the options as the controls show them, and
+    // the library. The controls themselves are reached by their ids
+    // through Form().
+    const GenerationOptions& Options() const { return m_options; }
+    ITypeLib* TypeLib() const { return m_pTypeLib.Get(); }
     QTreeView* TreeView() const { return m_tree; }
     TypeLibTreeModel* Model() const { return m_model; }
     const DialogForm& Form() const { return m_form; }
-
-    QCheckBox* m_btnAddToProject;
-    QLineEdit* m_editCopyFile;
-    QPushButton* m_btnGenerate;
-    QCheckBox* m_btnDual;
-    QCheckBox* m_btnInterfaceClasses;
-    std::string m_strCopyFile;
-    bool m_bInterfaceClasses = false;
-    bool m_bDualInterfaces = false;
-    bool m_bAddToProject = false;
-    ComPtr<ITypeLib> m_pTypeLib;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -62,13 +62,27 @@ class CContentsDlg final : public QDialog {
 
   private:
     void CannotLoad();
+    // Shows the options in the controls, with the enabling that follows
+    // from them.
+    void ShowOptions();
+    void OnInterfaceClassesClicked(bool checked);
+    void OnCopyFileUpdate(const QString& text);
 
     CGeneratorApp& m_app;
     UiServices& m_services;
     DialogForm m_form;
+    QCheckBox* m_btnAddToProject;
+    QLineEdit* m_editCopyFile;
+    QPushButton* m_btnGenerate;
+    QCheckBox* m_btnDual;
+    QCheckBox* m_btnInterfaceClasses;
     QTreeView* m_tree;
     TypeLibTreeModel* m_model;
-    bool m_exchanging = false;
+    // The one copy of the options; each control writes its part as the
+    // user changes it, and nothing goes back to the application object.
+    GenerationOptions m_options;
+    bool m_showing = false;  // ShowOptions is setting the controls
+    ComPtr<ITypeLib> m_pTypeLib;
 };
 
 }  // namespace qorvix

@@ -38,6 +38,12 @@ class ContentsDialogTest : public QObject {
         }
         return {};
     }
+    static QCheckBox* Box(const CContentsDlg& dialog, int id) {
+        return ControlOf<QCheckBox>(dialog.Form(), id);
+    }
+    static QLineEdit* CopyFileEdit(const CContentsDlg& dialog) {
+        return ControlOf<QLineEdit>(dialog.Form(), 1003);
+    }
     static QStringList Texts(const QModelIndex& parent) {
         QStringList texts;
         for (int row = 0; row < parent.model()->rowCount(parent); ++row) {
@@ -79,13 +85,22 @@ class ContentsDialogTest : public QObject {
             CContentsDlg dialog(app, f->services);
             if (!dialog.LoadTypeLibFile(path)) return 1;
             dialog.OnInitDialog();
-            for (QCheckBox* box :
-                 {dialog.m_btnInterfaceClasses, dialog.m_btnDual, dialog.m_btnAddToProject}) {
+            for (int id : {1006, 1007, 1011}) {
+                QCheckBox* box = Box(dialog, id);
+                if (!box) return 1;
                 if (!seen.isEmpty()) seen += " | ";
                 seen +=
                     QString(box->isChecked() ? "C" : "c") + " " + (box->isEnabled() ? "E" : "e");
             }
-            copyFile = dialog.m_editCopyFile->text().toStdString();
+            // What the dialog would generate with is what it shows.
+            const GenerationOptions& options = dialog.Options();
+            if (options.interfaceClasses != Box(dialog, 1006)->isChecked() ||
+                options.dualInterfaces != Box(dialog, 1007)->isChecked() ||
+                options.addToProject != Box(dialog, 1011)->isChecked()) {
+                return 1;
+            }
+            copyFile = CopyFileEdit(dialog)->text().toStdString();
+            if (options.copyFile != copyFile) return 1;
             return 0;
         };
         CGeneratorApp app(services);
@@ -107,7 +122,7 @@ class ContentsDialogTest : public QObject {
             CContentsDlg dialog(app, f->services);
             dialog.LoadTypeLibFile(FixturePath("shapes.tlb"));
             dialog.OnInitDialog();
-            proposed = dialog.m_editCopyFile->text();
+            proposed = CopyFileEdit(dialog)->text();
             return 0;
         };
         CGeneratorApp app(services);
@@ -119,25 +134,65 @@ class ContentsDialogTest : public QObject {
         f->app->m_bInterfaceClasses = f->app->m_bDualInterfaces = true;
         auto dialog = Open();
         QVERIFY(dialog);
+        QCheckBox* classes = Box(*dialog, 1006);
+        QCheckBox* dual = Box(*dialog, 1007);
+        QLineEdit* copyFile = CopyFileEdit(*dialog);
+        QWidget* generate = dialog->Form().Control(1009);
+        QVERIFY(classes && dual && copyFile && generate);
         // Unchecking interface classes disables Dual and keeps its mark.
-        QTest::mouseClick(dialog->m_btnInterfaceClasses, Qt::LeftButton, {},
-                          QPoint(4, dialog->m_btnInterfaceClasses->height() / 2));
-        QVERIFY(!dialog->m_btnInterfaceClasses->isChecked());
-        QVERIFY(!dialog->m_btnDual->isEnabled());
-        QVERIFY(dialog->m_btnDual->isChecked());
+        QTest::mouseClick(classes, Qt::LeftButton, {}, QPoint(4, classes->height() / 2));
+        QVERIFY(!classes->isChecked());
+        QVERIFY(!dual->isEnabled());
+        QVERIFY(dual->isChecked());
+        QVERIFY(!dialog->Options().interfaceClasses);
+        QVERIFY(dialog->Options().dualInterfaces);
         // An empty copy-file name disables Generate; any character enables it.
-        dialog->m_editCopyFile->selectAll();
-        QTest::keyClick(dialog->m_editCopyFile, Qt::Key_Delete);
-        QVERIFY(!dialog->m_btnGenerate->isEnabled());
-        QTest::keyClick(dialog->m_editCopyFile, Qt::Key_Space);
-        QVERIFY(dialog->m_btnGenerate->isEnabled());
+        copyFile->selectAll();
+        QTest::keyClick(copyFile, Qt::Key_Delete);
+        QVERIFY(!generate->isEnabled());
+        QTest::keyClick(copyFile, Qt::Key_Space);
+        QVERIFY(generate->isEnabled());
+        QCOMPARE(dialog->Options().copyFile, std::string(" "));
+    }
+
+    // The dialog starts from the application's defaults and never writes
+    // them back: the next dialog starts from them again.
+    void optionsStayInTheDialog() {
+        f->app->m_bIdeRegistered = true;
+        f->app->m_strCopyFile = "Start.cpy";
+        const GenerationOptions defaults{"Start.cpy", false, false, false};
+        auto dialog = Open();
+        QVERIFY(dialog);
+        QCOMPARE(dialog->Options(), defaults);
+        for (int id : {1006, 1007, 1011}) {
+            QCheckBox* box = Box(*dialog, id);
+            QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(4, box->height() / 2));
+        }
+        QLineEdit* copyFile = CopyFileEdit(*dialog);
+        copyFile->selectAll();
+        QTest::keyClicks(copyFile, "Other.cpy");
+        QCOMPARE(dialog->Options(), (GenerationOptions{"Other.cpy", true, true, true}));
+        QVERIFY(!f->app->m_bInterfaceClasses && !f->app->m_bDualInterfaces &&
+                !f->app->m_bAddToProject);
+        QCOMPARE(f->app->m_strCopyFile, std::string("Start.cpy"));
+        dialog.reset();
+        QCOMPARE(Open()->Options(), defaults);
+
+        // A name the locale cannot show is kept as it was given until the
+        // user edits it.
+        f->app->m_strCopyFile = "Caf\xE9.cpy";
+        dialog = Open();
+        QCOMPARE(dialog->Options().copyFile, std::string("Caf\xE9.cpy"));
+        QTest::keyClick(CopyFileEdit(*dialog), Qt::Key_End);
+        QTest::keyClick(CopyFileEdit(*dialog), Qt::Key_Backspace);
+        QCOMPARE(dialog->Options().copyFile, CopyFileEdit(*dialog)->text().toStdString());
     }
 
     void browseProposesTheName() {
         auto dialog = Open();
         f->files.answers = {QString(), QString::fromStdString(f->dir / "out/Shapes.cpy")};
         dialog->OnBrowseCopyFile();
-        QCOMPARE(dialog->m_editCopyFile->text(), QString("TypeLib.cpy"));
+        QCOMPARE(CopyFileEdit(*dialog)->text(), QString("TypeLib.cpy"));
         dialog->OnBrowseCopyFile();
         QCOMPARE(f->files.calls[1].proposed, QString("TypeLib.cpy"));
         QCOMPARE(f->files.calls[1].title, QString("Select copy file"));
@@ -145,15 +200,16 @@ class ContentsDialogTest : public QObject {
                  QString("Copy files (*.cpy)|*.cpy|All file (*.*)|*.*||"));
         QCOMPARE(f->files.calls[1].suffix, QString("cpy"));
         QString chosen = QString::fromStdString(f->dir / "out/Shapes.cpy");
-        QCOMPARE(dialog->m_editCopyFile->text(), chosen);
-        QCOMPARE(dialog->m_editCopyFile->cursorPosition(), chosen.size());
+        QCOMPARE(CopyFileEdit(*dialog)->text(), chosen);
+        QCOMPARE(CopyFileEdit(*dialog)->cursorPosition(), chosen.size());
+        QCOMPARE(dialog->Options().copyFile, chosen.toStdString());
     }
 
     void generateWritesAndTheDialogStays() {
         f->app->m_bInterfaceClasses = true;
         auto dialog = Open();
-        dialog->m_editCopyFile->setText(QString::fromStdString(f->dir / "Out.cpy"));
-        QTest::mouseClick(dialog->m_btnGenerate, Qt::LeftButton);
+        CopyFileEdit(*dialog)->setText(QString::fromStdString(f->dir / "Out.cpy"));
+        QTest::mouseClick(dialog->Form().Control(1009), Qt::LeftButton);
         QVERIFY(std::filesystem::exists(f->dir / "Out.cpy"));
         QVERIFY(std::filesystem::exists(f->dir / "ishape.cbl"));
         QVERIFY(dialog->isVisible());
@@ -168,7 +224,7 @@ class ContentsDialogTest : public QObject {
         // A relative name now resolves against the folder of the last copy file.
         std::filesystem::create_directory(f->dir / "elsewhere");
         std::filesystem::current_path(f->dir / "elsewhere");
-        dialog->m_editCopyFile->setText("Second.cpy");
+        CopyFileEdit(*dialog)->setText("Second.cpy");
         dialog->OnGenerate();
         QVERIFY(std::filesystem::exists(f->dir / "elsewhere/Second.cpy"));
     }
@@ -274,12 +330,13 @@ class ContentsDialogTest : public QObject {
 
     void closingReleasesEveryReference() {
         ComPtr<ITypeLib> lib;
-        QCOMPARE(LoadTypeLibEx(FixturePath("shapes.tlb"), LoadOptions{}, lib), S_OK);
-        lib->AddRef();
-        ULONG before = lib->Release();
+        ULONG before = 0;
         {
             CContentsDlg dialog(*f->app, f->services);
-            dialog.m_pTypeLib = ComPtr<ITypeLib>(lib.Get());
+            QVERIFY(dialog.LoadTypeLibFile(FixturePath("shapes.tlb")));
+            lib = ComPtr<ITypeLib>(dialog.TypeLib());
+            lib->AddRef();
+            before = lib->Release();
             dialog.OnInitDialog();
             dialog.show();
             QTreeView* tree = dialog.TreeView();
@@ -295,9 +352,11 @@ class ContentsDialogTest : public QObject {
             lib->AddRef();
             QVERIFY(lib->Release() > before);
             dialog.reject();
+            lib->AddRef();
+            QCOMPARE(lib->Release(), before);
         }
         lib->AddRef();
-        QCOMPARE(lib->Release(), before);
+        QCOMPARE(lib->Release(), before - 1);  // and the dialog's own is gone
     }
 
     void loadFailuresSay105() {

@@ -78,8 +78,8 @@ class TranslationTest : public QObject {
         CContentsDlg contents(*f->app, f->services);
         QVERIFY(contents.LoadTypeLibFile(FixturePath("shapes.tlb")));
         contents.OnInitDialog();
-        QCOMPARE(contents.m_btnGenerate->text(), QString("&Erzeugen"));
-        QCOMPARE(contents.m_btnInterfaceClasses->text(),
+        QCOMPARE(contents.Form().Control(1009)->property("text").toString(), QString("&Erzeugen"));
+        QCOMPARE(contents.Form().Control(1006)->property("text").toString(),
                  QString("&Schnittstellenklassen erzeugen"));
         QVERIFY2(ClippedControls(&contents).isEmpty(),
                  qPrintable(ClippedControls(&contents).join(", ")));

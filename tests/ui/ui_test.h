@@ -11,6 +11,7 @@
 #include <optional>
 #include <vector>
 
+#include "ui/dialog_form.h"
 #include "ui/file_dialogs.h"
 
 namespace qorvix::test {
@@ -51,6 +52,13 @@ class ScriptedFileDialogs final : public FileDialogs {
         return answer;
     }
 };
+
+// The control of a dialog with this id, as the widget it is; null when
+// there is none or it is another kind of widget.
+template <typename Widget>
+Widget* ControlOf(const DialogForm& form, int controlId) {
+    return qobject_cast<Widget*>(form.Control(controlId));
+}
 
 // Texts that do not fit their control, controls outside their frame or
 // the dialog, and controls on top of one another: what a reader would see
