@@ -58,24 +58,87 @@ std::string CutName(std::string_view text, std::size_t bytes) {
     return CutToBytes(text, bytes);
 }
 
-std::string MakeCobolName(const Bstr& name, bool check) {
-    std::string text = WideToAnsi(name);
-    std::size_t start = text.find_first_not_of("_\x01");
-    text.erase(0, start == std::string::npos ? text.size() : start);
-    if (text.empty()) return "QORVIX" + std::to_string(g_nameCounter++);
-    for (char& c : text) {
-        if (c == '_' || c == '.' || c == '\x01') c = '-';
+namespace {
+
+// ASCII letters and digits, and the bytes of characters beyond ASCII (the
+// locale's own letters). Not std::isalnum, which follows the user's locale.
+bool IsLetterOrDigit(unsigned char b) {
+    return b >= 0x80 || (b >= '0' && b <= '9') || (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z');
+}
+
+void TrimWordEnds(std::string& text) {
+    std::size_t first = text.find_first_not_of('-');
+    std::size_t last = text.find_last_not_of('-');
+    text = first == std::string::npos ? std::string() : text.substr(first, last - first + 1);
+}
+
+// Characters beyond ASCII that end a line or a word somewhere: the C1
+// controls, and blanks and separators of other scripts.
+bool BreaksWords(char16_t c) {
+    return (c >= 0x80 && c <= 0xA0) || c == 0x1680 || (c >= 0x2000 && c <= 0x200F) ||
+           (c >= 0x2028 && c <= 0x202F) || (c >= 0x205F && c <= 0x206F) || c == 0x3000 ||
+           c == 0xFEFF;
+}
+
+// A name in the locale's character set with every character that cannot
+// stand in a word as a hyphen; with `underscores`, '_' is one of them.
+std::string WordBytes(const Bstr& name, bool underscores) {
+    std::u16string wide = name ? *name : std::u16string();
+    for (char16_t& c : wide) {
+        if (BreaksWords(c)) c = u'-';
     }
-    text = CutToBytes(text, kMaxName);
-    if (check && g_reservedWordCheck) {
-        std::string upper = text;
-        for (char& c : upper)
-            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-        if (g_reservedWordCheck(upper.c_str(), static_cast<int>(upper.size())) != 0) {
-            text = CutToBytes(text, kReservedStem) + "-CBL";
-        }
+    std::string text = WideToAnsi(wide);
+    for (char& c : text) {
+        auto b = static_cast<unsigned char>(c);
+        if (!IsLetterOrDigit(b) && !(b == '_' && !underscores)) c = '-';
     }
     return text;
+}
+
+}  // namespace
+
+std::string CobolWord(std::string_view text) {
+    std::string word(text);
+    for (char& c : word) {
+        auto b = static_cast<unsigned char>(c);
+        if (!IsLetterOrDigit(b) && b != '_') c = '-';
+    }
+    TrimWordEnds(word);
+    return word;
+}
+
+bool CobolNameWord(const Bstr& name, std::string& word) {
+    word = WordBytes(name, true);
+    TrimWordEnds(word);
+    // The cut may end on a hyphen, which no word may end with.
+    word = CutToBytes(word, kMaxName);
+    TrimWordEnds(word);
+    return !word.empty();
+}
+
+std::string MemberWordBytes(const Bstr& name) {
+    return WordBytes(name, false);
+}
+
+std::string MadeUpName() {
+    return "QORVIX" + std::to_string(g_nameCounter++);
+}
+
+std::string CheckReserved(std::string word) {
+    if (!g_reservedWordCheck) return word;
+    std::string upper = word;
+    for (char& c : upper)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (g_reservedWordCheck(upper.c_str(), static_cast<int>(upper.size())) != 0) {
+        word = CutToBytes(word, kReservedStem) + "-CBL";
+    }
+    return word;
+}
+
+std::string MakeCobolName(const Bstr& name, bool check) {
+    std::string word;
+    if (!CobolNameWord(name, word)) return MadeUpName();
+    return check ? CheckReserved(std::move(word)) : word;
 }
 
 }  // namespace qorvix

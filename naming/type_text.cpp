@@ -83,16 +83,17 @@ constexpr const char* kVarTypeNames[73] = {
 
 constexpr int kMaxDepth = 64;
 
-std::string TypeText(ITypeInfo& info, const TYPEDESC& desc, int depth) {
+std::string TypeText(ITypeInfo& info, const TYPEDESC& desc, TypeNamer* namer, int depth) {
     // Descriptions from a library are finite, but a hand-made one could nest
     // without end; the depth only guards against that.
     if (depth > kMaxDepth) return "BAD-VARTYPE";
     if (desc.vt == VT_PTR) {
-        return desc.lptdesc ? TypeText(info, *desc.lptdesc, depth + 1) : VARTYPEToString(desc.vt);
+        return desc.lptdesc ? TypeText(info, *desc.lptdesc, namer, depth + 1)
+                            : VARTYPEToString(desc.vt);
     }
     if ((desc.vt & 0xFFF) == VT_CARRAY) {
         if (!desc.lpadesc) return VARTYPEToString(desc.vt);
-        std::string text = TypeText(info, desc.lpadesc->tdescElem, depth + 1);
+        std::string text = TypeText(info, desc.lpadesc->tdescElem, namer, depth + 1);
         for (const SAFEARRAYBOUND& bound : desc.lpadesc->rgbounds) {
             text += "[" + std::to_string(bound.cElements) + "]";
         }
@@ -100,7 +101,7 @@ std::string TypeText(ITypeInfo& info, const TYPEDESC& desc, int depth) {
     }
     if ((desc.vt & 0xFFF) == VT_SAFEARRAY) {
         if (!desc.lptdesc) return VARTYPEToString(desc.vt);
-        return "SAFEARRAY(" + TypeText(info, *desc.lptdesc, depth + 1) + ")";
+        return "SAFEARRAY(" + TypeText(info, *desc.lptdesc, namer, depth + 1) + ")";
     }
     if (desc.vt == VT_USERDEFINED) {
         ComPtr<ITypeInfo> referenced;
@@ -110,7 +111,7 @@ std::string TypeText(ITypeInfo& info, const TYPEDESC& desc, int depth) {
         if (FAILED(referenced->GetDocumentation(MEMBERID_NIL, &name, nullptr, nullptr, nullptr))) {
             return "ITypeInfo::GetDocumentation() failed in TYPEDESCToString";
         }
-        return MakeCobolName(name, true);
+        return namer ? namer->NameOf(*referenced, name) : MakeCobolName(name, true);
     }
     return VARTYPEToString(desc.vt);
 }
@@ -123,8 +124,8 @@ std::string VARTYPEToString(VARTYPE vt) {
     return kVarTypeNames[index];
 }
 
-std::string TYPEDESCToString(ITypeInfo& info, const TYPEDESC& desc) {
-    return TypeText(info, desc, 0);
+std::string TYPEDESCToString(ITypeInfo& info, const TYPEDESC& desc, TypeNamer* namer) {
+    return TypeText(info, desc, namer, 0);
 }
 
 std::string GuidToHex(const GUID& guid) {
@@ -138,7 +139,9 @@ std::string GuidToHex(const GUID& guid) {
 }
 
 std::string MakeMemberName(const Bstr& name) {
-    std::string text = WideToAnsi(name);
+    // Method names become words too (the writer trims their ends once the
+    // "get" or "set" is in front).
+    std::string text = MemberWordBytes(name);
     if (text.empty()) return "Unknown";
     return CutName(text, 31);
 }

@@ -4,17 +4,20 @@
 
 #include <string>
 
+#include "naming/name_table.h"
 #include "typelib/typelib.h"
 
 namespace qorvix {
 
 // The table name of a VARTYPE (its low 12 bits); "BAD-VARTYPE" above 72.
 std::string VARTYPEToString(VARTYPE vt);
-// COBOL text for a type; user-defined types are named through `info`.
-std::string TYPEDESCToString(ITypeInfo& info, const TYPEDESC& desc);
+// COBOL text for a type; user-defined types are found through `info` and
+// named by `namer` (a generation's table), or by MakeCobolName without one.
+std::string TYPEDESCToString(ITypeInfo& info, const TYPEDESC& desc, TypeNamer* namer = nullptr);
 // The GUID's 16 bytes as they lie in memory, as 32 upper-case hex digits.
 std::string GuidToHex(const GUID& guid);
-// The name in the locale's character set, at most 31 bytes; "Unknown" when empty.
+// The name in the locale's character set with what cannot stand in a word
+// as '-' (CobolWord), at most 31 bytes; "Unknown" when empty.
 std::string MakeMemberName(const Bstr& name);
 // The name with '.' turned into '-', at most 31 bytes.
 std::string MakeCoclassName(const Bstr& name);

@@ -41,7 +41,8 @@ TEST_F(CobolName, FollowsTheIdentifierRules) {
                             u"b",
                             true),
               "a-b");
-    EXPECT_EQ(MakeCobolName(u"9lives_", true), "9lives-");
+    // No word ends in a hyphen: a trailing underscore goes.
+    EXPECT_EQ(MakeCobolName(u"9lives_", true), "9lives");
     EXPECT_EQ(MakeCobolName(u"AVeryLongNameThatGoesOnAndOnForForty", true),
               "AVeryLongNameThatGoesOnAndOnFor");
     // Names made up for empty ones count on from wherever the run is.
@@ -147,8 +148,9 @@ TEST_F(Utf8Locale, ShapersOfGuidsMembersAndClasses) {
     EXPECT_EQ(GuidToHex(widget), "78563412BC9AF0DE1122334455667788");
     EXPECT_EQ(MakeMemberName(Bstr()), "Unknown");
     EXPECT_EQ(MakeMemberName(u""), "Unknown");
+    // Underscores stay in member names; a period cannot stand in a word.
     EXPECT_EQ(MakeMemberName(u"a_name.with_underscores_that_runs_long"),
-              "a_name.with_underscores_that_ru");
+              "a_name-with_underscores_that_ru");
     EXPECT_EQ(MakeCoclassName(u"Sample.Widget.1"), "Sample-Widget-1");
     EXPECT_EQ(MakeCoclassName(u""), "");
 }

@@ -526,11 +526,11 @@ TEST_F(WriterTest, CommentsStayOnTheirLineAndClassFilesInTheFolder) {
     ASSERT_TRUE(Generate(lib, "Out.cpy", true));
     Lines copy = FileLines("Out.cpy");
     EXPECT_EQ(Block(copy, "      *> Name: FakeLib", 2)[1], "      *> Line one  line two");
-    // '.' became '-' in the COBOL name; '/' must not lead anywhere.
-    EXPECT_TRUE(std::filesystem::exists(dir / "i_--_escape.cbl"));
-    Lines cls = FileLines("i_--_escape.cbl");
+    // '/' and '.' cannot stand in a word: the name leads nowhere.
+    ASSERT_TRUE(std::filesystem::exists(dir / "i----escape.cbl"));
+    Lines cls = FileLines("i----escape.cbl");
     EXPECT_EQ(cls[1], "      *> doc with break");
-    EXPECT_EQ(cls[12], "           I/--/escape is class \"i_--_escape\"");
+    EXPECT_EQ(cls[12], "           I----escape is class \"i----escape\"");
 }
 
 TEST_F(WriterTest, PeriodAfterATagCommentGoesOnALineOfItsOwn) {

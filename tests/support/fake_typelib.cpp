@@ -190,7 +190,7 @@ HRESULT FakeTypeInfo::GetRefTypeInfo(HREFTYPE href, ComPtr<ITypeInfo>& info) {
 HRESULT FakeTypeInfo::GetContainingTypeLib(ComPtr<ITypeLib>& out, UINT* index) {
     if (!lib) return E_FAIL;
     out = ComPtr<ITypeLib>(lib);
-    if (index) *index = 0;
+    if (index) *index = this->index;
     return S_OK;
 }
 
@@ -201,6 +201,7 @@ FakeTypeInfo& FakeTypeLib::Add(TYPEKIND kind, const std::string& typeName, GUID 
     info->attr.wTypeFlags = flags;
     info->name = Utf8ToUtf16(typeName);
     info->lib = this;
+    info->index = static_cast<UINT>(types.size());
     types.push_back(std::move(info));
     return *types.back();
 }

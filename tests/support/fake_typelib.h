@@ -46,6 +46,7 @@ class FakeTypeInfo final : public ITypeInfo {
     std::set<MEMBERID> failNames;
 
     FakeTypeLib* lib = nullptr;
+    UINT index = 0;  // its place in `lib`
 
     // Building.
     FakeTypeInfo& AddFunc(const std::string& funcName, MEMBERID memid, INVOKEKIND invkind,

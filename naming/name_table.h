@@ -1,0 +1,77 @@
+// The COBOL words of one generation: which words a scope already holds, and
+// the one name of each type.
+#pragma once
+
+#include <map>
+#include <string>
+#include <string_view>
+#include <unordered_set>
+#include <utility>
+#include <vector>
+
+#include "typelib/typelib.h"
+
+namespace qorvix {
+
+// The words of one COBOL scope: the level-01 and level-78 entries of a copy
+// file, the condition names of one enumeration, the methods of one class.
+// COBOL does not tell letter cases apart, so neither does the scope.
+class WordScope {
+  public:
+    // Claims prefix + stem + suffix, the stem cut so that the whole stays
+    // within `limit` bytes; a word never ends in a hyphen. When that word is
+    // taken, the stem, cut shorter, is followed by "-2", "-3", ... (before
+    // the suffix), and the first free word is claimed.
+    std::string Claim(std::string_view stem, std::size_t limit = 31, std::string_view prefix = {},
+                      std::string_view suffix = {});
+    // Claims exactly `word`; false (nothing claimed) when it is taken.
+    bool Take(std::string_view word);
+    bool Has(std::string_view word) const;
+
+  private:
+    std::unordered_set<std::string> m_taken;  // in upper case
+};
+
+// Names the user-defined types of type text.
+class TypeNamer {
+  public:
+    virtual ~TypeNamer() = default;
+    // The COBOL name of `type`, whose own name is `name`.
+    virtual std::string NameOf(ITypeInfo& type, const Bstr& name) = 0;
+};
+
+// The COBOL names of one generation's types. A type is named once, by its
+// place in its library, so that its declaration and every reference to it
+// use one word, made-up names included. The types that a copy file declares
+// at level 01 are named before anything is written, in the order of the
+// file, and each takes a word that no earlier entry of the file has.
+class TypeNames final : public TypeNamer {
+  public:
+    TypeNames();
+    // Names `type` and claims its word in Words().
+    void Declare(ITypeInfo& type, const Bstr& name);
+    // The name with the reserved-word check.
+    std::string NameOf(ITypeInfo& type, const Bstr& name) override;
+    // The name without the check (the IID constants and their comments).
+    std::string PlainNameOf(ITypeInfo& type, const Bstr& name);
+    // The copy file's level-01 and level-78 words.
+    WordScope& Words() { return m_words; }
+
+  private:
+    struct Entry {
+        std::string name;
+        std::string plain;
+        bool declared = false;
+    };
+    static Entry Make(const Bstr& name);
+    // The entry of a type, made on first sight; false when the type has no
+    // place in a library (then `made` is a fresh entry).
+    bool Find(ITypeInfo& type, const Bstr& name, Entry*& entry, Entry& made);
+
+    std::map<std::pair<const ITypeLib*, UINT>, Entry> m_entries;
+    // Held so that no other library can take a known library's address.
+    std::vector<ComPtr<ITypeLib>> m_libraries;
+    WordScope m_words;
+};
+
+}  // namespace qorvix
