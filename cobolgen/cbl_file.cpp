@@ -13,6 +13,8 @@
 #include <filesystem>
 
 #include "naming/cobol_name.h"
+#include "naming/type_text.h"
+#include "platform/locale_text.h"
 #include "resources/string_table.h"
 
 namespace qorvix {
@@ -50,16 +52,24 @@ std::string OneLine(std::string_view text) {
 }
 
 std::string ClassFileStem(const std::string& interfaceName) {
-    std::string stem = interfaceName;
-    for (char& c : stem) {
-        auto b = static_cast<unsigned char>(c);
-        if (c == '/' || c == '\\' || b < 0x20 || b == 0x7F) {
-            c = '_';
+    std::u16string wide = LocaleToUtf16(interfaceName);
+    for (char16_t& c : wide) {
+        if (c == u'/' || c == u'\\' || c < 0x20 || c == 0x7F) {
+            c = u'_';
         } else {
-            c = static_cast<char>(std::tolower(b));
+            c = static_cast<char16_t>(std::towlower(c));
         }
     }
-    return stem;
+    return Utf16ToLocale(wide);
+}
+
+std::string Quoted(std::string_view text) {
+    std::string literal = "\"";
+    for (char c : text) {
+        literal += c;
+        if (c == '"') literal += c;
+    }
+    return literal + "\"";
 }
 
 CCblFile::CCblFile(bool interfaceClasses, bool dualInterfaces, bool addToProject,
@@ -74,6 +84,7 @@ CCblFile::~CCblFile() {
 }
 
 bool CCblFile::CloseCopyFile() {
+    if (m_copyFile.IsOpen()) m_copyText.Finish();
     if (m_copyFile.IsOpen() && !m_copyFile.Close()) ReportWriteFailure(m_copyFile);
     return !m_writeFailed;
 }
@@ -136,11 +147,20 @@ int CCblFile::KindCodeOf(TYPEKIND kind) {
 }
 
 void CCblFile::WriteCopy(std::string_view text) {
-    if (m_copyFile.IsOpen()) m_copyFile.Write(text);
+    if (m_copyFile.IsOpen()) m_copyText.Write(text);
 }
 
 void CCblFile::WriteClass(std::string_view text) {
-    if (m_classFile.IsOpen()) m_classFile.Write(text);
+    if (m_classFile.IsOpen()) m_classText.Write(text);
+}
+
+void CCblFile::CloseClassFile() {
+    m_classText.Finish();
+    if (!m_classFile.Close()) ReportWriteFailure(m_classFile);
+}
+
+std::string CCblFile::TypeText(ITypeInfo& info, const TYPEDESC& desc) {
+    return TYPEDESCToString(info, desc, &m_names);
 }
 
 void CCblFile::WriteTypedefGuard(const std::string& name, const std::string& typeText,
@@ -179,9 +199,11 @@ bool CCblFile::GenerateCopyFile(std::string& name, ITypeLib& lib) {
     WriteCopy("      *> QORVIX v1.0.16 generated copy file.\n\n");
     m_strCopyFileName = name;
     WriteHead(lib);
+    NameTypes(lib);
     for (int kind : {3, 10, 4, 5, 9, 8, 6, 7})
         WriteTypesOfKind(kind, lib);
 
+    m_copyText.Finish();
     if (!m_copyFile.Flush()) {
         ReportWriteFailure(m_copyFile);
         return false;
@@ -281,6 +303,33 @@ bool CCblFile::WriteTypesOfKind(int kindCode, ITypeLib& lib) {
     return true;
 }
 
+void CCblFile::NameTypes(ITypeLib& lib) {
+    // The same reads as the walk's, so that a type it leaves out takes no
+    // word; the kinds that declare a level-01 word, in the order of the file.
+    struct Declared {
+        int kindCode;
+        ComPtr<ITypeInfo> info;
+        Bstr name;
+    };
+    std::vector<Declared> declared;
+    UINT count = lib.GetTypeInfoCount();
+    for (UINT i = 0; i < count; ++i) {
+        ComPtr<ITypeInfo> info;
+        TypeAttrPtr attr;
+        Bstr name;
+        if (FAILED(lib.GetTypeInfo(i, info)) || FAILED(info->GetTypeAttr(attr)) ||
+            FAILED(info->GetDocumentation(MEMBERID_NIL, &name, nullptr, nullptr, nullptr))) {
+            continue;
+        }
+        declared.push_back({KindCodeOf(attr->typekind), std::move(info), std::move(name)});
+    }
+    for (int kindCode : {3, 10, 4, 9, 6, 7}) {
+        for (Declared& type : declared) {
+            if (type.kindCode == kindCode) m_names.Declare(*type.info, type.name);
+        }
+    }
+}
+
 bool CCblFile::CheckWritable(const std::string& fileName) {
     bool existed = CanOpenForReading(fileName);
     if (existed && Ask(IDS_FILE_EXISTS, fileName, MessageIcon::Question, MessageButtons::YesNo,
@@ -325,7 +374,7 @@ std::string CCblFile::GetBaseInterfaceName(ITypeInfo& info, const TYPEATTR& attr
         if (baseAttr->typekind != TKIND_INTERFACE && baseAttr->typekind != TKIND_DISPATCH) continue;
         Bstr name;
         if (SUCCEEDED(base->GetDocumentation(MEMBERID_NIL, &name, nullptr, nullptr, nullptr))) {
-            return MakeCobolName(name, true);
+            return m_names.NameOf(*base, name);
         }
     }
     return std::string();

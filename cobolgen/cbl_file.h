@@ -6,8 +6,10 @@
 #include <string>
 #include <string_view>
 
+#include "cobolgen/fixed_format.h"
 #include "cobolgen/output_file.h"
 #include "cobolgen/prompter.h"
+#include "naming/name_table.h"
 #include "platform/ide_link.h"
 #include "typelib/typelib.h"
 
@@ -93,6 +95,13 @@ class CCblFile {
     bool NotWritten();
     bool ProjectStep(const std::string& bareName, std::unique_ptr<IdeProject>& project,
                      std::string& directory);
+    // Names the types the copy file declares, in its order, before any is
+    // written (m_names).
+    void NameTypes(ITypeLib& lib);
+    // Type text with user-defined types named by this generation's table.
+    std::string TypeText(ITypeInfo& info, const TYPEDESC& desc);
+    // Closes the class file, its last line written.
+    void CloseClassFile();
     // CheckWritable followed by the opening, in one go: the opening itself
     // is the probe, so a new file is not created, removed and created again.
     bool OpenOutput(OutputFile& file, const std::string& fileName);
@@ -115,7 +124,13 @@ class CCblFile {
     bool m_bAddToProject;
     OutputFile m_copyFile;
     OutputFile m_classFile;
+    // Continuation lines start in column 17 in the copy file (where a
+    // constant's VALUE goes on) and in column 16 in class files (where the
+    // procedure division's phrases do).
+    FixedFormatText m_copyText{m_copyFile, 16};
+    FixedFormatText m_classText{m_classFile, 15};
     std::string m_strCopyFileName;
+    TypeNames m_names;
     WriterServices m_services;
     bool m_writeFailed = false;
     int m_filesNotWritten = 0;
@@ -125,8 +140,12 @@ class CCblFile {
 // blanks, so that text from a library stays on its comment line.
 std::string OneLine(std::string_view text);
 
-// A class file's name for an interface's COBOL name: lower case, and no
-// character that could lead out of the generation folder.
+// A class file's name for an interface's COBOL name: lower case (every
+// letter the locale knows), and no character that could lead out of the
+// generation folder.
 std::string ClassFileStem(const std::string& interfaceName);
+
+// A quoted COBOL literal of text, its quotes doubled.
+std::string Quoted(std::string_view text);
 
 }  // namespace qorvix

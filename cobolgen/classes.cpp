@@ -14,7 +14,7 @@ bool CCblFile::WriteTypeInfo(int kindCode, ITypeInfo& info) {
     if (FAILED(info.GetDocumentation(MEMBERID_NIL, &typeName, &docString, nullptr, nullptr))) {
         return false;
     }
-    std::string name = MakeCobolName(typeName, true);
+    std::string name = m_names.NameOf(info, typeName);
     // The doc string only ever lands in comment lines.
     std::string doc = OneLine(WideToAnsi(docString));
     switch (attr->typekind) {
@@ -54,7 +54,7 @@ void CCblFile::WriteClassEntry(ITypeInfo& info, const TYPEATTR& attr, const Bstr
     } else {
         WriteCopy("      *> (Class has no ProgID in the registry)\n");
     }
-    std::string cut = CutName(name, 25);
+    std::string cut = m_names.Words().Claim(name, 31, "CLSID-").substr(6);
     std::string hex = GuidToHex(attr.guid);
     if (cut.size() > 10) {
         WriteCopy("       78 CLSID-" + cut + "\n                       VALUE x\"" + hex +
@@ -67,8 +67,8 @@ void CCblFile::WriteClassEntry(ITypeInfo& info, const TYPEATTR& attr, const Bstr
 namespace {
 
 // The IID constant of an interface or dispinterface.
-std::string IidConstant(const std::string& interfaceName, const GUID& guid) {
-    std::string cut = CutName(interfaceName, 27);
+std::string IidConstant(WordScope& words, const std::string& interfaceName, const GUID& guid) {
+    std::string cut = words.Claim(interfaceName, 31, "IID-").substr(4);
     std::string hex = GuidToHex(guid);
     if (cut.size() > 12)
         return "       78 IID-" + cut + "\n                       VALUE x\"" + hex + "\".\n";
@@ -79,26 +79,26 @@ std::string IidConstant(const std::string& interfaceName, const GUID& guid) {
 
 void CCblFile::WriteInterfaceEntry(ITypeInfo& info, const TYPEATTR& attr, const Bstr& typeName,
                                    const std::string& name, const std::string& doc) {
-    std::string interfaceName = MakeCobolName(typeName, false);
-    WriteCopy("      *> FOUND INTERFACE: \"" + OneLine(interfaceName) + "\".\n");
+    std::string interfaceName = m_names.PlainNameOf(info, typeName);
+    WriteCopy("      *> FOUND INTERFACE: \"" + interfaceName + "\".\n");
     WriteCopy("      *> -=-=-=-=-=-=-=-=-=-=-=-=\n");
-    WriteCopy(IidConstant(interfaceName, attr.guid));
+    WriteCopy(IidConstant(m_names.Words(), interfaceName, attr.guid));
     WriteCopy("       01 " + name + "    pointer typedef.\n\n");
     WriteInterfaceClass(info, attr, name, doc);
 }
 
 void CCblFile::WriteDispinterfaceEntry(ITypeInfo& info, const TYPEATTR& attr, const Bstr& typeName,
                                        const std::string& name, const std::string& doc) {
-    std::string interfaceName = MakeCobolName(typeName, false);
-    WriteCopy("      *> FOUND DISPINTERFACE: \"" + OneLine(interfaceName) + "\".\n");
+    std::string interfaceName = m_names.PlainNameOf(info, typeName);
+    WriteCopy("      *> FOUND DISPINTERFACE: \"" + interfaceName + "\".\n");
     WriteCopy("      *> -=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=\n");
-    WriteCopy(IidConstant(interfaceName, attr.guid));
+    WriteCopy(IidConstant(m_names.Words(), interfaceName, attr.guid));
     if ((attr.wTypeFlags & TYPEFLAG_FDUAL) && m_bDualInterfaces) {
         WriteCopy("       01 " + name + "    pointer typedef.\n\n");
         WriteInterfaceClass(info, attr, name, doc);
         return;
     }
-    WriteCopy("      *> 01 " + OneLine(name) + "    pointer typedef.\n");
+    WriteCopy("      *> 01 " + name + "    pointer typedef.\n");
     if (!doc.empty()) WriteCopy("      *> " + doc + "\n");
     WriteCopy("\n");
     if (attr.cVars != 0) {

@@ -8,13 +8,19 @@
 
 namespace qorvix {
 
-std::string StringLiteral(const std::string& raw) {
+namespace {
+
+// Runs of plain bytes as quoted text and of the others as hexadecimal,
+// joined with "&". With `terminated`, a literal ends in a zero byte: a
+// z-literal when all bytes are plain, otherwise "00" after a last
+// hexadecimal run (a last quoted run gets none).
+std::string Runs(std::string_view raw, bool (*plain)(unsigned char), bool terminated) {
     std::string out;
     bool inQuotes = false;
-    bool allPrintable = true;
+    bool allPlain = true;
     for (std::size_t k = 0; k < raw.size(); ++k) {
         auto byte = static_cast<unsigned char>(raw[k]);
-        if (std::isprint(byte)) {
+        if (plain(byte)) {
             if (k == 0) {
                 out += "\"";
             } else if (!inQuotes) {
@@ -31,14 +37,37 @@ std::string StringLiteral(const std::string& raw) {
             char hex[4];
             std::snprintf(hex, sizeof hex, "%02x", byte);
             out += hex;
-            if (k + 1 == raw.size()) out += "00";
+            if (terminated && k + 1 == raw.size()) out += "00";
             inQuotes = false;
-            allPrintable = false;
+            allPlain = false;
         }
     }
     out += "\"";
-    if (allPrintable) out = "z" + out;
+    if (terminated && allPlain) out = "z" + out;
     return out;
+}
+
+bool IsPrintable(unsigned char byte) {
+    return std::isprint(byte) != 0;
+}
+
+// What may stand in a quoted literal: anything but the control bytes,
+// which would end or break the line.
+bool IsNoControl(unsigned char byte) {
+    return byte >= 0x20 && byte != 0x7F;
+}
+
+}  // namespace
+
+std::string StringLiteral(const std::string& raw) {
+    return Runs(raw, IsPrintable, true);
+}
+
+std::string ConditionValue(VARTYPE vt, const std::string& raw) {
+    if (vt == VT_BSTR) return raw.empty() ? "\"\"" : Runs(raw, IsNoControl, false);
+    // A date is spelled with blanks and colons: a literal only in quotes.
+    if (vt == VT_DATE) return "\"" + raw + "\"";
+    return raw;
 }
 
 bool CCblFile::WriteConstants(ITypeInfo& info, const TYPEATTR& attr) {
@@ -47,7 +76,7 @@ bool CCblFile::WriteConstants(ITypeInfo& info, const TYPEATTR& attr) {
         if (FAILED(info.GetVarDesc(i, var)) || var->varkind != VAR_CONST) continue;
         std::vector<Bstr> names;
         if (FAILED(info.GetNames(var->memid, names, 1)) || names.empty()) continue;
-        std::string name = MakeCobolName(names[0], true);
+        std::string name = m_names.Words().Claim(MakeCobolName(names[0], true));
         const VARIANT empty;
         const VARIANT& constant = var->lpvarValue ? *var->lpvarValue : empty;
         std::string raw;
@@ -55,10 +84,10 @@ bool CCblFile::WriteConstants(ITypeInfo& info, const TYPEATTR& attr) {
         std::string value;
         if (raw.empty()) {
             value = "x\"00\"";
-        } else if (constant.vt != VT_BSTR) {
-            value = raw;
-        } else {
+        } else if (constant.vt == VT_BSTR) {
             value = StringLiteral(raw);
+        } else {
+            value = ConditionValue(constant.vt, raw);
         }
         if (name.size() + value.size() + 18 > 70) {
             WriteCopy("       78 " + name + "\n                VALUE " + value + ".\n");

@@ -8,12 +8,18 @@
 namespace qorvix {
 namespace {
 
-// The name of a member: its first name, made a COBOL name.
-bool MemberName(ITypeInfo& info, MEMBERID memid, std::string& name) {
+// The name of a member: its first name, made a COBOL name that no earlier
+// member of the scope has.
+bool MemberName(ITypeInfo& info, MEMBERID memid, WordScope& scope, std::string& name) {
     std::vector<Bstr> names;
     if (FAILED(info.GetNames(memid, names, 1)) || names.empty()) return false;
-    name = MakeCobolName(names[0], true);
+    name = scope.Claim(MakeCobolName(names[0], true));
     return true;
+}
+
+// A pointer in a record takes a pointer's room, whatever it points to.
+bool IsPointer(const TYPEDESC& type) {
+    return type.vt == VT_PTR;
 }
 
 }  // namespace
@@ -48,13 +54,15 @@ void CCblFile::WriteDeclaration(ITypeInfo& info, const TYPEATTR& attr, const std
             docLine();
             WriteCopy("       01 " + name + "    pic s9(9) comp-5 typedef.\n");
             WriteEnumeration(info, attr);
-            WriteCopy("       01 " + CutName(name, 27) + "-PTR   pointer typedef.\n\n");
+            WriteCopy("       01 " + m_names.Words().Claim(name, 31, "", "-PTR") +
+                      "   pointer typedef.\n\n");
             break;
         case TKIND_RECORD:
             docLine();
             WriteCopy("       01 " + name + "    typedef.\n");
             WriteRecord(info, attr);
-            WriteCopy("       01 " + CutName(name, 27) + "-PTR   pointer typedef.\n\n");
+            WriteCopy("       01 " + m_names.Words().Claim(name, 31, "", "-PTR") +
+                      "   pointer typedef.\n\n");
             break;
         case TKIND_UNION:
             docLine();
@@ -67,14 +75,14 @@ void CCblFile::WriteDeclaration(ITypeInfo& info, const TYPEATTR& attr, const std
             if (attr.tdescAlias.vt == VT_USERDEFINED) {
                 ComPtr<ITypeInfo> referenced;
                 if (FAILED(info.GetRefTypeInfo(attr.tdescAlias.hreftype, referenced))) return;
-                typeText = TYPEDESCToString(*referenced, attr.tdescAlias);
+                typeText = TypeText(*referenced, attr.tdescAlias);
                 // The handle belongs to the alias's library: through a type
                 // of another library it means nothing, so ask the alias.
                 if (typeText == "<GetRefTypeInfo failed>") {
-                    typeText = TYPEDESCToString(info, attr.tdescAlias);
+                    typeText = TypeText(info, attr.tdescAlias);
                 }
             } else {
-                typeText = TYPEDESCToString(info, attr.tdescAlias);
+                typeText = TypeText(info, attr.tdescAlias);
             }
             docLine();
             WriteCopy("       01 " + name + "    " + CutName(typeText, 31) + " typedef.\n\n");
@@ -86,11 +94,12 @@ void CCblFile::WriteDeclaration(ITypeInfo& info, const TYPEATTR& attr, const std
 }
 
 bool CCblFile::WriteEnumeration(ITypeInfo& info, const TYPEATTR& attr) {
+    WordScope conditions;
     for (UINT i = 0; i < attr.cVars; ++i) {
         VarDescPtr var;
         if (FAILED(info.GetVarDesc(i, var))) continue;
         std::string name;
-        if (!MemberName(info, var->memid, name)) continue;
+        if (!MemberName(info, var->memid, conditions, name)) continue;
         std::string line = "          88 " + name;
         std::string value;
         const VARIANT empty;
@@ -98,16 +107,12 @@ bool CCblFile::WriteEnumeration(ITypeInfo& info, const TYPEATTR& attr) {
         if (!ValueText(constant, value)) {
             // A level-88 item needs a value; one that cannot be spelled is
             // shown, not invented.
-            WriteCopy("      *> 88 " + OneLine(name) + ": the value (type " +
-                      std::to_string(constant.vt) + ") cannot be written\n");
+            WriteCopy("      *> 88 " + name + ": the value (type " + std::to_string(constant.vt) +
+                      ") cannot be written\n");
             continue;
         }
         PadToColumn(line, 40, 4);
-        if (constant.vt == VT_BSTR) {
-            line += "VALUE \"" + value + "\".\n";
-        } else {
-            line += "VALUE " + value + ".\n";
-        }
+        line += "VALUE " + ConditionValue(constant.vt, value) + ".\n";
         WriteCopy(line);
     }
     return true;
@@ -115,16 +120,18 @@ bool CCblFile::WriteEnumeration(ITypeInfo& info, const TYPEATTR& attr) {
 
 bool CCblFile::WriteRecord(ITypeInfo& info, const TYPEATTR& attr) {
     std::string redefines;
+    WordScope fields;
     for (UINT i = 0; i < attr.cVars; ++i) {
         VarDescPtr var;
         if (FAILED(info.GetVarDesc(i, var))) continue;
         std::string name;
-        if (!MemberName(info, var->memid, name)) continue;
+        if (!MemberName(info, var->memid, fields, name)) continue;
         const std::string prefix = "          03 ";
         const TYPEDESC& type = var->elemdescVar.tdesc;
         if ((type.vt & 0xFFF) == VT_CARRAY && type.lpadesc) {
             const ARRAYDESC& array = *type.lpadesc;
-            std::string typeText = TYPEDESCToString(info, array.tdescElem);
+            std::string typeText =
+                IsPointer(array.tdescElem) ? "pointer" : TypeText(info, array.tdescElem);
             std::size_t dims = array.rgbounds.size();
             auto count = [&](std::size_t d) {
                 return std::to_string(d < dims ? array.rgbounds[d].cElements : 0);
@@ -151,7 +158,8 @@ bool CCblFile::WriteRecord(ITypeInfo& info, const TYPEATTR& attr) {
                 }
             }
         } else {
-            WriteCopy(prefix + name + "    " + TYPEDESCToString(info, type) + redefines + ".\n");
+            std::string typeText = IsPointer(type) ? "pointer" : TypeText(info, type);
+            WriteCopy(prefix + name + "    " + typeText + redefines + ".\n");
         }
         if (attr.typekind == TKIND_UNION && i == 0) redefines = " redefines " + name;
     }

@@ -29,7 +29,7 @@ bool CCblFile::WriteInterfaceClass(ITypeInfo& info, const TYPEATTR& attr, const 
         WriteClass("           " + name + " is class \"" + ClassFileStem(name) + "\"\n");
         WriteClass("           .\n\n");
         WriteClass("       working-storage section.\n         copy \"kzole.cpy\".\n");
-        WriteClass("         copy \"" + m_strCopyFileName + "\".\n\n");
+        WriteClass("         copy " + Quoted(m_strCopyFileName) + ".\n\n");
         WriteClass("       class-object.\n       object-storage section.\n\n");
         WriteClass("       end class-object.\n\n");
         WriteClass("       object.\n       object-storage section.\n\n");
@@ -38,7 +38,7 @@ bool CCblFile::WriteInterfaceClass(ITypeInfo& info, const TYPEATTR& attr, const 
     if (m_bInterfaceClasses) {
         if (attr.cFuncs != 0) WriteMethods(true, info, attr);
         WriteClass("       end object.\n       end class " + name + ".\n\n");
-        if (!m_classFile.Close()) ReportWriteFailure(m_classFile);
+        CloseClassFile();
     }
     return true;
 }

@@ -47,16 +47,50 @@ constexpr SignatureStyle kClassStyle{
     "       01 ", "\n               returning ", "\n               by ",
     PARAMFLAG_FIN | PARAMFLAG_FOUT | PARAMFLAG_FOPT | PARAMFLAG_FRETVAL};
 
+// A class's method-id for "get", "set" or nothing followed by `member`: a
+// word, unique in the class. A property putref beside a put of the same
+// property is "setRef" + name, wherever it stands; otherwise the first
+// method keeps its name, and a later one whose name is taken takes "-2",
+// "-3", ... within 31 characters.
+std::string MethodId(WordScope& methods, const std::string& method, bool putRefBesidePut,
+                     const std::string& member) {
+    std::string word = CobolWord(method);
+    if (putRefBesidePut) word = CobolWord(CutName("setRef" + member, 31));
+    if (word.empty()) word = "Unknown";
+    if (methods.Take(word)) return word;
+    return methods.Claim(word);
+}
+
+bool IsVoid(const TYPEDESC& type) {
+    return type.vt == VT_EMPTY || type.vt == VT_VOID;
+}
+
 }  // namespace
 
+// In the class form a procedure division header has one returning phrase,
+// after every passing phrase: the result's when it has one, else the first
+// [retval] parameter's. Any other [retval] parameter is passed by reference
+// with its tags, as in the dual form. Linkage names are unique in a method.
 template <typename Write>
-static std::string BuildSignature(ITypeInfo& info, const std::vector<Bstr>& names,
+static std::string BuildSignature(ITypeInfo& info, TypeNamer& namer, const std::vector<Bstr>& names,
                                   const FUNCDESC& func, bool classForm, bool dual, Write&& write,
                                   bool& endsInComment) {
     const SignatureStyle& style = classForm ? kClassStyle : kInvokeStyle;
     std::string text;
+    std::string returning;  // the class form's returning phrase, written last
     endsInComment = false;
+    WordScope linkage;
+    if (classForm && dual) linkage.Claim("hResult");
     int cParams = std::max<int>(func.cParams, 0);
+    TYPEDESC resultType = func.elemdescFunc.tdesc;
+    if (classForm && dual && !IsVoid(resultType) && resultType.vt != VT_PTR) {
+        TYPEDESC pointer{VT_PTR};
+        pointer.lptdesc = std::make_shared<TYPEDESC>(resultType);
+        resultType = pointer;
+    }
+    std::string resultText =
+        IsVoid(resultType) ? std::string() : TYPEDESCToString(info, resultType, &namer);
+    bool resultReturns = classForm && !dual && !resultText.empty();
     for (int i = 0; i <= cParams; ++i) {
         std::string name;
         if (static_cast<std::size_t>(i) + 1 < names.size()) {
@@ -65,29 +99,26 @@ static std::string BuildSignature(ITypeInfo& info, const std::vector<Bstr>& name
             name = MakeCobolName(names[0], true);
         }
         if (name.empty()) name = "MethodVar" + std::to_string(i + 1);
-        // In the copy file these lines are comments: keep each on its line.
-        if (!classForm) name = OneLine(name);
 
         TYPEDESC type;
         USHORT flags;
+        std::string typeText;
         if (i < cParams) {
             const ELEMDESC& param = func.lprgelemdescParam[static_cast<std::size_t>(i)];
             type = param.tdesc;
             flags = param.paramdesc.wParamFlags;
-            if (type.vt == VT_EMPTY || type.vt == VT_VOID) continue;
+            if (IsVoid(type)) continue;
+            typeText = TYPEDESCToString(info, type, &namer);
         } else {
-            type = func.elemdescFunc.tdesc;
-            if (type.vt == VT_EMPTY || type.vt == VT_VOID) break;
+            if (IsVoid(resultType)) break;
+            type = resultType;
             flags = PARAMFLAG_FOUT | PARAMFLAG_FRETVAL;
-            if (classForm && dual && type.vt != VT_PTR) {
-                TYPEDESC pointer{VT_PTR};
-                pointer.lptdesc = std::make_shared<TYPEDESC>(type);
-                type = pointer;
-            }
+            typeText = resultText;
         }
-        std::string typeText = TYPEDESCToString(info, type);
         if (typeText.empty()) continue;
+        // In the copy file these lines are comments: keep each on its line.
         if (!classForm) typeText = OneLine(typeText);
+        if (classForm) name = linkage.Claim(name);
 
         std::string line;
         line.reserve(64);
@@ -98,13 +129,16 @@ static std::string BuildSignature(ITypeInfo& info, const std::vector<Bstr>& name
         line += ".\n";
         write(line);
 
-        if ((flags & PARAMFLAG_FRETVAL) && (!classForm || !dual)) {
+        bool retval = (flags & PARAMFLAG_FRETVAL) != 0;
+        if (retval && !classForm) {
             text +=
                 (text.empty() ? std::string(" returning ") : std::string(style.returning)) + name;
             endsInComment = false;
+        } else if (retval && !dual && returning.empty() && (i == cParams || !resultReturns)) {
+            returning = name;
         } else {
             if (text.empty()) text = " using ";
-            bool byReference = type.vt == VT_PTR || (type.vt & VT_BYREF);
+            bool byReference = retval || type.vt == VT_PTR || (type.vt & VT_BYREF);
             std::string phrase =
                 std::string(style.passing) + (byReference ? "reference " : "value ") + name;
             std::string tags = Tags(flags, style.tagBits);
@@ -120,7 +154,11 @@ static std::string BuildSignature(ITypeInfo& info, const std::vector<Bstr>& name
         std::string line = "       01 hResult";
         PadToColumn(line, 40, 4);
         write(line + "HRESULT.\n");
-        text += text.empty() ? " returning hResult" : "\n               returning hResult";
+        returning = "hResult";
+    }
+    if (!returning.empty()) {
+        text +=
+            (text.empty() ? std::string(" returning ") : std::string(style.returning)) + returning;
         endsInComment = false;
     }
     return text;
@@ -130,7 +168,7 @@ std::string CCblFile::BuildInvokeSignature(ITypeInfo& info, const std::vector<Bs
                                            const FUNCDESC& func) {
     bool endsInComment;
     std::string text = BuildSignature(
-        info, names, func, false, false, [&](const std::string& line) { WriteCopy(line); },
+        info, m_names, names, func, false, false, [&](const std::string& line) { WriteCopy(line); },
         endsInComment);
     return text + ".\n";
 }
@@ -139,7 +177,7 @@ std::string CCblFile::BuildClassSignature(ITypeInfo& info, const std::vector<Bst
                                           const FUNCDESC& func, bool dual) {
     bool endsInComment;
     std::string text = BuildSignature(
-        info, names, func, true, dual, [&](const std::string& line) { WriteClass(line); },
+        info, m_names, names, func, true, dual, [&](const std::string& line) { WriteClass(line); },
         endsInComment);
     // A period after a tag comment would be part of the comment; the
     // compiler must see it, so it goes on a line of its own.
@@ -157,11 +195,26 @@ bool CCblFile::WriteMethods(bool classForm, ITypeInfo& info, const TYPEATTR& att
         }
     };
     if (!classForm) WriteCopy("      *> [METHODS:]\n");
-    for (UINT i = first; i < attr.cFuncs; ++i) {
+    struct Function {
         FuncDescPtr func;
-        if (FAILED(info.GetFuncDesc(i, func))) continue;
         std::vector<Bstr> names;
-        if (FAILED(info.GetNames(func->memid, names, kMaxNames)) || names.empty()) continue;
+    };
+    std::vector<Function> functions;
+    for (UINT i = first; i < attr.cFuncs; ++i) {
+        Function f;
+        if (FAILED(info.GetFuncDesc(i, f.func))) continue;
+        if (FAILED(info.GetNames(f.func->memid, f.names, kMaxNames)) || f.names.empty()) continue;
+        functions.push_back(std::move(f));
+    }
+    // The class form names a putref after the put of the same property.
+    WordScope methods;
+    WordScope puts;
+    for (const Function& f : functions) {
+        if (f.func->invkind == INVOKE_PROPERTYPUT) puts.Take(MakeMemberName(f.names[0]));
+    }
+    for (const Function& f : functions) {
+        const FuncDescPtr& func = f.func;
+        const std::vector<Bstr>& names = f.names;
         Bstr doc;
         if (SUCCEEDED(info.GetDocumentation(func->memid, nullptr, &doc, nullptr, nullptr))) {
             std::string text = WideToAnsi(doc);
@@ -175,8 +228,11 @@ bool CCblFile::WriteMethods(bool classForm, ITypeInfo& info, const TYPEATTR& att
         if (func->invkind == INVOKE_PROPERTYGET) prefix = "get";
         if (func->invkind == INVOKE_PROPERTYPUT || func->invkind == INVOKE_PROPERTYPUTREF)
             prefix = "set";
-        std::string method = prefix + MakeMemberName(names[0]);
+        std::string member = MakeMemberName(names[0]);
+        std::string method = prefix + member;
         if (classForm) {
+            bool besidePut = func->invkind == INVOKE_PROPERTYPUTREF && puts.Has(member);
+            method = MethodId(methods, method, besidePut, member);
             ClassParts("       method-id. ", method, ".\n");
             WriteClass("       local-storage section.\n");
             WriteClass("       linkage section.\n");
@@ -185,7 +241,7 @@ bool CCblFile::WriteMethods(bool classForm, ITypeInfo& info, const TYPEATTR& att
             WriteClass("           exit method.\n");
             ClassParts("       end method ", method, ".\n\n");
         } else {
-            CopyParts("      *> Method: \"", OneLine(method), "\".\n");
+            CopyParts("      *> Method: \"", method, "\".\n");
             std::string signature = BuildInvokeSignature(info, names, *func);
             CopyParts("      *> invoke", signature);
             WriteCopy("      *> ----------------\n");
@@ -213,7 +269,7 @@ bool CCblFile::WriteProperties(ITypeInfo& info, const TYPEATTR& attr) {
         bool readOnly = (var->wVarFlags & 1) != 0;
         WriteCopy("      *> Property method: \"get" + name + "\".\n");
         if (!readOnly) WriteCopy("      *> Property method: \"set" + name + "\".\n");
-        std::string typeText = TYPEDESCToString(info, type);
+        std::string typeText = TypeText(info, type);
         if (!typeText.empty()) {
             std::string line = "      *> 01 " + name;
             PadToColumn(line, 40, 4);

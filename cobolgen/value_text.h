@@ -16,4 +16,9 @@ bool ValueText(const VARIANT& value, std::string& text);
 // and hexadecimal runs of the others, joined with "&".
 std::string StringLiteral(const std::string& raw);
 
+// The text after VALUE for an enumeration member of type `vt` spelled
+// `raw`: a string in quotes (quotes doubled, control bytes as hexadecimal
+// runs), a date in quotes, anything else as spelled.
+std::string ConditionValue(VARTYPE vt, const std::string& raw);
+
 }  // namespace qorvix

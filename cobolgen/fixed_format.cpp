@@ -1,0 +1,207 @@
+#include "cobolgen/fixed_format.h"
+
+#include <vector>
+
+#include "platform/locale_text.h"
+
+namespace qorvix {
+namespace {
+
+// A run of text between blanks; the blanks inside a literal belong to it.
+struct Token {
+    std::size_t begin = 0;
+    std::size_t end = 0;
+};
+
+// The tokens of a code line up to a floating comment ("*>" outside a
+// literal), and where that comment starts (npos without one).
+std::vector<Token> Tokenize(std::string_view line, std::size_t& comment) {
+    std::vector<Token> tokens;
+    comment = std::string_view::npos;
+    std::size_t i = 0;
+    while (i < line.size()) {
+        if (line[i] == ' ') {
+            ++i;
+            continue;
+        }
+        if (line.compare(i, 2, "*>") == 0) {
+            comment = i;
+            break;
+        }
+        Token token{i, i};
+        bool inLiteral = false;
+        while (i < line.size() && (inLiteral || line[i] != ' ')) {
+            if (line[i] == '"') {
+                if (!inLiteral) {
+                    inLiteral = true;
+                } else if (i + 1 < line.size() && line[i + 1] == '"') {
+                    ++i;  // a quote inside the literal, doubled
+                } else {
+                    inLiteral = false;
+                }
+            }
+            ++i;
+        }
+        token.end = i;
+        tokens.push_back(token);
+    }
+    return tokens;
+}
+
+bool IsWord(std::string_view token, std::string_view word) {
+    if (token.size() != word.size()) return false;
+    for (std::size_t i = 0; i < token.size(); ++i) {
+        char c = token[i];
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+        if (c != word[i]) return false;
+    }
+    return true;
+}
+
+// The parts of a literal token: x"...", z"..." or "...", and what follows
+// its closing quote (a period).
+struct Literal {
+    char kind = 0;  // 0, 'x' or 'z'
+    std::string_view body;
+    std::string_view trailer;
+};
+
+bool ParseLiteral(std::string_view token, Literal& literal) {
+    std::size_t open = 0;
+    if (token.size() > 1 && token[1] == '"') {
+        char k = token[0];
+        if (k == 'x' || k == 'X') literal.kind = 'x';
+        if (k == 'z' || k == 'Z') literal.kind = 'z';
+        if (literal.kind == 0) return false;
+        open = 1;
+    } else if (token.empty() || token[0] != '"') {
+        return false;
+    }
+    std::size_t i = open + 1;
+    for (; i < token.size(); ++i) {
+        if (token[i] != '"') continue;
+        if (i + 1 < token.size() && token[i + 1] == '"') {
+            ++i;
+            continue;
+        }
+        break;
+    }
+    if (i >= token.size()) return false;  // never closed
+    literal.body = token.substr(open + 1, i - open - 1);
+    literal.trailer = token.substr(i + 1);
+    return true;
+}
+
+// Splits a literal so that its first part, with " &" after it, takes at
+// most `room` bytes. A z-literal keeps its zero on the last part; a split
+// never falls inside a doubled quote, a character or a hexadecimal pair.
+bool SplitLiteral(std::string_view token, std::size_t room, std::string& first,
+                  std::string& second) {
+    Literal literal;
+    if (!ParseLiteral(token, literal)) return false;
+    std::size_t opening = literal.kind == 'x' ? 2 : 1;
+    if (room < opening + 1 + 2) return false;
+    std::size_t bodyRoom = room - opening - 1 - 2;
+    if (literal.body.size() <= 1) return false;
+    if (bodyRoom >= literal.body.size()) bodyRoom = literal.body.size() - 1;
+    std::string head;
+    if (literal.kind == 'x') {
+        head = std::string(literal.body.substr(0, bodyRoom - bodyRoom % 2));
+    } else {
+        head = CutToBytes(literal.body, bodyRoom);
+        std::size_t quotes = 0;
+        while (quotes < head.size() && head[head.size() - 1 - quotes] == '"')
+            ++quotes;
+        if (quotes % 2 != 0) head.pop_back();
+    }
+    if (head.empty()) return false;
+    std::string_view tail = literal.body.substr(head.size());
+    first = (literal.kind == 'x' ? "x\"" : "\"") + head + "\"";
+    second = (literal.kind == 0 ? "" : std::string(1, literal.kind)) + "\"" + std::string(tail) +
+             "\"" + std::string(literal.trailer);
+    return true;
+}
+
+}  // namespace
+
+std::string FitCodeLine(std::string_view line, std::size_t indent) {
+    if (line.size() <= kLastCodeColumn) return std::string(line);
+    // Comment lines, directives and continuation lines of the source's own.
+    if (line.size() > 6 && line[6] != ' ') return std::string(line);
+    std::size_t comment;
+    std::vector<Token> tokens = Tokenize(line, comment);
+    if (tokens.empty() || tokens.back().end <= kLastCodeColumn) return std::string(line);
+
+    const std::string continuation(indent, ' ');
+    std::string result;
+    std::string rest(line.substr(0, tokens.back().end));
+    std::string_view tail = line.substr(tokens.back().end);  // blanks and a comment
+    bool literalGoesOn = false;  // the first token of `rest` is the rest of a split literal
+    while (rest.size() > kLastCodeColumn) {
+        std::size_t ignored;
+        tokens = Tokenize(rest, ignored);
+        std::size_t k = 0;
+        while (tokens[k].end <= kLastCodeColumn)
+            ++k;
+        std::string_view view(rest);
+        auto text = [&](std::size_t i) {
+            return view.substr(tokens[i].begin, tokens[i].end - tokens[i].begin);
+        };
+        std::string_view token = text(k);
+        bool joined =
+            k > 0 ? IsWord(text(k - 1), "VALUE") || IsWord(text(k - 1), "&") : literalGoesOn;
+        bool fitsBelow = indent + token.size() <= kLastCodeColumn;
+        std::string first, second;
+        if (joined && !fitsBelow && tokens[k].begin + 2 < kLastCodeColumn &&
+            SplitLiteral(token, kLastCodeColumn - tokens[k].begin, first, second)) {
+            result += rest.substr(0, tokens[k].begin) + first + " &\n";
+            rest = continuation + second + rest.substr(tokens[k].end);
+            literalGoesOn = true;
+        } else if (k > 0) {
+            result += rest.substr(0, tokens[k - 1].end) + "\n";
+            rest = continuation + rest.substr(tokens[k].begin);
+            literalGoesOn = false;
+        } else {
+            break;  // one word longer than a line: nothing to break
+        }
+    }
+    return result + rest + std::string(tail);
+}
+
+void FixedFormatText::Write(std::string_view text) {
+    // Whole short lines, the usual case, go out in one piece.
+    std::size_t start = 0;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        std::size_t end = text.find('\n', at);
+        if (end == std::string_view::npos) break;
+        if (!m_pending.empty()) {
+            m_pending.append(text.substr(at, end - at));
+            WriteLine(m_pending);
+            m_pending.clear();
+            start = end + 1;
+        } else if (end - at > kLastCodeColumn) {
+            m_file.Write(text.substr(start, at - start));
+            WriteLine(text.substr(at, end - at));
+            start = end + 1;
+        }
+        at = end + 1;
+    }
+    if (m_pending.empty()) m_file.Write(text.substr(start, at - start));
+    m_pending.append(text.substr(at));
+}
+
+void FixedFormatText::Finish() {
+    if (m_pending.empty()) return;
+    std::string last = FitCodeLine(m_pending, m_indent);
+    m_pending.clear();
+    m_file.Write(last);
+}
+
+void FixedFormatText::WriteLine(std::string_view line) {
+    std::string fitted = FitCodeLine(line, m_indent);
+    fitted += '\n';
+    m_file.Write(fitted);
+}
+
+}  // namespace qorvix
