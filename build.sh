@@ -41,7 +41,7 @@ install_packages() {
 # its own texts (file dialogs) in the user's language.
 base_packages=(g++ cmake ninja-build pkg-config libsystemd-dev qt6-base-dev qt6-l10n-tools
                qt6-qpa-plugins qt6-translations-l10n fonts-dejavu-core)
-test_packages=(libgtest-dev libgmock-dev python3 locales dbus-daemon man-db)
+test_packages=(libgtest-dev libgmock-dev python3 locales dbus-daemon man-db gnucobol3)
 package_packages=(dpkg-dev file)
 fuzz_packages=(clang libclang-rt-14-dev)
 bench_packages=(libbenchmark-dev)

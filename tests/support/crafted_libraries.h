@@ -1,0 +1,23 @@
+// Type libraries that no IDL compiler writes, built byte by byte: one whose
+// names and strings try to break the generated source, and one with each
+// shape of library that the generator once turned into text a compiler
+// rejects.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace qorvix::test {
+
+// Names with CR, LF, CR LF followed by code, TAB, ESC, BEL, NUL, DEL and
+// quotes, in every kind of type and member, and in string values.
+std::vector<std::uint8_t> HostileNamesLibrary();
+// The hostile names themselves (windows-1252 bytes).
+std::vector<std::string> HostileNames();
+
+// Duplicate and cut names, trailing underscores, long lines, pointer
+// fields, property accessors, dates and strings, non-ASCII names.
+std::vector<std::uint8_t> CompilerFaultsLibrary();
+
+}  // namespace qorvix::test
