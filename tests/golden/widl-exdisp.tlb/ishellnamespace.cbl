@@ -200,7 +200,7 @@
            exit method.
        end method getRoot.
 
-       method-id. setRoot.
+       method-id. setRoot-2.
        local-storage section.
        linkage section.
        01 Root                          VARIANT.
@@ -209,7 +209,7 @@
                by value Root           *> [IN]
                returning hResult.
            exit method.
-       end method setRoot.
+       end method setRoot-2.
 
        method-id. getDepth.
        local-storage section.

@@ -83,25 +83,26 @@
           88 RamDisk                    VALUE 5.
        01 MIDL---MIDL-itf-scrrun-0001-PTR   pointer typedef.
 
-       01 MIDL---MIDL-itf-scrrun-0001-000    pic s9(9) comp-5 typedef.
+       01 MIDL---MIDL-itf-scrrun-0001-0-2    pic s9(9) comp-5 typedef.
           88 WindowsFolder              VALUE 0.
           88 SystemFolder               VALUE 1.
           88 TemporaryFolder            VALUE 2.
-       01 MIDL---MIDL-itf-scrrun-0001-PTR   pointer typedef.
+       01 MIDL---MIDL-itf-scrrun-00-2-PTR   pointer typedef.
 
-       01 MIDL---MIDL-itf-scrrun-0001-000    pic s9(9) comp-5 typedef.
+       01 MIDL---MIDL-itf-scrrun-0001-0-3    pic s9(9) comp-5 typedef.
           88 StdIn                      VALUE 0.
           88 StdOut                     VALUE 1.
           88 StdErr                     VALUE 2.
-       01 MIDL---MIDL-itf-scrrun-0001-PTR   pointer typedef.
+       01 MIDL---MIDL-itf-scrrun-00-3-PTR   pointer typedef.
 
        01 FileAttribute    MIDL---MIDL-itf-scrrun-0000-000 typedef.
 
        01 DriveTypeConst    MIDL---MIDL-itf-scrrun-0001-000 typedef.
 
-       01 SpecialFolderConst    MIDL---MIDL-itf-scrrun-0001-000 typedef.
+       01 SpecialFolderConst    MIDL---MIDL-itf-scrrun-0001-0-2 typedef.
 
-       01 StandardStreamTypes    MIDL---MIDL-itf-scrrun-0001-000 typedef.
+       01 StandardStreamTypes    MIDL---MIDL-itf-scrrun-0001-0-3
+                typedef.
 
       *> FOUND CLASS: "Dictionary".
       *> (Class has no ProgID in the registry)

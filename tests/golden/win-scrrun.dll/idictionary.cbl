@@ -27,7 +27,7 @@
        object-storage section.
 
       *> Set or get the item for a given key
-       method-id. setItem.
+       method-id. setRefItem.
        local-storage section.
        linkage section.
        01 Key-CBL                       VARIANT.
@@ -38,7 +38,7 @@
                by reference MethodVar2 *> [IN]
                returning hResult.
            exit method.
-       end method setItem.
+       end method setRefItem.
 
       *> Set or get the item for a given key
        method-id. setItem.
