@@ -13,10 +13,12 @@ std::string Upper(std::string_view word) {
     return upper;
 }
 
+// The stem cut to `room` bytes; when it ends the word or a number follows,
+// without the hyphens or underscores a word may not end with.
 std::string CutStem(std::string_view stem, std::size_t room, bool trimEnd) {
     std::string cut = CutName(stem, room);
     if (trimEnd) {
-        while (!cut.empty() && cut.back() == '-')
+        while (!cut.empty() && (cut.back() == '-' || cut.back() == '_'))
             cut.pop_back();
     }
     return cut;

@@ -1,0 +1,58 @@
+// A writer test: generation into a folder of its own, under a UTF-8
+// locale, with a prompter that answers from a script.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <clocale>
+#include <string>
+#include <vector>
+
+#include "cobolgen/cbl_file.h"
+#include "tests/support/scripted_prompter.h"
+#include "tests/support/temp_dir.h"
+
+namespace qorvix::test {
+
+using Lines = std::vector<std::string>;
+
+class WriterTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(std::setlocale(LC_ALL, "C.UTF-8"));
+        std::filesystem::current_path(dir.Path());
+    }
+    void TearDown() override { std::setlocale(LC_ALL, "C"); }
+
+    // Generates `name` for `lib` with the writer's three switches.
+    bool Generate(ITypeLib& lib, std::string name, bool classes = false, bool dual = false) {
+        WriterServices services;
+        services.prompter = &prompter;
+        CCblFile writer(classes, dual, false, services);
+        bool ok = writer.GenerateCopyFile(name, lib);
+        generatedName = name;
+        return ok;
+    }
+
+    Lines FileLines(const std::string& name) { return CrlfLines(ReadText(dir / name)); }
+
+    // The lines from the one equal to `first` on, `count` of them.
+    Lines Block(const Lines& lines, const std::string& first, std::size_t count) {
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            if (lines[i] == first) {
+                return Lines(lines.begin() + static_cast<long>(i),
+                             lines.begin() + static_cast<long>(std::min(lines.size(), i + count)));
+            }
+        }
+        ADD_FAILURE() << "no line \"" << first << "\"";
+        return {};
+    }
+
+    TempDir dir;
+    KeepCurrentDirectory keep;
+    ScriptedPrompter prompter;
+    std::string generatedName;
+};
+
+}  // namespace qorvix::test
