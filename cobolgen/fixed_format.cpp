@@ -169,26 +169,17 @@ std::string FitCodeLine(std::string_view line, std::size_t indent) {
 }
 
 void FixedFormatText::Write(std::string_view text) {
-    // Whole short lines, the usual case, go out in one piece.
-    std::size_t start = 0;
     std::size_t at = 0;
-    while (at < text.size()) {
-        std::size_t end = text.find('\n', at);
-        if (end == std::string_view::npos) break;
-        if (!m_pending.empty()) {
+    for (std::size_t end; (end = text.find('\n', at)) != std::string_view::npos; at = end + 1) {
+        if (m_pending.empty()) {
+            WriteLine(text.substr(at, end - at));
+        } else {
             m_pending.append(text.substr(at, end - at));
             WriteLine(m_pending);
             m_pending.clear();
-            start = end + 1;
-        } else if (end - at > kLastCodeColumn) {
-            m_file.Write(text.substr(start, at - start));
-            WriteLine(text.substr(at, end - at));
-            start = end + 1;
         }
-        at = end + 1;
     }
-    if (m_pending.empty()) m_file.Write(text.substr(start, at - start));
-    m_pending.append(text.substr(at));
+    if (at < text.size()) m_pending.append(text.substr(at));
 }
 
 void FixedFormatText::Finish() {
@@ -199,9 +190,11 @@ void FixedFormatText::Finish() {
 }
 
 void FixedFormatText::WriteLine(std::string_view line) {
-    std::string fitted = FitCodeLine(line, m_indent);
-    fitted += '\n';
-    m_file.Write(fitted);
+    if (line.size() <= kLastCodeColumn) {
+        m_file.WriteLine(line);
+    } else {
+        m_file.Write(FitCodeLine(line, m_indent) + "\n");
+    }
 }
 
 }  // namespace qorvix

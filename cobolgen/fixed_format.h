@@ -19,7 +19,8 @@ constexpr std::size_t kLastCodeColumn = 72;
 std::string FitCodeLine(std::string_view line, std::size_t indent);
 
 // Passes generated text to a file line by line, each code line fitted.
-// Text may arrive in pieces; a line goes out once its "\n" has come.
+// Text may arrive in pieces; a line goes out, with CR LF, once its "\n"
+// has come.
 class FixedFormatText {
   public:
     FixedFormatText(OutputFile& file, std::size_t indent) : m_file(file), m_indent(indent) {}

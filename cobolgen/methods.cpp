@@ -61,6 +61,21 @@ std::string MethodId(WordScope& methods, const std::string& method, bool putRefB
     return methods.Claim(word);
 }
 
+// Whether the property of a putref at `index` has a put: one seen before,
+// or one further on (accessors of a property share its member id).
+bool HasPut(ITypeInfo& info, const TYPEATTR& attr, MEMBERID memid, UINT index,
+            const std::vector<MEMBERID>& seen) {
+    if (std::find(seen.begin(), seen.end(), memid) != seen.end()) return true;
+    for (UINT j = index + 1; j < attr.cFuncs; ++j) {
+        FuncDescPtr other;
+        if (SUCCEEDED(info.GetFuncDesc(j, other)) && other->memid == memid &&
+            other->invkind == INVOKE_PROPERTYPUT) {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool IsVoid(const TYPEDESC& type) {
     return type.vt == VT_EMPTY || type.vt == VT_VOID;
 }
@@ -195,26 +210,13 @@ bool CCblFile::WriteMethods(bool classForm, ITypeInfo& info, const TYPEATTR& att
         }
     };
     if (!classForm) WriteCopy("      *> [METHODS:]\n");
-    struct Function {
-        FuncDescPtr func;
-        std::vector<Bstr> names;
-    };
-    std::vector<Function> functions;
+    WordScope methods;               // the class's method-ids
+    std::vector<MEMBERID> putsSeen;  // the properties with a put so far
     for (UINT i = first; i < attr.cFuncs; ++i) {
-        Function f;
-        if (FAILED(info.GetFuncDesc(i, f.func))) continue;
-        if (FAILED(info.GetNames(f.func->memid, f.names, kMaxNames)) || f.names.empty()) continue;
-        functions.push_back(std::move(f));
-    }
-    // The class form names a putref after the put of the same property.
-    WordScope methods;
-    WordScope puts;
-    for (const Function& f : functions) {
-        if (f.func->invkind == INVOKE_PROPERTYPUT) puts.Take(MakeMemberName(f.names[0]));
-    }
-    for (const Function& f : functions) {
-        const FuncDescPtr& func = f.func;
-        const std::vector<Bstr>& names = f.names;
+        FuncDescPtr func;
+        if (FAILED(info.GetFuncDesc(i, func))) continue;
+        std::vector<Bstr> names;
+        if (FAILED(info.GetNames(func->memid, names, kMaxNames)) || names.empty()) continue;
         Bstr doc;
         if (SUCCEEDED(info.GetDocumentation(func->memid, nullptr, &doc, nullptr, nullptr))) {
             std::string text = WideToAnsi(doc);
@@ -231,7 +233,9 @@ bool CCblFile::WriteMethods(bool classForm, ITypeInfo& info, const TYPEATTR& att
         std::string member = MakeMemberName(names[0]);
         std::string method = prefix + member;
         if (classForm) {
-            bool besidePut = func->invkind == INVOKE_PROPERTYPUTREF && puts.Has(member);
+            bool besidePut = func->invkind == INVOKE_PROPERTYPUTREF &&
+                             HasPut(info, attr, func->memid, i, putsSeen);
+            if (func->invkind == INVOKE_PROPERTYPUT) putsSeen.push_back(func->memid);
             method = MethodId(methods, method, besidePut, member);
             ClassParts("       method-id. ", method, ".\n");
             WriteClass("       local-storage section.\n");

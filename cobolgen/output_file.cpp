@@ -52,6 +52,12 @@ void OutputFile::Write(std::string_view text) {
     if (m_buffer.size() >= kFlushAt) Flush();
 }
 
+void OutputFile::WriteLine(std::string_view line) {
+    if (m_fd < 0 || Failed()) return;
+    m_buffer.append(line).append("\r\n", 2);
+    if (m_buffer.size() >= kFlushAt) Flush();
+}
+
 bool OutputFile::Flush() {
     if (m_fd < 0) return !Failed();
     std::size_t done = 0;

@@ -21,6 +21,8 @@ class OutputFile {
     bool IsOpen() const { return m_fd >= 0; }
     // Writes the text; each "\n" goes out as "\r\n".
     void Write(std::string_view text);
+    // Writes one line, which holds no "\n", and its "\r\n".
+    void WriteLine(std::string_view line);
     // Pushes buffered text to the file; false once any write has failed.
     bool Flush();
     // Flushes and closes; false when a write failed (see Error()).

@@ -1,5 +1,6 @@
 #include "naming/cobol_name.h"
 
+#include <array>
 #include <cctype>
 
 #include "platform/locale_text.h"
@@ -67,9 +68,9 @@ bool IsLetterOrDigit(unsigned char b) {
 }
 
 void TrimWordEnds(std::string& text) {
-    std::size_t first = text.find_first_not_of('-');
     std::size_t last = text.find_last_not_of('-');
-    text = first == std::string::npos ? std::string() : text.substr(first, last - first + 1);
+    text.erase(last == std::string::npos ? 0 : last + 1);
+    text.erase(0, text.find_first_not_of('-'));
 }
 
 // Characters beyond ASCII that end a line or a word somewhere: the C1
@@ -83,14 +84,34 @@ bool BreaksWords(char16_t c) {
 // A name in the locale's character set with every character that cannot
 // stand in a word as a hyphen; with `underscores`, '_' is one of them.
 std::string WordBytes(const Bstr& name, bool underscores) {
-    std::u16string wide = name ? *name : std::u16string();
-    for (char16_t& c : wide) {
-        if (BreaksWords(c)) c = u'-';
-    }
-    std::string text = WideToAnsi(wide);
-    for (char& c : text) {
-        auto b = static_cast<unsigned char>(c);
-        if (!IsLetterOrDigit(b) && !(b == '_' && !underscores)) c = '-';
+    // What each ASCII character becomes, with and without underscores.
+    static const auto kAscii = [] {
+        std::array<std::array<char, 128>, 2> table{};
+        for (int c = 0; c < 128; ++c) {
+            bool keep = IsLetterOrDigit(static_cast<unsigned char>(c));
+            table[0][c] = keep || c == '_' ? static_cast<char>(c) : '-';
+            table[1][c] = keep ? static_cast<char>(c) : '-';
+        }
+        return table;
+    }();
+    const std::array<char, 128>& ascii = kAscii[underscores ? 1 : 0];
+    std::u16string_view view = name ? std::u16string_view(*name) : std::u16string_view();
+    // ASCII, as nearly every name is, has the same bytes in any locale.
+    std::string text(view.size(), '\0');
+    for (std::size_t i = 0; i < view.size(); ++i) {
+        char16_t c = view[i];
+        if (c >= 0x80) {
+            std::u16string wide(view);
+            for (char16_t& w : wide) {
+                if (BreaksWords(w)) w = u'-';
+            }
+            text = WideToAnsi(wide);
+            for (char& b : text) {
+                if (static_cast<unsigned char>(b) < 0x80) b = ascii[static_cast<unsigned char>(b)];
+            }
+            return text;
+        }
+        text[i] = ascii[c];
     }
     return text;
 }
@@ -111,8 +132,10 @@ bool CobolNameWord(const Bstr& name, std::string& word) {
     word = WordBytes(name, true);
     TrimWordEnds(word);
     // The cut may end on a hyphen, which no word may end with.
-    word = CutToBytes(word, kMaxName);
-    TrimWordEnds(word);
+    if (word.size() > kMaxName) {
+        word = CutToBytes(word, kMaxName);
+        TrimWordEnds(word);
+    }
     return !word.empty();
 }
 
@@ -126,9 +149,11 @@ std::string MadeUpName() {
 
 std::string CheckReserved(std::string word) {
     if (!g_reservedWordCheck) return word;
+    // Reserved words are ASCII: other bytes can stay as they are.
     std::string upper = word;
-    for (char& c : upper)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    for (char& c : upper) {
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    }
     if (g_reservedWordCheck(upper.c_str(), static_cast<int>(upper.size())) != 0) {
         word = CutToBytes(word, kReservedStem) + "-CBL";
     }

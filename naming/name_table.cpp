@@ -5,13 +5,11 @@
 namespace qorvix {
 namespace {
 
-std::string Upper(std::string_view word) {
-    std::string upper(word);
-    for (char& c : upper) {
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    }
-    return upper;
+char UpperAscii(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
+
+constexpr std::size_t kFewWords = 16;
 
 // The stem cut to `room` bytes; when it ends the word or a number follows,
 // without the hyphens or underscores a word may not end with.
@@ -30,13 +28,45 @@ constexpr const char* kHeadWords[] = {"IUnknown-ptr", "IDispatch-ptr", "LPWSTR",
 
 }  // namespace
 
+bool WordScope::SameWord::operator()(std::string_view a, std::string_view b) const {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (UpperAscii(a[i]) != UpperAscii(b[i])) return false;
+    }
+    return true;
+}
+
+std::size_t WordScope::WordHash::operator()(std::string_view word) const {
+    std::size_t hash = 14695981039346656037u;
+    for (char c : word)
+        hash = (hash ^ static_cast<unsigned char>(UpperAscii(c))) * 1099511628211u;
+    return hash;
+}
+
+bool WordScope::Insert(std::string_view word) {
+    if (Has(word)) return false;
+    if (m_many.empty() && m_few.size() < kFewWords) {
+        if (m_few.empty()) m_few.reserve(4);
+        m_few.emplace_back(word);
+        return true;
+    }
+    for (std::string& few : m_few)
+        m_many.insert(std::move(few));
+    m_few.clear();
+    m_many.emplace(word);
+    return true;
+}
+
 std::string WordScope::Claim(std::string_view stem, std::size_t limit, std::string_view prefix,
                              std::string_view suffix) {
     std::size_t fixed = prefix.size() + suffix.size();
     std::size_t room = limit > fixed ? limit - fixed : 0;
-    std::string word =
-        std::string(prefix) + CutStem(stem, room, suffix.empty()) + std::string(suffix);
-    for (unsigned n = 2; !m_taken.insert(Upper(word)).second; ++n) {
+    std::string word;
+    word.reserve(prefix.size() + std::min(room, stem.size()) + suffix.size());
+    word += prefix;
+    word += CutStem(stem, room, suffix.empty());
+    word += suffix;
+    for (unsigned n = 2; !Insert(word); ++n) {
         std::string tag = "-" + std::to_string(n);
         std::size_t shorter = room > tag.size() ? room - tag.size() : 0;
         word = std::string(prefix) + CutStem(stem, shorter, true) + tag + std::string(suffix);
@@ -45,11 +75,16 @@ std::string WordScope::Claim(std::string_view stem, std::size_t limit, std::stri
 }
 
 bool WordScope::Take(std::string_view word) {
-    return m_taken.insert(Upper(word)).second;
+    return Insert(word);
 }
 
 bool WordScope::Has(std::string_view word) const {
-    return m_taken.count(Upper(word)) != 0;
+    if (!m_many.empty()) return m_many.find(word) != m_many.end();
+    SameWord same;
+    for (const std::string& few : m_few) {
+        if (same(few, word)) return true;
+    }
+    return false;
 }
 
 TypeNames::TypeNames() {
@@ -69,10 +104,24 @@ TypeNames::Entry TypeNames::Make(const Bstr& name) {
     return entry;
 }
 
+bool TypeNames::KeyOf(ITypeInfo& type, ComPtr<ITypeLib>& lib, UINT& index) {
+    return SUCCEEDED(type.GetContainingTypeLib(lib, &index)) && lib;
+}
+
+bool TypeNames::Known(ITypeInfo& type, std::string& name) {
+    ComPtr<ITypeLib> lib;
+    UINT index = 0;
+    if (!KeyOf(type, lib, index)) return false;
+    auto found = m_entries.find(std::make_pair(static_cast<const ITypeLib*>(lib.Get()), index));
+    if (found == m_entries.end()) return false;
+    name = found->second.name;
+    return true;
+}
+
 bool TypeNames::Find(ITypeInfo& type, const Bstr& name, Entry*& entry, Entry& made) {
     ComPtr<ITypeLib> lib;
     UINT index = 0;
-    if (FAILED(type.GetContainingTypeLib(lib, &index)) || !lib) {
+    if (!KeyOf(type, lib, index)) {
         made = Make(name);
         entry = &made;
         return false;

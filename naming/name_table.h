@@ -28,14 +28,31 @@ class WordScope {
     bool Take(std::string_view word);
     bool Has(std::string_view word) const;
 
+    // Equality and hashing that do not tell ASCII letter cases apart.
+    struct SameWord {
+        using is_transparent = void;
+        bool operator()(std::string_view a, std::string_view b) const;
+    };
+    struct WordHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view word) const;
+    };
+
   private:
-    std::unordered_set<std::string> m_taken;  // in upper case
+    bool Insert(std::string_view word);
+
+    // A scope of a few words (a method's linkage, an enumeration) is
+    // searched in a list; a larger one in a set.
+    std::vector<std::string> m_few;
+    std::unordered_set<std::string, WordHash, SameWord> m_many;
 };
 
 // Names the user-defined types of type text.
 class TypeNamer {
   public:
     virtual ~TypeNamer() = default;
+    // The name of `type` when it is known already.
+    virtual bool Known(ITypeInfo& type, std::string& name) = 0;
     // The COBOL name of `type`, whose own name is `name`.
     virtual std::string NameOf(ITypeInfo& type, const Bstr& name) = 0;
 };
@@ -50,6 +67,7 @@ class TypeNames final : public TypeNamer {
     TypeNames();
     // Names `type` and claims its word in Words().
     void Declare(ITypeInfo& type, const Bstr& name);
+    bool Known(ITypeInfo& type, std::string& name) override;
     // The name with the reserved-word check.
     std::string NameOf(ITypeInfo& type, const Bstr& name) override;
     // The name without the check (the IID constants and their comments).
@@ -67,6 +85,8 @@ class TypeNames final : public TypeNamer {
     // The entry of a type, made on first sight; false when the type has no
     // place in a library (then `made` is a fresh entry).
     bool Find(ITypeInfo& type, const Bstr& name, Entry*& entry, Entry& made);
+    // The key of a type: its library and its place there.
+    static bool KeyOf(ITypeInfo& type, ComPtr<ITypeLib>& lib, UINT& index);
 
     std::map<std::pair<const ITypeLib*, UINT>, Entry> m_entries;
     // Held so that no other library can take a known library's address.

@@ -107,6 +107,8 @@ std::string TypeText(ITypeInfo& info, const TYPEDESC& desc, TypeNamer* namer, in
         ComPtr<ITypeInfo> referenced;
         if (FAILED(info.GetRefTypeInfo(desc.hreftype, referenced)))
             return "<GetRefTypeInfo failed>";
+        std::string known;
+        if (namer && namer->Known(*referenced, known)) return known;
         Bstr name;
         if (FAILED(referenced->GetDocumentation(MEMBERID_NIL, &name, nullptr, nullptr, nullptr))) {
             return "ITypeInfo::GetDocumentation() failed in TYPEDESCToString";
