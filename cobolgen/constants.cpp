@@ -67,6 +67,12 @@ std::string ConditionValue(VARTYPE vt, const std::string& raw) {
     if (vt == VT_BSTR) return raw.empty() ? "\"\"" : Runs(raw, IsNoControl, false);
     // A date is spelled with blanks and colons: a literal only in quotes.
     if (vt == VT_DATE) return "\"" + raw + "\"";
+    // A floating-point literal has a decimal point before its exponent.
+    std::size_t exponent = raw.find('E');
+    if ((vt == VT_R4 || vt == VT_R8) && exponent != std::string::npos &&
+        raw.find('.') == std::string::npos) {
+        return raw.substr(0, exponent) + ".0" + raw.substr(exponent);
+    }
     return raw;
 }
 

@@ -18,7 +18,8 @@ std::string StringLiteral(const std::string& raw);
 
 // The text after VALUE for an enumeration member of type `vt` spelled
 // `raw`: a string in quotes (quotes doubled, control bytes as hexadecimal
-// runs), a date in quotes, anything else as spelled.
+// runs), a date in quotes, an exponent after a decimal point, anything else
+// as spelled. (Constants use it for all but strings.)
 std::string ConditionValue(VARTYPE vt, const std::string& raw);
 
 }  // namespace qorvix

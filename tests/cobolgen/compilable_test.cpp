@@ -373,6 +373,8 @@ TEST_F(WriterTest, ValuesAreLiterals) {
     e.AddConst("When", RealValue(VT_DATE, 36526.25));
     FakeTypeInfo& m = lib.Add(TKIND_MODULE, "Constants");
     m.AddConst("Epoch", RealValue(VT_DATE, 36526.25));
+    m.AddConst("Big", RealValue(VT_R8, 1e20));
+    m.AddConst("Small", RealValue(VT_R4, -1.5e-7));
     m.AddConst("LongText", StringValue(u"A string constant long enough to run off the line, "
                                        u"with a \"quote\" and more words after it"));
     ASSERT_TRUE(Generate(lib, "Out.cpy"));
@@ -383,10 +385,12 @@ TEST_F(WriterTest, ValuesAreLiterals) {
                      "          88 Broken                     VALUE \"a\" & x\"0d0a\" & \"b\".",
                      "          88 Empty                      VALUE \"\".",
                      "          88 When                       VALUE \"1/1/2000 6:00:00 AM\"."}));
-    EXPECT_EQ(Block(copy, "       78 Epoch VALUE \"1/1/2000 6:00:00 AM\".", 4),
-              (Lines{"       78 Epoch VALUE \"1/1/2000 6:00:00 AM\".", "       78 LongText",
-                     "                VALUE \"A string constant long enough to run off the l\" &",
-                     "                z\"ine, with a \"\"quote\"\" and more words after it\"."}));
+    EXPECT_EQ(
+        Block(copy, "       78 Epoch VALUE \"1/1/2000 6:00:00 AM\".", 6),
+        (Lines{"       78 Epoch VALUE \"1/1/2000 6:00:00 AM\".", "       78 Big VALUE 1.0E+20.",
+               "       78 Small VALUE -1.5E-07.", "       78 LongText",
+               "                VALUE \"A string constant long enough to run off the l\" &",
+               "                z\"ine, with a \"\"quote\"\" and more words after it\"."}));
 }
 
 // ---- Fitting a line into columns 8 to 72 ---------------------------------------------

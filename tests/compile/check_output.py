@@ -480,7 +480,7 @@ def main():
     if len(sys.argv) < 3:
         print(__doc__)
         return 2
-    qorvix, library = sys.argv[1], sys.argv[2]
+    qorvix, library = os.path.abspath(sys.argv[1]), sys.argv[2]
     if not shutil.which("cobc"):
         print("skipped: GnuCOBOL (cobc) is not installed")
         return 77
