@@ -229,42 +229,51 @@ def check_tokens(sentences, name, sources):
     return problems
 
 
+class Linted:
+    """A file's lint problems so far, its code lines and its sentences."""
+
+    def __init__(self, path, name):
+        self.name = name
+        self.problems, code_lines = lint_lines(path, name)
+        self.sources = dict(code_lines)
+        self.sentences = list(statements(code_lines))
+        self.problems += check_tokens(self.sentences, name, self.sources)
+
+    def problem(self, number, message):
+        self.problems.append(Problem("lint", self.name, number, message, self.sources[number]))
+
+    def once(self, seen, word_, number, what):
+        """Records a word of a scope; a second one is a problem."""
+        key = word_.upper()
+        if key in seen:
+            self.problem(number, "%s used before on line %d" % (what, seen[key]))
+        seen.setdefault(key, number)
+
+
 def lint_copy_file(path, name):
-    problems, code_lines = lint_lines(path, name)
-    sources = dict(code_lines)
-    found = list(statements(code_lines))
-    problems += check_tokens(found, name, sources)
+    linted = Linted(path, name)
     entries = {}
     conditions = {}
-    for sentence in found:
+    for sentence in linted.sentences:
         if len(sentence) < 2 or not re.fullmatch(r"\d\d", sentence[0][2]):
             continue
-        level, number, entry = sentence[0][2], sentence[1][0], word(sentence[1]).upper()
+        level, number, entry = sentence[0][2], sentence[1][0], word(sentence[1])
         if level in ("01", "78"):
-            if entry in entries:
-                problems.append(Problem("lint", name, number, "level-%s name used before on line %d"
-                                        % (level, entries[entry]), sources[number]))
-            entries.setdefault(entry, number)
+            linted.once(entries, entry, number, "level-%s name" % level)
             if level == "01":
                 conditions = {}
         elif level == "88":
-            if entry in conditions:
-                problems.append(Problem("lint", name, number, "condition name used before in its "
-                                        "entry, on line %d" % conditions[entry], sources[number]))
-            conditions.setdefault(entry, number)
-    return problems
+            linted.once(conditions, entry, number, "condition name in its entry")
+    return linted.problems
 
 
 def lint_class_file(path, name):
-    problems, code_lines = lint_lines(path, name)
-    sources = dict(code_lines)
-    found = list(statements(code_lines))
-    problems += check_tokens(found, name, sources)
+    linted = Linted(path, name)
     methods = {}
     current = None
     linkage = {}
     naming = False  # the sentence after "method-id." names the method
-    for sentence in found:
+    for sentence in linted.sentences:
         words = [word(t).lower() for t in sentence]
         number = sentence[0][0]
         if words == ["method-id"]:
@@ -273,34 +282,23 @@ def lint_class_file(path, name):
         if naming:
             naming = False
             current = word(sentence[0])
-            if current.upper() in methods:
-                problems.append(Problem("lint", name, number, "method-id used before on line %d"
-                                        % methods[current.upper()], sources[number]))
-            methods.setdefault(current.upper(), number)
+            linted.once(methods, current, number, "method-id")
             linkage = {}
         elif words[:2] == ["end", "method"]:
             if len(sentence) < 3 or current is None or word(sentence[2]) != current:
-                problems.append(Problem("lint", name, number, "end method does not name the "
-                                        "method", sources[number]))
+                linted.problem(number, "end method does not name the method")
         elif words[:1] == ["01"] and current is not None and len(sentence) > 1:
-            entry = word(sentence[1]).upper()
-            if entry in linkage:
-                problems.append(Problem("lint", name, number, "linkage name used before on line %d"
-                                        % linkage[entry], sources[number]))
-            linkage.setdefault(entry, number)
+            linted.once(linkage, word(sentence[1]), number, "linkage name")
         elif words[:2] == ["procedure", "division"]:
             if words.count("returning") > 1:
-                problems.append(Problem("lint", name, number, "more than one returning phrase",
-                                        sources[number]))
+                linted.problem(number, "more than one returning phrase")
             if "using" in words and "returning" in words and (
                     words.index("returning") < words.index("using")):
-                problems.append(Problem("lint", name, number, "returning before using",
-                                        sources[number]))
+                linted.problem(number, "returning before using")
             elif "returning" in words and "using" not in words and (
                     words.index("returning") != 2):
-                problems.append(Problem("lint", name, number, "parameters after returning",
-                                        sources[number]))
-    return problems
+                linted.problem(number, "parameters after returning")
+    return linted.problems
 
 
 # ---- The compiler -------------------------------------------------------------
