@@ -9,6 +9,7 @@ namespace {
 
 constexpr std::uint32_t kMsftMagic = 0x5446534D;  // "MSFT"
 constexpr std::uint32_t kSltgMagic = 0x47544C53;  // "SLTG"
+constexpr std::uint16_t kMzSignature = 0x5A4D;    // "MZ"
 
 ContainerResult Fail(std::string why) {
     ContainerResult result;
@@ -18,7 +19,10 @@ ContainerResult Fail(std::string why) {
 
 ContainerResult FromImage(Region image) {
     ContainerResult result;
-    auto magic = image.U32(0);
+    LeU32 magic;
+    if (!image.Read(0, magic)) {
+        return Fail("the TYPELIB resource holds neither an MSFT nor an SLTG type library");
+    }
     if (magic == kMsftMagic) {
         result.format = ImageFormat::Msft;
     } else if (magic == kSltgMagic) {
@@ -31,6 +35,76 @@ ContainerResult FromImage(Region image) {
     return result;
 }
 
+// The records of a PE image that lead to its resources.
+struct DosHeader {
+    LeU16 magic;
+    std::uint8_t reserved[0x3A];
+    LeU32 lfanew;  // where the PE signature lies
+};
+static_assert(sizeof(DosHeader) == 0x40);
+
+struct FileHeader {
+    LeU32 signature;
+    LeU16 machine;
+    LeU16 sectionCount;
+    LeU32 timeStamp;
+    LeU32 symbolTable;
+    LeU32 symbolCount;
+    LeU16 optionalSize;
+    LeU16 characteristics;
+};
+static_assert(sizeof(FileHeader) == 24);
+
+struct DataDirectory {
+    LeU32 rva;
+    LeU32 size;
+};
+static_assert(sizeof(DataDirectory) == 8);
+
+struct SectionHeader {
+    std::uint8_t name[8];
+    LeU32 virtualSize;
+    LeU32 virtualAddress;
+    LeU32 rawSize;
+    LeU32 rawPointer;
+    LeU32 relocations;
+    LeU32 lineNumbers;
+    LeU16 relocationCount;
+    LeU16 lineNumberCount;
+    LeU32 characteristics;
+};
+static_assert(sizeof(SectionHeader) == 40);
+
+struct ResourceDirectory {
+    LeU32 characteristics;
+    LeU32 timeStamp;
+    LeU16 major;
+    LeU16 minor;
+    LeU16 namedCount;
+    LeU16 idCount;
+};
+static_assert(sizeof(ResourceDirectory) == 16);
+
+struct ResourceEntry {
+    LeU32 name;    // high bit: offset of a counted UTF-16 name, else an id
+    LeU32 target;  // high bit: a sub-directory, else a data entry
+};
+static_assert(sizeof(ResourceEntry) == 8);
+
+struct ResourceData {
+    LeU32 rva;
+    LeU32 size;
+    LeU32 codePage;
+    LeU32 reserved;
+};
+static_assert(sizeof(ResourceData) == 16);
+
+constexpr std::uint16_t kPe32Magic = 0x10B;
+constexpr std::uint16_t kPe32PlusMagic = 0x20B;
+constexpr std::uint32_t kPeSignature = 0x00004550;  // "PE\0\0"
+constexpr std::uint16_t kNeSignature = 0x454E;      // "NE"
+constexpr std::uint32_t kHighBit = 0x80000000u;
+
 struct Section {
     std::uint32_t virtualSize, virtualAddress, rawSize, rawPointer;
 };
@@ -41,78 +115,81 @@ class PeImage {
 
     // Reads the headers; on failure sets m_error.
     bool Parse() {
-        auto lfanew = m_file.U32(0x3C);
-        if (!lfanew) return Error("the file is too short for an executable header");
-        std::int64_t pe = *lfanew;
-        auto signature = m_file.U32(pe);
-        if (!signature) return Error("the executable header points outside the file");
-        if ((*signature & 0xFFFF) == 0x454E) return Error("a 16-bit module, not supported");
-        if (*signature != 0x00004550) return Error("not a Windows PE image");
-        auto sectionCount = m_file.U16(pe + 4 + 2);
-        auto optSize = m_file.U16(pe + 4 + 16);
-        std::int64_t opt = pe + 24;
-        auto magic = m_file.U16(opt);
-        if (!sectionCount || !optSize || !magic) return Error("truncated PE header");
+        DosHeader dos;
+        if (!m_file.Read(0, dos)) return Error("the file is too short for an executable header");
+        std::int64_t pe = dos.lfanew;
+        LeU32 signature;
+        if (!m_file.Read(pe, signature))
+            return Error("the executable header points outside the file");
+        if ((signature & 0xFFFF) == kNeSignature) return Error("a 16-bit module, not supported");
+        if (signature != kPeSignature) return Error("not a Windows PE image");
+        FileHeader header;
+        LeU16 magic;
+        std::int64_t opt = pe + sizeof header;
+        if (!m_file.Read(pe, header) || !m_file.Read(opt, magic)) {
+            return Error("truncated PE header");
+        }
         std::int64_t dirCountAt, dirAt;
-        if (*magic == 0x10B) {
+        if (magic == kPe32Magic) {
             dirCountAt = opt + 92;
             dirAt = opt + 96;
-        } else if (*magic == 0x20B) {
+        } else if (magic == kPe32PlusMagic) {
             dirCountAt = opt + 108;
             dirAt = opt + 112;
         } else {
             return Error("unknown PE optional-header magic");
         }
-        auto dirCount = m_file.U32(dirCountAt);
-        if (!dirCount) return Error("truncated PE optional header");
-        if (*dirCount > 2) {
-            auto rva = m_file.U32(dirAt + 2 * 8);
-            auto size = m_file.U32(dirAt + 2 * 8 + 4);
-            if (!rva || !size) return Error("truncated PE data directory");
-            m_resourceRva = *rva;
-            m_resourceSize = *size;
+        LeU32 dirCount;
+        if (!m_file.Read(dirCountAt, dirCount)) return Error("truncated PE optional header");
+        if (dirCount > 2) {
+            DataDirectory resources;
+            if (!m_file.Read(dirAt + 2 * sizeof resources, resources)) {
+                return Error("truncated PE data directory");
+            }
+            m_resourceRva = resources.rva;
         }
-        if (*dirCount > 14) {
-            auto clr = m_file.U32(dirAt + 14 * 8);
-            m_isDotNet = clr && *clr != 0;
+        LeU32 clr;
+        if (dirCount > 14 && m_file.Read(dirAt + 14 * sizeof(DataDirectory), clr)) {
+            m_isDotNet = clr != 0;
         }
-        std::int64_t sectionTable = opt + *optSize;
-        for (std::uint32_t i = 0; i < *sectionCount; ++i) {
-            Cursor c(m_file, sectionTable + 40 * static_cast<std::int64_t>(i) + 8);
-            Section s{c.U32(), c.U32(), c.U32(), c.U32()};
-            if (!c.Ok()) return Error("the PE section table runs past the end of the file");
-            m_sections.push_back(s);
+        std::int64_t sectionTable = opt + header.optionalSize;
+        for (std::uint32_t i = 0; i < header.sectionCount; ++i) {
+            SectionHeader s;
+            if (!m_file.Read(sectionTable + std::int64_t{sizeof s} * i, s)) {
+                return Error("the PE section table runs past the end of the file");
+            }
+            m_sections.push_back({s.virtualSize, s.virtualAddress, s.rawSize, s.rawPointer});
         }
         return true;
     }
 
-    // The file bytes for [rva, rva + size), or nullopt.
-    std::optional<Region> MapRva(std::uint32_t rva, std::uint32_t size) const {
+    // The file bytes for [rva, rva + size), or nothing.
+    bool MapRva(std::uint32_t rva, std::uint32_t size, Region& out) const {
         for (const Section& s : m_sections) {
             std::uint64_t start = s.virtualAddress;
             std::uint64_t extent = std::max(s.virtualSize, s.rawSize);
             if (rva < start || rva >= start + extent) continue;
             std::uint64_t delta = rva - start;
-            if (delta + size > s.rawSize) return std::nullopt;
-            return m_file.Sub(static_cast<std::int64_t>(s.rawPointer) + delta, size);
+            if (delta + size > s.rawSize) return false;
+            return m_file.Sub(static_cast<std::int64_t>(s.rawPointer + delta), size, out);
         }
-        return std::nullopt;
+        return false;
     }
 
     ContainerResult FindTypeLib(std::uint32_t resourceId) {
         if (m_resourceRva == 0) return NoTypeLib();
         // The resource directory's extent is only advisory; the tree's own
         // offsets are checked against the section that holds it.
-        std::optional<Region> base;
+        bool found = false;
         for (const Section& s : m_sections) {
             if (m_resourceRva >= s.virtualAddress &&
                 m_resourceRva < static_cast<std::uint64_t>(s.virtualAddress) + s.rawSize) {
-                base = MapRva(m_resourceRva, s.virtualAddress + s.rawSize - m_resourceRva);
+                found = MapRva(m_resourceRva, s.virtualAddress + s.rawSize - m_resourceRva,
+                               m_resources);
                 break;
             }
         }
-        if (!base) return Fail("the resource directory lies outside the file");
-        m_resources = *base;
+        if (!found) return Fail("the resource directory lies outside the file");
 
         auto typeDir = FindNamed(0, u"TYPELIB");
         if (!typeDir) return NoTypeLib();
@@ -122,12 +199,13 @@ class PeImage {
         }
         auto leaf = PickLanguage(*idDir);
         if (!leaf) return Fail("malformed resource directory");
-        auto rva = m_resources.U32(*leaf);
-        auto size = m_resources.U32(*leaf + 4);
-        if (!rva || !size) return Fail("malformed resource data entry");
-        auto data = MapRva(*rva, *size);
-        if (!data) return Fail("the TYPELIB resource lies outside the file");
-        return FromImage(*data);
+        ResourceData data;
+        if (!m_resources.Read(*leaf, data)) return Fail("malformed resource data entry");
+        Region image;
+        if (!MapRva(data.rva, data.size, image)) {
+            return Fail("the TYPELIB resource lies outside the file");
+        }
+        return FromImage(image);
     }
 
     const std::string& ErrorText() const { return m_error; }
@@ -143,47 +221,45 @@ class PeImage {
         return Fail("the file has no TYPELIB resource (it may be packed)");
     }
 
-    struct Entry {
-        std::uint32_t name, target;
-    };
-
     // Entries of the directory table at `dir`; nullopt when it does not fit.
-    std::optional<std::vector<Entry>> Entries(std::int64_t dir) const {
-        auto named = m_resources.U16(dir + 12);
-        auto ids = m_resources.U16(dir + 14);
-        if (!named || !ids) return std::nullopt;
-        std::int64_t count = std::int64_t{*named} + *ids;
-        if (!m_resources.Contains(dir + 16, count * 8)) return std::nullopt;
-        std::vector<Entry> entries;
-        entries.reserve(static_cast<std::size_t>(count));
-        for (std::int64_t i = 0; i < count; ++i) {
-            entries.push_back(
-                {*m_resources.U32(dir + 16 + 8 * i), *m_resources.U32(dir + 16 + 8 * i + 4)});
+    std::optional<std::vector<ResourceEntry>> Entries(std::int64_t dir) const {
+        ResourceDirectory directory;
+        std::vector<ResourceEntry> entries;
+        if (!m_resources.Read(dir, directory) ||
+            !m_resources.ReadArray(dir + sizeof directory,
+                                   std::size_t{directory.namedCount} + directory.idCount,
+                                   entries)) {
+            return std::nullopt;
         }
         return entries;
     }
 
-    static std::optional<std::int64_t> SubDirectory(const Entry& e) {
-        if (!(e.target & 0x80000000u)) return std::nullopt;
-        return static_cast<std::int64_t>(e.target & 0x7FFFFFFFu);
+    static std::optional<std::int64_t> SubDirectory(const ResourceEntry& e) {
+        if (!(e.target & kHighBit)) return std::nullopt;
+        return static_cast<std::int64_t>(e.target & ~kHighBit);
+    }
+
+    // Resource names compare without regard to case.
+    bool NameIs(std::int64_t at, std::u16string_view wanted) const {
+        LeU16 length;
+        std::vector<char16_t> name;
+        if (!m_resources.Read(at, length) || length != wanted.size() ||
+            !m_resources.ReadArray(at + sizeof length, wanted.size(), name)) {
+            return false;
+        }
+        for (std::size_t i = 0; i < wanted.size(); ++i) {
+            char16_t c = name[i];
+            if (c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - u'a' + u'A');
+            if (c != wanted[i]) return false;
+        }
+        return true;
     }
 
     std::optional<std::int64_t> FindNamed(std::int64_t dir, std::u16string_view wanted) const {
         auto entries = Entries(dir);
         if (!entries) return std::nullopt;
-        for (const Entry& e : *entries) {
-            if (!(e.name & 0x80000000u)) continue;
-            std::int64_t at = e.name & 0x7FFFFFFFu;
-            auto length = m_resources.U16(at);
-            if (!length || *length != wanted.size()) continue;
-            bool same = true;
-            for (std::size_t i = 0; i < wanted.size() && same; ++i) {
-                auto ch = m_resources.U16(at + 2 + 2 * static_cast<std::int64_t>(i));
-                char16_t c = ch ? static_cast<char16_t>(*ch) : 0;
-                if (c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - u'a' + u'A');
-                same = ch && c == wanted[i];
-            }
-            if (same) return SubDirectory(e);
+        for (const ResourceEntry& e : *entries) {
+            if ((e.name & kHighBit) && NameIs(e.name & ~kHighBit, wanted)) return SubDirectory(e);
         }
         return std::nullopt;
     }
@@ -191,8 +267,8 @@ class PeImage {
     std::optional<std::int64_t> FindId(std::int64_t dir, std::uint32_t id) const {
         auto entries = Entries(dir);
         if (!entries) return std::nullopt;
-        for (const Entry& e : *entries) {
-            if (!(e.name & 0x80000000u) && (e.name & 0xFFFF) == id) return SubDirectory(e);
+        for (const ResourceEntry& e : *entries) {
+            if (!(e.name & kHighBit) && (e.name & 0xFFFF) == id) return SubDirectory(e);
         }
         return std::nullopt;
     }
@@ -202,19 +278,17 @@ class PeImage {
     std::optional<std::int64_t> PickLanguage(std::int64_t dir) const {
         auto entries = Entries(dir);
         if (!entries || entries->empty()) return std::nullopt;
-        const Entry* chosen = &entries->front();
+        const ResourceEntry* chosen = &entries->front();
         for (std::uint32_t preferred : {0u, 0x409u}) {
-            bool found = false;
-            for (const Entry& e : *entries) {
-                if (!(e.name & 0x80000000u) && (e.name & 0xFFFF) == preferred) {
-                    chosen = &e;
-                    found = true;
-                    break;
-                }
+            auto it = std::find_if(entries->begin(), entries->end(), [&](const ResourceEntry& e) {
+                return !(e.name & kHighBit) && (e.name & 0xFFFF) == preferred;
+            });
+            if (it != entries->end()) {
+                chosen = &*it;
+                break;
             }
-            if (found) break;
         }
-        if (chosen->target & 0x80000000u) return std::nullopt;  // a directory where data belongs
+        if (chosen->target & kHighBit) return std::nullopt;  // a directory where data belongs
         return static_cast<std::int64_t>(chosen->target);
     }
 
@@ -222,7 +296,6 @@ class PeImage {
     Region m_resources;
     std::vector<Section> m_sections;
     std::uint32_t m_resourceRva = 0;
-    std::uint32_t m_resourceSize = 0;
     bool m_isDotNet = false;
     std::string m_error;
 };
@@ -231,10 +304,14 @@ class PeImage {
 
 ContainerResult FindTypeLibImage(Region file, std::uint32_t resourceId) {
     if (file.Size() == 0) return Fail("the file is empty");
-    auto magic = file.U32(0);
-    if (magic == kMsftMagic || magic == kSltgMagic) return FromImage(file);
-    auto mz = file.U16(0);
-    if (mz != 0x5A4D) return Fail("not a type library (unknown file signature)");
+    LeU32 magic;
+    if (file.Read(0, magic) && (magic == kMsftMagic || magic == kSltgMagic)) {
+        return FromImage(file);
+    }
+    LeU16 mz;
+    if (!file.Read(0, mz) || mz != kMzSignature) {
+        return Fail("not a type library (unknown file signature)");
+    }
     PeImage pe(file);
     if (!pe.Parse()) return Fail(pe.ErrorText());
     return pe.FindTypeLib(resourceId);

@@ -1,26 +1,57 @@
 // Bounds-checked little-endian reads over a span of bytes. Every read in the
 // reader goes through here: offsets are widened to 64 bits before they are
 // compared, a sub-region is checked once and then parsed inside its own
-// bounds, and a failed read is a value (false / nullopt), never a crash.
+// bounds, and a failed read is a value (false), never a crash. Nothing here
+// hands out an unchecked result: a read either fills its output and says
+// true, or says false.
 #pragma once
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
-#include <optional>
 #include <string_view>
 #include <type_traits>
+#include <vector>
 
 namespace qorvix {
+
+static_assert(std::endian::native == std::endian::little,
+              "the formats are little-endian; reads copy the bytes as they are");
+
+// A little-endian field of an on-disk record. Its alignment is 1, so a
+// record declared as a struct of such fields has exactly the file's layout
+// (checked with a static_assert on its size) and can be read in one copy.
+template <typename T>
+class Le {
+  public:
+    static_assert(std::is_trivially_copyable_v<T>);
+    operator T() const {
+        T value;
+        std::memcpy(&value, m_bytes, sizeof value);
+        return value;
+    }
+
+  private:
+    std::uint8_t m_bytes[sizeof(T)];
+};
+using LeU16 = Le<std::uint16_t>;
+using LeI16 = Le<std::int16_t>;
+using LeU32 = Le<std::uint32_t>;
+using LeI32 = Le<std::int32_t>;
+using LeU64 = Le<std::uint64_t>;
 
 class Region {
   public:
     Region() = default;
-    Region(const std::uint8_t* data, std::size_t size) : m_data(data), m_size(size) {}
+    // `origin` is where the bytes start in the file they came from, so that
+    // a failure can say where it lies.
+    Region(const std::uint8_t* data, std::size_t size, std::int64_t origin = 0)
+        : m_data(data), m_size(size), m_origin(origin) {}
 
     std::size_t Size() const { return m_size; }
-    const std::uint8_t* Data() const { return m_data; }
     bool Empty() const { return m_size == 0; }
+    std::int64_t FileOffset(std::int64_t offset) const { return m_origin + offset; }
 
     // True when [offset, offset + length) lies inside the region.
     bool Contains(std::int64_t offset, std::int64_t length) const {
@@ -28,56 +59,62 @@ class Region {
                static_cast<std::uint64_t>(length) <= m_size - static_cast<std::uint64_t>(offset);
     }
 
-    std::optional<Region> Sub(std::int64_t offset, std::int64_t length) const {
-        if (!Contains(offset, length)) return std::nullopt;
-        return Region(m_data + offset, static_cast<std::size_t>(length));
+    [[nodiscard]] bool Sub(std::int64_t offset, std::int64_t length, Region& out) const {
+        if (!Contains(offset, length)) return false;
+        out = Region(m_data + offset, static_cast<std::size_t>(length), m_origin + offset);
+        return true;
     }
 
     // The bytes from `offset` to the end.
-    std::optional<Region> From(std::int64_t offset) const {
-        if (offset < 0 || static_cast<std::uint64_t>(offset) > m_size) return std::nullopt;
-        return Region(m_data + offset, m_size - static_cast<std::size_t>(offset));
+    [[nodiscard]] bool From(std::int64_t offset, Region& out) const {
+        return Sub(offset, static_cast<std::int64_t>(m_size) - offset, out);
     }
 
+    // A value or a whole record (a struct of Le fields) at `offset`.
     template <typename T>
-    bool Read(std::int64_t offset, T& out) const {
+    [[nodiscard]] bool Read(std::int64_t offset, T& out) const {
         static_assert(std::is_trivially_copyable_v<T>);
         if (!Contains(offset, sizeof(T))) return false;
-        // The formats are little-endian, as is every host we build for.
         std::memcpy(&out, m_data + offset, sizeof(T));
         return true;
     }
 
-    std::optional<std::uint8_t> U8(std::int64_t offset) const { return Get<std::uint8_t>(offset); }
-    std::optional<std::uint16_t> U16(std::int64_t offset) const {
-        return Get<std::uint16_t>(offset);
+    // `count` values in a row, such as a table of offsets.
+    template <typename T>
+    [[nodiscard]] bool ReadArray(std::int64_t offset, std::size_t count,
+                                 std::vector<T>& out) const {
+        static_assert(std::is_trivially_copyable_v<T>);
+        if (count > m_size / sizeof(T) ||
+            !Contains(offset, static_cast<std::int64_t>(count * sizeof(T)))) {
+            return false;
+        }
+        out.resize(count);
+        if (count > 0) std::memcpy(out.data(), m_data + offset, count * sizeof(T));
+        return true;
     }
-    std::optional<std::int16_t> I16(std::int64_t offset) const { return Get<std::int16_t>(offset); }
-    std::optional<std::uint32_t> U32(std::int64_t offset) const {
-        return Get<std::uint32_t>(offset);
-    }
-    std::optional<std::int32_t> I32(std::int64_t offset) const { return Get<std::int32_t>(offset); }
 
-    std::optional<std::string_view> Bytes(std::int64_t offset, std::int64_t length) const {
-        if (!Contains(offset, length)) return std::nullopt;
-        return std::string_view(reinterpret_cast<const char*>(m_data + offset),
-                                static_cast<std::size_t>(length));
+    [[nodiscard]] bool Bytes(std::int64_t offset, std::int64_t length,
+                             std::string_view& out) const {
+        if (!Contains(offset, length)) return false;
+        out = std::string_view(reinterpret_cast<const char*>(m_data + offset),
+                               static_cast<std::size_t>(length));
+        return true;
+    }
+
+    // All of the region's bytes.
+    std::string_view Text() const {
+        return std::string_view(reinterpret_cast<const char*>(m_data), m_size);
     }
 
   private:
-    template <typename T>
-    std::optional<T> Get(std::int64_t offset) const {
-        T value;
-        if (!Read(offset, value)) return std::nullopt;
-        return value;
-    }
-
     const std::uint8_t* m_data = nullptr;
     std::size_t m_size = 0;
+    std::int64_t m_origin = 0;
 };
 
 // Sequential reads over a region; once a read fails the cursor stays failed,
-// so a parser can read a whole record and check once.
+// so a parser can read a whole record and check once. Values read after a
+// failure are zero.
 class Cursor {
   public:
     explicit Cursor(Region region, std::int64_t offset = 0) : m_region(region), m_offset(offset) {}
@@ -88,48 +125,40 @@ class Cursor {
         if (m_ok && m_region.Read(m_offset, value)) {
             m_offset += static_cast<std::int64_t>(sizeof(T));
         } else {
-            m_ok = false;
+            Fail();
         }
         return value;
     }
     std::uint8_t U8() { return Read<std::uint8_t>(); }
     std::uint16_t U16() { return Read<std::uint16_t>(); }
-    std::int16_t I16() { return Read<std::int16_t>(); }
     std::uint32_t U32() { return Read<std::uint32_t>(); }
     std::int32_t I32() { return Read<std::int32_t>(); }
 
     std::string_view Bytes(std::int64_t length) {
-        auto bytes = m_ok ? m_region.Bytes(m_offset, length) : std::nullopt;
-        if (!bytes) {
-            m_ok = false;
-            return {};
+        std::string_view bytes;
+        if (m_ok && m_region.Bytes(m_offset, length, bytes)) {
+            m_offset += length;
+        } else {
+            Fail();
         }
-        m_offset += length;
-        return *bytes;
+        return bytes;
     }
     void Skip(std::int64_t length) {
         if (m_ok && m_region.Contains(m_offset, length)) {
             m_offset += length;
         } else {
-            m_ok = false;
-        }
-    }
-    void Seek(std::int64_t offset) {
-        if (m_ok && m_region.Contains(offset, 0)) {
-            m_offset = offset;
-        } else {
-            m_ok = false;
+            Fail();
         }
     }
 
     bool Ok() const { return m_ok; }
     std::int64_t Offset() const { return m_offset; }
-    std::int64_t Remaining() const {
-        return m_ok ? static_cast<std::int64_t>(m_region.Size()) - m_offset : 0;
-    }
-    const Region& Whole() const { return m_region; }
+    // Where the first failed read began, in the file.
+    std::int64_t FileOffset() const { return m_region.FileOffset(m_offset); }
 
   private:
+    void Fail() { m_ok = false; }
+
     Region m_region;
     std::int64_t m_offset = 0;
     bool m_ok = true;

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "typelib/oleauto.h"
+#include "typelib/read_status.h"
 
 namespace qorvix {
 
@@ -64,6 +65,7 @@ struct HrefTarget {
     ImportSpec import;    // imported
 };
 
+// A failing call says why in its ReadStatus when the file is at fault.
 class StoredLibrary {
   public:
     virtual ~StoredLibrary() = default;
@@ -73,31 +75,31 @@ class StoredLibrary {
     virtual void LibDocumentation(Bstr* name, Bstr* docString, DWORD* helpContext,
                                   Bstr* helpFile) const = 0;
 
-    virtual HRESULT Type(UINT index, StoredType& out) const = 0;
-    virtual HRESULT TypeDocumentation(UINT index, Bstr* name, Bstr* docString,
-                                      DWORD* helpContext) const = 0;
-    virtual HRESULT Members(UINT index, StoredMembers& out) const = 0;
-    virtual HRESULT FuncDesc(UINT index, UINT func, FUNCDESC& out) const = 0;
-    virtual HRESULT VarDesc(UINT index, UINT var, VARDESC& out) const = 0;
+    virtual ReadStatus Type(UINT index, StoredType& out) const = 0;
+    virtual ReadStatus TypeDocumentation(UINT index, Bstr* name, Bstr* docString,
+                                         DWORD* helpContext) const = 0;
+    virtual ReadStatus Members(UINT index, StoredMembers& out) const = 0;
+    virtual ReadStatus FuncDesc(UINT index, UINT func, FUNCDESC& out) const = 0;
+    virtual ReadStatus VarDesc(UINT index, UINT var, VARDESC& out) const = 0;
     // Appends the function's name, then its parameters' names up to the
     // first unnamed one, at most `maxNames` in all. An unnamed function
     // gives none.
-    virtual HRESULT FuncNames(UINT index, UINT func, std::vector<Bstr>& names,
-                              UINT maxNames) const = 0;
+    virtual ReadStatus FuncNames(UINT index, UINT func, std::vector<Bstr>& names,
+                                 UINT maxNames) const = 0;
     // The function's name alone (null when it has none).
-    virtual HRESULT FuncName(UINT index, UINT func, Bstr& name) const = 0;
-    virtual HRESULT VarName(UINT index, UINT var, Bstr& name) const = 0;
-    virtual HRESULT FuncDocumentation(UINT index, UINT func, Bstr* docString,
-                                      DWORD* helpContext) const = 0;
-    virtual HRESULT VarDocumentation(UINT index, UINT var, Bstr* docString,
-                                     DWORD* helpContext) const = 0;
+    virtual ReadStatus FuncName(UINT index, UINT func, Bstr& name) const = 0;
+    virtual ReadStatus VarName(UINT index, UINT var, Bstr& name) const = 0;
+    virtual ReadStatus FuncDocumentation(UINT index, UINT func, Bstr* docString,
+                                         DWORD* helpContext) const = 0;
+    virtual ReadStatus VarDocumentation(UINT index, UINT var, Bstr* docString,
+                                        DWORD* helpContext) const = 0;
     // Implemented types as stored: coclass interfaces, an interface's base.
-    virtual HRESULT ImplType(UINT index, UINT impl, HREFTYPE& href, INT& flags) const = 0;
-    virtual HRESULT ResolveHref(HREFTYPE href, HrefTarget& out) const = 0;
+    virtual ReadStatus ImplType(UINT index, UINT impl, HREFTYPE& href, INT& flags) const = 0;
+    virtual ReadStatus ResolveHref(HREFTYPE href, HrefTarget& out) const = 0;
     // The reference to IDispatch as this library records it, if it does.
     virtual bool DispatchHref(HREFTYPE& href) const = 0;
-    virtual HRESULT DllEntry(UINT index, UINT func, Bstr* dllName, Bstr* name,
-                             WORD* ordinal) const = 0;
+    virtual ReadStatus DllEntry(UINT index, UINT func, Bstr* dllName, Bstr* name,
+                                WORD* ordinal) const = 0;
 };
 
 }  // namespace qorvix

@@ -4,6 +4,7 @@
 // callers skip the item concerned.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -60,5 +61,18 @@ class ITypeLib : public IRefCounted {
   protected:
     ~ITypeLib() = default;
 };
+
+// Why the last call on this thread that failed did, when the file is at
+// fault: a short reason and the file offset of the damage (-1 when no one
+// place is). Like the platform's error info: every failure that a loaded
+// library's ITypeLib or ITypeInfo returns replaces it and success leaves it
+// alone, so it describes a call right after that call failed. A failure
+// with nothing to explain (an item asked for that is not there) has no
+// reason.
+struct FailureInfo {
+    const char* reason = nullptr;
+    std::int64_t offset = -1;
+};
+FailureInfo LastFailureInfo();
 
 }  // namespace qorvix

@@ -1,0 +1,130 @@
+// The MSFT decoder's own declarations, shared by its source files
+// (msft_library.cpp: the library and its types; msft_members.cpp: functions
+// and variables; msft_values.cpp: type codes and values).
+#pragma once
+
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "typelib/byte_source.h"
+#include "typelib/msft_records.h"
+#include "typelib/stored_library.h"
+
+namespace qorvix::msft {
+
+// A type's member block, located and checked once.
+struct MemberTable {
+    Region records;  // the records; the offsets below are relative to it
+    WORD cFuncs = 0;
+    WORD cVars = 0;
+    std::vector<MEMBERID> memids;
+    std::vector<std::int32_t> nameOffsets;
+    std::vector<std::int32_t> recordOffsets;
+};
+
+// One implemented interface of a component class.
+struct ImplEntry {
+    std::int32_t href;
+    std::int32_t flags;
+};
+
+// One function record, checked and split into its parts.
+struct Function {
+    std::int64_t fileOffset = 0;
+    FuncRecord fixed;
+    Region optional;  // the optional fields the record holds
+    Region defaults;  // an i32 value code per parameter, when the record has them
+    Region params;    // a ParamRecord per parameter
+    bool hasDefaults = false;
+};
+
+// One variable record, checked.
+struct Variable {
+    std::int64_t fileOffset = 0;
+    VarRecord fixed;
+    Region optional;  // the optional fields the record holds
+};
+
+class MsftLibrary final : public StoredLibrary {
+  public:
+    MsftLibrary(Region image, std::shared_ptr<const ByteSource> keepAlive, TextDecoder decoder)
+        : m_image(image), m_keepAlive(std::move(keepAlive)), m_decode(std::move(decoder)) {}
+
+    bool Parse(std::string* why);
+
+    UINT TypeCount() const override { return static_cast<UINT>(m_typeOffsets.size()); }
+    TLIBATTR LibAttr() const override;
+    void LibDocumentation(Bstr* name, Bstr* docString, DWORD* helpContext,
+                          Bstr* helpFile) const override;
+    ReadStatus Type(UINT index, StoredType& out) const override;
+    ReadStatus TypeDocumentation(UINT index, Bstr* name, Bstr* docString,
+                                 DWORD* helpContext) const override;
+    ReadStatus Members(UINT index, StoredMembers& out) const override;
+    ReadStatus FuncDesc(UINT index, UINT func, FUNCDESC& out) const override;
+    ReadStatus VarDesc(UINT index, UINT var, VARDESC& out) const override;
+    ReadStatus FuncNames(UINT index, UINT func, std::vector<Bstr>& names,
+                         UINT maxNames) const override;
+    ReadStatus FuncName(UINT index, UINT func, Bstr& name) const override;
+    ReadStatus VarName(UINT index, UINT var, Bstr& name) const override;
+    ReadStatus FuncDocumentation(UINT index, UINT func, Bstr* docString,
+                                 DWORD* helpContext) const override;
+    ReadStatus VarDocumentation(UINT index, UINT var, Bstr* docString,
+                                DWORD* helpContext) const override;
+    ReadStatus ImplType(UINT index, UINT impl, HREFTYPE& href, INT& flags) const override;
+    ReadStatus ResolveHref(HREFTYPE href, HrefTarget& out) const override;
+    bool DispatchHref(HREFTYPE& href) const override;
+    ReadStatus DllEntry(UINT index, UINT func, Bstr* dllName, Bstr* name,
+                        WORD* ordinal) const override;
+
+  private:
+    // msft_library.cpp
+    ReadStatus Record(UINT index, TypeRecord& out) const;
+    std::int64_t RecordOffset(UINT index) const;
+    const std::vector<ImplEntry>& ImplChain(UINT index, const TypeRecord& r) const;
+    Bstr Name(std::int32_t offset) const;
+    Bstr String(std::int32_t offset) const;
+    // Text behind a head that counts its bytes.
+    template <typename Head>
+    Bstr CountedText(const Region& segment, std::int32_t offset) const;
+    std::u16string Decode(std::string_view bytes) const;
+    GUID Guid(std::int32_t offset) const;
+
+    // msft_members.cpp
+    ReadStatus Table(UINT index, const MemberTable*& out) const;
+    ReadStatus ReadTable(UINT index, MemberTable& out) const;
+    ReadStatus FuncAt(const MemberTable& table, UINT func, Function& out) const;
+    ReadStatus VarAt(const MemberTable& table, UINT var, Variable& out) const;
+    // A type's function (variable) and its member table; TYPE_E_ELEMENTNOTFOUND
+    // when either cannot be read.
+    ReadStatus FuncOf(UINT index, UINT func, const MemberTable*& table, Function& out) const;
+    ReadStatus VarOf(UINT index, UINT var, const MemberTable*& table, Variable& out) const;
+    // The help context and string of a function's or variable's optional fields.
+    void Documentation(const Region& optional, Bstr* docString, DWORD* helpContext) const;
+
+    // msft_values.cpp
+    // `from` is the file offset of the field that holds the code: a code
+    // that leads nowhere is that field's fault.
+    ReadStatus TypeCode(std::int32_t code, std::int64_t from, TYPEDESC& out, int depth = 0) const;
+    bool Value(std::int32_t code, VARIANT& out) const;
+    bool StoredValue(std::int32_t code, VARIANT& out) const;
+
+    Region m_image;
+    std::shared_ptr<const ByteSource> m_keepAlive;
+    TextDecoder m_decode;
+
+    Header m_header{};
+    std::int64_t m_typeOffsetsAt = 0;  // where the typeinfo offsets lie in the image
+    std::vector<std::int32_t> m_typeOffsets;
+    std::vector<bool> m_typeOffsetValid;
+    Region m_segments[kSegmentCount];
+
+    // Decoded on demand and kept: they are small and asked for often.
+    mutable std::vector<Decoded<MemberTable>> m_tables;
+    mutable std::vector<std::unique_ptr<std::vector<ImplEntry>>> m_implChains;
+    mutable std::unordered_map<std::int32_t, std::shared_ptr<const TYPEDESC>> m_typeDescs;
+    mutable std::unordered_map<std::int32_t, UINT> m_indexOfOffset;
+};
+
+}  // namespace qorvix::msft

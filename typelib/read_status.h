@@ -1,0 +1,61 @@
+// What reading one item of a library gave: the status code that the
+// ITypeLib/ITypeInfo surface returns and, when the file is at fault, a short
+// reason and the file offset of the damage, for people (tlbdump --reasons).
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "typelib/oleauto.h"
+
+namespace qorvix {
+
+class [[nodiscard]] ReadStatus {
+  public:
+    constexpr ReadStatus() = default;
+    // A status without a reason: success, or an item that is not there.
+    constexpr ReadStatus(HRESULT hr) : m_hr(hr) {}
+    // Damage: `reason` is a string literal; `offset` is a file offset, or -1
+    // when no one place is at fault.
+    constexpr ReadStatus(HRESULT hr, const char* reason, std::int64_t offset)
+        : m_hr(hr), m_reason(reason), m_offset(offset) {}
+
+    bool Ok() const { return SUCCEEDED(m_hr); }
+    HRESULT Code() const { return m_hr; }
+    const char* Reason() const { return m_reason; }
+    std::int64_t Offset() const { return m_offset; }
+    // The same failure under another status code, for callers whose contract
+    // names a different one.
+    ReadStatus As(HRESULT hr) const { return Ok() ? *this : ReadStatus(hr, m_reason, m_offset); }
+
+  private:
+    HRESULT m_hr = S_OK;
+    const char* m_reason = nullptr;
+    std::int64_t m_offset = -1;
+};
+
+// A part of a library decoded on first use and kept, with its status: a
+// failure is decoded once too.
+template <typename T>
+class Decoded {
+  public:
+    // `decode(T&)` fills a new part and returns its status.
+    template <typename Decode>
+    ReadStatus Get(Decode&& decode, const T*& out) {
+        if (!m_read) {
+            m_read = true;
+            auto part = std::make_unique<T>();
+            m_status = decode(*part);
+            if (m_status.Ok()) m_part = std::move(part);
+        }
+        out = m_part.get();
+        return m_status;
+    }
+
+  private:
+    bool m_read = false;
+    ReadStatus m_status;
+    std::unique_ptr<T> m_part;
+};
+
+}  // namespace qorvix
