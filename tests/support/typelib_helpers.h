@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,20 @@ namespace qorvix::test {
 
 inline std::string Utf8(const Bstr& text) {
     return text ? Utf16ToUtf8(*text) : "<null>";
+}
+
+// A status with a reason and a file offset, as one text to compare.
+inline std::string Failure(HRESULT hr, const char* reason, std::int64_t offset) {
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%08x", static_cast<unsigned>(hr));
+    return std::string(text) + ": " + (reason ? reason : "<no reason>") + " @ " +
+           std::to_string(offset);
+}
+
+// A call's status and what LastFailureInfo() then says of it.
+inline std::string LastFailure(HRESULT hr) {
+    FailureInfo why = LastFailureInfo();
+    return Failure(hr, why.reason, why.offset);
 }
 
 inline ComPtr<ITypeLib> LoadOrDie(const std::string& path) {

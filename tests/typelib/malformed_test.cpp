@@ -3,6 +3,8 @@
 // sanitizer build check the reads themselves.)
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <fstream>
 #include <random>
 
@@ -147,7 +149,11 @@ TEST(Malformed, CraftedDamageFailsTheItemConcerned) {
     EXPECT_FALSE(LoadAndWalk(segment));
 }
 
-TEST(Malformed, CountsTheFileCannotHoldRejectThatType) {
+// Three types, the first claiming 0xFFFF functions and variables, the
+// coclass claiming 500 interfaces.
+constexpr std::size_t kTypeSegment = 0x54 + 4 * 3 + 15 * 16;
+
+std::vector<std::uint8_t> OverCountedLibrary() {
     MsftBuilder b;
     MsftBuilder::Type e;
     e.kind = TKIND_ENUM;
@@ -167,14 +173,17 @@ TEST(Malformed, CountsTheFileCannotHoldRejectThatType) {
     coclass.name = "C";
     b.AddType(coclass);
     auto bytes = b.Build();
-    // The first type record's cElement (offset 0x18) claims 0xFFFF
-    // functions and variables; the coclass claims 500 interfaces.
-    std::size_t typeSegment = 0x54 + 4 * 3 + 15 * 16;
+    // The first type record's cElement (offset 0x18), the coclass's
+    // cImplTypes (offset 0x4C).
     for (int i = 0; i < 4; ++i)
-        bytes[typeSegment + 0x18 + i] = 0xFF;
-    bytes[typeSegment + 200 + 0x4C] = 0xF4;
-    bytes[typeSegment + 200 + 0x4D] = 0x01;
-    ComPtr<ITypeLib> lib = LoadBytes(bytes);
+        bytes[kTypeSegment + 0x18 + i] = 0xFF;
+    bytes[kTypeSegment + 200 + 0x4C] = 0xF4;
+    bytes[kTypeSegment + 200 + 0x4D] = 0x01;
+    return bytes;
+}
+
+TEST(Malformed, CountsTheFileCannotHoldRejectThatType) {
+    ComPtr<ITypeLib> lib = LoadBytes(OverCountedLibrary());
     ASSERT_TRUE(lib);
     EXPECT_EQ(lib->GetTypeInfoCount(), 3u);
     ComPtr<ITypeInfo> info;
@@ -182,6 +191,82 @@ TEST(Malformed, CountsTheFileCannotHoldRejectThatType) {
     EXPECT_EQ(lib->GetTypeInfo(2, info), TYPE_E_INVDATAREAD);
     ASSERT_EQ(lib->GetTypeInfo(1, info), S_OK);
     EXPECT_EQ(Names(*info, Var(*info, 0).memid), std::vector<std::string>{"Two"});
+}
+
+std::int32_t I32At(const std::vector<std::uint8_t>& bytes, std::size_t at) {
+    std::int32_t value;
+    std::memcpy(&value, bytes.data() + at, sizeof value);
+    return value;
+}
+
+TEST(Malformed, AFailureSaysWhyAndWhere) {
+    auto bytes = OverCountedLibrary();
+    auto pe = BuildPe({PeResource{u"TYPELIB", 0, 1, 0, bytes}});
+    auto image = std::search(pe.begin(), pe.end(), bytes.begin(), bytes.end());
+    ASSERT_NE(image, pe.end());
+    // Offsets count from the start of the file, whether the library is the
+    // file or a resource inside it.
+    for (auto [file, start] : {std::pair{bytes, std::int64_t{0}}, {pe, image - pe.begin()}}) {
+        ComPtr<ITypeLib> lib = LoadBytes(file);
+        ASSERT_TRUE(lib);
+        ComPtr<ITypeInfo> info;
+        EXPECT_EQ(LastFailure(lib->GetTypeInfo(2, info)),
+                  Failure(TYPE_E_INVDATAREAD, "more implemented types than the file holds",
+                          start + std::int64_t{kTypeSegment} + 200))
+            << "the coclass's record";
+
+        // A failure with nothing to explain does not keep the last reason.
+        EXPECT_EQ(LastFailure(lib->GetTypeInfo(3, info)),
+                  Failure(TYPE_E_ELEMENTNOTFOUND, nullptr, -1));
+
+        TYPEKIND kind;
+        std::int32_t memberBlock = I32At(bytes, kTypeSegment + 4);
+        EXPECT_EQ(LastFailure(lib->GetTypeInfoType(0, &kind)),
+                  Failure(TYPE_E_INVDATAREAD, "the member block runs past the end of the file",
+                          start + memberBlock));
+    }
+}
+
+TEST(Malformed, AMemberSaysWhyAndWhere) {
+    MsftBuilder b;
+    // A typedesc offset past its segment, and a simple type.
+    b.AddRecord("R", {{"far", 0x7FF8}, {"near", MsftBuilder::Inline(VT_I4)}});
+    MsftBuilder::Type module;
+    module.kind = TKIND_MODULE;
+    module.name = "M";
+    MsftBuilder::Func func;
+    func.name = "F";
+    func.memid = 0x60000000;
+    func.funckind = FUNC_STATIC;
+    func.returnType = MsftBuilder::Inline(VT_I4);
+    module.funcs = {func};
+    b.AddType(module);
+    auto bytes = b.Build();
+    std::size_t typeSegment = 0x54 + 4 * 2 + 15 * 16;
+
+    ComPtr<ITypeLib> lib = LoadBytes(bytes);
+    ASSERT_TRUE(lib);
+    ComPtr<ITypeInfo> info = TypeByName(*lib, "R");
+    VarDescPtr var;
+    // The variable's type field: 4 bytes into its record, the block's first.
+    std::int32_t recordBlock = I32At(bytes, typeSegment + 4);
+    EXPECT_EQ(LastFailure(info->GetVarDesc(0, var)),
+              Failure(TYPE_E_INVDATAREAD, "the type code lies outside the typedesc segment",
+                      recordBlock + 4 + 4));
+    EXPECT_EQ(info->GetVarDesc(1, var), S_OK);
+
+    // A function record that claims more bytes than its member block has.
+    std::int32_t memberBlock = I32At(bytes, typeSegment + 100 + 4);
+    std::size_t funcRecord = static_cast<std::size_t>(memberBlock) + 4;
+    bytes[funcRecord] = 0xF0;
+    bytes[funcRecord + 1] = 0x7F;
+    lib = LoadBytes(bytes);
+    ASSERT_TRUE(lib);
+    info = TypeByName(*lib, "M");
+    FuncDescPtr desc;
+    EXPECT_EQ(LastFailure(info->GetFuncDesc(0, desc)),
+              Failure(TYPE_E_ELEMENTNOTFOUND, "the function record lies outside its member block",
+                      static_cast<std::int64_t>(funcRecord)));
 }
 
 }  // namespace

@@ -431,6 +431,22 @@ TEST_F(SltgTest, DamagedImagesFailCleanly) {
     EXPECT_FALSE(why.empty());
 }
 
+TEST_F(SltgTest, ADamagedTypeSaysWhyAndWhere) {
+    // The first block after the directory is typeinfo 0's.
+    auto u16 = [&](std::size_t at) { return bytes[at] | (bytes[at + 1] << 8); };
+    std::size_t block = 0x24 + 8 * (u16(4) - 1) + u16(8) + u16(6);
+    ASSERT_EQ(u16(block), 0x0501) << "a typeinfo block's magic";
+    auto damaged = bytes;
+    damaged[block] = 0x77;
+    ComPtr<ITypeLib> lib = LoadBytes(damaged);
+    ASSERT_TRUE(lib);
+    ComPtr<ITypeInfo> info;
+    EXPECT_EQ(LastFailure(lib->GetTypeInfo(0, info)),
+              Failure(TYPE_E_INVDATAREAD, "the typeinfo block's header is damaged",
+                      static_cast<std::int64_t>(block)));
+    EXPECT_EQ(lib->GetTypeInfo(1, info), S_OK);
+}
+
 TEST(SltgSample, TheSpreadsheetLibraryPresentsWhatThePlatformCouldNot) {
     auto path = SharedPath("corpus/win-xl5en32.olb");
     if (!path) GTEST_SKIP() << "the shared corpus is not on this machine";
