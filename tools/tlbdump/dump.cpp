@@ -15,11 +15,10 @@ std::string Hex(HRESULT hr) {
     return text;
 }
 
-void Error(JsonWriter& json, HRESULT hr) {
-    json.BeginObject();
-    json.Key("error");
-    json.String(Hex(hr));
-    json.EndObject();
+std::string HexOffset(std::int64_t offset) {
+    char text[24];
+    std::snprintf(text, sizeof text, "0x%llx", static_cast<unsigned long long>(offset));
+    return text;
 }
 
 void Text(JsonWriter& json, const Bstr& text) {
@@ -32,7 +31,7 @@ void Text(JsonWriter& json, const Bstr& text) {
 
 class Dumper {
   public:
-    explicit Dumper(JsonWriter& json) : m_json(json) {}
+    Dumper(JsonWriter& json, bool reasons) : m_json(json), m_reasons(reasons) {}
 
     void Library(ITypeLib& lib, const std::string& fileName) {
         m_json.BeginObject();
@@ -60,7 +59,7 @@ class Dumper {
         DocumentationFields(hr, name, doc, helpContext);
         m_json.Key("helpfile");
         if (FAILED(hr)) {
-            Error(m_json, hr);
+            Error(hr);
         } else {
             Text(m_json, helpFile);
         }
@@ -69,7 +68,7 @@ class Dumper {
         for (const char* key : {"guid", "lcid", "syskind", "major", "minor", "flags"}) {
             m_json.Key(key);
             if (FAILED(hr)) {
-                Error(m_json, hr);
+                Error(hr);
                 continue;
             }
             std::string k = key;
@@ -85,18 +84,18 @@ class Dumper {
 
     void DocumentationFields(HRESULT hr, const Bstr& name, const Bstr& doc, DWORD helpContext) {
         m_json.Key("name");
-        FAILED(hr) ? Error(m_json, hr) : Text(m_json, name);
+        FAILED(hr) ? Error(hr) : Text(m_json, name);
         m_json.Key("doc");
-        FAILED(hr) ? Error(m_json, hr) : Text(m_json, doc);
+        FAILED(hr) ? Error(hr) : Text(m_json, doc);
         m_json.Key("helpctx");
-        FAILED(hr) ? Error(m_json, hr) : m_json.UInt(helpContext);
+        FAILED(hr) ? Error(hr) : m_json.UInt(helpContext);
     }
 
     void Type(ITypeLib& lib, UINT index) {
         ComPtr<ITypeInfo> info;
         HRESULT hr = lib.GetTypeInfo(index, info);
         if (FAILED(hr)) {
-            Error(m_json, hr);
+            Error(hr);
             return;
         }
         m_json.BeginObject();
@@ -114,7 +113,7 @@ class Dumper {
                                     "cbSizeVft", "cbSizeInstance", "cbAlignment", "major", "minor",
                                     "alias", "impl", "dualref", "funcs", "vars"}) {
                 m_json.Key(key);
-                Error(m_json, hr);
+                Error(hr);
             }
             m_json.EndObject();
             return;
@@ -159,7 +158,7 @@ class Dumper {
             HREFTYPE href;
             hr = info->GetRefTypeOfImplType(static_cast<UINT>(-1), &href);
             if (FAILED(hr)) {
-                Error(m_json, hr);
+                Error(hr);
             } else {
                 RefInfo(*info, href);
             }
@@ -185,13 +184,13 @@ class Dumper {
         INT flags = 0;
         HRESULT hr = info.GetImplTypeFlags(index, &flags);
         m_json.Key("flags");
-        FAILED(hr) ? Error(m_json, hr) : m_json.Int(flags);
+        FAILED(hr) ? Error(hr) : m_json.Int(flags);
         HREFTYPE href = 0;
         hr = info.GetRefTypeOfImplType(index, &href);
         m_json.Key("href");
-        FAILED(hr) ? Error(m_json, hr) : m_json.UInt(href);
+        FAILED(hr) ? Error(hr) : m_json.UInt(href);
         m_json.Key("ref");
-        FAILED(hr) ? Error(m_json, hr) : RefInfo(info, href);
+        FAILED(hr) ? Error(hr) : RefInfo(info, href);
         m_json.EndObject();
     }
 
@@ -199,25 +198,25 @@ class Dumper {
         ComPtr<ITypeInfo> ref;
         HRESULT hr = info.GetRefTypeInfo(href, ref);
         if (FAILED(hr)) {
-            Error(m_json, hr);
+            Error(hr);
             return;
         }
         m_json.BeginObject();
         Bstr name;
         hr = ref->GetDocumentation(MEMBERID_NIL, &name, nullptr, nullptr, nullptr);
         m_json.Key("name");
-        FAILED(hr) ? Error(m_json, hr) : Text(m_json, name);
+        FAILED(hr) ? Error(hr) : Text(m_json, name);
         TypeAttrPtr attr;
         hr = ref->GetTypeAttr(attr);
         m_json.Key("typekind");
-        FAILED(hr) ? Error(m_json, hr) : m_json.Int(attr->typekind);
+        FAILED(hr) ? Error(hr) : m_json.Int(attr->typekind);
         ComPtr<ITypeLib> lib;
         UINT index = 0;
         hr = ref->GetContainingTypeLib(lib, &index);
         Bstr libName;
         if (SUCCEEDED(hr)) hr = lib->GetDocumentation(-1, &libName, nullptr, nullptr, nullptr);
         m_json.Key("lib");
-        FAILED(hr) ? Error(m_json, hr) : Text(m_json, libName);
+        FAILED(hr) ? Error(hr) : Text(m_json, libName);
         m_json.EndObject();
     }
 
@@ -324,7 +323,7 @@ class Dumper {
         std::vector<Bstr> names;
         HRESULT hr = info.GetNames(memid, names, kMaxNames);
         if (FAILED(hr)) {
-            Error(m_json, hr);
+            Error(hr);
             return;
         }
         m_json.BeginArray();
@@ -336,14 +335,14 @@ class Dumper {
     void MemberDoc(ITypeInfo& info, MEMBERID memid) {
         Bstr doc;
         HRESULT hr = info.GetDocumentation(memid, nullptr, &doc, nullptr, nullptr);
-        FAILED(hr) ? Error(m_json, hr) : Text(m_json, doc);
+        FAILED(hr) ? Error(hr) : Text(m_json, doc);
     }
 
     void Func(ITypeInfo& info, UINT index) {
         FuncDescPtr f;
         HRESULT hr = info.GetFuncDesc(index, f);
         if (FAILED(hr)) {
-            Error(m_json, hr);
+            Error(hr);
             return;
         }
         m_json.BeginObject();
@@ -394,7 +393,7 @@ class Dumper {
         VarDescPtr v;
         HRESULT hr = info.GetVarDesc(index, v);
         if (FAILED(hr)) {
-            Error(m_json, hr);
+            Error(hr);
             return;
         }
         m_json.BeginObject();
@@ -425,24 +424,46 @@ class Dumper {
         m_json.EndObject();
     }
 
+    // A failed call; with reasons, what the reader knows of why.
+    void Error(HRESULT hr) {
+        m_json.BeginObject();
+        m_json.Key("error");
+        m_json.String(Hex(hr));
+        FailureInfo info = LastFailureInfo();
+        if (m_reasons && info.reason) {
+            m_json.Key("reason");
+            m_json.String(info.reason);
+            if (info.offset >= 0) {
+                m_json.Key("offset");
+                m_json.String(HexOffset(info.offset));
+            }
+        }
+        m_json.EndObject();
+    }
+
     JsonWriter& m_json;
+    bool m_reasons;
 };
 
 }  // namespace
 
-std::string DumpTypeLib(ITypeLib& lib, const std::string& fileName) {
+std::string DumpTypeLib(ITypeLib& lib, const std::string& fileName, bool reasons) {
     JsonWriter json;
-    Dumper(json).Library(lib, fileName);
+    Dumper(json, reasons).Library(lib, fileName);
     return json.Text();
 }
 
-std::string DumpLoadFailure(HRESULT hr, const std::string& fileName) {
+std::string DumpLoadFailure(HRESULT hr, const std::string& fileName, const std::string* reason) {
     JsonWriter json;
     json.BeginObject();
     json.Key("file");
     json.String(fileName);
     json.Key("hr");
     json.String(Hex(hr));
+    if (reason) {
+        json.Key("reason");
+        json.String(*reason);
+    }
     json.EndObject();
     return json.Text();
 }

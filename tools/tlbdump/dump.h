@@ -8,7 +8,11 @@
 
 namespace qorvix {
 
-std::string DumpTypeLib(ITypeLib& lib, const std::string& fileName);
-std::string DumpLoadFailure(HRESULT hr, const std::string& fileName);
+// With `reasons`, a failed call shows what the reader knows of why: a
+// short reason and the file offset of the damage.
+std::string DumpTypeLib(ITypeLib& lib, const std::string& fileName, bool reasons = false);
+// `reason`, when given, is shown too.
+std::string DumpLoadFailure(HRESULT hr, const std::string& fileName,
+                            const std::string* reason = nullptr);
 
 }  // namespace qorvix

@@ -1,7 +1,9 @@
-// tlbdump [--no-registry] FILE: writes what the reader sees in a type
-// library as JSON. Imports resolve as in the program: through the Wine
-// prefix's registry ($WINEPREFIX, else ~/.wine); --no-registry resolves
-// only the embedded stdole2, for dumps that do not depend on the machine.
+// tlbdump [--no-registry] [--reasons] FILE: writes what the reader sees in
+// a type library as JSON. Imports resolve as in the program: through the
+// Wine prefix's registry ($WINEPREFIX, else ~/.wine); --no-registry
+// resolves only the embedded stdole2, for dumps that do not depend on the
+// machine. With --reasons, failed calls also say why, where the reader
+// knows: a short reason and the file offset of the damage.
 // Exit status: 0 loaded, 2 the load failed (the JSON still says how),
 // 1 usage or output error.
 #include <cstdio>
@@ -16,11 +18,14 @@ int main(int argc, char** argv) {
     using namespace qorvix;
     std::string path;
     bool registry = true;
+    bool reasons = false;
     bool usage = false;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
         if (arg == "--no-registry") {
             registry = false;
+        } else if (arg == "--reasons") {
+            reasons = true;
         } else if (arg.empty() || arg[0] == '-' || !path.empty()) {
             usage = true;
         } else {
@@ -28,7 +33,7 @@ int main(int argc, char** argv) {
         }
     }
     if (usage || path.empty()) {
-        std::fprintf(stderr, "usage: tlbdump [--no-registry] FILE\n");
+        std::fprintf(stderr, "usage: tlbdump [--no-registry] [--reasons] FILE\n");
         return 1;
     }
     std::string fileName = path.substr(path.find_last_of('/') + 1);
@@ -47,10 +52,10 @@ int main(int argc, char** argv) {
     int status = 0;
     if (FAILED(hr)) {
         std::fprintf(stderr, "tlbdump: %s: %s\n", path.c_str(), why.c_str());
-        json = DumpLoadFailure(hr, fileName);
+        json = DumpLoadFailure(hr, fileName, reasons ? &why : nullptr);
         status = 2;
     } else {
-        json = DumpTypeLib(*lib, fileName);
+        json = DumpTypeLib(*lib, fileName, reasons);
     }
     json += '\n';
     if (std::fwrite(json.data(), 1, json.size(), stdout) != json.size() ||

@@ -1,0 +1,52 @@
+// tlbdump as a program: the reasons it gives on request.
+#include <gtest/gtest.h>
+
+#include <regex>
+
+#include "tests/support/json_value.h"
+#include "tests/support/msft_builder.h"
+#include "tests/support/shell.h"
+#include "tests/support/temp_dir.h"
+
+namespace qorvix::test {
+namespace {
+
+class TlbdumpTest : public ::testing::Test {
+  protected:
+    // Runs tlbdump in the test's folder, without the machine's registry;
+    // the output is the JSON alone.
+    ShellResult Dump(const std::string& arguments) {
+        return Shell(dir.Path(),
+                     std::string(QORVIX_TLBDUMP) + " --no-registry " + arguments + " 2>/dev/null");
+    }
+    TempDir dir;
+};
+
+TEST_F(TlbdumpTest, ReasonsOnRequest) {
+    MsftBuilder b;
+    b.AddRecord("R", {{"bad", 0x7FF8}});  // a typedesc offset past its segment
+    auto bytes = b.Build();
+    WriteText(dir / "damaged.tlb", std::string(bytes.begin(), bytes.end()));
+
+    ShellResult plain = Dump("damaged.tlb");
+    ShellResult reasons = Dump("--reasons damaged.tlb");
+    ASSERT_EQ(plain.status, 0) << plain.output;
+    ASSERT_EQ(reasons.status, 0) << reasons.output;
+    auto json = ParseJson(reasons.output);
+    ASSERT_TRUE(json) << reasons.output;
+    const JsonValue& var = (*json)["types"].Items().at(0)["vars"].Items().at(0);
+    EXPECT_EQ(var["error"].String(), "0x80028018");
+    EXPECT_EQ(var["reason"].String(), "the type code lies outside the typedesc segment");
+    EXPECT_TRUE(std::regex_match(var["offset"].String(), std::regex("0x[0-9a-f]+")));
+    // Without the switch the dump is what it always was.
+    EXPECT_EQ(plain.output.find("reason"), std::string::npos);
+    std::regex extra(R"(,"reason":"[^"]*"(,"offset":"0x[0-9a-f]+")?)");
+    EXPECT_EQ(std::regex_replace(reasons.output, extra, ""), plain.output);
+
+    ShellResult usage = Shell(dir.Path(), QORVIX_TLBDUMP);
+    EXPECT_EQ(usage.status, 1);
+    EXPECT_NE(usage.output.find("[--reasons] FILE"), std::string::npos) << usage.output;
+}
+
+}  // namespace
+}  // namespace qorvix::test
