@@ -47,22 +47,46 @@ std::string ErrnoText(int error) {
     return std::strerror(error);
 }
 
+// Why a file of this type cannot be read as a library, or null for a
+// regular file.
+const char* NotARegularFile(mode_t mode) {
+    if (S_ISREG(mode)) return nullptr;
+    if (S_ISDIR(mode)) return "is a directory";
+    if (S_ISFIFO(mode)) return "is a named pipe, not a file";
+    if (S_ISSOCK(mode)) return "is a socket, not a file";
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return "is a device, not a file";
+    return "not a regular file";
+}
+
 }  // namespace
 
 std::shared_ptr<const ByteSource> ByteSource::MapFile(const std::string& path, std::string* error) {
-    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Nothing is opened before it is known to be a regular file: opening a
+    // named pipe waits for a writer for ever, and opening a device can do
+    // things of its own.
+    struct stat st {};
+    if (stat(path.c_str(), &st) != 0) {
+        if (error) *error = ErrnoText(errno);
+        return nullptr;
+    }
+    if (const char* why = NotARegularFile(st.st_mode)) {
+        if (error) *error = why;
+        return nullptr;
+    }
+    // Should the name be replaced by something else in between, opening
+    // does not wait, and the check below refuses it.
+    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) {
         if (error) *error = ErrnoText(errno);
         return nullptr;
     }
-    struct stat st {};
     if (fstat(fd, &st) != 0) {
         if (error) *error = ErrnoText(errno);
         close(fd);
         return nullptr;
     }
-    if (!S_ISREG(st.st_mode)) {
-        if (error) *error = S_ISDIR(st.st_mode) ? "is a directory" : "not a regular file";
+    if (const char* why = NotARegularFile(st.st_mode)) {
+        if (error) *error = why;
         close(fd);
         return nullptr;
     }

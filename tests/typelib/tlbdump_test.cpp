@@ -1,8 +1,10 @@
-// tlbdump as a program: the reasons it gives on request.
+// tlbdump as a program: special files, and the reasons it gives on request.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <regex>
 
+#include "tests/support/fifo_watch.h"
 #include "tests/support/json_value.h"
 #include "tests/support/msft_builder.h"
 #include "tests/support/shell.h"
@@ -21,6 +23,26 @@ class TlbdumpTest : public ::testing::Test {
     }
     TempDir dir;
 };
+
+TEST_F(TlbdumpTest, SpecialFilesAreRefusedWithoutWaiting) {
+    FifoWatch fifo(dir / "pipe.tlb");
+    ASSERT_TRUE(fifo.Ok());
+    std::filesystem::create_symlink("pipe.tlb", dir / "link.tlb");
+    std::filesystem::create_directory(dir / "folder.tlb");
+    for (std::string path : {"pipe.tlb", "link.tlb", "folder.tlb", "/dev/zero"}) {
+        ShellResult result;
+        EXPECT_FALSE(fifo.OpenedDuring([&] { result = Dump("--reasons " + path); })) << path;
+        EXPECT_EQ(result.status, 2) << path;
+        auto json = ParseJson(result.output);
+        ASSERT_TRUE(json) << result.output;
+        EXPECT_EQ((*json)["hr"].String(), "0x80029c4a") << path;
+        EXPECT_NE((*json)["reason"].String().find(path == "/dev/zero"    ? "device"
+                                                  : path == "folder.tlb" ? "directory"
+                                                                         : "named pipe"),
+                  std::string::npos)
+            << result.output;
+    }
+}
 
 TEST_F(TlbdumpTest, ReasonsOnRequest) {
     MsftBuilder b;
