@@ -10,9 +10,8 @@ thread_local FailureInfo g_lastFailure;
 
 }  // namespace
 
-HRESULT Report(const ReadStatus& status) {
-    if (!status.Ok()) g_lastFailure = FailureInfo{status.Reason(), status.Offset()};
-    return status.Code();
+void KeepFailure(const ReadStatus& status) {
+    g_lastFailure = FailureInfo{status.Reason(), status.Offset()};
 }
 
 bool IsDualPair(const StoredType& t) {
@@ -30,7 +29,10 @@ std::size_t GuidHash::operator()(const GUID& g) const {
 
 TypeLibImpl::TypeLibImpl(std::unique_ptr<StoredLibrary> stored, LoadOptions options,
                          std::string path)
-    : m_stored(std::move(stored)), m_options(std::move(options)), m_path(std::move(path)) {
+    : m_stored(std::move(stored)),
+      m_attr(m_stored->LibAttr()),
+      m_options(std::move(options)),
+      m_path(std::move(path)) {
     UINT count = m_stored->TypeCount();
     m_views.resize(count);
     m_twins.resize(count);

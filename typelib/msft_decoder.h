@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "typelib/byte_source.h"
+#include "typelib/codepage.h"
 #include "typelib/msft_records.h"
 #include "typelib/stored_library.h"
 
@@ -30,21 +31,41 @@ struct ImplEntry {
     std::int32_t flags;
 };
 
-// One function record, checked and split into its parts.
+// One function record, checked and split into its parts; the offsets are
+// the record's own.
 struct Function {
-    std::int64_t fileOffset = 0;
     FuncRecord fixed;
-    Region optional;  // the optional fields the record holds
-    Region defaults;  // an i32 value code per parameter, when the record has them
-    Region params;    // a ParamRecord per parameter
-    bool hasDefaults = false;
+    Region record;
+    std::int64_t optionalEnd = 0;  // the optional fields end here
+    std::int64_t defaultsAt = -1;  // an i32 value code per parameter, if any
+    std::int64_t paramsAt = 0;     // a ParamRecord per parameter
+
+    // An optional field (its offset in FuncOptional), when the record holds
+    // all of its bytes.
+    template <typename T>
+    bool Optional(std::size_t field, T& out) const {
+        std::int64_t at = std::int64_t{sizeof fixed} + static_cast<std::int64_t>(field);
+        return at + std::int64_t{sizeof out} <= optionalEnd && record.Read(at, out);
+    }
+    bool Param(std::int64_t i, ParamRecord& out) const {
+        return record.Read(paramsAt + std::int64_t{sizeof out} * i, out);
+    }
+    bool Default(std::int64_t i, LeI32& out) const {
+        return defaultsAt >= 0 && record.Read(defaultsAt + std::int64_t{sizeof out} * i, out);
+    }
 };
 
 // One variable record, checked.
 struct Variable {
-    std::int64_t fileOffset = 0;
     VarRecord fixed;
-    Region optional;  // the optional fields the record holds
+    Region record;
+
+    // An optional field (its offset in VarOptional), when the record holds
+    // all of its bytes.
+    template <typename T>
+    bool Optional(std::size_t field, T& out) const {
+        return record.Read(std::int64_t{sizeof fixed} + static_cast<std::int64_t>(field), out);
+    }
 };
 
 class MsftLibrary final : public StoredLibrary {
@@ -88,20 +109,33 @@ class MsftLibrary final : public StoredLibrary {
     // Text behind a head that counts its bytes.
     template <typename Head>
     Bstr CountedText(const Region& segment, std::int32_t offset) const;
-    std::u16string Decode(std::string_view bytes) const;
+    std::u16string Decode(std::string_view bytes) const {
+        return m_decode ? m_decode(bytes, m_header.lcid) : DecodeWindows1252(bytes);
+    }
     GUID Guid(std::int32_t offset) const;
 
     // msft_members.cpp
-    ReadStatus Table(UINT index, const MemberTable*& out) const;
+    // Asked for with every member, so the common case stays inline.
+    ReadStatus Table(UINT index, const MemberTable*& out) const {
+        if (index < m_tables.size() && (out = m_tables[index].Ready())) return S_OK;
+        return FirstTable(index, out);
+    }
+    ReadStatus FirstTable(UINT index, const MemberTable*& out) const;
     ReadStatus ReadTable(UINT index, MemberTable& out) const;
     ReadStatus FuncAt(const MemberTable& table, UINT func, Function& out) const;
     ReadStatus VarAt(const MemberTable& table, UINT var, Variable& out) const;
     // A type's function (variable) and its member table; TYPE_E_ELEMENTNOTFOUND
     // when either cannot be read.
-    ReadStatus FuncOf(UINT index, UINT func, const MemberTable*& table, Function& out) const;
-    ReadStatus VarOf(UINT index, UINT var, const MemberTable*& table, Variable& out) const;
+    // `out` stays valid until the next call.
+    ReadStatus FuncOf(UINT index, UINT func, const MemberTable*& table, const Function*& out) const;
+    ReadStatus VarOf(UINT index, UINT var, const MemberTable*& table, Variable& out) const {
+        ReadStatus status = Table(index, table);
+        if (status.Ok()) status = VarAt(*table, var, out);
+        return status.As(TYPE_E_ELEMENTNOTFOUND);
+    }
     // The help context and string of a function's or variable's optional fields.
-    void Documentation(const Region& optional, Bstr* docString, DWORD* helpContext) const;
+    template <typename Member>
+    void Documentation(const Member& member, Bstr* docString, DWORD* helpContext) const;
 
     // msft_values.cpp
     // `from` is the file offset of the field that holds the code: a code
@@ -125,6 +159,11 @@ class MsftLibrary final : public StoredLibrary {
     mutable std::vector<std::unique_ptr<std::vector<ImplEntry>>> m_implChains;
     mutable std::unordered_map<std::int32_t, std::shared_ptr<const TYPEDESC>> m_typeDescs;
     mutable std::unordered_map<std::int32_t, UINT> m_indexOfOffset;
+    // The function read last: its description, names and documentation are
+    // usually asked for one after another.
+    mutable UINT m_lastFuncType = ~UINT{0};
+    mutable UINT m_lastFunc = 0;
+    mutable Function m_lastFunction;
 };
 
 }  // namespace qorvix::msft

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstddef>
 
-#include "typelib/codepage.h"
 #include "typelib/msft_decoder.h"
 
 namespace qorvix {
@@ -50,10 +49,6 @@ bool MsftLibrary::Parse(std::string* why) {
     m_tables.resize(m_typeOffsets.size());
     m_implChains.resize(m_typeOffsets.size());
     return true;
-}
-
-std::u16string MsftLibrary::Decode(std::string_view bytes) const {
-    return m_decode ? m_decode(bytes, m_header.lcid) : DecodeWindows1252(bytes);
 }
 
 template <typename Head>
@@ -111,8 +106,8 @@ std::int64_t MsftLibrary::RecordOffset(UINT index) const {
 ReadStatus MsftLibrary::Record(UINT index, TypeRecord& r) const {
     if (index >= m_typeOffsets.size()) return TYPE_E_ELEMENTNOTFOUND;
     if (!m_typeOffsetValid[index] || !m_segments[kTypeInfoSeg].Read(m_typeOffsets[index], r)) {
-        return {TYPE_E_ELEMENTNOTFOUND, "the type's record lies outside the typeinfo segment",
-                m_image.FileOffset(m_typeOffsetsAt + 4 * std::int64_t{index})};
+        return Damage(TYPE_E_ELEMENTNOTFOUND, "the type's record lies outside the typeinfo segment",
+                      m_image.FileOffset(m_typeOffsetsAt + 4 * std::int64_t{index}));
     }
     return S_OK;
 }
@@ -122,7 +117,7 @@ ReadStatus MsftLibrary::Type(UINT index, StoredType& out) const {
     ReadStatus status = Record(index, r);
     if (!status.Ok()) return status;
     if ((r.typekind & 0xF) >= TKIND_MAX) {
-        return {TYPE_E_INVDATAREAD, "unknown type kind", RecordOffset(index)};
+        return Damage(TYPE_E_INVDATAREAD, "unknown type kind", RecordOffset(index));
     }
     out = StoredType{};
     out.typekind = r.Kind();
@@ -149,8 +144,8 @@ ReadStatus MsftLibrary::Type(UINT index, StoredType& out) const {
                             : interfaceLike ? 1
                                             : 0;
     if (out.cImplTypes > implLimit) {
-        return {TYPE_E_INVDATAREAD, "more implemented types than the file holds",
-                RecordOffset(index)};
+        return Damage(TYPE_E_INVDATAREAD, "more implemented types than the file holds",
+                      RecordOffset(index));
     }
     if (out.cFuncs || out.cVars) {
         const MemberTable* table;
@@ -190,8 +185,8 @@ ReadStatus MsftLibrary::ImplType(UINT index, UINT impl, HREFTYPE& href, INT& fla
     if (kind != TKIND_COCLASS) return TYPE_E_ELEMENTNOTFOUND;
     const std::vector<ImplEntry>& chain = ImplChain(index, r);
     if (impl >= chain.size()) {
-        return {TYPE_E_INVDATAREAD, "the chain of implemented types ends early",
-                RecordOffset(index) + std::int64_t{offsetof(TypeRecord, datatype1)}};
+        return Damage(TYPE_E_INVDATAREAD, "the chain of implemented types ends early",
+                      RecordOffset(index) + std::int64_t{offsetof(TypeRecord, datatype1)});
     }
     href = static_cast<HREFTYPE>(chain[impl].href);
     flags = chain[impl].flags;
@@ -242,15 +237,17 @@ ReadStatus MsftLibrary::ResolveHref(HREFTYPE href, HrefTarget& out) const {
     ImportInfo info;
     if (!infos.Read(entry, info)) {
         // Where the reference came from is the caller's to know.
-        return {TYPE_E_ELEMENTNOTFOUND, "the reference lies outside the import-info segment", -1};
+        return Damage(TYPE_E_ELEMENTNOTFOUND, "the reference lies outside the import-info segment",
+                      -1);
     }
     ImportFile file;
     std::string_view fileName;
     std::int64_t fileAt = info.fileOffset;
     if (fileAt < 0 || !files.Read(fileAt, file) ||
         !files.Bytes(fileAt + sizeof file, file.NameBytes(), fileName)) {
-        return {TYPE_E_ELEMENTNOTFOUND, "the imported library's entry lies outside its segment",
-                infos.FileOffset(entry) + std::int64_t{offsetof(ImportInfo, fileOffset)}};
+        return Damage(TYPE_E_ELEMENTNOTFOUND,
+                      "the imported library's entry lies outside its segment",
+                      infos.FileOffset(entry) + std::int64_t{offsetof(ImportInfo, fileOffset)});
     }
     out.imported = true;
     out.import.libGuid = Guid(file.libGuid);

@@ -5,42 +5,39 @@
 
 namespace qorvix::msft {
 
-namespace {
-
 // The documentation fields that function and variable records share.
 static_assert(offsetof(FuncOptional, helpContext) == offsetof(VarOptional, helpContext) &&
               offsetof(FuncOptional, helpString) == offsetof(VarOptional, helpString));
 
-}  // namespace
+ReadStatus MsftLibrary::FuncOf(UINT index, UINT func, const MemberTable*& table,
+                               const Function*& out) const {
+    ReadStatus status = Table(index, table);
+    if (!status.Ok()) return status.As(TYPE_E_ELEMENTNOTFOUND);
+    out = &m_lastFunction;
+    if (index == m_lastFuncType && func == m_lastFunc) return S_OK;
+    m_lastFuncType = index;
+    m_lastFunc = func;
+    status = FuncAt(*table, func, m_lastFunction);
+    if (!status.Ok()) m_lastFuncType = ~UINT{0};
+    return status.As(TYPE_E_ELEMENTNOTFOUND);
+}
 
-ReadStatus MsftLibrary::Table(UINT index, const MemberTable*& out) const {
+ReadStatus MsftLibrary::FirstTable(UINT index, const MemberTable*& out) const {
     if (index >= m_tables.size()) return TYPE_E_ELEMENTNOTFOUND;
     return m_tables[index].Get([&](MemberTable& table) { return ReadTable(index, table); }, out);
 }
 
-ReadStatus MsftLibrary::FuncOf(UINT index, UINT func, const MemberTable*& table,
-                               Function& out) const {
-    ReadStatus status = Table(index, table);
-    if (status.Ok()) status = FuncAt(*table, func, out);
-    return status.As(TYPE_E_ELEMENTNOTFOUND);
-}
-
-ReadStatus MsftLibrary::VarOf(UINT index, UINT var, const MemberTable*& table,
-                              Variable& out) const {
-    ReadStatus status = Table(index, table);
-    if (status.Ok()) status = VarAt(*table, var, out);
-    return status.As(TYPE_E_ELEMENTNOTFOUND);
-}
-
 // Optional fields count only when the record holds all of their bytes.
-void MsftLibrary::Documentation(const Region& optional, Bstr* docString, DWORD* helpContext) const {
+template <typename Member>
+void MsftLibrary::Documentation(const Member& member, Bstr* docString, DWORD* helpContext) const {
     LeU32 context;
     LeI32 doc;
     if (helpContext) {
-        *helpContext = optional.Read(offsetof(FuncOptional, helpContext), context) ? context : 0;
+        *helpContext = member.Optional(offsetof(FuncOptional, helpContext), context) ? context : 0;
     }
     if (docString) {
-        *docString = optional.Read(offsetof(FuncOptional, helpString), doc) ? String(doc) : Bstr();
+        *docString =
+            member.Optional(offsetof(FuncOptional, helpString), doc) ? String(doc) : Bstr();
     }
 }
 
@@ -55,8 +52,8 @@ ReadStatus MsftLibrary::ReadTable(UINT index, MemberTable& table) const {
     std::int64_t block = r.memoffset;
     MemberBlockHead head;
     if (block < 0 || !m_image.Read(block, head) || head.infoLength < 0) {
-        return {TYPE_E_INVDATAREAD, "the member block lies outside the file",
-                RecordOffset(index) + std::int64_t{offsetof(TypeRecord, memoffset)}};
+        return Damage(TYPE_E_INVDATAREAD, "the member block lies outside the file",
+                      RecordOffset(index) + std::int64_t{offsetof(TypeRecord, memoffset)});
     }
     std::int64_t arraysAt = block + sizeof head + head.infoLength;
     auto count = static_cast<std::size_t>(n);
@@ -64,8 +61,8 @@ ReadStatus MsftLibrary::ReadTable(UINT index, MemberTable& table) const {
         !m_image.ReadArray(arraysAt, count, table.memids) ||
         !m_image.ReadArray(arraysAt + 4 * n, count, table.nameOffsets) ||
         !m_image.ReadArray(arraysAt + 8 * n, count, table.recordOffsets)) {
-        return {TYPE_E_INVDATAREAD, "the member block runs past the end of the file",
-                m_image.FileOffset(block)};
+        return Damage(TYPE_E_INVDATAREAD, "the member block runs past the end of the file",
+                      m_image.FileOffset(block));
     }
     return S_OK;
 }
@@ -82,79 +79,74 @@ ReadStatus MsftLibrary::Members(UINT index, StoredMembers& out) const {
 ReadStatus MsftLibrary::FuncAt(const MemberTable& table, UINT func, Function& out) const {
     if (func >= table.cFuncs) return TYPE_E_ELEMENTNOTFOUND;
     std::int32_t at = table.recordOffsets[func];
-    std::int64_t where = table.records.FileOffset(at);
-    out.fileOffset = where;
-    Region record;
     if (!table.records.Read(at, out.fixed) ||
-        !table.records.Sub(at, out.fixed.info & 0xFFFF, record) ||
-        record.Size() < sizeof(FuncRecord)) {
-        return {TYPE_E_ELEMENTNOTFOUND, "the function record lies outside its member block", where};
+        !table.records.Sub(at, out.fixed.info & 0xFFFF, out.record) ||
+        out.record.Size() < sizeof(FuncRecord)) {
+        return Damage(TYPE_E_ELEMENTNOTFOUND, "the function record lies outside its member block",
+                      table.records.FileOffset(at));
     }
-    std::int64_t size = static_cast<std::int64_t>(record.Size());
+    // Parameter records end the record; default values, if any, come just
+    // before them, and the optional fields fill what is left.
+    auto size = static_cast<std::int64_t>(out.record.Size());
     std::int64_t cParams = out.fixed.cParams;
     std::int16_t cParamsOpt = out.fixed.cParamsOpt;
-    out.hasDefaults = out.fixed.HasDefaults();
-    std::int64_t tail = (sizeof(ParamRecord) + (out.hasDefaults ? 4 : 0)) * cParams;
+    bool hasDefaults = out.fixed.HasDefaults();
+    std::int64_t tail = (std::int64_t{sizeof(ParamRecord)} + (hasDefaults ? 4 : 0)) * cParams;
     if (cParams < 0 || cParamsOpt < -1 || cParamsOpt > cParams ||
-        sizeof(FuncRecord) + tail > static_cast<std::uint64_t>(size)) {
-        return {TYPE_E_ELEMENTNOTFOUND, "the function's parameter counts do not fit its record",
-                where};
+        std::int64_t{sizeof(FuncRecord)} + tail > size) {
+        return Damage(TYPE_E_ELEMENTNOTFOUND,
+                      "the function's parameter counts do not fit its record",
+                      table.records.FileOffset(at));
     }
-    std::int64_t paramsAt = size - std::int64_t{sizeof(ParamRecord)} * cParams;
-    std::int64_t defaultsAt = size - tail;
-    if (!record.Sub(paramsAt, size - paramsAt, out.params) ||
-        !record.Sub(defaultsAt, paramsAt - defaultsAt, out.defaults) ||
-        !record.Sub(sizeof(FuncRecord), defaultsAt - std::int64_t{sizeof(FuncRecord)},
-                    out.optional)) {
-        return {TYPE_E_ELEMENTNOTFOUND, "the function record is inconsistent", where};
-    }
+    out.paramsAt = size - std::int64_t{sizeof(ParamRecord)} * cParams;
+    out.optionalEnd = size - tail;
+    out.defaultsAt = hasDefaults ? out.optionalEnd : -1;
     return S_OK;
 }
 
 ReadStatus MsftLibrary::VarAt(const MemberTable& table, UINT var, Variable& out) const {
     if (var >= table.cVars) return TYPE_E_ELEMENTNOTFOUND;
     std::int32_t at = table.recordOffsets[std::size_t{table.cFuncs} + var];
-    out.fileOffset = table.records.FileOffset(at);
-    Region record;
     if (!table.records.Read(at, out.fixed) ||
-        !table.records.Sub(at, out.fixed.info & 0xFFFF, record) ||
-        !record.From(sizeof(VarRecord), out.optional)) {
-        return {TYPE_E_ELEMENTNOTFOUND, "the variable record lies outside its member block",
-                out.fileOffset};
+        !table.records.Sub(at, out.fixed.info & 0xFFFF, out.record) ||
+        out.record.Size() < sizeof(VarRecord)) {
+        return Damage(TYPE_E_ELEMENTNOTFOUND, "the variable record lies outside its member block",
+                      table.records.FileOffset(at));
     }
     return S_OK;
 }
 
 ReadStatus MsftLibrary::FuncDesc(UINT index, UINT func, FUNCDESC& out) const {
     const MemberTable* table;
-    Function f;
+    const Function* f;
     ReadStatus status = FuncOf(index, func, table, f);
     if (!status.Ok()) return status;
     out = FUNCDESC{};
     out.memid = table->memids[func];
-    out.funckind = f.fixed.FuncKind();
-    out.invkind = f.fixed.InvKind();
-    out.callconv = f.fixed.CallConv();
-    out.cParams = f.fixed.cParams;
-    out.cParamsOpt = f.fixed.cParamsOpt;
-    out.oVft = static_cast<SHORT>(f.fixed.vtableOffset & ~1u);
-    out.wFuncFlags = static_cast<WORD>(f.fixed.funcFlags & 0xFFFF);
-    status = TypeCode(f.fixed.returnType, f.fileOffset + offsetof(FuncRecord, returnType),
+    out.funckind = f->fixed.FuncKind();
+    out.invkind = f->fixed.InvKind();
+    out.callconv = f->fixed.CallConv();
+    out.cParams = f->fixed.cParams;
+    out.cParamsOpt = f->fixed.cParamsOpt;
+    out.oVft = static_cast<SHORT>(f->fixed.vtableOffset & ~1u);
+    out.wFuncFlags = static_cast<WORD>(f->fixed.funcFlags & 0xFFFF);
+    status = TypeCode(f->fixed.returnType, f->record.FileOffset(offsetof(FuncRecord, returnType)),
                       out.elemdescFunc.tdesc);
     if (!status.Ok()) return status;
     out.lprgelemdescParam.resize(static_cast<std::size_t>(out.cParams));
     for (std::int16_t i = 0; i < out.cParams; ++i) {
         ELEMDESC& param = out.lprgelemdescParam[static_cast<std::size_t>(i)];
         ParamRecord p;
-        if (!f.params.Read(sizeof p * i, p)) {
-            return {TYPE_E_INVDATAREAD, "a parameter record is cut short", f.params.FileOffset(0)};
+        if (!f->Param(i, p)) {
+            return Damage(TYPE_E_INVDATAREAD, "a parameter record is cut short",
+                          f->record.FileOffset(0));
         }
-        status = TypeCode(p.type, f.params.FileOffset(sizeof p * i), param.tdesc);
+        status = TypeCode(p.type, f->record.FileOffset(f->paramsAt + std::int64_t{sizeof p} * i),
+                          param.tdesc);
         if (!status.Ok()) return status;
         param.paramdesc.wParamFlags = static_cast<USHORT>(p.flags & 0xFFFF);
         LeI32 code;
-        if ((param.paramdesc.wParamFlags & PARAMFLAG_FHASDEFAULT) && f.hasDefaults &&
-            f.defaults.Read(sizeof code * i, code)) {
+        if ((param.paramdesc.wParamFlags & PARAMFLAG_FHASDEFAULT) && f->Default(i, code)) {
             auto value = std::make_shared<VARIANT>();
             if (code != kNone && Value(code, *value))
                 param.paramdesc.pparamdescex = std::move(value);
@@ -170,8 +162,8 @@ ReadStatus MsftLibrary::VarDesc(UINT index, UINT var, VARDESC& out) const {
     if (!status.Ok()) return status;
     out = VARDESC{};
     out.memid = table->memids[std::size_t{table->cFuncs} + var];
-    status =
-        TypeCode(v.fixed.type, v.fileOffset + offsetof(VarRecord, type), out.elemdescVar.tdesc);
+    status = TypeCode(v.fixed.type, v.record.FileOffset(offsetof(VarRecord, type)),
+                      out.elemdescVar.tdesc);
     if (!status.Ok()) return status;
     out.wVarFlags = static_cast<WORD>(v.fixed.varFlags & 0xFFFF);
     out.varkind = static_cast<VARKIND>(WORD{v.fixed.varkind});
@@ -179,8 +171,9 @@ ReadStatus MsftLibrary::VarDesc(UINT index, UINT var, VARDESC& out) const {
     if (out.varkind == VAR_CONST) {
         auto value = std::make_shared<VARIANT>();
         if (!Value(slot, *value)) {
-            return {TYPE_E_INVDATAREAD, "the constant's value lies outside the custom-data segment",
-                    v.fileOffset + std::int64_t{offsetof(VarRecord, value)}};
+            return Damage(TYPE_E_INVDATAREAD,
+                          "the constant's value lies outside the custom-data segment",
+                          v.record.FileOffset(offsetof(VarRecord, value)));
         }
         out.lpvarValue = std::move(value);
     } else if (out.varkind == VAR_PERINSTANCE) {
@@ -211,7 +204,7 @@ ReadStatus MsftLibrary::FuncName(UINT index, UINT func, Bstr& name) const {
 ReadStatus MsftLibrary::FuncNames(UINT index, UINT func, std::vector<Bstr>& names,
                                   UINT maxNames) const {
     const MemberTable* table;
-    Function f;
+    const Function* f;
     ReadStatus status = FuncOf(index, func, table, f);
     if (!status.Ok()) return status;
     Bstr name;
@@ -219,8 +212,8 @@ ReadStatus MsftLibrary::FuncNames(UINT index, UINT func, std::vector<Bstr>& name
     if (!status.Ok() || !name || maxNames == 0) return status;
     names.push_back(std::move(name));
     ParamRecord p;
-    for (std::int16_t i = 0; i < f.fixed.cParams && names.size() < maxNames; ++i) {
-        if (!f.params.Read(sizeof p * i, p)) break;
+    for (std::int16_t i = 0; i < f->fixed.cParams && names.size() < maxNames; ++i) {
+        if (!f->Param(i, p)) break;
         Bstr param = Name(p.nameOffset);
         if (!param) break;
         names.push_back(std::move(param));
@@ -240,19 +233,10 @@ ReadStatus MsftLibrary::VarName(UINT index, UINT var, Bstr& name) const {
 ReadStatus MsftLibrary::FuncDocumentation(UINT index, UINT func, Bstr* docString,
                                           DWORD* helpContext) const {
     const MemberTable* table;
-    Function f;
+    const Function* f;
     ReadStatus status = FuncOf(index, func, table, f);
     if (!status.Ok()) return status;
-    // Optional fields count only when the record holds all of their bytes.
-    LeU32 context;
-    LeI32 doc;
-    if (helpContext) {
-        *helpContext = f.optional.Read(offsetof(FuncOptional, helpContext), context) ? context : 0;
-    }
-    if (docString) {
-        *docString =
-            f.optional.Read(offsetof(FuncOptional, helpString), doc) ? String(doc) : Bstr();
-    }
+    Documentation(*f, docString, helpContext);
     return S_OK;
 }
 
@@ -262,7 +246,7 @@ ReadStatus MsftLibrary::VarDocumentation(UINT index, UINT var, Bstr* docString,
     Variable v;
     ReadStatus status = VarOf(index, var, table, v);
     if (!status.Ok()) return status;
-    Documentation(v.optional, docString, helpContext);
+    Documentation(v, docString, helpContext);
     return S_OK;
 }
 
@@ -270,7 +254,7 @@ ReadStatus MsftLibrary::DllEntry(UINT index, UINT func, Bstr* dllName, Bstr* nam
                                  WORD* ordinal) const {
     TypeRecord r;
     const MemberTable* table;
-    Function f;
+    const Function* f;
     ReadStatus status = Record(index, r);
     if (status.Ok()) status = FuncOf(index, func, table, f);
     if (!status.Ok()) return status;
@@ -278,8 +262,8 @@ ReadStatus MsftLibrary::DllEntry(UINT index, UINT func, Bstr* dllName, Bstr* nam
     if (name) *name = std::nullopt;
     if (ordinal) *ordinal = 0;
     LeI32 entry;
-    if (!f.optional.Read(offsetof(FuncOptional, entry), entry)) return S_OK;
-    if (f.fixed.EntryIsOrdinal()) {
+    if (!f->Optional(offsetof(FuncOptional, entry), entry)) return S_OK;
+    if (f->fixed.EntryIsOrdinal()) {
         if (ordinal) *ordinal = static_cast<WORD>(entry & 0xFFFF);
     } else if (name) {
         *name = String(entry);

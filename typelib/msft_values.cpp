@@ -69,14 +69,14 @@ ReadStatus MsftLibrary::TypeCode(std::int32_t code, std::int64_t from, TYPEDESC&
                                  int depth) const {
     const Region& table = m_segments[kTypeDescSeg];
     if (depth > kMaxTypeDepth) {
-        return {TYPE_E_INVDATAREAD, "the type description nests too deep or loops", from};
+        return Damage(TYPE_E_INVDATAREAD, "the type description nests too deep or loops", from);
     }
     if (code < 0) {
         // Inline: a simple type. A composite type here would have nothing to
         // point at.
         out = TYPEDESC{static_cast<VARTYPE>(code & 0xFFF)};
         if (out.vt < VT_PTR || out.vt > VT_USERDEFINED) return S_OK;
-        return {TYPE_E_INVDATAREAD, "an inline type code names a composite type", from};
+        return Damage(TYPE_E_INVDATAREAD, "an inline type code names a composite type", from);
     }
     auto cached = m_typeDescs.find(code);
     if (cached != m_typeDescs.end()) {
@@ -85,7 +85,7 @@ ReadStatus MsftLibrary::TypeCode(std::int32_t code, std::int64_t from, TYPEDESC&
     }
     TypeDescEntry entry;
     if (code % sizeof entry != 0 || !table.Read(code, entry)) {
-        return {TYPE_E_INVDATAREAD, "the type code lies outside the typedesc segment", from};
+        return Damage(TYPE_E_INVDATAREAD, "the type code lies outside the typedesc segment", from);
     }
     TYPEDESC desc{static_cast<VARTYPE>(entry.vt & 0xFFF)};
     switch (desc.vt) {
@@ -104,13 +104,14 @@ ReadStatus MsftLibrary::TypeCode(std::int32_t code, std::int64_t from, TYPEDESC&
             std::int64_t at = entry.target;
             ArrayDescHead head;
             if (!arrays.Read(at, head)) {
-                return {TYPE_E_INVDATAREAD, "the array description lies outside its segment",
-                        table.FileOffset(code) + std::int64_t{offsetof(TypeDescEntry, target)}};
+                return Damage(
+                    TYPE_E_INVDATAREAD, "the array description lies outside its segment",
+                    table.FileOffset(code) + std::int64_t{offsetof(TypeDescEntry, target)});
             }
             if (head.dims < 1 || head.dims > kMaxArrayDims ||
                 !arrays.Contains(at + sizeof head, sizeof(ArrayBound) * head.dims)) {
-                return {TYPE_E_INVDATAREAD, "the array description is damaged",
-                        arrays.FileOffset(at)};
+                return Damage(TYPE_E_INVDATAREAD, "the array description is damaged",
+                              arrays.FileOffset(at));
             }
             auto array = std::make_shared<ARRAYDESC>();
             ReadStatus status =
@@ -120,8 +121,8 @@ ReadStatus MsftLibrary::TypeCode(std::int32_t code, std::int64_t from, TYPEDESC&
             for (std::uint16_t d = 0; d < head.dims; ++d) {
                 ArrayBound bound;
                 if (!arrays.Read(at + sizeof head + sizeof bound * d, bound)) {
-                    return {TYPE_E_INVDATAREAD, "the array description is damaged",
-                            arrays.FileOffset(at)};
+                    return Damage(TYPE_E_INVDATAREAD, "the array description is damaged",
+                                  arrays.FileOffset(at));
                 }
                 array->rgbounds[d].cElements = bound.cElements;
                 array->rgbounds[d].lLbound = bound.lLbound;

@@ -34,6 +34,13 @@ class [[nodiscard]] ReadStatus {
     std::int64_t m_offset = -1;
 };
 
+// A failure for damage: built out of line, on a path marked cold, so that
+// the reading code around its checks stays small.
+[[gnu::cold, gnu::noinline]] inline ReadStatus Damage(HRESULT hr, const char* reason,
+                                                      std::int64_t offset) {
+    return ReadStatus(hr, reason, offset);
+}
+
 // A part of a library decoded on first use and kept, with its status: a
 // failure is decoded once too.
 template <typename T>
@@ -51,6 +58,8 @@ class Decoded {
         out = m_part.get();
         return m_status;
     }
+    // The part when it has been decoded without failure, else null.
+    const T* Ready() const { return m_part.get(); }
 
   private:
     bool m_read = false;

@@ -32,8 +32,8 @@ ReadStatus SltgLibrary::FuncOf(UINT index, UINT func, const TypeBlock*& t, FuncR
     bool known = kind == kVirtualFunc || kind == kDispatchFunc || kind == kStaticFunc;
     if (!known || out.CParamsOpt() > out.CParams() ||
         ((out.kind & kHasFlags) && !t->members.Read(link.at + sizeof out, flags))) {
-        return {TYPE_E_ELEMENTNOTFOUND, "the function record is damaged",
-                t->members.FileOffset(link.at)};
+        return Damage(TYPE_E_ELEMENTNOTFOUND, "the function record is damaged",
+                      t->members.FileOffset(link.at));
     }
     if (out.kind & kHasFlags) funcFlags = flags;
     return S_OK;
@@ -81,15 +81,15 @@ ReadStatus SltgLibrary::FuncDesc(UINT index, UINT func, FUNCDESC& out) const {
         ELEMDESC& param = out.lprgelemdescParam[static_cast<std::size_t>(i)];
         std::uint16_t nameWord = list.U16();
         if (!list.Ok()) {
-            return {TYPE_E_INVDATAREAD, "the parameter list runs past the member data",
-                    list.FileOffset()};
+            return Damage(TYPE_E_INVDATAREAD, "the parameter list runs past the member data",
+                          list.FileOffset());
         }
         // Bit 0 of the name word: the type follows inline, else its offset does.
         status = (nameWord & 1) ? DecodeType(*t, list, param.tdesc, &param.paramdesc.wParamFlags)
                                 : TypeAt(*t, list.U16(), param.tdesc, &param.paramdesc.wParamFlags);
         if (status.Ok() && !list.Ok()) {
-            status = {TYPE_E_INVDATAREAD, "the parameter list runs past the member data",
-                      list.FileOffset()};
+            status = Damage(TYPE_E_INVDATAREAD, "the parameter list runs past the member data",
+                            list.FileOffset());
         }
         if (!status.Ok()) return status;
         if (i >= out.cParams - out.cParamsOpt) param.paramdesc.wParamFlags |= PARAMFLAG_FOPT;
@@ -158,7 +158,7 @@ ReadStatus SltgLibrary::VarDesc(UINT index, UINT var, VARDESC& out) const {
     LeU16 varFlags{};
     if ((v.magic & ~kHasFlags) != kVarMagic ||
         ((v.magic & kHasFlags) && !t->members.Read(link.at + sizeof v, varFlags))) {
-        return {TYPE_E_INVDATAREAD, "the variable record is damaged", where};
+        return Damage(TYPE_E_INVDATAREAD, "the variable record is damaged", where);
     }
     out = VARDESC{};
     out.memid = static_cast<MEMBERID>(std::uint32_t{v.memid});
@@ -235,8 +235,8 @@ ReadStatus SltgLibrary::ImplType(UINT index, UINT impl, HREFTYPE& href, INT& fla
     status = TypeAt(*t, record.typeAt, desc, nullptr);
     if (!status.Ok()) return status;
     if (desc.vt != VT_USERDEFINED) {
-        return {TYPE_E_INVDATAREAD, "the implemented type is not a reference",
-                t->members.FileOffset(record.typeAt)};
+        return Damage(TYPE_E_INVDATAREAD, "the implemented type is not a reference",
+                      t->members.FileOffset(record.typeAt));
     }
     href = desc.hreftype;
     flags = record.flags;

@@ -60,7 +60,8 @@ ReadStatus SltgLibrary::ReadTypeBlock(UINT index, TypeBlock& t) const {
     Region block = m_blocks[index].bytes;
     TypeHeader header;
     if (!block.Read(0, header) || header.magic != kTypeMagic || header.kind >= TKIND_MAX) {
-        return {TYPE_E_INVDATAREAD, "the typeinfo block's header is damaged", block.FileOffset(0)};
+        return Damage(TYPE_E_INVDATAREAD, "the typeinfo block's header is damaged",
+                      block.FileOffset(0));
     }
     t.kind = static_cast<TYPEKIND>(header.kind);
     t.flags = static_cast<WORD>(header.flags >> 3);
@@ -71,13 +72,13 @@ ReadStatus SltgLibrary::ReadTypeBlock(UINT index, TypeBlock& t) const {
     MemberHeader members;
     std::int64_t membersAt = memberHeaderAt + sizeof members;
     if (!block.Read(memberHeaderAt, members)) {
-        return {TYPE_E_INVDATAREAD, "the member header lies outside the typeinfo block",
-                block.FileOffset(offsetof(TypeHeader, memberHeaderAt))};
+        return Damage(TYPE_E_INVDATAREAD, "the member header lies outside the typeinfo block",
+                      block.FileOffset(offsetof(TypeHeader, memberHeaderAt)));
     }
     if (!block.Sub(membersAt, members.length, t.members) ||
         !block.Read(membersAt + members.length, t.tail)) {
-        return {TYPE_E_INVDATAREAD, "the member data runs past the typeinfo block",
-                block.FileOffset(memberHeaderAt)};
+        return Damage(TYPE_E_INVDATAREAD, "the member data runs past the typeinfo block",
+                      block.FileOffset(memberHeaderAt));
     }
     if (header.refsAt != kNoReferences) {
         ReadStatus status = ReadReferences(block, header.refsAt, memberHeaderAt, t);
@@ -89,8 +90,8 @@ ReadStatus SltgLibrary::ReadTypeBlock(UINT index, TypeBlock& t) const {
     // Counts that the chains cannot back make the type unusable.
     if (t.funcs.size() != t.tail.cFuncs || t.vars.size() != t.tail.cVars ||
         t.impls.size() != t.tail.cImplTypes) {
-        return {TYPE_E_INVDATAREAD, "a member chain holds fewer records than its count",
-                block.FileOffset(membersAt + members.length)};
+        return Damage(TYPE_E_INVDATAREAD, "a member chain holds fewer records than its count",
+                      block.FileOffset(membersAt + members.length));
     }
     return S_OK;
 }
@@ -144,10 +145,13 @@ std::optional<HREFTYPE> SltgLibrary::ReferenceTarget(std::string_view text) cons
 
 ReadStatus SltgLibrary::DecodeType(const TypeBlock& t, Cursor& words, TYPEDESC& out, USHORT* flags,
                                    int depth) const {
-    ReadStatus damaged(TYPE_E_INVDATAREAD, "the type description is damaged", words.FileOffset());
-    if (depth > kMaxTypeDepth) return damaged;
+    std::int64_t start = words.FileOffset();
+    auto damaged = [start] {
+        return Damage(TYPE_E_INVDATAREAD, "the type description is damaged", start);
+    };
+    if (depth > kMaxTypeDepth) return damaged();
     std::uint16_t w = words.U16();
-    if (!words.Ok()) return damaged;
+    if (!words.Ok()) return damaged();
     if (flags) *flags = ParamFlagsOf(w);
     TYPEDESC inner{static_cast<VARTYPE>(w & 0x3F)};
     switch (inner.vt) {
@@ -168,24 +172,24 @@ ReadStatus SltgLibrary::DecodeType(const TypeBlock& t, Cursor& words, TYPEDESC& 
             if (!status.Ok()) return status;
             Cursor b(t.members, boundsAt);
             auto head = b.Read<ArrayHead>();
-            if (!b.Ok() || head.dims < 1 || head.dims > kMaxArrayDims) return damaged;
+            if (!b.Ok() || head.dims < 1 || head.dims > kMaxArrayDims) return damaged();
             array->rgbounds.resize(head.dims);
             for (SAFEARRAYBOUND& bound : array->rgbounds) {
                 auto stored = b.Read<ArrayBound>();
                 bound.cElements = stored.cElements;
                 bound.lLbound = stored.lLbound;
             }
-            if (!b.Ok()) return damaged;
+            if (!b.Ok()) return damaged();
             inner.lpadesc = std::move(array);
             break;
         }
         case VT_USERDEFINED: {
             std::uint16_t value = words.U16();
             if (!words.Ok() || value % 4 != 0 || value / 4u >= t.references.size()) {
-                return damaged;
+                return damaged();
             }
             const auto& target = t.references[value / 4u];
-            if (!target) return damaged;
+            if (!target) return damaged();
             inner.hreftype = *target;
             break;
         }

@@ -26,13 +26,6 @@ class DepthGuard {
     bool m_ok;
 };
 
-std::optional<UINT> FirstWithId(const std::vector<std::pair<MEMBERID, UINT>>& byId,
-                                MEMBERID memid) {
-    auto it = std::lower_bound(byId.begin(), byId.end(), std::make_pair(memid, UINT{0}));
-    if (it == byId.end() || it->first != memid) return std::nullopt;
-    return it->second;
-}
-
 }  // namespace
 
 ULONG TypeInfoImpl::AddRef() {
@@ -40,10 +33,6 @@ ULONG TypeInfoImpl::AddRef() {
 }
 ULONG TypeInfoImpl::Release() {
     return m_lib->Release();
-}
-
-const StoredLibrary& TypeInfoImpl::Stored() const {
-    return m_lib->Stored();
 }
 
 TYPEKIND TypeInfoImpl::PresentedKind() const {
@@ -87,7 +76,7 @@ HREFTYPE TypeInfoImpl::AddForeign(ForeignRef ref) {
 HRESULT TypeInfoImpl::GetTypeAttr(TypeAttrPtr& attr) {
     auto result = std::make_unique<TYPEATTR>();
     result->guid = m_type.guid;
-    result->lcid = Stored().LibAttr().lcid;
+    result->lcid = m_lib->Lcid();
     result->cbSizeInstance = m_type.cbSizeInstance;
     result->typekind = PresentedKind();
     result->cFuncs = m_type.cFuncs;
@@ -125,7 +114,6 @@ HRESULT TypeInfoImpl::GetVarDesc(UINT index, VarDescPtr& desc) {
 }
 
 void TypeInfoImpl::IndexMembers() {
-    if (m_membersIndexed) return;
     m_membersIndexed = true;
     // Sorted by member id, then position: the first function (or variable)
     // with an id is the one that counts.
@@ -146,16 +134,6 @@ void TypeInfoImpl::IndexMembers() {
     }
     std::sort(m_funcsById.begin(), m_funcsById.end());
     std::sort(m_varsById.begin(), m_varsById.end());
-}
-
-std::optional<UINT> TypeInfoImpl::FindFunc(MEMBERID memid) {
-    IndexMembers();
-    return FirstWithId(m_funcsById, memid);
-}
-
-std::optional<UINT> TypeInfoImpl::FindVar(MEMBERID memid) {
-    IndexMembers();
-    return FirstWithId(m_varsById, memid);
 }
 
 HRESULT TypeInfoImpl::BaseTypeInfo(ComPtr<ITypeInfo>& base) {

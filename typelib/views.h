@@ -9,6 +9,7 @@
 // reported there and is passed on as it is.
 #pragma once
 
+#include <algorithm>
 #include <atomic>
 #include <map>
 #include <memory>
@@ -28,7 +29,11 @@ constexpr HREFTYPE kDualTwinHref = 0xFFFFFFFEu;  // the platform's handle for a 
 constexpr UINT kMaxBaseDepth = 64;
 
 // Keeps the reason of a failure for LastFailureInfo() and returns its code.
-HRESULT Report(const ReadStatus& status);
+void KeepFailure(const ReadStatus& status);
+inline HRESULT Report(const ReadStatus& status) {
+    if (!status.Ok()) KeepFailure(status);
+    return status.Code();
+}
 
 enum class View {
     Plain,      // presented as stored
@@ -89,8 +94,20 @@ class TypeInfoImpl final : public ITypeInfo {
     HREFTYPE AddForeign(ForeignRef ref);
     HRESULT BaseTypeInfo(ComPtr<ITypeInfo>& base);
     // Index of the first function (or variable) with `memid`.
-    std::optional<UINT> FindFunc(MEMBERID memid);
-    std::optional<UINT> FindVar(MEMBERID memid);
+    std::optional<UINT> FindFunc(MEMBERID memid) {
+        if (!m_membersIndexed) IndexMembers();
+        return FirstWithId(m_funcsById, memid);
+    }
+    std::optional<UINT> FindVar(MEMBERID memid) {
+        if (!m_membersIndexed) IndexMembers();
+        return FirstWithId(m_varsById, memid);
+    }
+    static std::optional<UINT> FirstWithId(const std::vector<std::pair<MEMBERID, UINT>>& byId,
+                                           MEMBERID memid) {
+        auto it = std::lower_bound(byId.begin(), byId.end(), std::make_pair(memid, UINT{0}));
+        if (it == byId.end() || it->first != memid) return std::nullopt;
+        return it->second;
+    }
     void IndexMembers();
     bool SameLibrary(ITypeInfo* other) const;
 
@@ -136,7 +153,8 @@ class TypeLibImpl final : public ITypeLib {
                              Bstr* helpFile) override;
 
     const StoredLibrary& Stored() const { return *m_stored; }
-    UINT PointerSize() const { return m_stored->LibAttr().syskind == SYS_WIN64 ? 8 : 4; }
+    UINT PointerSize() const { return m_attr.syskind == SYS_WIN64 ? 8 : 4; }
+    LCID Lcid() const { return m_attr.lcid; }
     // The view of a type: its primary view, or the other view of a dual.
     HRESULT ViewOf(UINT index, bool twin, TypeInfoImpl*& out);
     // A reference handle of the decoder (low bits 00 or 01).
@@ -149,6 +167,7 @@ class TypeLibImpl final : public ITypeLib {
 
     std::atomic<ULONG> m_refs{0};
     std::unique_ptr<StoredLibrary> m_stored;
+    TLIBATTR m_attr;  // every type's attributes repeat parts of it
     LoadOptions m_options;
     std::string m_path;
     std::vector<std::unique_ptr<TypeInfoImpl>> m_views;
@@ -158,5 +177,9 @@ class TypeLibImpl final : public ITypeLib {
     // Imported types once found: imports repeat across a library.
     std::unordered_map<HREFTYPE, ComPtr<ITypeInfo>> m_importedTypes;
 };
+
+inline const StoredLibrary& TypeInfoImpl::Stored() const {
+    return m_lib->Stored();
+}
 
 }  // namespace qorvix::views
