@@ -93,7 +93,12 @@ class SltgLibrary final : public StoredLibrary {
     std::u16string Decode(std::string_view bytes) const;
 
     // sltg_types.cpp
-    ReadStatus TypeBlockOf(UINT index, const TypeBlock*& out) const;
+    // Asked for with every member, so the common case stays inline.
+    ReadStatus TypeBlockOf(UINT index, const TypeBlock*& out) const {
+        if (index < m_types.size() && (out = m_types[index].Ready())) return S_OK;
+        return FirstTypeBlock(index, out);
+    }
+    ReadStatus FirstTypeBlock(UINT index, const TypeBlock*& out) const;
     ReadStatus ReadTypeBlock(UINT index, TypeBlock& out) const;
     ReadStatus ReadReferences(Region block, std::int64_t at, std::int64_t end,
                               TypeBlock& out) const;

@@ -51,7 +51,7 @@ std::vector<Linked<T>> Chain(const Region& members, std::uint16_t first, WORD co
 
 }  // namespace
 
-ReadStatus SltgLibrary::TypeBlockOf(UINT index, const TypeBlock*& out) const {
+ReadStatus SltgLibrary::FirstTypeBlock(UINT index, const TypeBlock*& out) const {
     if (index >= m_types.size()) return TYPE_E_ELEMENTNOTFOUND;
     return m_types[index].Get([&](TypeBlock& block) { return ReadTypeBlock(index, block); }, out);
 }
