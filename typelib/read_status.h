@@ -10,6 +10,9 @@
 
 namespace qorvix {
 
+// Sixteen bytes, so that it is returned in registers: every read returns
+// one. Offsets are kept to 32 bits; no library's records lie further in
+// (its own offsets are 32-bit), and one that would is shown as none.
 class [[nodiscard]] ReadStatus {
   public:
     constexpr ReadStatus() = default;
@@ -18,21 +21,31 @@ class [[nodiscard]] ReadStatus {
     // Damage: `reason` is a string literal; `offset` is a file offset, or -1
     // when no one place is at fault.
     constexpr ReadStatus(HRESULT hr, const char* reason, std::int64_t offset)
-        : m_hr(hr), m_reason(reason), m_offset(offset) {}
+        : m_hr(hr),
+          m_offset(offset >= 0 && offset < kNoOffset ? static_cast<std::uint32_t>(offset)
+                                                     : kNoOffset),
+          m_reason(reason) {}
 
     bool Ok() const { return SUCCEEDED(m_hr); }
     HRESULT Code() const { return m_hr; }
     const char* Reason() const { return m_reason; }
-    std::int64_t Offset() const { return m_offset; }
+    std::int64_t Offset() const { return m_offset == kNoOffset ? -1 : std::int64_t{m_offset}; }
     // The same failure under another status code, for callers whose contract
     // names a different one.
-    ReadStatus As(HRESULT hr) const { return Ok() ? *this : ReadStatus(hr, m_reason, m_offset); }
+    ReadStatus As(HRESULT hr) const {
+        ReadStatus other = *this;
+        if (!Ok()) other.m_hr = hr;
+        return other;
+    }
 
   private:
+    static constexpr std::uint32_t kNoOffset = 0xFFFFFFFF;
+
     HRESULT m_hr = S_OK;
+    std::uint32_t m_offset = kNoOffset;
     const char* m_reason = nullptr;
-    std::int64_t m_offset = -1;
 };
+static_assert(sizeof(ReadStatus) == 16);
 
 // A failure for damage: built out of line, on a path marked cold, so that
 // the reading code around its checks stays small.
