@@ -78,12 +78,13 @@ void CGeneratorApp::CheckIdeRegistered() {
     m_bIdeRegistered = m_services.ideRegistered ? m_services.ideRegistered() : false;
 }
 
-WriterServices CGeneratorApp::Writer() const {
+WriterServices CGeneratorApp::Writer() {
     WriterServices writer;
     writer.prompter = m_services.prompter;
     writer.progIds = m_services.progIds;
     writer.ide = m_services.ide;
     writer.ideRegistered = m_bIdeRegistered;
+    writer.naming = &m_naming;
     return writer;
 }
 
@@ -157,7 +158,7 @@ int CGeneratorApp::InitInstance(const std::vector<std::string>& args) {
             m_services.loadSatellite(SatellitePath(m_services.executablePath, *extension));
         }
     }
-    if (m_services.loadReservedWords) m_services.loadReservedWords();
+    if (m_services.loadReservedWords) m_naming.SetReservedWordCheck(m_services.loadReservedWords());
     m_exitStatus = kExitGenerated;
     if (ParseCommandLine(args)) {
         if (m_services.openMainDialog) {

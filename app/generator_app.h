@@ -28,9 +28,10 @@ class CGeneratorApp {
         std::function<void(const std::string&)> printUsage;  // the usage text (standard output)
         ProgIdLookup* progIds = nullptr;
         IdeLink* ide = nullptr;
-        std::function<bool()> ideRegistered;      // is the IDE's service known?
-        LoadOptions loadOptions;                  // how libraries are loaded
-        std::function<void()> loadReservedWords;  // start-up step 6
+        std::function<bool()> ideRegistered;  // is the IDE's service known?
+        LoadOptions loadOptions;              // how libraries are loaded
+        // The reserved-word service: loads it and gives its check, or null.
+        std::function<ReservedWordCheck()> loadReservedWords;
         // Start-up step 3: the satellite translation at this path, if any.
         std::function<void(const std::string& path)> loadSatellite;
         std::string executablePath;  // where the satellite is looked for
@@ -70,7 +71,11 @@ class CGeneratorApp {
     std::string m_programName = "qorvix";
 
     Services& GetServices() { return m_services; }
-    WriterServices Writer() const;
+    // What a generation needs of the application (the naming of the run
+    // included).
+    WriterServices Writer();
+    // The naming the run's generations and its browser share.
+    CobolNaming& Naming() { return m_naming; }
 
   private:
     void ShowMessage(int id, std::string_view arg);
@@ -78,6 +83,7 @@ class CGeneratorApp {
     void CheckIdeRegistered();
 
     Services m_services;
+    CobolNaming m_naming;
     int m_exitStatus = kExitGenerated;
 };
 

@@ -20,6 +20,7 @@ void BM_ExpandMshtml(benchmark::State& state) {
     }
     double slowestCategory = 0, slowestType = 0, totalTypes = 0, slowestGroup = 0;
     std::size_t typeExpansions = 0, largest = 0;
+    CobolNaming naming;
     for (auto _ : state) {
         // A library loaded afresh, as when the contents dialog opens.
         ComPtr<ITypeLib> lib;
@@ -27,7 +28,7 @@ void BM_ExpandMshtml(benchmark::State& state) {
             state.SkipWithError("load failed");
             return;
         }
-        auto root = CTreeItem::ForLibrary(lib);
+        auto root = CTreeItem::ForLibrary(lib, naming);
         root->Fetch();
         CTreeItem* biggest = nullptr;
         for (int c = 0; c < root->ChildCount(); ++c) {

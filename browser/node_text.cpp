@@ -13,17 +13,18 @@ std::string FunctionText(const std::string& name, MEMBERID memid) {
     return name + " [" + std::to_string(memid) + "]";
 }
 
-std::string VariableText(ITypeInfo& info, const VARDESC& var, const Bstr& name, bool property) {
+std::string VariableText(ITypeInfo& info, const VARDESC& var, const Bstr& name, bool property,
+                         TypeNamer& namer) {
     const TYPEDESC& type = var.elemdescVar.tdesc;
     std::string text;
     std::string dims;
     if ((type.vt & 0xFFF) == VT_CARRAY && type.lpadesc) {
-        text = TYPEDESCToString(info, type.lpadesc->tdescElem) + " ";
+        text = TYPEDESCToString(info, type.lpadesc->tdescElem, namer) + " ";
         for (const SAFEARRAYBOUND& bound : type.lpadesc->rgbounds) {
             dims += "[" + std::to_string(bound.cElements) + "]";
         }
     } else {
-        text = TYPEDESCToString(info, type) + " ";
+        text = TYPEDESCToString(info, type, namer) + " ";
     }
     text += (name ? WideToAnsi(name) : std::string("(nameless)")) + dims;
     if (property) text += " [" + std::to_string(var.memid) + "]";
@@ -80,8 +81,8 @@ std::string EscapeValue(std::string_view bytes) {
     return out;
 }
 
-std::string ConstantText(ITypeInfo& info, const VARDESC& var, const Bstr& name) {
-    std::string type = TYPEDESCToString(info, var.elemdescVar.tdesc);
+std::string ConstantText(ITypeInfo& info, const VARDESC& var, const Bstr& name, TypeNamer& namer) {
+    std::string type = TYPEDESCToString(info, var.elemdescVar.tdesc, namer);
     const VARIANT empty;
     const VARIANT& value = var.lpvarValue ? *var.lpvarValue : empty;
     VARIANT converted;
@@ -97,7 +98,7 @@ std::string ConstantText(ITypeInfo& info, const VARDESC& var, const Bstr& name) 
     return value.vt == VT_BSTR ? text + "\"" + escaped + "\"" : text + escaped;
 }
 
-std::string TypeInfoText(ITypeInfo& info) {
+std::string TypeInfoText(ITypeInfo& info, TypeNamer& namer) {
     Bstr wideName;
     if (FAILED(info.GetDocumentation(MEMBERID_NIL, &wideName, nullptr, nullptr, nullptr)))
         return {};
@@ -119,7 +120,7 @@ std::string TypeInfoText(ITypeInfo& info) {
         case TKIND_COCLASS:
             return "coclass " + name;
         case TKIND_ALIAS:
-            return "typedef " + TYPEDESCToString(info, attr->tdescAlias) + " " + name;
+            return "typedef " + TYPEDESCToString(info, attr->tdescAlias, namer) + " " + name;
         case TKIND_UNION:
             return "typedef union " + name;
         default:

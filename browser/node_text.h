@@ -1,8 +1,10 @@
-// The display texts of the browser tree's nodes.
+// The display texts of the browser tree's nodes; user-defined types in
+// them are named by `namer`.
 #pragma once
 
 #include <string>
 
+#include "naming/cobol_name.h"
 #include "typelib/typelib.h"
 
 namespace qorvix {
@@ -11,13 +13,14 @@ namespace qorvix {
 std::string FunctionText(const std::string& name, MEMBERID memid);
 // "<type> name[2][3]", "(nameless)" for no name; with the member id in a
 // property listing.
-std::string VariableText(ITypeInfo& info, const VARDESC& var, const Bstr& name, bool property);
+std::string VariableText(ITypeInfo& info, const VARDESC& var, const Bstr& name, bool property,
+                         TypeNamer& namer);
 // "const <type> name = value", the value escaped and, for strings, quoted.
-std::string ConstantText(ITypeInfo& info, const VARDESC& var, const Bstr& name);
+std::string ConstantText(ITypeInfo& info, const VARDESC& var, const Bstr& name, TypeNamer& namer);
 // A constant's value bytes with C escapes.
 std::string EscapeValue(std::string_view bytes);
 // The declaration of a type ("enum Colors", "typedef LONG HANDLE_T", ...);
 // empty when its name or attributes cannot be read.
-std::string TypeInfoText(ITypeInfo& info);
+std::string TypeInfoText(ITypeInfo& info, TypeNamer& namer);
 
 }  // namespace qorvix

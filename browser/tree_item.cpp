@@ -22,10 +22,11 @@ constexpr Category kCategories[] = {
 
 }  // namespace
 
-std::unique_ptr<CTreeItem> CTreeItem::ForLibrary(ComPtr<ITypeLib> lib) {
+std::unique_ptr<CTreeItem> CTreeItem::ForLibrary(ComPtr<ITypeLib> lib, TypeNamer& namer) {
     Bstr name;
     if (lib) lib->GetDocumentation(-1, &name, nullptr, nullptr, nullptr);
     auto item = std::make_unique<CTreeItem>(kindLibrary);
+    item->m_namer = &namer;
     item->SetTypeLib(std::move(lib));
     item->m_text = WideToAnsi(name);
     item->m_childrenFlag = 1;
@@ -88,8 +89,14 @@ void CTreeItem::Add(TreeItems& children, std::unique_ptr<CTreeItem> child, std::
     children.push_back(std::move(child));
 }
 
-std::unique_ptr<CTreeItem> CTreeItem::MemberChild(int kind, int index) const {
+std::unique_ptr<CTreeItem> CTreeItem::NewChild(int kind, int index) const {
     auto child = std::make_unique<CTreeItem>(kind, index);
+    child->m_namer = m_namer;
+    return child;
+}
+
+std::unique_ptr<CTreeItem> CTreeItem::MemberChild(int kind, int index) const {
+    auto child = NewChild(kind, index);
     child->SetTypeInfo(m_typeInfo);
     return child;
 }
@@ -105,11 +112,11 @@ int CTreeItem::GetTypeKind() {
 }
 
 void CTreeItem::GetTypeInfoText(std::string& text) {
-    text = m_typeInfo ? TypeInfoText(*m_typeInfo) : std::string();
+    text = m_typeInfo && m_namer ? TypeInfoText(*m_typeInfo, *m_namer) : std::string();
 }
 
 std::string& CTreeItem::GetTypeDescText(std::string& text, const TYPEDESC& desc) {
-    text = m_typeInfo ? TYPEDESCToString(*m_typeInfo, desc) : std::string();
+    text = m_typeInfo && m_namer ? TYPEDESCToString(*m_typeInfo, desc, *m_namer) : std::string();
     return text;
 }
 
@@ -117,8 +124,8 @@ int CTreeItem::Expand(TreeItems& children) {
     switch (m_nKind) {
         case kindLibrary:
             for (const Category& category : kCategories) {
-                auto child = std::make_unique<CTreeItem>(static_cast<int>(kindCategory) +
-                                                         static_cast<int>(category.typekind));
+                auto child =
+                    NewChild(static_cast<int>(kindCategory) + static_cast<int>(category.typekind));
                 child->SetTypeLib(ComPtr<ITypeLib>(m_typeLib.Get()));
                 Add(children, std::move(child), category.label, 1);
             }
@@ -151,7 +158,7 @@ int CTreeItem::ExpandCategory(TreeItems& children) {
         TypeAttrPtr attr;
         if (FAILED(info->GetTypeAttr(attr))) continue;
         if (NodeKindOfTypeKind(attr->typekind) + 8 != m_nKind) continue;
-        auto child = std::make_unique<CTreeItem>(kindType);
+        auto child = NewChild(kindType);
         child->SetTypeInfo(info);
         std::string text;
         child->GetTypeInfoText(text);
@@ -197,7 +204,7 @@ int CTreeItem::ExpandTypeInfo(TreeItems& children) {
             if (attr->tdescAlias.vt != VT_USERDEFINED) return 0;
             ComPtr<ITypeInfo> target;
             if (FAILED(m_typeInfo->GetRefTypeInfo(attr->tdescAlias.hreftype, target))) return 0;
-            auto child = std::make_unique<CTreeItem>();
+            auto child = NewChild();
             child->SetTypeInfo(target);
             child->m_nKind = NodeKindOfTypeKind(child->GetTypeKind());
             std::string text;
@@ -245,13 +252,13 @@ int CTreeItem::ExpandVariables(TreeItems& children) {
         std::string text;
         if (properties) {
             kind = kindVariable;
-            text = VariableText(*m_typeInfo, *var, name, true);
+            text = VariableText(*m_typeInfo, *var, name, true, *m_namer);
         } else if (var->varkind == VAR_CONST) {
             kind = kindConstant;
-            text = ConstantText(*m_typeInfo, *var, name);
+            text = ConstantText(*m_typeInfo, *var, name, *m_namer);
         } else if (fields) {
             kind = kindVariable;
-            text = VariableText(*m_typeInfo, *var, name, false);
+            text = VariableText(*m_typeInfo, *var, name, false, *m_namer);
         } else {
             continue;
         }
@@ -277,8 +284,7 @@ int CTreeItem::ExpandImplTypes(TreeItems& children) {
         Bstr name;
         if (FAILED(referenced->GetDocumentation(MEMBERID_NIL, &name, nullptr, nullptr, nullptr)))
             continue;
-        auto child = std::make_unique<CTreeItem>(NodeKindOfTypeKind(referencedAttr->typekind),
-                                                 static_cast<int>(i));
+        auto child = NewChild(NodeKindOfTypeKind(referencedAttr->typekind), static_cast<int>(i));
         child->SetTypeInfo(referenced);
         std::string text = WideToAnsi(name);
         if (referencedAttr->wTypeFlags & TYPEFLAG_FDUAL) text += " [Dual]";

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "naming/cobol_name.h"
 #include "typelib/typelib.h"
 
 namespace qorvix {
@@ -37,8 +38,10 @@ class CTreeItem {
     CTreeItem& operator=(const CTreeItem&) = delete;
 
     // The library item: the library's name as its text, an expand button,
-    // and a reference of its own to the library.
-    static std::unique_ptr<CTreeItem> ForLibrary(ComPtr<ITypeLib> lib);
+    // and a reference of its own to the library. Its nodes name the types
+    // in their texts by `namer` (the run's naming, which the writer's
+    // made-up names share).
+    static std::unique_ptr<CTreeItem> ForLibrary(ComPtr<ITypeLib> lib, TypeNamer& namer);
 
     // The node holds one reference: a library (library and category nodes)
     // or a type info (all others). Setting hands a reference over.
@@ -98,10 +101,13 @@ class CTreeItem {
     // Gives `child` its text and children flag and appends it to `children`.
     static void Add(TreeItems& children, std::unique_ptr<CTreeItem> child, std::string text,
                     int childrenFlag);
+    // A child that names types as this node does.
+    std::unique_ptr<CTreeItem> NewChild(int kind = kindNone, int index = 0) const;
     // A child holding this node's type info.
     std::unique_ptr<CTreeItem> MemberChild(int kind, int index = 0) const;
 
-    ComPtr<ITypeLib> m_typeLib;  // with m_typeInfo: the node's one reference
+    TypeNamer* m_namer = nullptr;  // null only in an invisible root
+    ComPtr<ITypeLib> m_typeLib;    // with m_typeInfo: the node's one reference
     ComPtr<ITypeInfo> m_typeInfo;
     std::string m_text;
     int m_childrenFlag = 0;

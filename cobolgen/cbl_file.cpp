@@ -77,7 +77,9 @@ CCblFile::CCblFile(bool interfaceClasses, bool dualInterfaces, bool addToProject
     : m_bInterfaceClasses(interfaceClasses),
       m_bDualInterfaces(interfaceClasses && dualInterfaces),
       m_bAddToProject(addToProject && services.ideRegistered),
-      m_services(services) {}
+      m_services(services),
+      m_naming(services.naming ? *services.naming : m_ownNaming),
+      m_names(m_naming) {}
 
 CCblFile::~CCblFile() {
     CloseCopyFile();
@@ -160,7 +162,7 @@ void CCblFile::CloseClassFile() {
 }
 
 std::string CCblFile::TypeText(ITypeInfo& info, const TYPEDESC& desc) {
-    return TYPEDESCToString(info, desc, &m_names);
+    return TYPEDESCToString(info, desc, m_names);
 }
 
 void CCblFile::WriteTypedefGuard(const std::string& name, const std::string& typeText,

@@ -30,6 +30,9 @@ struct WriterServices {
     ProgIdLookup* progIds = nullptr;
     IdeLink* ide = nullptr;
     bool ideRegistered = false;
+    // The run's naming; without one the writer numbers its own made-up
+    // names from 0 and checks no reserved words.
+    CobolNaming* naming = nullptr;
 };
 
 class CCblFile {
@@ -130,8 +133,10 @@ class CCblFile {
     FixedFormatText m_copyText{m_copyFile, 16};
     FixedFormatText m_classText{m_classFile, 15};
     std::string m_strCopyFileName;
-    TypeNames m_names;
     WriterServices m_services;
+    CobolNaming m_ownNaming;
+    CobolNaming& m_naming;
+    TypeNames m_names;
     bool m_writeFailed = false;
     int m_filesNotWritten = 0;
 };

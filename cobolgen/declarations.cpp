@@ -10,10 +10,11 @@ namespace {
 
 // The name of a member: its first name, made a COBOL name that no earlier
 // member of the scope has.
-bool MemberName(ITypeInfo& info, MEMBERID memid, WordScope& scope, std::string& name) {
+bool MemberName(ITypeInfo& info, MEMBERID memid, CobolNaming& naming, WordScope& scope,
+                std::string& name) {
     std::vector<Bstr> names;
     if (FAILED(info.GetNames(memid, names, 1)) || names.empty()) return false;
-    name = scope.Claim(MakeCobolName(names[0], true));
+    name = scope.Claim(naming.MakeCobolName(names[0], true));
     return true;
 }
 
@@ -99,7 +100,7 @@ bool CCblFile::WriteEnumeration(ITypeInfo& info, const TYPEATTR& attr) {
         VarDescPtr var;
         if (FAILED(info.GetVarDesc(i, var))) continue;
         std::string name;
-        if (!MemberName(info, var->memid, conditions, name)) continue;
+        if (!MemberName(info, var->memid, m_naming, conditions, name)) continue;
         std::string line = "          88 " + name;
         std::string value;
         const VARIANT empty;
@@ -125,7 +126,7 @@ bool CCblFile::WriteRecord(ITypeInfo& info, const TYPEATTR& attr) {
         VarDescPtr var;
         if (FAILED(info.GetVarDesc(i, var))) continue;
         std::string name;
-        if (!MemberName(info, var->memid, fields, name)) continue;
+        if (!MemberName(info, var->memid, m_naming, fields, name)) continue;
         const std::string prefix = "          03 ";
         const TYPEDESC& type = var->elemdescVar.tdesc;
         if ((type.vt & 0xFFF) == VT_CARRAY && type.lpadesc) {

@@ -87,9 +87,9 @@ bool IsVoid(const TYPEDESC& type) {
 // [retval] parameter's. Any other [retval] parameter is passed by reference
 // with its tags, as in the dual form. Linkage names are unique in a method.
 template <typename Write>
-static std::string BuildSignature(ITypeInfo& info, TypeNamer& namer, const std::vector<Bstr>& names,
-                                  const FUNCDESC& func, bool classForm, bool dual, Write&& write,
-                                  bool& endsInComment) {
+static std::string BuildSignature(ITypeInfo& info, CobolNaming& naming, TypeNamer& namer,
+                                  const std::vector<Bstr>& names, const FUNCDESC& func,
+                                  bool classForm, bool dual, Write&& write, bool& endsInComment) {
     const SignatureStyle& style = classForm ? kClassStyle : kInvokeStyle;
     std::string text;
     std::string returning;  // the class form's returning phrase, written last
@@ -104,14 +104,14 @@ static std::string BuildSignature(ITypeInfo& info, TypeNamer& namer, const std::
         resultType = pointer;
     }
     std::string resultText =
-        IsVoid(resultType) ? std::string() : TYPEDESCToString(info, resultType, &namer);
+        IsVoid(resultType) ? std::string() : TYPEDESCToString(info, resultType, namer);
     bool resultReturns = classForm && !dual && !resultText.empty();
     for (int i = 0; i <= cParams; ++i) {
         std::string name;
         if (static_cast<std::size_t>(i) + 1 < names.size()) {
-            name = MakeCobolName(names[static_cast<std::size_t>(i) + 1], true);
+            name = naming.MakeCobolName(names[static_cast<std::size_t>(i) + 1], true);
         } else if (i == 0 && IsProperty(func.invkind) && !names.empty()) {
-            name = MakeCobolName(names[0], true);
+            name = naming.MakeCobolName(names[0], true);
         }
         if (name.empty()) name = "MethodVar" + std::to_string(i + 1);
 
@@ -123,7 +123,7 @@ static std::string BuildSignature(ITypeInfo& info, TypeNamer& namer, const std::
             type = param.tdesc;
             flags = param.paramdesc.wParamFlags;
             if (IsVoid(type)) continue;
-            typeText = TYPEDESCToString(info, type, &namer);
+            typeText = TYPEDESCToString(info, type, namer);
         } else {
             if (IsVoid(resultType)) break;
             type = resultType;
@@ -183,8 +183,8 @@ std::string CCblFile::BuildInvokeSignature(ITypeInfo& info, const std::vector<Bs
                                            const FUNCDESC& func) {
     bool endsInComment;
     std::string text = BuildSignature(
-        info, m_names, names, func, false, false, [&](const std::string& line) { WriteCopy(line); },
-        endsInComment);
+        info, m_naming, m_names, names, func, false, false,
+        [&](const std::string& line) { WriteCopy(line); }, endsInComment);
     return text + ".\n";
 }
 
@@ -192,8 +192,8 @@ std::string CCblFile::BuildClassSignature(ITypeInfo& info, const std::vector<Bst
                                           const FUNCDESC& func, bool dual) {
     bool endsInComment;
     std::string text = BuildSignature(
-        info, m_names, names, func, true, dual, [&](const std::string& line) { WriteClass(line); },
-        endsInComment);
+        info, m_naming, m_names, names, func, true, dual,
+        [&](const std::string& line) { WriteClass(line); }, endsInComment);
     // A period after a tag comment would be part of the comment; the
     // compiler must see it, so it goes on a line of its own.
     return text + (endsInComment ? "\n               .\n" : ".\n");

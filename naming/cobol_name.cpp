@@ -8,11 +8,6 @@
 namespace qorvix {
 namespace {
 
-// Process-wide by design: the reserved-word entry of the run-time system,
-// and the one counter of made-up names shared by every generation of a run.
-ReservedWordCheck g_reservedWordCheck = nullptr;
-int g_nameCounter = 0;
-
 constexpr std::size_t kMaxName = 31;
 constexpr std::size_t kReservedStem = 26;
 
@@ -41,18 +36,6 @@ void PadToColumn(std::string& text, std::size_t column, std::size_t step) {
         target = column + steps * step;
     }
     text.append(target - text.size(), ' ');
-}
-
-void SetReservedWordCheck(ReservedWordCheck check) {
-    g_reservedWordCheck = check;
-}
-
-ReservedWordCheck GetReservedWordCheck() {
-    return g_reservedWordCheck;
-}
-
-int MadeUpNameCounter() {
-    return g_nameCounter;
 }
 
 std::string CutName(std::string_view text, std::size_t bytes) {
@@ -143,27 +126,38 @@ std::string MemberWordBytes(const Bstr& name) {
     return WordBytes(name, false);
 }
 
-std::string MadeUpName() {
-    return "QORVIX" + std::to_string(g_nameCounter++);
+std::string CobolNaming::MadeUpName() {
+    return "QORVIX" + std::to_string(m_counter++);
 }
 
-std::string CheckReserved(std::string word) {
-    if (!g_reservedWordCheck) return word;
+std::string CobolNaming::CheckReserved(std::string word) const {
+    if (!m_check) return word;
     // Reserved words are ASCII: other bytes can stay as they are.
     std::string upper = word;
     for (char& c : upper) {
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     }
-    if (g_reservedWordCheck(upper.c_str(), static_cast<int>(upper.size())) != 0) {
+    if (m_check(upper.c_str(), static_cast<int>(upper.size())) != 0) {
         word = CutToBytes(word, kReservedStem) + "-CBL";
     }
     return word;
 }
 
-std::string MakeCobolName(const Bstr& name, bool check) {
+std::string CobolNaming::MakeCobolName(const Bstr& name, bool check) {
     std::string word;
     if (!CobolNameWord(name, word)) return MadeUpName();
     return check ? CheckReserved(std::move(word)) : word;
+}
+
+bool CobolNaming::Known(ITypeInfo& type, std::string& name) {
+    (void)type;
+    (void)name;
+    return false;
+}
+
+std::string CobolNaming::NameOf(ITypeInfo& type, const Bstr& name) {
+    (void)type;
+    return MakeCobolName(name, true);
 }
 
 }  // namespace qorvix

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "typelib/oleauto.h"
+#include "typelib/typelib.h"
 
 namespace qorvix {
 
@@ -25,8 +25,6 @@ void PadToColumn(std::string& text, std::size_t column, std::size_t step);
 // length in bytes; non-zero for a reserved word. Null while the service is
 // absent.
 using ReservedWordCheck = int (*)(const char* text, int length);
-void SetReservedWordCheck(ReservedWordCheck check);
-ReservedWordCheck GetReservedWordCheck();
 
 // The one rule by which library text becomes a COBOL word: every character
 // that cannot stand in a word (controls, blanks and separators of any script,
@@ -38,21 +36,54 @@ ReservedWordCheck GetReservedWordCheck();
 std::string CobolWord(std::string_view text);
 std::string MemberWordBytes(const Bstr& name);
 
-// A COBOL user-defined word for a type-library name: the rule above, with
-// underscores and periods as hyphens, at most 31 bytes, and, with `check`
-// and the service present, "-CBL" after a reserved word. A name with
-// nothing left becomes QORVIX<n> from a counter that only grows.
-std::string MakeCobolName(const Bstr& name, bool check);
-
-// The steps of MakeCobolName for callers that keep names (the name table):
-// the word without the reserved-word check, or false when nothing is left;
-// the next made-up name; and the reserved-word check of a word.
+// The word of a type-library name without the reserved-word check: the rule
+// above, with underscores and periods as hyphens, at most 31 bytes; false
+// when nothing is left.
 bool CobolNameWord(const Bstr& name, std::string& word);
-std::string MadeUpName();
-std::string CheckReserved(std::string word);
 
-// The counter of made-up names (tests read it; nothing resets it).
-int MadeUpNameCounter();
+// Names the user-defined types of type text.
+class TypeNamer {
+  public:
+    virtual ~TypeNamer() = default;
+    // The name of `type` when it is known already.
+    virtual bool Known(ITypeInfo& type, std::string& name) = 0;
+    // The COBOL name of `type`, whose own name is `name`.
+    virtual std::string NameOf(ITypeInfo& type, const Bstr& name) = 0;
+};
+
+// What the names of one run share: the counter of made-up names, which
+// only grows, so that the made-up names of a second generation (and of the
+// browser's type texts) go on from the first; and the reserved-word check
+// of the run-time system. The application owns one and hands it down to
+// every generation and to the browser. As a TypeNamer it names each type
+// afresh, as the browser shows them.
+class CobolNaming final : public TypeNamer {
+  public:
+    explicit CobolNaming(ReservedWordCheck check = nullptr) : m_check(check) {}
+    CobolNaming(const CobolNaming&) = delete;
+    CobolNaming& operator=(const CobolNaming&) = delete;
+
+    void SetReservedWordCheck(ReservedWordCheck check) { m_check = check; }
+    ReservedWordCheck GetReservedWordCheck() const { return m_check; }
+
+    // A COBOL user-defined word for a type-library name: CobolNameWord, and,
+    // with `check` and the service present, "-CBL" after a reserved word. A
+    // name with nothing left becomes QORVIX<n>.
+    std::string MakeCobolName(const Bstr& name, bool check);
+    // The next made-up name.
+    std::string MadeUpName();
+    // The word, or its first 26 bytes and "-CBL" when it is reserved.
+    std::string CheckReserved(std::string word) const;
+    // How many names were made up so far.
+    int MadeUpNameCounter() const { return m_counter; }
+
+    bool Known(ITypeInfo& type, std::string& name) override;
+    std::string NameOf(ITypeInfo& type, const Bstr& name) override;
+
+  private:
+    ReservedWordCheck m_check;
+    int m_counter = 0;
+};
 
 // The first `bytes` bytes of a text without splitting a character.
 std::string CutName(std::string_view text, std::size_t bytes);

@@ -87,7 +87,7 @@ bool WordScope::Has(std::string_view word) const {
     return false;
 }
 
-TypeNames::TypeNames() {
+TypeNames::TypeNames(CobolNaming& naming) : m_naming(naming) {
     for (const char* word : kHeadWords)
         m_words.Claim(word);
 }
@@ -96,10 +96,10 @@ TypeNames::Entry TypeNames::Make(const Bstr& name) {
     Entry entry;
     if (!CobolNameWord(name, entry.plain)) {
         // One made-up name serves both forms.
-        entry.plain = MadeUpName();
+        entry.plain = m_naming.MadeUpName();
         entry.name = entry.plain;
     } else {
-        entry.name = CheckReserved(entry.plain);
+        entry.name = m_naming.CheckReserved(entry.plain);
     }
     return entry;
 }

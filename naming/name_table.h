@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "naming/cobol_name.h"
 #include "typelib/typelib.h"
 
 namespace qorvix {
@@ -47,16 +48,6 @@ class WordScope {
     std::unordered_set<std::string, WordHash, SameWord> m_many;
 };
 
-// Names the user-defined types of type text.
-class TypeNamer {
-  public:
-    virtual ~TypeNamer() = default;
-    // The name of `type` when it is known already.
-    virtual bool Known(ITypeInfo& type, std::string& name) = 0;
-    // The COBOL name of `type`, whose own name is `name`.
-    virtual std::string NameOf(ITypeInfo& type, const Bstr& name) = 0;
-};
-
 // The COBOL names of one generation's types. A type is named once, by its
 // place in its library, so that its declaration and every reference to it
 // use one word, made-up names included. The types that a copy file declares
@@ -64,7 +55,8 @@ class TypeNamer {
 // file, and each takes a word that no earlier entry of the file has.
 class TypeNames final : public TypeNamer {
   public:
-    TypeNames();
+    // Made-up names and the reserved-word check come from the run's `naming`.
+    explicit TypeNames(CobolNaming& naming);
     // Names `type` and claims its word in Words().
     void Declare(ITypeInfo& type, const Bstr& name);
     bool Known(ITypeInfo& type, std::string& name) override;
@@ -81,13 +73,14 @@ class TypeNames final : public TypeNamer {
         std::string plain;
         bool declared = false;
     };
-    static Entry Make(const Bstr& name);
+    Entry Make(const Bstr& name);
     // The entry of a type, made on first sight; false when the type has no
     // place in a library (then `made` is a fresh entry).
     bool Find(ITypeInfo& type, const Bstr& name, Entry*& entry, Entry& made);
     // The key of a type: its library and its place there.
     static bool KeyOf(ITypeInfo& type, ComPtr<ITypeLib>& lib, UINT& index);
 
+    CobolNaming& m_naming;
     std::map<std::pair<const ITypeLib*, UINT>, Entry> m_entries;
     // Held so that no other library can take a known library's address.
     std::vector<ComPtr<ITypeLib>> m_libraries;

@@ -83,7 +83,7 @@ constexpr const char* kVarTypeNames[73] = {
 
 constexpr int kMaxDepth = 64;
 
-std::string TypeText(ITypeInfo& info, const TYPEDESC& desc, TypeNamer* namer, int depth) {
+std::string TypeText(ITypeInfo& info, const TYPEDESC& desc, TypeNamer& namer, int depth) {
     // Descriptions from a library are finite, but a hand-made one could nest
     // without end; the depth only guards against that.
     if (depth > kMaxDepth) return "BAD-VARTYPE";
@@ -108,12 +108,12 @@ std::string TypeText(ITypeInfo& info, const TYPEDESC& desc, TypeNamer* namer, in
         if (FAILED(info.GetRefTypeInfo(desc.hreftype, referenced)))
             return "<GetRefTypeInfo failed>";
         std::string known;
-        if (namer && namer->Known(*referenced, known)) return known;
+        if (namer.Known(*referenced, known)) return known;
         Bstr name;
         if (FAILED(referenced->GetDocumentation(MEMBERID_NIL, &name, nullptr, nullptr, nullptr))) {
             return "ITypeInfo::GetDocumentation() failed in TYPEDESCToString";
         }
-        return namer ? namer->NameOf(*referenced, name) : MakeCobolName(name, true);
+        return namer.NameOf(*referenced, name);
     }
     return VARTYPEToString(desc.vt);
 }
@@ -126,7 +126,7 @@ std::string VARTYPEToString(VARTYPE vt) {
     return kVarTypeNames[index];
 }
 
-std::string TYPEDESCToString(ITypeInfo& info, const TYPEDESC& desc, TypeNamer* namer) {
+std::string TYPEDESCToString(ITypeInfo& info, const TYPEDESC& desc, TypeNamer& namer) {
     return TypeText(info, desc, namer, 0);
 }
 

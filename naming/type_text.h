@@ -12,8 +12,8 @@ namespace qorvix {
 // The table name of a VARTYPE (its low 12 bits); "BAD-VARTYPE" above 72.
 std::string VARTYPEToString(VARTYPE vt);
 // COBOL text for a type; user-defined types are found through `info` and
-// named by `namer` (a generation's table), or by MakeCobolName without one.
-std::string TYPEDESCToString(ITypeInfo& info, const TYPEDESC& desc, TypeNamer* namer = nullptr);
+// named by `namer`: a generation's table, or the run's CobolNaming.
+std::string TYPEDESCToString(ITypeInfo& info, const TYPEDESC& desc, TypeNamer& namer);
 // The GUID's 16 bytes as they lie in memory, as 32 upper-case hex digits.
 std::string GuidToHex(const GUID& guid);
 // The name in the locale's character set with what cannot stand in a word

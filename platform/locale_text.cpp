@@ -24,7 +24,8 @@ bool IsUtf8(const std::string& codeset) {
 }
 
 // Converters by direction and codeset, opened once: the program converts
-// many short names. Closed when the process ends.
+// many short names. A converter carries state between calls, so each
+// thread keeps its own; they are closed when the thread ends.
 struct Converters {
     ~Converters() {
         for (auto& [key, cd] : byCodesets) {
@@ -35,7 +36,7 @@ struct Converters {
 };
 
 iconv_t Converter(const std::string& to, const std::string& from) {
-    static Converters converters;
+    thread_local Converters converters;
     auto key = std::make_pair(to, from);
     auto it = converters.byCodesets.find(key);
     if (it == converters.byCodesets.end())

@@ -131,7 +131,7 @@ int CContentsDlg::DoModal() {
 }
 
 void CContentsDlg::OnInitDialog() {
-    if (m_pTypeLib) m_model->AddLibrary(ComPtr<ITypeLib>(m_pTypeLib.Get()));
+    if (m_pTypeLib) m_model->AddLibrary(ComPtr<ITypeLib>(m_pTypeLib.Get()), m_app.Naming());
     m_options.copyFile = m_app.m_strCopyFile;
     m_options.interfaceClasses = m_app.m_bInterfaceClasses;
     m_options.dualInterfaces = m_app.m_bDualInterfaces;

@@ -9,7 +9,6 @@
 
 #include "app/console_prompter.h"
 #include "app/generator_app.h"
-#include "naming/cobol_name.h"
 #include "platform/executable.h"
 #include "platform/ide_bus.h"
 #include "platform/machine_services.h"
@@ -51,8 +50,7 @@ int main(int argc, char** argv) {
     services.ideRegistered = [&ide] { return ide.IsRegistered(); };
     services.loadOptions = machine->Options();
     services.loadReservedWords = [] {
-        ReservedWordService service = LoadReservedWordService(ExecutableDirectory());
-        SetReservedWordCheck(service.vexamir);
+        return LoadReservedWordService(ExecutableDirectory()).vexamir;
     };
     DesktopFrontEnd desktop(argc, argv, machine);
     services.executablePath = ExecutablePath();

@@ -30,8 +30,8 @@ TypeLibTreeModel::TypeLibTreeModel(QObject* parent)
 
 TypeLibTreeModel::~TypeLibTreeModel() = default;
 
-QModelIndex TypeLibTreeModel::AddLibrary(ComPtr<ITypeLib> lib) {
-    auto item = CTreeItem::ForLibrary(std::move(lib));
+QModelIndex TypeLibTreeModel::AddLibrary(ComPtr<ITypeLib> lib, TypeNamer& namer) {
+    auto item = CTreeItem::ForLibrary(std::move(lib), namer);
     int row = m_root->ChildCount();
     beginInsertRows(QModelIndex(), row, row);
     CTreeItem& added = m_root->AppendChild(std::move(item));

@@ -16,8 +16,9 @@ class TypeLibTreeModel final : public QAbstractItemModel {
     explicit TypeLibTreeModel(QObject* parent = nullptr);
     ~TypeLibTreeModel() override;
 
-    // The library item at the root: not expanded, not selected.
-    QModelIndex AddLibrary(ComPtr<ITypeLib> lib);
+    // The library item at the root: not expanded, not selected. Its nodes
+    // name types by `namer`, which must outlive them.
+    QModelIndex AddLibrary(ComPtr<ITypeLib> lib, TypeNamer& namer);
     // Deletes every item; the nodes release their references.
     void Clear();
 

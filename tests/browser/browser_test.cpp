@@ -20,12 +20,13 @@ class BrowserTest : public ::testing::Test {
         ASSERT_TRUE(std::setlocale(LC_ALL, "C.UTF-8"));
         lib = LoadOrDie(FixturePath("shapes.tlb"));
         ASSERT_TRUE(lib);
-        library = CTreeItem::ForLibrary(lib);
+        library = CTreeItem::ForLibrary(lib, naming);
         root = library.get();
     }
     void TearDown() override { std::setlocale(LC_ALL, "C"); }
 
     ComPtr<ITypeLib> lib;
+    CobolNaming naming;
     std::unique_ptr<CTreeItem> library;
     CTreeItem* root = nullptr;
 };
@@ -159,7 +160,7 @@ TEST_F(BrowserTest, TheFirstExpansionInTwoSteps) {
     EXPECT_FALSE(root->CanFetch());
     EXPECT_EQ(root->ChildrenFlag(), 1);
     EXPECT_TRUE(root->MakeChildren().empty());  // nothing is made twice
-    root->Populate(CTreeItem::ForLibrary(lib)->MakeChildren());
+    root->Populate(CTreeItem::ForLibrary(lib, naming)->MakeChildren());
     EXPECT_EQ(root->ChildCount(), 8);
 
     // Every item knows its parent and its row; the model's indexes rest on them.
@@ -186,7 +187,7 @@ TEST_F(BrowserTest, DeletingTheTreeGivesEveryReferenceBack) {
     library.reset();
     ULONG start = RefCount(*lib);
     {
-        auto top = CTreeItem::ForLibrary(lib);
+        auto top = CTreeItem::ForLibrary(lib, naming);
         EXPECT_EQ(RefCount(*lib), start + 1);
         // Open everything, two levels below each category.
         top->Fetch();
@@ -213,7 +214,7 @@ class GroupTest : public ::testing::Test {
 
     // The type `text` of category `category` in `lib`, expanded.
     CTreeItem* Type(const std::string& category, const std::string& text) {
-        top = CTreeItem::ForLibrary(ComPtr<ITypeLib>(&lib));
+        top = CTreeItem::ForLibrary(ComPtr<ITypeLib>(&lib), naming);
         return Open(Open(top.get(), category), text);
     }
     static Texts GroupTexts(CTreeItem* type, const std::string& group) {
@@ -221,6 +222,7 @@ class GroupTest : public ::testing::Test {
     }
 
     FakeTypeLib lib;
+    CobolNaming naming;
     std::unique_ptr<CTreeItem> top;  // destroyed before the library
 };
 

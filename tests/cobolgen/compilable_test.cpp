@@ -17,10 +17,6 @@
 namespace qorvix::test {
 namespace {
 
-std::size_t Count(const Lines& lines, const std::string& line) {
-    return static_cast<std::size_t>(std::count(lines.begin(), lines.end(), line));
-}
-
 // ---- Names from hostile libraries ---------------------------------------------
 
 // What a line of generated source may be: empty, a comment or directive
@@ -88,34 +84,33 @@ TEST_F(WriterTest, HostileNamesNeverBreakALine) {
 class Words : public ::testing::Test {
   protected:
     void SetUp() override { ASSERT_TRUE(std::setlocale(LC_ALL, "C.UTF-8")); }
-    void TearDown() override {
-        SetReservedWordCheck(nullptr);
-        std::setlocale(LC_ALL, "C");
-    }
+    void TearDown() override { std::setlocale(LC_ALL, "C"); }
+    CobolNaming naming;
 };
 
 TEST_F(Words, WhatCannotStandInAWordBecomesAHyphen) {
-    EXPECT_EQ(MakeCobolName(u"IFoo\r\n       DISPLAY \"X\"", true), "IFoo---------DISPLAY--X");
-    EXPECT_EQ(MakeCobolName(std::u16string(u"Nul\0Name", 8), true), "Nul-Name");
-    EXPECT_EQ(MakeCobolName(u"Tab\tEsc\x1b"
-                            u"Del\x7f"
-                            u"x",
-                            true),
+    EXPECT_EQ(naming.MakeCobolName(u"IFoo\r\n       DISPLAY \"X\"", true),
+              "IFoo---------DISPLAY--X");
+    EXPECT_EQ(naming.MakeCobolName(std::u16string(u"Nul\0Name", 8), true), "Nul-Name");
+    EXPECT_EQ(naming.MakeCobolName(u"Tab\tEsc\x1b"
+                                   u"Del\x7f"
+                                   u"x",
+                                   true),
               "Tab-Esc-Del-x");
     // Controls and separators of other scripts too; letters stay.
-    EXPECT_EQ(MakeCobolName(u"a\u0085b\u2028c\u00a0d\u00c9", true), "a-b-c-d\xc3\x89");
+    EXPECT_EQ(naming.MakeCobolName(u"a\u0085b\u2028c\u00a0d\u00c9", true), "a-b-c-d\xc3\x89");
     // No word starts or ends with a hyphen; the cut may leave one to drop.
-    EXPECT_EQ(MakeCobolName(u".hidden_", true), "hidden");
-    EXPECT_EQ(MakeCobolName(u"Security_", true), "Security");
-    EXPECT_EQ(MakeCobolName(u"ABCDEFGHIJKLMNOPQRSTUVWXYZ1234_rest", true),
+    EXPECT_EQ(naming.MakeCobolName(u".hidden_", true), "hidden");
+    EXPECT_EQ(naming.MakeCobolName(u"Security_", true), "Security");
+    EXPECT_EQ(naming.MakeCobolName(u"ABCDEFGHIJKLMNOPQRSTUVWXYZ1234_rest", true),
               "ABCDEFGHIJKLMNOPQRSTUVWXYZ1234");
     // A name with nothing left is made up.
-    int next = MadeUpNameCounter();
-    EXPECT_EQ(MakeCobolName(u"\r\n\t", true), "QORVIX" + std::to_string(next));
+    int next = naming.MadeUpNameCounter();
+    EXPECT_EQ(naming.MakeCobolName(u"\r\n\t", true), "QORVIX" + std::to_string(next));
     // The reserved-word check sees the name without its trailing hyphen.
-    SetReservedWordCheck(
+    naming.SetReservedWordCheck(
         [](const char* text, int) { return std::string(text) == "FIXED" ? 1 : 0; });
-    EXPECT_EQ(MakeCobolName(u"Fixed_", true), "Fixed-CBL");
+    EXPECT_EQ(naming.MakeCobolName(u"Fixed_", true), "Fixed-CBL");
     // Member names keep their underscores, but not what cannot stand in a word.
     EXPECT_EQ(MakeMemberName(u"_NewEnum"), "_NewEnum");
     EXPECT_EQ(MakeMemberName(u"Do\r\nIt"), "Do--It");
@@ -167,7 +162,7 @@ TEST_F(WriterTest, TypeNamesAreUniqueAndEveryReferenceUsesThem) {
     user.attr.cImplTypes = 1;
     user.AddFunc("Take", 1, INVOKE_FUNC, VT_VOID,
                  {{"t", UserDefined(user.RefTo(second))}, {"u", UserDefined(user.RefTo(unnamed))}});
-    int next = MadeUpNameCounter();
+    int next = naming.MadeUpNameCounter();
     ASSERT_TRUE(Generate(lib, "Out.cpy", true));
     Lines copy = FileLines("Out.cpy");
     EXPECT_EQ(Block(copy, "       01 Thread    pic s9(9) comp-5 typedef.", 5),
@@ -198,7 +193,7 @@ TEST_F(WriterTest, TypeNamesAreUniqueAndEveryReferenceUsesThem) {
         1u);
     EXPECT_EQ(Count(userClass, "       01 t                             Thread-2."), 1u);
     EXPECT_EQ(Count(userClass, "       01 u                             " + made + "."), 1u);
-    EXPECT_EQ(MadeUpNameCounter(), next + 1);
+    EXPECT_EQ(naming.MadeUpNameCounter(), next + 1);
 }
 
 TEST_F(WriterTest, DerivedWordsAndConstantsAreUniqueToo) {

@@ -26,41 +26,39 @@ int StandInCheck(const char* text, int length) {
 class Utf8Locale : public ::testing::Test {
   protected:
     void SetUp() override { ASSERT_TRUE(std::setlocale(LC_ALL, "C.UTF-8")); }
-    void TearDown() override {
-        SetReservedWordCheck(nullptr);
-        std::setlocale(LC_ALL, "C");
-    }
+    void TearDown() override { std::setlocale(LC_ALL, "C"); }
+    CobolNaming naming;
 };
 
 using CobolName = Utf8Locale;
 
 TEST_F(CobolName, FollowsTheIdentifierRules) {
-    EXPECT_EQ(MakeCobolName(u"_my_type.rev", true), "my-type-rev");
-    EXPECT_EQ(MakeCobolName(u"\x01_\x01name", true), "name");
-    EXPECT_EQ(MakeCobolName(u"a\x01"
-                            u"b",
-                            true),
+    EXPECT_EQ(naming.MakeCobolName(u"_my_type.rev", true), "my-type-rev");
+    EXPECT_EQ(naming.MakeCobolName(u"\x01_\x01name", true), "name");
+    EXPECT_EQ(naming.MakeCobolName(u"a\x01"
+                                   u"b",
+                                   true),
               "a-b");
     // No word ends in a hyphen: a trailing underscore goes.
-    EXPECT_EQ(MakeCobolName(u"9lives_", true), "9lives");
-    EXPECT_EQ(MakeCobolName(u"AVeryLongNameThatGoesOnAndOnForForty", true),
+    EXPECT_EQ(naming.MakeCobolName(u"9lives_", true), "9lives");
+    EXPECT_EQ(naming.MakeCobolName(u"AVeryLongNameThatGoesOnAndOnForForty", true),
               "AVeryLongNameThatGoesOnAndOnFor");
     // Names made up for empty ones count on from wherever the run is.
-    int next = MadeUpNameCounter();
-    EXPECT_EQ(MakeCobolName(u"___", true), "QORVIX" + std::to_string(next));
-    EXPECT_EQ(MakeCobolName(Bstr(), true), "QORVIX" + std::to_string(next + 1));
-    EXPECT_EQ(MakeCobolName(u"", false), "QORVIX" + std::to_string(next + 2));
+    int next = naming.MadeUpNameCounter();
+    EXPECT_EQ(naming.MakeCobolName(u"___", true), "QORVIX" + std::to_string(next));
+    EXPECT_EQ(naming.MakeCobolName(Bstr(), true), "QORVIX" + std::to_string(next + 1));
+    EXPECT_EQ(naming.MakeCobolName(u"", false), "QORVIX" + std::to_string(next + 2));
 }
 
 TEST_F(CobolName, ReservedWordsWithAndWithoutTheService) {
-    EXPECT_EQ(MakeCobolName(u"Move", true), "Move");  // no service: unchanged
-    SetReservedWordCheck(StandInCheck);
-    EXPECT_EQ(MakeCobolName(u"Move", true), "Move-CBL");
-    EXPECT_EQ(MakeCobolName(u"dIsPlAy", true), "dIsPlAy-CBL");
-    EXPECT_EQ(MakeCobolName(u"Move", false), "Move");
-    EXPECT_EQ(MakeCobolName(u"Mover", true), "Mover");
+    EXPECT_EQ(naming.MakeCobolName(u"Move", true), "Move");  // no service: unchanged
+    naming.SetReservedWordCheck(StandInCheck);
+    EXPECT_EQ(naming.MakeCobolName(u"Move", true), "Move-CBL");
+    EXPECT_EQ(naming.MakeCobolName(u"dIsPlAy", true), "dIsPlAy-CBL");
+    EXPECT_EQ(naming.MakeCobolName(u"Move", false), "Move");
+    EXPECT_EQ(naming.MakeCobolName(u"Mover", true), "Mover");
     // A 31-character reserved word keeps 26 characters and gets "-CBL".
-    EXPECT_EQ(MakeCobolName(u"abcdefghijklmnopqrstuvwxyz_abcd", true),
+    EXPECT_EQ(naming.MakeCobolName(u"abcdefghijklmnopqrstuvwxyz_abcd", true),
               "abcdefghijklmnopqrstuvwxyz-CBL");
 }
 
@@ -69,7 +67,7 @@ TEST_F(CobolName, CutsNeverSplitACharacter) {
     // the whole character.
     std::u16string name(30, u'a');
     name += u'\u00e9';
-    EXPECT_EQ(MakeCobolName(name, true), std::string(30, 'a'));
+    EXPECT_EQ(naming.MakeCobolName(name, true), std::string(30, 'a'));
     EXPECT_EQ(CutName("ab\xe2\x82\xac", 3), "ab");
     EXPECT_EQ(CutName("ab\xe2\x82\xac", 5), "ab\xe2\x82\xac");
     // Under the "C" locale the character has no form: it becomes "?".
@@ -119,7 +117,7 @@ TEST_F(Utf8Locale, TypeDescriptionsAsCobolText) {
     HREFTYPE rectRef = holder.RefTo(rect), myRecRef = holder.RefTo(myRec),
              brokenRef = holder.RefTo(broken), moveRef = holder.RefTo(move);
 
-    auto text = [&](const TYPEDESC& d) { return TYPEDESCToString(holder, d); };
+    auto text = [&](const TYPEDESC& d) { return TYPEDESCToString(holder, d, naming); };
     EXPECT_EQ(text(PointerTo(Simple(VT_DISPATCH))), "IDispatch-ptr");
     EXPECT_EQ(text(PointerTo(PointerTo(UserDefined(rectRef)))), "RECT");
     EXPECT_EQ(text(PointerTo(PointerTo(Simple(VT_BSTR)))), "BSTR");
@@ -137,7 +135,7 @@ TEST_F(Utf8Locale, TypeDescriptionsAsCobolText) {
     EXPECT_EQ(text(UserDefined(0x999)), "<GetRefTypeInfo failed>");
     EXPECT_EQ(text(UserDefined(brokenRef)),
               "ITypeInfo::GetDocumentation() failed in TYPEDESCToString");
-    SetReservedWordCheck(StandInCheck);
+    naming.SetReservedWordCheck(StandInCheck);
     EXPECT_EQ(text(UserDefined(moveRef)), "MOVE-CBL");
 }
 

@@ -17,6 +17,11 @@ namespace qorvix::test {
 
 using Lines = std::vector<std::string>;
 
+// How many of the lines are equal to `line`.
+inline std::size_t Count(const Lines& lines, const std::string& line) {
+    return static_cast<std::size_t>(std::count(lines.begin(), lines.end(), line));
+}
+
 class WriterTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -29,6 +34,7 @@ class WriterTest : public ::testing::Test {
     bool Generate(ITypeLib& lib, std::string name, bool classes = false, bool dual = false) {
         WriterServices services;
         services.prompter = &prompter;
+        services.naming = &naming;
         CCblFile writer(classes, dual, false, services);
         bool ok = writer.GenerateCopyFile(name, lib);
         generatedName = name;
@@ -52,6 +58,7 @@ class WriterTest : public ::testing::Test {
     TempDir dir;
     KeepCurrentDirectory keep;
     ScriptedPrompter prompter;
+    CobolNaming naming;  // the run's: made-up names count on across generations
     std::string generatedName;
 };
 

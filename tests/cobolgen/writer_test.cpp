@@ -6,6 +6,7 @@
 
 #include "cobolgen/cbl_file.h"
 #include "naming/cobol_name.h"
+#include "naming/type_text.h"
 #include "resources/string_table.h"
 #include "tests/cobolgen/writer_fixture.h"
 #include "tests/support/fake_typelib.h"
@@ -448,12 +449,11 @@ TEST_F(WriterTest, ConstantAndIdentifierForms) {
 }
 
 TEST_F(WriterTest, ReservedWordsOnlyWhereChecked) {
-    SetReservedWordCheck(
+    naming.SetReservedWordCheck(
         [](const char* text, int) { return std::string(text) == "DISPLAY" ? 1 : 0; });
     FakeTypeLib lib;
     lib.Add(TKIND_INTERFACE, "Display");
     ASSERT_TRUE(Generate(lib, "Out.cpy", true));
-    SetReservedWordCheck(nullptr);
     Lines copy = FileLines("Out.cpy");
     EXPECT_EQ(Block(copy, "      *> FOUND INTERFACE: \"Display\".", 4),
               (Lines{"      *> FOUND INTERFACE: \"Display\".", "      *> -=-=-=-=-=-=-=-=-=-=-=-=",
@@ -469,12 +469,21 @@ TEST_F(WriterTest, MadeUpNamesAndSkippedMembers) {
     r.AddVar("buf", CArrayOf(Simple(VT_UI1), {32}), VAR_PERINSTANCE);
     r.AddVar("lost", Simple(VT_I4), VAR_PERINSTANCE);
     r.failVars.insert(2);
-    int next = MadeUpNameCounter();
+    int next = naming.MadeUpNameCounter();
     ASSERT_TRUE(Generate(lib, "Out.cpy"));
     std::string name = "QORVIX" + std::to_string(next);
     EXPECT_EQ(Block(FileLines("Out.cpy"), "       01 " + name + "    typedef.", 4),
               (Lines{"       01 " + name + "    typedef.", "          03 first    LONG.",
                      "          03 buf    UCHAR occurs 32 redefines first.", ""}));
+    // The run's next generation numbers on; the browser's type texts share
+    // the counter too.
+    FakeTypeInfo& holder = lib.Add(TKIND_RECORD, "Holder");
+    EXPECT_EQ(TYPEDESCToString(holder, UserDefined(holder.RefTo(r)), naming),
+              "QORVIX" + std::to_string(next + 1));
+    ASSERT_TRUE(Generate(lib, "Again.cpy"));
+    EXPECT_EQ(Count(FileLines("Again.cpy"),
+                    "       01 QORVIX" + std::to_string(next + 2) + "    typedef."),
+              1u);
 }
 
 TEST_F(WriterTest, CommentsStayOnTheirLineAndClassFilesInTheFolder) {

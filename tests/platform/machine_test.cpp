@@ -263,10 +263,10 @@ TEST(ReservedWords, TheServiceBesideTheProgramAndItsBrokenKin) {
     EXPECT_EQ(InChild([] {
                   ReservedWordService service = LoadReservedWordService(QORVIX_PLUGIN_DIR);
                   if (!service.vexamir || !service.vexalon) return 10;
-                  SetReservedWordCheck(service.vexamir);
-                  if (MakeCobolName(u"Move", true) != "Move-CBL") return 11;
-                  if (MakeCobolName(u"Return_Code", true) != "Return-Code-CBL") return 12;
-                  if (MakeCobolName(u"Action", true) != "Action")
+                  CobolNaming naming(service.vexamir);
+                  if (naming.MakeCobolName(u"Move", true) != "Move-CBL") return 11;
+                  if (naming.MakeCobolName(u"Return_Code", true) != "Return-Code-CBL") return 12;
+                  if (naming.MakeCobolName(u"Action", true) != "Action")
                       return 13;                                   // reserved only in context
                   if (service.vexamir("MOVE", 3) != 0) return 14;  // the length counts
                   return 0;

@@ -282,10 +282,11 @@ class ContentsDialogTest : public QObject {
     // that makes nothing is reported, not announced.
     void theModelAnnouncesWhatItInserts() {
         // Without the model tester, which fetches on its own while it checks.
+        CobolNaming naming;
         TypeLibTreeModel model;
         ComPtr<ITypeLib> lib;
         QCOMPARE(LoadTypeLibEx(FixturePath("shapes.tlb"), LoadOptions{}, lib), S_OK);
-        QModelIndex library = model.AddLibrary(lib);
+        QModelIndex library = model.AddLibrary(lib, naming);
         QCOMPARE(library, model.index(0, 0));
         QVERIFY(model.hasChildren(library));
         QCOMPARE(model.rowCount(library), 0);
