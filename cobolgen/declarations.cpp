@@ -76,10 +76,9 @@ void CCblFile::WriteDeclaration(ITypeInfo& info, const TYPEATTR& attr, const std
             if (attr.tdescAlias.vt == VT_USERDEFINED) {
                 ComPtr<ITypeInfo> referenced;
                 if (FAILED(info.GetRefTypeInfo(attr.tdescAlias.hreftype, referenced))) return;
-                typeText = TypeText(*referenced, attr.tdescAlias);
                 // The handle belongs to the alias's library: through a type
                 // of another library it means nothing, so ask the alias.
-                if (typeText == "<GetRefTypeInfo failed>") {
+                if (FAILED(TypeDescText(*referenced, attr.tdescAlias, m_names, typeText))) {
                     typeText = TypeText(info, attr.tdescAlias);
                 }
             } else {

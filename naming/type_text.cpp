@@ -83,17 +83,20 @@ constexpr const char* kVarTypeNames[73] = {
 
 constexpr int kMaxDepth = 64;
 
-std::string TypeText(ITypeInfo& info, const TYPEDESC& desc, TypeNamer& namer, int depth) {
+// The text of `desc`; `status` takes the failure of a reference that could
+// not be followed.
+std::string TypeText(ITypeInfo& info, const TYPEDESC& desc, TypeNamer& namer, int depth,
+                     HRESULT& status) {
     // Descriptions from a library are finite, but a hand-made one could nest
     // without end; the depth only guards against that.
     if (depth > kMaxDepth) return "BAD-VARTYPE";
     if (desc.vt == VT_PTR) {
-        return desc.lptdesc ? TypeText(info, *desc.lptdesc, namer, depth + 1)
+        return desc.lptdesc ? TypeText(info, *desc.lptdesc, namer, depth + 1, status)
                             : VARTYPEToString(desc.vt);
     }
     if ((desc.vt & 0xFFF) == VT_CARRAY) {
         if (!desc.lpadesc) return VARTYPEToString(desc.vt);
-        std::string text = TypeText(info, desc.lpadesc->tdescElem, namer, depth + 1);
+        std::string text = TypeText(info, desc.lpadesc->tdescElem, namer, depth + 1, status);
         for (const SAFEARRAYBOUND& bound : desc.lpadesc->rgbounds) {
             text += "[" + std::to_string(bound.cElements) + "]";
         }
@@ -101,12 +104,15 @@ std::string TypeText(ITypeInfo& info, const TYPEDESC& desc, TypeNamer& namer, in
     }
     if ((desc.vt & 0xFFF) == VT_SAFEARRAY) {
         if (!desc.lptdesc) return VARTYPEToString(desc.vt);
-        return "SAFEARRAY(" + TypeText(info, *desc.lptdesc, namer, depth + 1) + ")";
+        return "SAFEARRAY(" + TypeText(info, *desc.lptdesc, namer, depth + 1, status) + ")";
     }
     if (desc.vt == VT_USERDEFINED) {
         ComPtr<ITypeInfo> referenced;
-        if (FAILED(info.GetRefTypeInfo(desc.hreftype, referenced)))
+        HRESULT hr = info.GetRefTypeInfo(desc.hreftype, referenced);
+        if (FAILED(hr)) {
+            status = hr;
             return "<GetRefTypeInfo failed>";
+        }
         std::string known;
         if (namer.Known(*referenced, known)) return known;
         Bstr name;
@@ -126,8 +132,16 @@ std::string VARTYPEToString(VARTYPE vt) {
     return kVarTypeNames[index];
 }
 
+HRESULT TypeDescText(ITypeInfo& info, const TYPEDESC& desc, TypeNamer& namer, std::string& text) {
+    HRESULT status = S_OK;
+    text = TypeText(info, desc, namer, 0, status);
+    return status;
+}
+
 std::string TYPEDESCToString(ITypeInfo& info, const TYPEDESC& desc, TypeNamer& namer) {
-    return TypeText(info, desc, namer, 0);
+    std::string text;
+    TypeDescText(info, desc, namer, text);
+    return text;
 }
 
 std::string GuidToHex(const GUID& guid) {

@@ -135,6 +135,15 @@ TEST_F(Utf8Locale, TypeDescriptionsAsCobolText) {
     EXPECT_EQ(text(UserDefined(0x999)), "<GetRefTypeInfo failed>");
     EXPECT_EQ(text(UserDefined(brokenRef)),
               "ITypeInfo::GetDocumentation() failed in TYPEDESCToString");
+    // A reference that cannot be followed is a status, wherever it sits;
+    // its text stays in place.
+    std::string spelled;
+    EXPECT_EQ(TypeDescText(holder, SafeArrayOf(PointerTo(UserDefined(0x999))), naming, spelled),
+              TYPE_E_ELEMENTNOTFOUND);
+    EXPECT_EQ(spelled, "SAFEARRAY(<GetRefTypeInfo failed>)");
+    EXPECT_EQ(TypeDescText(holder, UserDefined(brokenRef), naming, spelled), S_OK);
+    EXPECT_EQ(TypeDescText(holder, CArrayOf(UserDefined(rectRef), {2}), naming, spelled), S_OK);
+    EXPECT_EQ(spelled, "RECT[2]");
     naming.SetReservedWordCheck(StandInCheck);
     EXPECT_EQ(text(UserDefined(moveRef)), "MOVE-CBL");
 }
