@@ -85,6 +85,7 @@ WriterServices CGeneratorApp::Writer() {
     writer.ide = m_services.ide;
     writer.ideRegistered = m_bIdeRegistered;
     writer.naming = &m_naming;
+    writer.folder = &m_strGenerationFolder;
     return writer;
 }
 
@@ -239,7 +240,8 @@ bool CGeneratorApp::ParseCommandLine(const std::vector<std::string>& args) {
                 return false;
             }
             if (m_bAddToProject) CheckIdeRegistered();
-            CCblFile writer(m_bInterfaceClasses, m_bDualInterfaces, m_bAddToProject, Writer());
+            DocumentDriver writer(m_bInterfaceClasses, m_bDualInterfaces, m_bAddToProject,
+                                  Writer());
             bool generated = writer.GenerateCopyFile(copyFile, *lib);
             generated = writer.CloseCopyFile() && generated;
             // Every file asked for, or the run failed: a class file left

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "cobolgen/cbl_file.h"
+#include "cobolgen/document_driver.h"
 #include "typelib/load.h"
 
 namespace qorvix {
@@ -67,6 +67,10 @@ class CGeneratorApp {
     bool m_bIdeRegistered = false;  // known once a run that can use the IDE starts
     bool m_bAddToProject = false;
     std::string m_strCopyFile = "TypeLib.cpy";
+    // The folder relative copy-file names resolve against: the last
+    // generation's, or (empty) the process's current directory. Generations
+    // change it, never the process's directory.
+    std::string m_strGenerationFolder;
     std::string m_strLanguage;  // the table's language name of the user's locale
     std::string m_programName = "qorvix";
 

@@ -1,47 +1,14 @@
-// The document driver: file handling, the head of the copy file and the
-// walk over the library's types, kind by kind.
+// The writer's frame: the head of the copy file and the walk over the
+// library's types, kind by kind.
 #include "cobolgen/cbl_file.h"
 
-#include <fcntl.h>
-#include <strings.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#include <cctype>
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
+#include <cwctype>
 
 #include "naming/cobol_name.h"
 #include "naming/type_text.h"
 #include "platform/locale_text.h"
-#include "resources/string_table.h"
 
 namespace qorvix {
-namespace {
-
-std::string Trim(const std::string& text) {
-    const char* blanks = " \t\r\n\v\f";
-    std::size_t first = text.find_first_not_of(blanks);
-    if (first == std::string::npos) return std::string();
-    std::size_t last = text.find_last_not_of(blanks);
-    return text.substr(first, last - first + 1);
-}
-
-// What the IDE gave as its project directory can only be used when it is an
-// absolute path of plain characters: anything else would write somewhere
-// the user never saw, or show a question that hides part of the name.
-bool IsUsableDirectoryText(const std::string& directory) {
-    if (directory.empty() || directory[0] != '/') return false;
-    for (char c : directory) {
-        auto b = static_cast<unsigned char>(c);
-        if (b < 0x20 || b == 0x7F) return false;
-    }
-    return true;
-}
-
-}  // namespace
-
 std::string OneLine(std::string_view text) {
     std::string line(text);
     for (char& c : line) {
@@ -72,97 +39,46 @@ std::string Quoted(std::string_view text) {
     return literal + "\"";
 }
 
-CCblFile::CCblFile(bool interfaceClasses, bool dualInterfaces, bool addToProject,
-                   WriterServices services)
+CCblFile::CCblFile(bool interfaceClasses, bool dualInterfaces, GenerationContext& context,
+                   GenerationOutput& output)
     : m_bInterfaceClasses(interfaceClasses),
       m_bDualInterfaces(interfaceClasses && dualInterfaces),
-      m_bAddToProject(addToProject && services.ideRegistered),
-      m_services(services),
-      m_naming(services.naming ? *services.naming : m_ownNaming),
-      m_names(m_naming) {}
+      m_context(context),
+      m_output(output) {}
 
-CCblFile::~CCblFile() {
-    CloseCopyFile();
-}
-
-bool CCblFile::CloseCopyFile() {
-    if (m_copyFile.IsOpen()) m_copyText.Finish();
-    if (m_copyFile.IsOpen() && !m_copyFile.Close()) ReportWriteFailure(m_copyFile);
-    return !m_writeFailed;
-}
-
-Answer CCblFile::Ask(int id, std::string_view arg, MessageIcon icon, MessageButtons buttons,
-                     Answer defaultAnswer, bool foreground) {
-    Message message;
-    message.id = id;
-    message.text = FormatString(id, arg);
-    message.icon = icon;
-    message.buttons = buttons;
-    message.defaultAnswer = defaultAnswer;
-    message.foreground = foreground;
-    return m_services.prompter ? m_services.prompter->Show(message) : defaultAnswer;
-}
-
-void CCblFile::Tell(int id, std::string_view arg, MessageIcon icon) {
-    Ask(id, arg, icon, MessageButtons::Ok, Answer::Ok);
-}
-
-bool CCblFile::NotWritten() {
-    ++m_filesNotWritten;
-    return false;
-}
-
-void CCblFile::ReportWriteFailure(OutputFile& file) {
-    m_writeFailed = true;
-    NotWritten();
-    std::string reason = file.Error();
-    std::string path = file.Path();
-    file.Discard();
-    Message message;
-    message.id = IDS_WRITE_FAILED;
-    message.text = FormatString(IDS_WRITE_FAILED, path, reason);
-    message.icon = MessageIcon::Warning;
-    if (m_services.prompter) m_services.prompter->Show(message);
-}
-
-int CCblFile::KindCodeOf(TYPEKIND kind) {
+KindCode CCblFile::KindCodeOf(TYPEKIND kind) {
     switch (kind) {
         case TKIND_ENUM:
-            return 3;
+            return KindCode::Enumeration;
         case TKIND_RECORD:
-            return 4;
+            return KindCode::Record;
         case TKIND_MODULE:
-            return 5;
+            return KindCode::Module;
         case TKIND_INTERFACE:
-            return 6;
+            return KindCode::Interface;
         case TKIND_DISPATCH:
-            return 7;
+            return KindCode::Dispinterface;
         case TKIND_COCLASS:
-            return 8;
+            return KindCode::ComponentClass;
         case TKIND_ALIAS:
-            return 9;
+            return KindCode::Alias;
         case TKIND_UNION:
-            return 10;
+            return KindCode::Union;
         default:
-            return 0;
+            return KindCode::None;
     }
 }
 
 void CCblFile::WriteCopy(std::string_view text) {
-    if (m_copyFile.IsOpen()) m_copyText.Write(text);
+    m_copyText.Write(text);
 }
 
 void CCblFile::WriteClass(std::string_view text) {
-    if (m_classFile.IsOpen()) m_classText.Write(text);
-}
-
-void CCblFile::CloseClassFile() {
-    m_classText.Finish();
-    if (!m_classFile.Close()) ReportWriteFailure(m_classFile);
+    m_classText.Write(text);
 }
 
 std::string CCblFile::TypeText(ITypeInfo& info, const TYPEDESC& desc) {
-    return TYPEDESCToString(info, desc, m_names);
+    return TYPEDESCToString(info, desc, m_context.names);
 }
 
 void CCblFile::WriteTypedefGuard(const std::string& name, const std::string& typeText,
@@ -176,83 +92,15 @@ void CCblFile::WriteTypedefGuard(const std::string& name, const std::string& typ
     WriteCopy("      $end\n");
 }
 
-bool CCblFile::GenerateCopyFile(std::string& name, ITypeLib& lib) {
-    if (m_copyFile.IsOpen()) {
-        Tell(IDS_ALREADY_OPEN, name, MessageIcon::Warning);
-        return NotWritten();
-    }
-    std::string given = name;
-    std::error_code error;
-    std::filesystem::path full = std::filesystem::absolute(Trim(name), error).lexically_normal();
-    std::string folder = full.parent_path().string();
-    std::string bare = full.filename().string();
-    // A folder that cannot be entered must not send the file elsewhere.
-    if (!folder.empty() && chdir(folder.c_str()) != 0) {
-        Tell(IDS_CANNOT_WRITE, given, MessageIcon::Warning);
-        return NotWritten();
-    }
-    name = bare;
-
-    std::unique_ptr<IdeProject> project;
-    std::string projectDirectory;
-    if (m_bAddToProject && !ProjectStep(name, project, projectDirectory)) return NotWritten();
-
-    if (!OpenOutput(m_copyFile, name)) return NotWritten();
+void CCblFile::WriteCopyFile(ITypeLib& lib, const std::string& copyFileName) {
+    m_copyText.SetSink(&m_output.CopyFile());
     WriteCopy("      *> QORVIX v1.0.16 generated copy file.\n\n");
-    m_strCopyFileName = name;
+    m_strCopyFileName = copyFileName;
     WriteHead(lib);
     NameTypes(lib);
-    for (int kind : {3, 10, 4, 5, 9, 8, 6, 7})
+    for (KindCode kind : kCopyFileOrder)
         WriteTypesOfKind(kind, lib);
-
     m_copyText.Finish();
-    if (!m_copyFile.Flush()) {
-        ReportWriteFailure(m_copyFile);
-        return false;
-    }
-    if (!projectDirectory.empty() && project) project->AddFile(m_strCopyFileName);
-    return !m_writeFailed;
-}
-
-bool CCblFile::ProjectStep(const std::string& bareName, std::unique_ptr<IdeProject>& project,
-                           std::string& directory) {
-    // A name the IDE cannot be told is as good as no project: adding some
-    // other name would put a file into the project that is not there.
-    IdeLink* ide = m_services.ide;
-    project = ide && ide->CanName(bareName) ? ide->CurrentProject() : nullptr;
-    directory = project ? project->Directory() : std::string();
-    if (!IsUsableDirectoryText(directory)) directory.clear();
-    // The same folder is the same file, not the same spelling: on Linux
-    // /w/PROJ and /w/proj are two folders, while a trailing slash or a
-    // symbolic link still names this one.
-    struct stat there {};
-    if (!directory.empty() && (stat(directory.c_str(), &there) != 0 || !S_ISDIR(there.st_mode))) {
-        directory.clear();
-    }
-    struct stat current {};
-    bool here = !directory.empty() && stat(".", &current) == 0 && current.st_dev == there.st_dev &&
-                current.st_ino == there.st_ino;
-    if (directory.empty()) {
-        project.reset();
-        Answer answer = Ask(IDS_NO_PROJECT, "", MessageIcon::Information, MessageButtons::OkCancel,
-                            Answer::Ok, true);
-        return answer == Answer::Ok;
-    }
-    if (here) return true;
-    Answer answer = Ask(IDS_PROJECT_DIRECTORY, directory, MessageIcon::Information,
-                        MessageButtons::OkCancel, Answer::Ok, true);
-    if (answer != Answer::Ok) {
-        project.reset();
-        return false;
-    }
-    if (chdir(directory.c_str()) != 0) {
-        // Writing into the folder the user left would surprise them more
-        // than stopping does.
-        Tell(IDS_CANNOT_WRITE, directory, MessageIcon::Warning);
-        project.reset();
-        return false;
-    }
-    return true;
 }
 
 void CCblFile::WriteHead(ITypeLib& lib) {
@@ -292,14 +140,14 @@ void CCblFile::WriteHead(ITypeLib& lib) {
     WriteCopy("\n");
 }
 
-bool CCblFile::WriteTypesOfKind(int kindCode, ITypeLib& lib) {
+bool CCblFile::WriteTypesOfKind(KindCode kind, ITypeLib& lib) {
     UINT count = lib.GetTypeInfoCount();
     for (UINT i = 0; i < count; ++i) {
         ComPtr<ITypeInfo> info;
         if (FAILED(lib.GetTypeInfo(i, info))) continue;
         TypeAttrPtr attr;
-        if (SUCCEEDED(info->GetTypeAttr(attr)) && KindCodeOf(attr->typekind) == kindCode) {
-            WriteTypeInfo(kindCode, *info);
+        if (SUCCEEDED(info->GetTypeAttr(attr)) && KindCodeOf(attr->typekind) == kind) {
+            WriteTypeInfo(kind, *info);
         }
     }
     return true;
@@ -309,7 +157,7 @@ void CCblFile::NameTypes(ITypeLib& lib) {
     // The same reads as the walk's, so that a type it leaves out takes no
     // word; the kinds that declare a level-01 word, in the order of the file.
     struct Declared {
-        int kindCode;
+        KindCode kind;
         ComPtr<ITypeInfo> info;
         Bstr name;
     };
@@ -325,43 +173,13 @@ void CCblFile::NameTypes(ITypeLib& lib) {
         }
         declared.push_back({KindCodeOf(attr->typekind), std::move(info), std::move(name)});
     }
-    for (int kindCode : {3, 10, 4, 9, 6, 7}) {
+    for (KindCode kind : kCopyFileOrder) {
+        // Modules and component classes declare no level-01 word.
+        if (kind == KindCode::Module || kind == KindCode::ComponentClass) continue;
         for (Declared& type : declared) {
-            if (type.kindCode == kindCode) m_names.Declare(*type.info, type.name);
+            if (type.kind == kind) m_context.names.Declare(*type.info, type.name);
         }
     }
-}
-
-bool CCblFile::CheckWritable(const std::string& fileName) {
-    bool existed = CanOpenForReading(fileName);
-    if (existed && Ask(IDS_FILE_EXISTS, fileName, MessageIcon::Question, MessageButtons::YesNo,
-                       Answer::No) != Answer::Yes) {
-        return false;
-    }
-    // The probe: open for writing without emptying, as the real opening will.
-    int fd = open(fileName.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
-    if (fd < 0 || flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        if (fd >= 0) close(fd);
-        Tell(IDS_CANNOT_WRITE, fileName, MessageIcon::Warning);
-        return false;
-    }
-    struct stat st {};
-    bool empty = fstat(fd, &st) == 0 && st.st_size == 0;
-    close(fd);
-    if (!existed && empty) unlink(fileName.c_str());
-    return true;
-}
-
-bool CCblFile::OpenOutput(OutputFile& file, const std::string& fileName) {
-    if (CanOpenForReading(fileName) && Ask(IDS_FILE_EXISTS, fileName, MessageIcon::Question,
-                                           MessageButtons::YesNo, Answer::No) != Answer::Yes) {
-        return false;
-    }
-    if (!file.Open(fileName)) {
-        Tell(IDS_CANNOT_WRITE, fileName, MessageIcon::Warning);
-        return false;
-    }
-    return true;
 }
 
 std::string CCblFile::GetBaseInterfaceName(ITypeInfo& info, const TYPEATTR& attr) {
@@ -376,7 +194,7 @@ std::string CCblFile::GetBaseInterfaceName(ITypeInfo& info, const TYPEATTR& attr
         if (baseAttr->typekind != TKIND_INTERFACE && baseAttr->typekind != TKIND_DISPATCH) continue;
         Bstr name;
         if (SUCCEEDED(base->GetDocumentation(MEMBERID_NIL, &name, nullptr, nullptr, nullptr))) {
-            return m_names.NameOf(*base, name);
+            return m_context.names.NameOf(*base, name);
         }
     }
     return std::string();

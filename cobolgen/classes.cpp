@@ -6,15 +6,15 @@
 
 namespace qorvix {
 
-bool CCblFile::WriteTypeInfo(int kindCode, ITypeInfo& info) {
-    (void)kindCode;
+bool CCblFile::WriteTypeInfo(KindCode kind, ITypeInfo& info) {
+    (void)kind;  // the type's own kind decides
     TypeAttrPtr attr;
     if (FAILED(info.GetTypeAttr(attr))) return false;
     Bstr typeName, docString;
     if (FAILED(info.GetDocumentation(MEMBERID_NIL, &typeName, &docString, nullptr, nullptr))) {
         return false;
     }
-    std::string name = m_names.NameOf(info, typeName);
+    std::string name = m_context.names.NameOf(info, typeName);
     // The doc string only ever lands in comment lines.
     std::string doc = OneLine(WideToAnsi(docString));
     switch (attr->typekind) {
@@ -34,7 +34,7 @@ bool CCblFile::WriteTypeInfo(int kindCode, ITypeInfo& info) {
             WriteDispinterfaceEntry(info, *attr, typeName, name, doc);
             break;
         case TKIND_COCLASS:
-            WriteClassEntry(info, *attr, typeName, name);
+            WriteClassEntry(*attr, typeName, name);
             break;
         default:
             break;
@@ -42,19 +42,18 @@ bool CCblFile::WriteTypeInfo(int kindCode, ITypeInfo& info) {
     return true;
 }
 
-void CCblFile::WriteClassEntry(ITypeInfo& info, const TYPEATTR& attr, const Bstr& typeName,
+void CCblFile::WriteClassEntry(const TYPEATTR& attr, const Bstr& typeName,
                                const std::string& name) {
-    (void)info;
     std::string className = OneLine(MakeCoclassName(typeName));
     WriteCopy("      *> FOUND CLASS: \"" + className + "\".\n");
     std::u16string progId;
-    if (m_services.progIds && m_services.progIds->ProgIDFromCLSID(attr.guid, progId) == S_OK) {
+    if (m_context.progIds && m_context.progIds->ProgIDFromCLSID(attr.guid, progId) == S_OK) {
         WriteCopy("      *> " + className + " is class \"$OLE$" +
                   OneLine(WideToAnsi(std::u16string_view(progId))) + "\".\n");
     } else {
         WriteCopy("      *> (Class has no ProgID in the registry)\n");
     }
-    std::string cut = m_names.Words().Claim(name, 31, "CLSID-").substr(6);
+    std::string cut = m_context.names.Words().Claim(name, 31, "CLSID-").substr(6);
     std::string hex = GuidToHex(attr.guid);
     if (cut.size() > 10) {
         WriteCopy("       78 CLSID-" + cut + "\n                       VALUE x\"" + hex +
@@ -79,20 +78,20 @@ std::string IidConstant(WordScope& words, const std::string& interfaceName, cons
 
 void CCblFile::WriteInterfaceEntry(ITypeInfo& info, const TYPEATTR& attr, const Bstr& typeName,
                                    const std::string& name, const std::string& doc) {
-    std::string interfaceName = m_names.PlainNameOf(info, typeName);
+    std::string interfaceName = m_context.names.PlainNameOf(info, typeName);
     WriteCopy("      *> FOUND INTERFACE: \"" + interfaceName + "\".\n");
     WriteCopy("      *> -=-=-=-=-=-=-=-=-=-=-=-=\n");
-    WriteCopy(IidConstant(m_names.Words(), interfaceName, attr.guid));
+    WriteCopy(IidConstant(m_context.names.Words(), interfaceName, attr.guid));
     WriteCopy("       01 " + name + "    pointer typedef.\n\n");
     WriteInterfaceClass(info, attr, name, doc);
 }
 
 void CCblFile::WriteDispinterfaceEntry(ITypeInfo& info, const TYPEATTR& attr, const Bstr& typeName,
                                        const std::string& name, const std::string& doc) {
-    std::string interfaceName = m_names.PlainNameOf(info, typeName);
+    std::string interfaceName = m_context.names.PlainNameOf(info, typeName);
     WriteCopy("      *> FOUND DISPINTERFACE: \"" + interfaceName + "\".\n");
     WriteCopy("      *> -=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=\n");
-    WriteCopy(IidConstant(m_names.Words(), interfaceName, attr.guid));
+    WriteCopy(IidConstant(m_context.names.Words(), interfaceName, attr.guid));
     if ((attr.wTypeFlags & TYPEFLAG_FDUAL) && m_bDualInterfaces) {
         WriteCopy("       01 " + name + "    pointer typedef.\n\n");
         WriteInterfaceClass(info, attr, name, doc);

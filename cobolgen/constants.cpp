@@ -82,7 +82,8 @@ bool CCblFile::WriteConstants(ITypeInfo& info, const TYPEATTR& attr) {
         if (FAILED(info.GetVarDesc(i, var)) || var->varkind != VAR_CONST) continue;
         std::vector<Bstr> names;
         if (FAILED(info.GetNames(var->memid, names, 1)) || names.empty()) continue;
-        std::string name = m_names.Words().Claim(m_naming.MakeCobolName(names[0], true));
+        std::string name =
+            m_context.names.Words().Claim(m_context.naming.MakeCobolName(names[0], true));
         const VARIANT empty;
         const VARIANT& constant = var->lpvarValue ? *var->lpvarValue : empty;
         std::string raw;

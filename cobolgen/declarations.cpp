@@ -55,14 +55,14 @@ void CCblFile::WriteDeclaration(ITypeInfo& info, const TYPEATTR& attr, const std
             docLine();
             WriteCopy("       01 " + name + "    pic s9(9) comp-5 typedef.\n");
             WriteEnumeration(info, attr);
-            WriteCopy("       01 " + m_names.Words().Claim(name, 31, "", "-PTR") +
+            WriteCopy("       01 " + m_context.names.Words().Claim(name, 31, "", "-PTR") +
                       "   pointer typedef.\n\n");
             break;
         case TKIND_RECORD:
             docLine();
             WriteCopy("       01 " + name + "    typedef.\n");
             WriteRecord(info, attr);
-            WriteCopy("       01 " + m_names.Words().Claim(name, 31, "", "-PTR") +
+            WriteCopy("       01 " + m_context.names.Words().Claim(name, 31, "", "-PTR") +
                       "   pointer typedef.\n\n");
             break;
         case TKIND_UNION:
@@ -78,7 +78,7 @@ void CCblFile::WriteDeclaration(ITypeInfo& info, const TYPEATTR& attr, const std
                 if (FAILED(info.GetRefTypeInfo(attr.tdescAlias.hreftype, referenced))) return;
                 // The handle belongs to the alias's library: through a type
                 // of another library it means nothing, so ask the alias.
-                if (FAILED(TypeDescText(*referenced, attr.tdescAlias, m_names, typeText))) {
+                if (FAILED(TypeDescText(*referenced, attr.tdescAlias, m_context.names, typeText))) {
                     typeText = TypeText(info, attr.tdescAlias);
                 }
             } else {
@@ -99,7 +99,7 @@ bool CCblFile::WriteEnumeration(ITypeInfo& info, const TYPEATTR& attr) {
         VarDescPtr var;
         if (FAILED(info.GetVarDesc(i, var))) continue;
         std::string name;
-        if (!MemberName(info, var->memid, m_naming, conditions, name)) continue;
+        if (!MemberName(info, var->memid, m_context.naming, conditions, name)) continue;
         std::string line = "          88 " + name;
         std::string value;
         const VARIANT empty;
@@ -125,7 +125,7 @@ bool CCblFile::WriteRecord(ITypeInfo& info, const TYPEATTR& attr) {
         VarDescPtr var;
         if (FAILED(info.GetVarDesc(i, var))) continue;
         std::string name;
-        if (!MemberName(info, var->memid, m_naming, fields, name)) continue;
+        if (!MemberName(info, var->memid, m_context.naming, fields, name)) continue;
         const std::string prefix = "          03 ";
         const TYPEDESC& type = var->elemdescVar.tdesc;
         if ((type.vt & 0xFFF) == VT_CARRAY && type.lpadesc) {

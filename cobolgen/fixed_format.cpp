@@ -169,6 +169,7 @@ std::string FitCodeLine(std::string_view line, std::size_t indent) {
 }
 
 void FixedFormatText::Write(std::string_view text) {
+    if (!m_sink) return;
     std::size_t at = 0;
     for (std::size_t end; (end = text.find('\n', at)) != std::string_view::npos; at = end + 1) {
         if (m_pending.empty()) {
@@ -183,18 +184,28 @@ void FixedFormatText::Write(std::string_view text) {
 }
 
 void FixedFormatText::Finish() {
-    if (m_pending.empty()) return;
+    if (m_pending.empty() || !m_sink) return;
     std::string last = FitCodeLine(m_pending, m_indent);
     m_pending.clear();
-    m_file.Write(last);
+    WriteFitted(last);
 }
 
 void FixedFormatText::WriteLine(std::string_view line) {
     if (line.size() <= kLastCodeColumn) {
-        m_file.WriteLine(line);
+        m_sink->Write(line);
     } else {
-        m_file.Write(FitCodeLine(line, m_indent) + "\n");
+        WriteFitted(FitCodeLine(line, m_indent));
     }
+    m_sink->Write("\r\n");
+}
+
+void FixedFormatText::WriteFitted(std::string_view lines) {
+    for (std::size_t end; (end = lines.find('\n')) != std::string_view::npos;
+         lines.remove_prefix(end + 1)) {
+        m_sink->Write(lines.substr(0, end));
+        m_sink->Write("\r\n");
+    }
+    m_sink->Write(lines);
 }
 
 }  // namespace qorvix

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "cobolgen/output_file.h"
+#include "cobolgen/text_sink.h"
 
 namespace qorvix {
 
@@ -18,20 +18,28 @@ constexpr std::size_t kLastCodeColumn = 72;
 // out.
 std::string FitCodeLine(std::string_view line, std::size_t indent);
 
-// Passes generated text to a file line by line, each code line fitted.
+// Passes generated text to a sink line by line, each code line fitted.
 // Text may arrive in pieces; a line goes out, with CR LF, once its "\n"
-// has come.
+// has come. Without a sink, text goes nowhere.
 class FixedFormatText {
   public:
-    FixedFormatText(OutputFile& file, std::size_t indent) : m_file(file), m_indent(indent) {}
+    explicit FixedFormatText(std::size_t indent) : m_indent(indent) {}
+    // Where the next lines go; a line still pending is dropped.
+    void SetSink(TextSink* sink) {
+        m_sink = sink;
+        m_pending.clear();
+    }
+    bool HasSink() const { return m_sink != nullptr; }
     void Write(std::string_view text);
     // Writes a last line that never got its "\n" (none should be left).
     void Finish();
 
   private:
     void WriteLine(std::string_view line);
+    // Lines FitCodeLine has joined with "\n", the last without its end.
+    void WriteFitted(std::string_view lines);
 
-    OutputFile& m_file;
+    TextSink* m_sink = nullptr;
     std::size_t m_indent;
     std::string m_pending;
 };

@@ -183,7 +183,7 @@ std::string CCblFile::BuildInvokeSignature(ITypeInfo& info, const std::vector<Bs
                                            const FUNCDESC& func) {
     bool endsInComment;
     std::string text = BuildSignature(
-        info, m_naming, m_names, names, func, false, false,
+        info, m_context.naming, m_context.names, names, func, false, false,
         [&](const std::string& line) { WriteCopy(line); }, endsInComment);
     return text + ".\n";
 }
@@ -192,7 +192,7 @@ std::string CCblFile::BuildClassSignature(ITypeInfo& info, const std::vector<Bst
                                           const FUNCDESC& func, bool dual) {
     bool endsInComment;
     std::string text = BuildSignature(
-        info, m_naming, m_names, names, func, true, dual,
+        info, m_context.naming, m_context.names, names, func, true, dual,
         [&](const std::string& line) { WriteClass(line); }, endsInComment);
     // A period after a tag comment would be part of the comment; the
     // compiler must see it, so it goes on a line of its own.

@@ -5,100 +5,201 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <cerrno>
-#include <cstring>
+#include <cstdio>
+#include <random>
 
 namespace qorvix {
 namespace {
 
 constexpr std::size_t kFlushAt = 1 << 16;
 
-}  // namespace
-
-OutputFile::~OutputFile() {
-    Close();
+// A name no generated file has: hidden, and the same length whatever the
+// file's own name, so that it always fits.
+std::string TemporaryName() {
+    thread_local std::mt19937_64 random{std::random_device{}()};
+    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    std::string name = ".qorvix-";
+    for (int i = 0; i < 10; ++i)
+        name += kLetters[random() % (sizeof kLetters - 1)];
+    return name + ".tmp";
 }
 
-bool OutputFile::Open(const std::string& path, std::string* why) {
-    Close();
-    m_error.clear();
-    int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+// renameat without replacing what is at `to`, where the file system can.
+int RenameNoReplace(int folder, const char* from, const char* to) {
+    if (renameat2(folder, from, folder, to, RENAME_NOREPLACE) == 0) return 0;
+    if (errno != EINVAL && errno != ENOSYS) return -1;
+    return renameat(folder, from, folder, to);
+}
+
+}  // namespace
+
+UniqueFd& UniqueFd::operator=(UniqueFd&& other) noexcept {
+    if (this != &other) {
+        Reset();
+        m_fd = other.Release();
+    }
+    return *this;
+}
+
+int UniqueFd::Release() {
+    int fd = m_fd;
+    m_fd = -1;
+    return fd;
+}
+
+bool UniqueFd::Reset() {
+    if (m_fd < 0) return true;
+    int fd = Release();
+    return close(fd) == 0;
+}
+
+bool OutputFolder::Open(const std::string& path, int& error) {
+    // O_PATH: a folder is named, never read; a pipe at the path is refused
+    // without being opened.
+    int fd = open(path.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) {
-        if (why) *why = std::strerror(errno);
+        error = errno;
         return false;
     }
-    // Lock before emptying, so that a file someone else holds is not touched.
-    if (flock(fd, LOCK_EX | LOCK_NB) != 0 || ftruncate(fd, 0) != 0) {
-        if (why) *why = std::strerror(errno);
-        close(fd);
-        return false;
-    }
-    m_fd = fd;
-    m_path = path;
+    m_fd = UniqueFd(fd);
     return true;
 }
 
-void OutputFile::Write(std::string_view text) {
-    if (m_fd < 0 || Failed()) return;
-    for (std::size_t start = 0;;) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string_view::npos) {
-            m_buffer.append(text.substr(start));
-            break;
-        }
-        m_buffer.append(text.substr(start, end - start));
-        m_buffer += "\r\n";
-        start = end + 1;
+bool OutputFolder::Is(const std::string& path) const {
+    struct stat here {};
+    struct stat there {};
+    return m_fd && fstat(m_fd.Get(), &here) == 0 && stat(path.c_str(), &there) == 0 &&
+           here.st_dev == there.st_dev && here.st_ino == there.st_ino;
+}
+
+bool OutputFolder::Gone() const {
+    struct stat st {};
+    return m_fd && fstat(m_fd.Get(), &st) == 0 && st.st_nlink == 0;
+}
+
+NameHolds Inspect(const OutputFolder& folder, const std::string& name, int& error) {
+    struct stat st {};
+    if (fstatat(folder.Fd(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+        if (errno == ENOENT) return NameHolds::Nothing;
+        error = errno;
+        return NameHolds::Other;
     }
+    if (S_ISREG(st.st_mode)) return NameHolds::File;
+    if (S_ISLNK(st.st_mode)) return NameHolds::Link;
+    if (S_ISDIR(st.st_mode)) return NameHolds::Directory;
+    error = kNotRegularFile;
+    return NameHolds::Other;
+}
+
+bool HoldExisting(const OutputFolder& folder, const std::string& name, UniqueFd& held, int& error) {
+    UniqueFd fd(openat(folder.Fd(), name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    struct stat st {};
+    if (!fd || fstat(fd.Get(), &st) != 0) {
+        error = errno;
+        return false;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        error = kNotRegularFile;
+        return false;
+    }
+    if (flock(fd.Get(), LOCK_EX | LOCK_NB) != 0) {
+        error = errno == EWOULDBLOCK ? EBUSY : errno;
+        return false;
+    }
+    held = std::move(fd);
+    return true;
+}
+
+OutputFile::~OutputFile() {
+    Abandon();
+}
+
+bool OutputFile::Begin(const OutputFolder& folder, const std::string& name, bool replacing,
+                       UniqueFd existing, const WriteCall& write, int& error) {
+    Abandon();
+    Release();
+    m_error = 0;
+    m_buffer.clear();
+    m_folder = &folder;
+    for (int attempt = 0; attempt < 100 && !m_fd; ++attempt) {
+        m_temporary = TemporaryName();
+        m_fd = UniqueFd(openat(folder.Fd(), m_temporary.c_str(),
+                               O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
+        if (!m_fd && errno != EEXIST) break;
+    }
+    if (!m_fd) {
+        error = errno;
+        return false;
+    }
+    struct stat old {};
+    if (existing && fstat(existing.Get(), &old) == 0) fchmod(m_fd.Get(), old.st_mode & 0777);
+    // The new file is this generation's from the start; the lock goes with
+    // it into place.
+    flock(m_fd.Get(), LOCK_EX | LOCK_NB);
+    m_name = name;
+    m_replacing = replacing;
+    m_existing = std::move(existing);
+    m_write = write;
+    return true;
+}
+
+void OutputFile::Fail(int error) {
+    if (m_error == 0) m_error = error;
+}
+
+void OutputFile::Write(std::string_view bytes) {
+    if (!m_fd || Failed()) return;
+    m_buffer.append(bytes);
     if (m_buffer.size() >= kFlushAt) Flush();
 }
 
-void OutputFile::WriteLine(std::string_view line) {
-    if (m_fd < 0 || Failed()) return;
-    m_buffer.append(line).append("\r\n", 2);
-    if (m_buffer.size() >= kFlushAt) Flush();
-}
-
-bool OutputFile::Flush() {
-    if (m_fd < 0) return !Failed();
+void OutputFile::Flush() {
     std::size_t done = 0;
     while (done < m_buffer.size() && !Failed()) {
-        ssize_t n = write(m_fd, m_buffer.data() + done, m_buffer.size() - done);
+        ssize_t n = m_write ? m_write(m_fd.Get(), m_buffer.data() + done, m_buffer.size() - done)
+                            : write(m_fd.Get(), m_buffer.data() + done, m_buffer.size() - done);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) {
-            m_error = std::strerror(n < 0 ? errno : ENOSPC);
+            Fail(n < 0 ? errno : ENOSPC);
             break;
         }
         done += static_cast<std::size_t>(n);
     }
     m_buffer.clear();
-    return !Failed();
 }
 
-bool OutputFile::Close() {
-    if (m_fd < 0) return !Failed();
+bool OutputFile::Commit(bool keepHeld) {
+    if (!m_fd) return false;
     Flush();
-    if (close(m_fd) != 0 && !Failed()) m_error = std::strerror(errno);
-    m_fd = -1;
-    return !Failed();
-}
-
-void OutputFile::Discard() {
-    bool wasOpen = m_fd >= 0;
-    m_buffer.clear();
-    if (wasOpen) {
-        close(m_fd);
-        m_fd = -1;
+    if (!Failed() && keepHeld) {
+        // Shares the open file and so its lock; closing the other descriptor
+        // still reports what the file system kept back until the close.
+        m_held = UniqueFd(fcntl(m_fd.Get(), F_DUPFD_CLOEXEC, 0));
     }
-    if (!m_path.empty()) unlink(m_path.c_str());
+    if (!m_fd.Reset()) Fail(errno);
+    int folder = m_folder->Fd();
+    if (!Failed()) {
+        int moved = m_replacing ? renameat(folder, m_temporary.c_str(), folder, m_name.c_str())
+                                : RenameNoReplace(folder, m_temporary.c_str(), m_name.c_str());
+        if (moved != 0) Fail(errno);
+    }
+    m_existing.Reset();
+    if (Failed()) {
+        m_held.Reset();
+        unlinkat(folder, m_temporary.c_str(), 0);
+        return false;
+    }
+    m_temporary.clear();
+    return true;
 }
 
-bool CanOpenForReading(const std::string& path) {
-    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return false;
-    struct stat st {};
-    bool ok = fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && flock(fd, LOCK_SH | LOCK_NB) == 0;
-    close(fd);
-    return ok;
+void OutputFile::Abandon() {
+    m_buffer.clear();
+    m_existing.Reset();
+    if (!m_fd) return;
+    m_fd.Reset();
+    unlinkat(m_folder->Fd(), m_temporary.c_str(), 0);
+    m_temporary.clear();
 }
 
 }  // namespace qorvix

@@ -1,48 +1,117 @@
-// A generated file: text with CRLF line ends, held under an exclusive
-// advisory lock while open. Write errors are remembered, not thrown; the
-// first one is kept with the system's reason.
+// The files a generation writes, and the folder they go into. A file is
+// written under a temporary name beside its own and takes its place only
+// when it is complete, so that an existing file is replaced whole or not at
+// all; nothing follows a symbolic link or opens a special file on the way.
+// Failures are values: the system's error number.
 #pragma once
 
+#include <sys/types.h>
+#include <functional>
 #include <string>
 #include <string_view>
 
+#include "cobolgen/text_sink.h"
+
 namespace qorvix {
 
-class OutputFile {
+// A file descriptor that closes itself.
+class UniqueFd {
   public:
-    OutputFile() = default;
-    OutputFile(const OutputFile&) = delete;
-    OutputFile& operator=(const OutputFile&) = delete;
-    ~OutputFile();
-
-    // Creates the file or empties it, under the lock. On failure the file is
-    // left as it was and `why` holds the reason.
-    bool Open(const std::string& path, std::string* why = nullptr);
-    bool IsOpen() const { return m_fd >= 0; }
-    // Writes the text; each "\n" goes out as "\r\n".
-    void Write(std::string_view text);
-    // Writes one line, which holds no "\n", and its "\r\n".
-    void WriteLine(std::string_view line);
-    // Pushes buffered text to the file; false once any write has failed.
-    bool Flush();
-    // Flushes and closes; false when a write failed (see Error()).
-    bool Close();
-    // Closes and deletes the file: for one whose writing failed.
-    void Discard();
-
-    bool Failed() const { return !m_error.empty(); }
-    const std::string& Error() const { return m_error; }
-    const std::string& Path() const { return m_path; }
+    UniqueFd() = default;
+    explicit UniqueFd(int fd) : m_fd(fd) {}
+    UniqueFd(UniqueFd&& other) noexcept : m_fd(other.Release()) {}
+    UniqueFd& operator=(UniqueFd&& other) noexcept;
+    ~UniqueFd() { Reset(); }
+    int Get() const { return m_fd; }
+    explicit operator bool() const { return m_fd >= 0; }
+    int Release();
+    // Closes the descriptor; false (errno set) when closing reported an error.
+    bool Reset();
 
   private:
     int m_fd = -1;
-    std::string m_path;
-    std::string m_buffer;
-    std::string m_error;
 };
 
-// True when a regular file of that name can be opened for reading while
-// nobody holds it for writing.
-bool CanOpenForReading(const std::string& path);
+// The folder a generation writes into, held open: every file of the
+// generation lands in it, whatever becomes of its path meanwhile.
+class OutputFolder {
+  public:
+    // Opens the folder at `path`; false with the error number.
+    bool Open(const std::string& path, int& error);
+    int Fd() const { return m_fd.Get(); }
+    // Whether `path` names this folder (the same folder, not the same text).
+    bool Is(const std::string& path) const;
+    // The folder has been removed since it was opened.
+    bool Gone() const;
+
+  private:
+    UniqueFd m_fd;
+};
+
+// The error number of a name that holds a pipe, socket or device.
+inline constexpr int kNotRegularFile = -1;
+
+// What a name in a folder stands for, without following a symbolic link.
+enum class NameHolds { Nothing, File, Link, Directory, Other };
+// Other: a pipe, socket or device (kNotRegularFile), or a name that cannot
+// be looked at (the error number).
+NameHolds Inspect(const OutputFolder& folder, const std::string& name, int& error);
+
+// One generated file, written through a temporary file in the folder.
+class OutputFile final : public TextSink {
+  public:
+    // How bytes reach the file (the system's write; tests fill disks).
+    using WriteCall = std::function<ssize_t(int fd, const void* data, std::size_t size)>;
+
+    OutputFile() = default;
+    OutputFile(const OutputFile&) = delete;
+    OutputFile& operator=(const OutputFile&) = delete;
+    ~OutputFile() override;
+
+    // Starts the file `name` of `folder`: creates its temporary file. With
+    // `existing` (a descriptor of the regular file the name holds, locked),
+    // that file stays held until it is replaced, and its permissions pass
+    // to the new one. With `replacing` false, a file that appears at the
+    // name meanwhile is not replaced. False with the error number.
+    bool Begin(const OutputFolder& folder, const std::string& name, bool replacing,
+               UniqueFd existing, const WriteCall& write, int& error);
+    // Begun, and neither put in place nor abandoned.
+    bool IsOpen() const { return static_cast<bool>(m_fd); }
+    void Write(std::string_view bytes) override;
+    // Writes what is buffered, closes the file and puts it in place of its
+    // name. With `keepHeld` the new file stays locked until Release. False
+    // (the name as it was, the temporary file gone) when anything failed.
+    bool Commit(bool keepHeld);
+    // Drops the file: the temporary goes, the name stays as it was.
+    void Abandon();
+    // Lets go of the file held since Commit.
+    void Release() { m_held.Reset(); }
+    bool Held() const { return static_cast<bool>(m_held); }
+
+    bool Failed() const { return m_error != 0; }
+    int ErrorNumber() const { return m_error; }
+    const std::string& Name() const { return m_name; }
+
+  private:
+    void Flush();
+    void Fail(int error);
+
+    const OutputFolder* m_folder = nullptr;
+    UniqueFd m_fd;        // the temporary file
+    UniqueFd m_existing;  // the file it replaces, held while it is written
+    UniqueFd m_held;      // the new file, held after Commit
+    std::string m_name;
+    std::string m_temporary;
+    bool m_replacing = false;
+    WriteCall m_write;
+    std::string m_buffer;
+    int m_error = 0;
+};
+
+// Opens the regular file at `name` without following a link or blocking,
+// and locks it for this generation. False with the error number: EBUSY
+// when another generation holds it, kNotRegularFile when it is no longer a
+// regular file.
+bool HoldExisting(const OutputFolder& folder, const std::string& name, UniqueFd& held, int& error);
 
 }  // namespace qorvix

@@ -13,7 +13,7 @@ class EnglishStrings final : public StringTable {
             {IDS_FILE_EXISTS, "The file\n'%1'\nalready exists. Do you want to overwrite it?"},
             {IDS_CANNOT_WRITE,
              "The file\n'%1'\ncan not be written to. Please check the file name and path are "
-             "correct and do not point to a read-only file."},
+             "correct and do not point to a read-only file.\n%2"},
             {IDS_ALREADY_OPEN, "The file\n'%1'\nis already open!"},
             {IDS_CANNOT_LOAD, "The type library could not be loaded."},
             {IDS_PROJECT_DIRECTORY, "All files will be generated in the project directory\n'%1'"},
@@ -27,12 +27,15 @@ class EnglishStrings final : public StringTable {
             {IDS_DESCRIPTION, "Description"},
             {IDS_VERSION, "Ver"},
             {IDS_WRITE_FAILED,
-             "The file\n'%1'\ncould not be written completely: %2\nIt has been removed."},
+             "The file\n'%1'\ncould not be written completely: %2\nThe file has been left as it "
+             "was."},
             {IDS_FILES_NOT_WRITTEN, "Files not written: %1"},
             {IDS_ANSWERED_OK, "answered OK (standard input is not a terminal)"},
             {IDS_ANSWERED_CANCEL, "answered Cancel (standard input is not a terminal)"},
             {IDS_ANSWERED_YES, "answered Yes (standard input is not a terminal)"},
             {IDS_ANSWERED_NO, "answered No (standard input is not a terminal)"},
+            {IDS_FILES_SKIPPED, "Files not written for the same reason: %1"},
+            {IDS_NOT_REGULAR_FILE, "Not a regular file"},
         };
         auto it = kTexts.find(id);
         return it == kTexts.end() ? std::string() : it->second;

@@ -20,6 +20,7 @@ enum StringId : int {
     IDS_BAD_OPTION = 109,
     IDS_DESCRIPTION = 110,
     IDS_VERSION = 111,
+    // Message 103 carries the system's reason as %2, on a line of its own.
     // Beyond the original table: a write that failed part way, with the
     // system's reason as %2.
     IDS_WRITE_FAILED = 120,
@@ -32,6 +33,11 @@ enum StringId : int {
     IDS_ANSWERED_CANCEL = 123,
     IDS_ANSWERED_YES = 124,
     IDS_ANSWERED_NO = 125,
+    // After a failure that every file in the folder would meet: how many
+    // more files it cost (%1), on a line below the failure.
+    IDS_FILES_SKIPPED = 126,
+    // The reason a pipe, socket or device is not written to.
+    IDS_NOT_REGULAR_FILE = 127,
 };
 
 class StringTable {

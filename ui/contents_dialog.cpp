@@ -182,8 +182,8 @@ void CContentsDlg::OnBrowseCopyFile() {
 
 void CContentsDlg::OnGenerate() {
     if (!m_pTypeLib) return;
-    CCblFile writer(m_options.interfaceClasses, m_options.dualInterfaces, m_options.addToProject,
-                    m_app.Writer());
+    DocumentDriver writer(m_options.interfaceClasses, m_options.dualInterfaces,
+                          m_options.addToProject, m_app.Writer());
     std::string name = m_options.copyFile;
     writer.GenerateCopyFile(name, *m_pTypeLib);
     writer.CloseCopyFile();

@@ -12,7 +12,7 @@ const char* const kStringTableSources[] = {
     QT_TRANSLATE_NOOP(
         "StringTable",
         "The file\n'%1'\ncan not be written to. Please check the file name and path are "
-        "correct and do not point to a read-only file."),
+        "correct and do not point to a read-only file.\n%2"),
     QT_TRANSLATE_NOOP("StringTable", "The file\n'%1'\nis already open!"),
     QT_TRANSLATE_NOOP("StringTable", "The type library could not be loaded."),
     QT_TRANSLATE_NOOP("StringTable", "All files will be generated in the project directory\n'%1'"),
@@ -28,12 +28,15 @@ const char* const kStringTableSources[] = {
     QT_TRANSLATE_NOOP("StringTable", "Description"),
     QT_TRANSLATE_NOOP("StringTable", "Ver"),
     QT_TRANSLATE_NOOP("StringTable",
-                      "The file\n'%1'\ncould not be written completely: %2\nIt has been removed."),
+                      "The file\n'%1'\ncould not be written completely: %2\nThe file has been left "
+                      "as it was."),
     QT_TRANSLATE_NOOP("StringTable", "Files not written: %1"),
     QT_TRANSLATE_NOOP("StringTable", "answered OK (standard input is not a terminal)"),
     QT_TRANSLATE_NOOP("StringTable", "answered Cancel (standard input is not a terminal)"),
     QT_TRANSLATE_NOOP("StringTable", "answered Yes (standard input is not a terminal)"),
     QT_TRANSLATE_NOOP("StringTable", "answered No (standard input is not a terminal)"),
+    QT_TRANSLATE_NOOP("StringTable", "Files not written for the same reason: %1"),
+    QT_TRANSLATE_NOOP("StringTable", "Not a regular file"),
 };
 
 }  // namespace

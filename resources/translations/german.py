@@ -127,9 +127,9 @@ GERMAN = {
     "The file\n'%1'\nalready exists. Do you want to overwrite it?":
         "Die Datei\n'%1'\nexistiert bereits. Möchten Sie sie überschreiben?",
     "The file\n'%1'\ncan not be written to. Please check the file name and path are correct and do not "
-    "point to a read-only file.":
+    "point to a read-only file.\n%2":
         "In die Datei\n'%1'\nkann nicht geschrieben werden. Bitte prüfen Sie, ob Dateiname und Pfad "
-        "stimmen und nicht auf eine schreibgeschützte Datei verweisen.",
+        "stimmen und nicht auf eine schreibgeschützte Datei verweisen.\n%2",
     "The file\n'%1'\nis already open!": "Die Datei\n'%1'\nist bereits geöffnet!",
     "The type library could not be loaded.": "Die Typbibliothek konnte nicht geladen werden.",
     "All files will be generated in the project directory\n'%1'":
@@ -144,14 +144,17 @@ GERMAN = {
         "Optionen.",
     "Description": "Beschreibung",
     "Ver": "Ver",
-    "The file\n'%1'\ncould not be written completely: %2\nIt has been removed.":
-        "Die Datei\n'%1'\nkonnte nicht vollständig geschrieben werden: %2\nSie wurde entfernt.",
+    "The file\n'%1'\ncould not be written completely: %2\nThe file has been left as it was.":
+        "Die Datei\n'%1'\nkonnte nicht vollständig geschrieben werden: %2\nDie Datei ist unverändert "
+        "geblieben.",
     "Files not written: %1": "Nicht geschriebene Dateien: %1",
     "answered OK (standard input is not a terminal)": "Antwort: OK (die Standardeingabe ist kein Terminal)",
     "answered Cancel (standard input is not a terminal)":
         "Antwort: Abbrechen (die Standardeingabe ist kein Terminal)",
     "answered Yes (standard input is not a terminal)": "Antwort: Ja (die Standardeingabe ist kein Terminal)",
     "answered No (standard input is not a terminal)": "Antwort: Nein (die Standardeingabe ist kein Terminal)",
+    "Files not written for the same reason: %1": "Aus demselben Grund nicht geschriebene Dateien: %1",
+    "Not a regular file": "Keine reguläre Datei",
 }
 
 

@@ -167,14 +167,6 @@ existiert bereits. Möchten Sie sie überschreiben?</translation>
         <message>
             <source>The file
 '%1'
-can not be written to. Please check the file name and path are correct and do not point to a read-only file.</source>
-            <translation>In die Datei
-'%1'
-kann nicht geschrieben werden. Bitte prüfen Sie, ob Dateiname und Pfad stimmen und nicht auf eine schreibgeschützte Datei verweisen.</translation>
-        </message>
-        <message>
-            <source>The file
-'%1'
 is already open!</source>
             <translation>Die Datei
 '%1'
@@ -219,16 +211,6 @@ Mit qorvix -? erhalten Sie eine Liste der gültigen Optionen.</translation>
             <translation>Ver</translation>
         </message>
         <message>
-            <source>The file
-'%1'
-could not be written completely: %2
-It has been removed.</source>
-            <translation>Die Datei
-'%1'
-konnte nicht vollständig geschrieben werden: %2
-Sie wurde entfernt.</translation>
-        </message>
-        <message>
             <source>Files not written: %1</source>
             <translation>Nicht geschriebene Dateien: %1</translation>
         </message>
@@ -247,6 +229,34 @@ Sie wurde entfernt.</translation>
         <message>
             <source>answered No (standard input is not a terminal)</source>
             <translation>Antwort: Nein (die Standardeingabe ist kein Terminal)</translation>
+        </message>
+        <message>
+            <source>The file
+'%1'
+can not be written to. Please check the file name and path are correct and do not point to a read-only file.
+%2</source>
+            <translation>In die Datei
+'%1'
+kann nicht geschrieben werden. Bitte prüfen Sie, ob Dateiname und Pfad stimmen und nicht auf eine schreibgeschützte Datei verweisen.
+%2</translation>
+        </message>
+        <message>
+            <source>The file
+'%1'
+could not be written completely: %2
+The file has been left as it was.</source>
+            <translation>Die Datei
+'%1'
+konnte nicht vollständig geschrieben werden: %2
+Die Datei ist unverändert geblieben.</translation>
+        </message>
+        <message>
+            <source>Files not written for the same reason: %1</source>
+            <translation>Aus demselben Grund nicht geschriebene Dateien: %1</translation>
+        </message>
+        <message>
+            <source>Not a regular file</source>
+            <translation>Keine reguläre Datei</translation>
         </message>
     </context>
     <context>

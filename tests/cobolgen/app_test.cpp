@@ -163,11 +163,11 @@ TEST_F(CommandLine, SwitchesThatAreNotUnderstood) {
 TEST_F(CommandLine, TheProjectSwitchNeedsTheIde) {
     EXPECT_EQ(Run({"-p", "x.tlb"}), 0);
     EXPECT_EQ(flags, (std::array<bool, 3>{false, false, true}));  // kept on the application
-    CCblFile writer(false, false, true, WriterServices{});
+    DocumentDriver writer(false, false, true, WriterServices{});
     EXPECT_FALSE(writer.AddToProject());  // switched off by the writer
     WriterServices registered;
     registered.ideRegistered = true;
-    CCblFile withIde(false, true, true, registered);
+    DocumentDriver withIde(false, true, true, registered);
     EXPECT_TRUE(withIde.AddToProject());
     EXPECT_FALSE(withIde.DualInterfaces());  // only with interface classes
 }
@@ -299,7 +299,7 @@ TEST(Program, ClassFilesNotWritten) {
               "qorvix: The file\n'ishape.cbl'\nalready exists. Do you want to overwrite it?\n"
               "qorvix: answered No (standard input is not a terminal)\n"
               "qorvix: The file\n'iwidget.cbl'\ncan not be written to. Please check the file "
-              "name and path are correct and do not point to a read-only file.\n"
+              "name and path are correct and do not point to a read-only file.\nIs a directory\n"
               "qorvix: Files not written: 2\n");
     EXPECT_EQ(ReadText(dir / "ishape.cbl"), "         copy \"old.cpy\".\n");
     EXPECT_NE(ReadText(dir / "iwidget2.cbl").find("copy \"new.cpy\"."), std::string::npos);

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "cobolgen/cbl_file.h"
+#include "cobolgen/document_driver.h"
 #include "tests/support/scripted_prompter.h"
 #include "tests/support/temp_dir.h"
 
@@ -35,7 +35,8 @@ class WriterTest : public ::testing::Test {
         WriterServices services;
         services.prompter = &prompter;
         services.naming = &naming;
-        CCblFile writer(classes, dual, false, services);
+        services.folder = &folder;
+        DocumentDriver writer(classes, dual, false, services);
         bool ok = writer.GenerateCopyFile(name, lib);
         generatedName = name;
         return ok;
@@ -59,6 +60,7 @@ class WriterTest : public ::testing::Test {
     KeepCurrentDirectory keep;
     ScriptedPrompter prompter;
     CobolNaming naming;  // the run's: made-up names count on across generations
+    std::string folder;  // the run's generation folder
     std::string generatedName;
 };
 

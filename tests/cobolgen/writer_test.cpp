@@ -4,7 +4,7 @@
 #include <sys/stat.h>
 #include <clocale>
 
-#include "cobolgen/cbl_file.h"
+#include "cobolgen/document_driver.h"
 #include "naming/cobol_name.h"
 #include "naming/type_text.h"
 #include "resources/string_table.h"
@@ -587,9 +587,18 @@ TEST_F(WriterTest, RelativeNamesFollowTheLastGeneration) {
     std::filesystem::current_path(dir.Path());
     ASSERT_TRUE(Generate(lib, "  " + other + "/First.cpy  "));
     EXPECT_EQ(generatedName, "First.cpy");
+    EXPECT_EQ(folder, other);
+    // The process stays where it was; the run's folder moved.
+    EXPECT_EQ(std::filesystem::current_path(), dir.Path());
     ASSERT_TRUE(Generate(lib, "Second.cpy"));
     EXPECT_TRUE(std::filesystem::exists(other + "/Second.cpy"));
     EXPECT_FALSE(std::filesystem::exists(dir / "Second.cpy"));
+    ASSERT_TRUE(Generate(lib, "../Third.cpy"));
+    EXPECT_TRUE(std::filesystem::exists(dir / "Third.cpy"));
+    EXPECT_EQ(folder, dir.Path());
+    // A generation whose folder cannot be used leaves the run's folder be.
+    EXPECT_FALSE(Generate(lib, "missing/Fourth.cpy"));
+    EXPECT_EQ(folder, dir.Path());
 }
 
 TEST_F(WriterTest, LongPathsAndLibrariesWithoutDocumentation) {
@@ -615,7 +624,7 @@ TEST_F(WriterTest, LongPathsAndLibrariesWithoutDocumentation) {
 
 TEST_F(WriterTest, ASecondGenerationOnTheSameWriterIsRefused) {
     FakeTypeLib lib;
-    CCblFile writer(false, false, false, WriterServices{&prompter});
+    DocumentDriver writer(false, false, false, WriterServices{&prompter});
     std::string name = dir / "Out.cpy";
     ASSERT_TRUE(writer.GenerateCopyFile(name, lib));
     std::string again = "Again.cpy";
@@ -698,7 +707,7 @@ TEST_F(WriterTest, ProgIdsFromTheRegistry) {
             GUID{0x12345678, 0x9ABC, 0xDEF0, {0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77, 0x88}});
     lib.Add(TKIND_COCLASS, "Other");
     WriterServices services{&prompter, &registry};
-    CCblFile writer(false, false, false, services);
+    DocumentDriver writer(false, false, false, services);
     std::string name = "Out.cpy";
     ASSERT_TRUE(writer.GenerateCopyFile(name, lib));
     writer.CloseCopyFile();

@@ -7,7 +7,7 @@
 #include <clocale>
 #include <regex>
 
-#include "cobolgen/cbl_file.h"
+#include "cobolgen/document_driver.h"
 #include "platform/ide_bus.h"
 #include "resources/string_table.h"
 #include "tests/support/paths.h"
@@ -65,7 +65,8 @@ class ProjectStepTest : public ::testing::Test {
         services.prompter = &prompter;
         services.ide = &ide;
         services.ideRegistered = true;
-        CCblFile writer(classes, false, true, services);
+        services.folder = &folder;
+        DocumentDriver writer(classes, false, true, services);
         std::string name = chosen + "/Shapes.cpy";
         bool generated = writer.GenerateCopyFile(name, *lib);
         if (notWritten) *notWritten = writer.FilesNotWritten();
@@ -74,9 +75,11 @@ class ProjectStepTest : public ::testing::Test {
 
     TempDir dir;
     KeepCurrentDirectory keep;
+    std::filesystem::path keptDirectory = std::filesystem::current_path();
     std::string chosen = dir / "chosen";
     std::string project = dir / "project";
     ScriptedPrompter prompter;
+    std::string folder;  // the run's generation folder
     ComPtr<ITypeLib> lib = LoadOrDie(FixturePath("shapes.tlb"));
 };
 
@@ -122,7 +125,9 @@ TEST_F(ProjectStepTest, TheProjectDirectoryDecidesWhereFilesGo) {
     EXPECT_EQ(Files(project), (Lines{"Shapes.cpy", "ishape.cbl"}));
     EXPECT_TRUE(Files(chosen).empty());
     EXPECT_EQ(ide.added, Lines{"Shapes.cpy"});
-    EXPECT_EQ(std::filesystem::current_path(), project);
+    // The run's folder is the project's now; the process never moved.
+    EXPECT_EQ(folder, project);
+    EXPECT_EQ(std::filesystem::current_path(), keptDirectory);
 
     // Cancel writes nothing.
     std::filesystem::remove_all(project);

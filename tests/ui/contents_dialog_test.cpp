@@ -221,12 +221,17 @@ class ContentsDialogTest : public QObject {
         QCOMPARE(f->prompter.Ids(), std::vector<int>{IDS_FILE_EXISTS});
         QCOMPARE(ReadText(f->dir / "Out.cpy"), std::string("mine"));
         QVERIFY(dialog->isVisible());
-        // A relative name now resolves against the folder of the last copy file.
+        // A relative name resolves against the folder of the last copy file,
+        // wherever the process is.
         std::filesystem::create_directory(f->dir / "elsewhere");
-        std::filesystem::current_path(f->dir / "elsewhere");
+        CopyFileEdit(*dialog)->setText(QString::fromStdString(f->dir / "elsewhere/First.cpy"));
+        dialog->OnGenerate();
+        std::filesystem::current_path(f->dir.Path());
         CopyFileEdit(*dialog)->setText("Second.cpy");
         dialog->OnGenerate();
         QVERIFY(std::filesystem::exists(f->dir / "elsewhere/Second.cpy"));
+        QVERIFY(!std::filesystem::exists(f->dir / "Second.cpy"));
+        QCOMPARE(std::filesystem::current_path(), std::filesystem::path(f->dir.Path()));
     }
 
     void theTreeThroughTheView() {

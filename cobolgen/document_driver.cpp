@@ -1,0 +1,312 @@
+#include "cobolgen/document_driver.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
+#include "resources/string_table.h"
+
+namespace qorvix {
+namespace {
+
+std::string Trim(const std::string& text) {
+    const char* blanks = " \t\r\n\v\f";
+    std::size_t first = text.find_first_not_of(blanks);
+    if (first == std::string::npos) return std::string();
+    std::size_t last = text.find_last_not_of(blanks);
+    return text.substr(first, last - first + 1);
+}
+
+// What the IDE gave as its project directory can only be used when it is an
+// absolute path of plain characters: anything else would write somewhere
+// the user never saw, or show a question that hides part of the name.
+bool IsUsableDirectoryText(const std::string& directory) {
+    if (directory.empty() || directory[0] != '/') return false;
+    for (char c : directory) {
+        auto b = static_cast<unsigned char>(c);
+        if (b < 0x20 || b == 0x7F) return false;
+    }
+    return true;
+}
+
+// The system's reason for an error number, for a line of its own.
+std::string Reason(int error) {
+    return error == kNotRegularFile ? LoadString(IDS_NOT_REGULAR_FILE) : std::strerror(error);
+}
+
+}  // namespace
+
+DocumentDriver::DocumentDriver(bool interfaceClasses, bool dualInterfaces, bool addToProject,
+                               WriterServices services)
+    : m_bInterfaceClasses(interfaceClasses),
+      m_bDualInterfaces(interfaceClasses && dualInterfaces),
+      m_bAddToProject(addToProject && services.ideRegistered),
+      m_services(std::move(services)) {}
+
+DocumentDriver::~DocumentDriver() {
+    CloseCopyFile();
+}
+
+bool DocumentDriver::CloseCopyFile() {
+    m_copyFile.Release();
+    return !m_writeFailed;
+}
+
+Answer DocumentDriver::Ask(int id, std::string_view arg, MessageIcon icon, MessageButtons buttons,
+                           Answer defaultAnswer, bool foreground) {
+    Message message;
+    message.id = id;
+    message.text = FormatString(id, arg);
+    message.icon = icon;
+    message.buttons = buttons;
+    message.defaultAnswer = defaultAnswer;
+    message.foreground = foreground;
+    return m_services.prompter ? m_services.prompter->Show(message) : defaultAnswer;
+}
+
+void DocumentDriver::Tell(int id, std::string_view arg, MessageIcon icon) {
+    Ask(id, arg, icon, MessageButtons::Ok, Answer::Ok);
+}
+
+bool DocumentDriver::NotWritten() {
+    ++m_filesNotWritten;
+    return false;
+}
+
+bool DocumentDriver::IsFolderWide(int error) const {
+    return error == ENOSPC || error == EDQUOT || error == EROFS || m_folder.Gone();
+}
+
+void DocumentDriver::CannotWrite(const std::string& file, int error) {
+    if (IsFolderWide(error)) {
+        if (m_folderFailure.message == 0) {
+            m_folderFailure = {IDS_CANNOT_WRITE, file, error, 0};
+        } else if (m_folderFailure.file != file) {
+            ++m_folderFailure.others;
+        }
+        return;
+    }
+    Message message;
+    message.id = IDS_CANNOT_WRITE;
+    message.text = FormatString(IDS_CANNOT_WRITE, file, Reason(error));
+    message.icon = MessageIcon::Warning;
+    if (m_services.prompter) m_services.prompter->Show(message);
+}
+
+bool DocumentDriver::Commit(OutputFile& file, bool keepHeld) {
+    if (file.Commit(keepHeld)) return true;
+    m_writeFailed = true;
+    NotWritten();
+    int error = file.ErrorNumber();
+    if (IsFolderWide(error)) {
+        if (m_folderFailure.message == 0) {
+            m_folderFailure = {IDS_WRITE_FAILED, file.Name(), error, 0};
+        } else if (m_folderFailure.file != file.Name()) {
+            ++m_folderFailure.others;
+        }
+        return false;
+    }
+    Message message;
+    message.id = IDS_WRITE_FAILED;
+    message.text = FormatString(IDS_WRITE_FAILED, file.Name(), Reason(error));
+    message.icon = MessageIcon::Warning;
+    if (m_services.prompter) m_services.prompter->Show(message);
+    return false;
+}
+
+void DocumentDriver::ShowFolderFailure() {
+    if (m_folderFailure.message == 0) return;
+    Message message;
+    message.id = m_folderFailure.message;
+    message.text =
+        FormatString(m_folderFailure.message, m_folderFailure.file, Reason(m_folderFailure.error));
+    if (m_folderFailure.others > 0) {
+        message.text +=
+            "\n" + FormatString(IDS_FILES_SKIPPED, std::to_string(m_folderFailure.others));
+    }
+    message.icon = MessageIcon::Warning;
+    m_folderFailure = {};
+    if (m_services.prompter) m_services.prompter->Show(message);
+}
+
+std::string DocumentDriver::BaseFolder() const {
+    if (m_services.folder && !m_services.folder->empty()) return *m_services.folder;
+    std::error_code error;
+    std::filesystem::path current = std::filesystem::current_path(error);
+    return error ? std::string(".") : current.string();
+}
+
+bool DocumentDriver::ResolveCopyFile(std::string& name) {
+    std::string given = name;
+    std::filesystem::path path(Trim(name));
+    if (path.is_relative()) path = std::filesystem::path(BaseFolder()) / path;
+    path = path.lexically_normal();
+    std::string bare = path.filename().string();
+    if (bare.empty()) {
+        // "out/", "." or "..": a folder, not a file. Say so with what the
+        // user gave, which is all the name there is.
+        struct stat st {};
+        int error = stat(path.c_str(), &st) != 0 ? errno : S_ISDIR(st.st_mode) ? EISDIR : ENOTDIR;
+        CannotWrite(given, error);
+        return false;
+    }
+    // A folder that cannot be used must not send the file elsewhere.
+    std::string folder = path.parent_path().string();
+    int error = 0;
+    if (!m_folder.Open(folder, error)) {
+        CannotWrite(given, error);
+        return false;
+    }
+    if (m_services.folder) *m_services.folder = folder;
+    name = bare;
+    return true;
+}
+
+bool DocumentDriver::GenerateCopyFile(std::string& name, ITypeLib& lib) {
+    if (m_copyFile.Held()) {
+        Tell(IDS_ALREADY_OPEN, name, MessageIcon::Warning);
+        return NotWritten();
+    }
+    m_folderFailure = {};
+    if (!ResolveCopyFile(name)) {
+        ShowFolderFailure();
+        return NotWritten();
+    }
+
+    std::unique_ptr<IdeProject> project;
+    std::string projectDirectory;
+    if (m_bAddToProject && !ProjectStep(name, project, projectDirectory)) {
+        ShowFolderFailure();
+        return NotWritten();
+    }
+
+    if (!CheckWritable(name, m_copyFile)) {
+        ShowFolderFailure();
+        return NotWritten();
+    }
+    m_strCopyFileName = name;
+    {
+        GenerationContext context(m_services.naming ? *m_services.naming : m_ownNaming,
+                                  m_services.progIds);
+        CCblFile writer(m_bInterfaceClasses, m_bDualInterfaces, context, *this);
+        writer.WriteCopyFile(lib, name);
+    }
+    bool placed = Commit(m_copyFile, true);
+    ShowFolderFailure();
+    if (!placed) return false;
+    if (!projectDirectory.empty() && project) project->AddFile(m_strCopyFileName);
+    return !m_writeFailed;
+}
+
+bool DocumentDriver::CheckWritable(const std::string& fileName, OutputFile& file) {
+    int error = 0;
+    NameHolds holds = Inspect(m_folder, fileName, error);
+    UniqueFd existing;
+    if (holds == NameHolds::Directory || holds == NameHolds::Other) {
+        CannotWrite(fileName, holds == NameHolds::Directory ? EISDIR : error);
+        return false;
+    }
+    // A file another generation holds is not ours to ask about. One we
+    // cannot read is still asked about, and judged by its write permission.
+    if (holds == NameHolds::File && !HoldExisting(m_folder, fileName, existing, error) &&
+        error != EACCES) {
+        CannotWrite(fileName, error);
+        return false;
+    }
+    // A symbolic link counts as a file: Yes replaces the link, never what
+    // it points to.
+    if (holds != NameHolds::Nothing) {
+        if (Ask(IDS_FILE_EXISTS, fileName, MessageIcon::Question, MessageButtons::YesNo,
+                Answer::No) != Answer::Yes) {
+            return false;
+        }
+        // A file made read-only stays as it is.
+        if (holds == NameHolds::File &&
+            faccessat(m_folder.Fd(), fileName.c_str(), W_OK, AT_EACCESS) != 0) {
+            CannotWrite(fileName, errno);
+            return false;
+        }
+    }
+    if (!file.Begin(m_folder, fileName, holds != NameHolds::Nothing, std::move(existing),
+                    m_services.writeFile, error)) {
+        CannotWrite(fileName, error);
+        return false;
+    }
+    return true;
+}
+
+TextSink* DocumentDriver::BeginClassFile(const std::string& fileName) {
+    // Once the copy file has met a failure that every file here would meet,
+    // the class files are not tried either.
+    if (m_folderFailure.message == 0 && m_copyFile.Failed() &&
+        IsFolderWide(m_copyFile.ErrorNumber())) {
+        m_folderFailure = {IDS_WRITE_FAILED, m_strCopyFileName, m_copyFile.ErrorNumber(), 0};
+    }
+    if (m_folderFailure.message != 0) {
+        ++m_folderFailure.others;
+        NotWritten();
+        return nullptr;
+    }
+    // The copy file's own name is this generation's already.
+    if (fileName == m_strCopyFileName) {
+        CannotWrite(fileName, EBUSY);
+        NotWritten();
+        return nullptr;
+    }
+    if (!CheckWritable(fileName, m_classFile)) {
+        NotWritten();
+        return nullptr;
+    }
+    return &m_classFile;
+}
+
+void DocumentDriver::EndClassFile() {
+    Commit(m_classFile, false);
+}
+
+bool DocumentDriver::ProjectStep(const std::string& bareName, std::unique_ptr<IdeProject>& project,
+                                 std::string& directory) {
+    // A name the IDE cannot be told is as good as no project: adding some
+    // other name would put a file into the project that is not there.
+    IdeLink* ide = m_services.ide;
+    project = ide && ide->CanName(bareName) ? ide->CurrentProject() : nullptr;
+    directory = project ? project->Directory() : std::string();
+    if (!IsUsableDirectoryText(directory)) directory.clear();
+    struct stat there {};
+    if (!directory.empty() && (stat(directory.c_str(), &there) != 0 || !S_ISDIR(there.st_mode))) {
+        directory.clear();
+    }
+    if (directory.empty()) {
+        project.reset();
+        Answer answer = Ask(IDS_NO_PROJECT, "", MessageIcon::Information, MessageButtons::OkCancel,
+                            Answer::Ok, true);
+        return answer == Answer::Ok;
+    }
+    // The same folder is the same file, not the same spelling: on Linux
+    // /w/PROJ and /w/proj are two folders, while a trailing slash or a
+    // symbolic link still names this one.
+    if (m_folder.Is(directory)) return true;
+    Answer answer = Ask(IDS_PROJECT_DIRECTORY, directory, MessageIcon::Information,
+                        MessageButtons::OkCancel, Answer::Ok, true);
+    if (answer != Answer::Ok) {
+        project.reset();
+        return false;
+    }
+    int error = 0;
+    OutputFolder projectFolder;
+    if (!projectFolder.Open(directory, error)) {
+        // Writing into the folder the user left would surprise them more
+        // than stopping does.
+        CannotWrite(directory, error);
+        project.reset();
+        return false;
+    }
+    m_folder = std::move(projectFolder);
+    if (m_services.folder) *m_services.folder = directory;
+    return true;
+}
+
+}  // namespace qorvix

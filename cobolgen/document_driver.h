@@ -1,0 +1,116 @@
+// The document driver: one generation as the user asked for it. It settles
+// where the files go, asks the questions, runs the IDE step, owns the files
+// and their locks, and has the writer (CCblFile) render into them.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "cobolgen/cbl_file.h"
+#include "cobolgen/output_file.h"
+#include "cobolgen/prompter.h"
+#include "platform/ide_link.h"
+
+namespace qorvix {
+
+// What a generation needs from outside. Every pointer may be null: no
+// prompter shows nothing and answers with each question's default.
+struct WriterServices {
+    Prompter* prompter = nullptr;
+    ProgIdLookup* progIds = nullptr;
+    IdeLink* ide = nullptr;
+    bool ideRegistered = false;
+    // The run's naming; without one the generation numbers its own made-up
+    // names from 0 and checks no reserved words.
+    CobolNaming* naming = nullptr;
+    // The run's generation folder: relative copy-file names resolve against
+    // it, and the generation leaves the folder it wrote into there. Empty
+    // (or null) stands for the process's current directory.
+    std::string* folder = nullptr;
+    // How file bytes are written; empty: the system's write.
+    OutputFile::WriteCall writeFile;
+};
+
+class DocumentDriver final : private GenerationOutput {
+  public:
+    DocumentDriver(bool interfaceClasses = true, bool dualInterfaces = false,
+                   bool addToProject = false, WriterServices services = {});
+    ~DocumentDriver() override;
+    DocumentDriver(const DocumentDriver&) = delete;
+    DocumentDriver& operator=(const DocumentDriver&) = delete;
+
+    // Writes the copy file `name` (changed to its bare name) for `lib`, and
+    // the class files asked for. The copy file is in place, and still held,
+    // when this returns true.
+    bool GenerateCopyFile(std::string& name, ITypeLib& lib);
+
+    // Lets go of the copy file now rather than at destruction. True when
+    // nothing of this generation failed to be written.
+    bool CloseCopyFile();
+
+    // True when a file of this generation could not be written completely
+    // (each such failure has been shown; the file's name holds what it held
+    // before).
+    bool WriteFailed() const { return m_writeFailed; }
+    // How many files this generation was to write and did not: declined,
+    // refused, failed, or skipped after a failure that every file in the
+    // folder would meet. The batch run's exit status comes from this.
+    int FilesNotWritten() const { return m_filesNotWritten; }
+    bool InterfaceClasses() const { return m_bInterfaceClasses; }
+    bool DualInterfaces() const { return m_bDualInterfaces; }
+    bool AddToProject() const { return m_bAddToProject; }
+
+  private:
+    // A failure that the next file in the folder would meet as well: shown
+    // once, at the end of the generation, with the number of files it cost.
+    struct FolderFailure {
+        int message = 0;  // 0: none
+        std::string file;
+        int error = 0;
+        int others = 0;  // more files lost to it
+    };
+
+    // GenerationOutput: the files the writer renders into.
+    TextSink& CopyFile() override { return m_copyFile; }
+    TextSink* BeginClassFile(const std::string& fileName) override;
+    void EndClassFile() override;
+
+    Answer Ask(int id, std::string_view arg, MessageIcon icon, MessageButtons buttons,
+               Answer defaultAnswer, bool foreground = false);
+    void Tell(int id, std::string_view arg, MessageIcon icon);
+    // Where relative names start: the run's folder, or the current directory.
+    std::string BaseFolder() const;
+    // Settles the folder and the bare name of `name`; false after telling why.
+    bool ResolveCopyFile(std::string& name);
+    // The overwrite question and the writability probe for `fileName`; the
+    // probe is the start of `file`, which the generation then writes.
+    bool CheckWritable(const std::string& fileName, OutputFile& file);
+    bool ProjectStep(const std::string& bareName, std::unique_ptr<IdeProject>& project,
+                     std::string& directory);
+    // Message 103 for `file` with the reason; a failure the whole folder
+    // would meet is kept for the end instead.
+    void CannotWrite(const std::string& file, int error);
+    // Puts `file` in place; shows a failure (120) and counts it.
+    bool Commit(OutputFile& file, bool keepHeld);
+    bool IsFolderWide(int error) const;
+    // Shows the kept folder failure, with what it cost.
+    void ShowFolderFailure();
+    // Counts one more file not written; false for the caller to pass on.
+    bool NotWritten();
+
+    bool m_bInterfaceClasses;
+    bool m_bDualInterfaces;
+    bool m_bAddToProject;
+    WriterServices m_services;
+    CobolNaming m_ownNaming;
+    OutputFolder m_folder;
+    OutputFile m_copyFile;
+    OutputFile m_classFile;
+    std::string m_strCopyFileName;
+    bool m_generating = false;  // from the copy file's start to its release
+    FolderFailure m_folderFailure;
+    bool m_writeFailed = false;
+    int m_filesNotWritten = 0;
+};
+
+}  // namespace qorvix
