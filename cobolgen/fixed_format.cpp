@@ -168,6 +168,23 @@ std::string FitCodeLine(std::string_view line, std::size_t indent) {
     return result + rest + std::string(tail);
 }
 
+namespace {
+
+constexpr std::size_t kPassAt = 1 << 16;
+
+}  // namespace
+
+void FixedFormatText::SetSink(TextSink* sink) {
+    Pass();
+    m_sink = sink;
+    m_pending.clear();
+}
+
+void FixedFormatText::Pass() {
+    if (m_sink && !m_lines.empty()) m_sink->Write(m_lines);
+    m_lines.clear();
+}
+
 void FixedFormatText::Write(std::string_view text) {
     if (!m_sink) return;
     std::size_t at = 0;
@@ -181,31 +198,34 @@ void FixedFormatText::Write(std::string_view text) {
         }
     }
     if (at < text.size()) m_pending.append(text.substr(at));
+    if (m_lines.size() >= kPassAt) Pass();
 }
 
 void FixedFormatText::Finish() {
-    if (m_pending.empty() || !m_sink) return;
-    std::string last = FitCodeLine(m_pending, m_indent);
-    m_pending.clear();
-    WriteFitted(last);
+    if (!m_sink) return;
+    if (!m_pending.empty()) {
+        std::string last = FitCodeLine(m_pending, m_indent);
+        m_pending.clear();
+        WriteFitted(last);
+    }
+    Pass();
 }
 
 void FixedFormatText::WriteLine(std::string_view line) {
     if (line.size() <= kLastCodeColumn) {
-        m_sink->Write(line);
+        m_lines.append(line);
     } else {
         WriteFitted(FitCodeLine(line, m_indent));
     }
-    m_sink->Write("\r\n");
+    m_lines.append("\r\n", 2);
 }
 
 void FixedFormatText::WriteFitted(std::string_view lines) {
     for (std::size_t end; (end = lines.find('\n')) != std::string_view::npos;
          lines.remove_prefix(end + 1)) {
-        m_sink->Write(lines.substr(0, end));
-        m_sink->Write("\r\n");
+        m_lines.append(lines.substr(0, end)).append("\r\n", 2);
     }
-    m_sink->Write(lines);
+    m_lines.append(lines);
 }
 
 }  // namespace qorvix

@@ -19,29 +19,30 @@ constexpr std::size_t kLastCodeColumn = 72;
 std::string FitCodeLine(std::string_view line, std::size_t indent);
 
 // Passes generated text to a sink line by line, each code line fitted.
-// Text may arrive in pieces; a line goes out, with CR LF, once its "\n"
-// has come. Without a sink, text goes nowhere.
+// Text may arrive in pieces; a line is complete, with CR LF, once its "\n"
+// has come. Complete lines reach the sink in large pieces, all of them by
+// Finish. Without a sink, text goes nowhere.
 class FixedFormatText {
   public:
     explicit FixedFormatText(std::size_t indent) : m_indent(indent) {}
     // Where the next lines go; a line still pending is dropped.
-    void SetSink(TextSink* sink) {
-        m_sink = sink;
-        m_pending.clear();
-    }
+    void SetSink(TextSink* sink);
     bool HasSink() const { return m_sink != nullptr; }
     void Write(std::string_view text);
-    // Writes a last line that never got its "\n" (none should be left).
+    // Hands every line to the sink, and a last one that never got its "\n"
+    // (none should be left).
     void Finish();
 
   private:
     void WriteLine(std::string_view line);
     // Lines FitCodeLine has joined with "\n", the last without its end.
     void WriteFitted(std::string_view lines);
+    void Pass();
 
     TextSink* m_sink = nullptr;
     std::size_t m_indent;
     std::string m_pending;
+    std::string m_lines;  // complete lines the sink has not had yet
 };
 
 }  // namespace qorvix

@@ -149,15 +149,25 @@ void OutputFile::Fail(int error) {
 
 void OutputFile::Write(std::string_view bytes) {
     if (!m_fd || Failed()) return;
+    // Large pieces go out as they come; small ones gather first.
+    if (m_buffer.empty() && bytes.size() >= kFlushAt) {
+        WriteOut(bytes);
+        return;
+    }
     m_buffer.append(bytes);
     if (m_buffer.size() >= kFlushAt) Flush();
 }
 
 void OutputFile::Flush() {
+    WriteOut(m_buffer);
+    m_buffer.clear();
+}
+
+void OutputFile::WriteOut(std::string_view bytes) {
     std::size_t done = 0;
-    while (done < m_buffer.size() && !Failed()) {
-        ssize_t n = m_write ? m_write(m_fd.Get(), m_buffer.data() + done, m_buffer.size() - done)
-                            : write(m_fd.Get(), m_buffer.data() + done, m_buffer.size() - done);
+    while (done < bytes.size() && !Failed()) {
+        ssize_t n = m_write ? m_write(m_fd.Get(), bytes.data() + done, bytes.size() - done)
+                            : write(m_fd.Get(), bytes.data() + done, bytes.size() - done);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) {
             Fail(n < 0 ? errno : ENOSPC);
@@ -165,7 +175,6 @@ void OutputFile::Flush() {
         }
         done += static_cast<std::size_t>(n);
     }
-    m_buffer.clear();
 }
 
 bool OutputFile::Commit(bool keepHeld) {

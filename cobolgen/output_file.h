@@ -94,6 +94,7 @@ class OutputFile final : public TextSink {
 
   private:
     void Flush();
+    void WriteOut(std::string_view bytes);
     void Fail(int error);
 
     const OutputFolder* m_folder = nullptr;
