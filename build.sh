@@ -93,15 +93,18 @@ case "$command" in
             -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQORVIX_BUILD_FUZZ=ON -DQORVIX_BUILD_TESTS=OFF
         work=$(mktemp -d)
         trap 'rm -rf "$work"' EXIT
-        # Each target for SECONDS, on its seeds; a third argument runs that
-        # target alone.
-        for target in load_walk_fuzzer:seeds registry_fuzzer:registry_seeds; do
-            name=${target%%:*} seeds=$root/fuzz/${target#*:}
+        # Each target for SECONDS, on its seed folders; a third argument runs
+        # that target alone.
+        for target in load_walk_fuzzer:seeds registry_fuzzer:registry_seeds \
+                      render_fuzzer:seeds,render_seeds; do
+            name=${target%%:*} seeds=()
+            IFS=, read -ra folders <<< "${target#*:}"
+            for folder in "${folders[@]}"; do seeds+=("$root/fuzz/$folder"); done
             if [ -n "$only" ] && [ "$only" != "$name" ]; then continue; fi
             mkdir -p "$work/$name"
             echo "== $name for $seconds s"
             "$root/build-fuzz/fuzz/$name" -max_total_time="$seconds" -max_len=65536 \
-                -timeout=30 -rss_limit_mb=2048 -print_final_stats=1 "$work/$name" "$seeds"
+                -timeout=30 -rss_limit_mb=2048 -print_final_stats=1 "$work/$name" "${seeds[@]}"
         done
         ;;
     package)
