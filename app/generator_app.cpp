@@ -86,6 +86,7 @@ WriterServices CGeneratorApp::Writer() {
     writer.ideRegistered = m_bIdeRegistered;
     writer.naming = &m_naming;
     writer.folder = &m_strGenerationFolder;
+    writer.writeFile = m_services.writeFile;
     return writer;
 }
 

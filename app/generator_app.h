@@ -38,6 +38,9 @@ class CGeneratorApp {
         // The desktop runs: the contents dialog on a library, the main dialog.
         std::function<int(CGeneratorApp&, const std::string& path)> openContentsDialog;
         std::function<int(CGeneratorApp&)> openMainDialog;
+        // How generated files are written; empty: the system's write
+        // (tests fill the disk through it).
+        OutputFile::WriteCall writeFile;
     };
 
     CGeneratorApp();

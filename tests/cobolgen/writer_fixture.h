@@ -36,9 +36,11 @@ class WriterTest : public ::testing::Test {
         services.prompter = &prompter;
         services.naming = &naming;
         services.folder = &folder;
+        services.writeFile = writeFile;
         DocumentDriver writer(classes, dual, false, services);
         bool ok = writer.GenerateCopyFile(name, lib);
         generatedName = name;
+        notWritten = writer.FilesNotWritten();
         return ok;
     }
 
@@ -59,9 +61,11 @@ class WriterTest : public ::testing::Test {
     TempDir dir;
     KeepCurrentDirectory keep;
     ScriptedPrompter prompter;
-    CobolNaming naming;  // the run's: made-up names count on across generations
-    std::string folder;  // the run's generation folder
+    CobolNaming naming;               // the run's: made-up names count on across generations
+    std::string folder;               // the run's generation folder
+    OutputFile::WriteCall writeFile;  // empty: the system's write
     std::string generatedName;
+    int notWritten = 0;  // the last generation's FilesNotWritten()
 };
 
 }  // namespace qorvix::test

@@ -7,6 +7,8 @@
 #include <QTest>
 #include <QTreeView>
 #include <QWhatsThis>
+#include <cerrno>
+#include <cstring>
 
 #include "resources/string_table.h"
 #include "tests/ui/ui_fixture.h"
@@ -232,6 +234,27 @@ class ContentsDialogTest : public QObject {
         QVERIFY(std::filesystem::exists(f->dir / "elsewhere/Second.cpy"));
         QVERIFY(!std::filesystem::exists(f->dir / "Second.cpy"));
         QCOMPARE(std::filesystem::current_path(), std::filesystem::path(f->dir.Path()));
+    }
+
+    // A disk that is full fails every file: one message box, not one per file.
+    void aFullDiskIsOneMessage() {
+        f->app->m_bInterfaceClasses = true;
+        f->app->m_bDualInterfaces = true;
+        f->app->GetServices().writeFile = [](int, const void*, std::size_t) -> ssize_t {
+            errno = ENOSPC;
+            return -1;
+        };
+        auto dialog = Open();
+        CopyFileEdit(*dialog)->setText(QString::fromStdString(f->dir / "Out.cpy"));
+        dialog->OnGenerate();
+        QCOMPARE(f->prompter.Ids(), std::vector<int>{IDS_WRITE_FAILED});
+        QCOMPARE(f->prompter.shown[0].text,
+                 "The file\n'ishape.cbl'\ncould not be written completely: " +
+                     std::string(std::strerror(ENOSPC)) +
+                     "\nThe file has been left as it was.\nFiles not written for the same "
+                     "reason: 3");
+        QVERIFY(!std::filesystem::exists(f->dir / "Out.cpy"));
+        QVERIFY(dialog->isVisible());
     }
 
     void theTreeThroughTheView() {
