@@ -3,6 +3,7 @@
 // not at all, and failures that every file in the folder would meet.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -60,7 +61,14 @@ TEST_F(WriterTest, PipesDevicesAndFoldersAtTheNamesAreRefused) {
     lib.Add(TKIND_INTERFACE, "IThing");
     lib.Add(TKIND_INTERFACE, "IOther");
     ASSERT_EQ(mkfifo((dir / "Out.cpy").c_str(), 0600), 0);
+    // A reader of our own: a writer that opened the pipe would not wait, and
+    // what it wrote would be there to read.
+    int reader = open((dir / "Out.cpy").c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
     EXPECT_FALSE(Generate(lib, "Out.cpy", true));
+    char byte;
+    EXPECT_LE(read(reader, &byte, 1), 0);
+    close(reader);
     ASSERT_EQ(prompter.shown.size(), 1u);
     EXPECT_EQ(prompter.shown[0].id, IDS_CANNOT_WRITE);
     EXPECT_EQ(prompter.shown[0].text,
