@@ -107,7 +107,6 @@ class DocumentDriver final : private GenerationOutput {
     OutputFile m_copyFile;
     OutputFile m_classFile;
     std::string m_strCopyFileName;
-    bool m_generating = false;  // from the copy file's start to its release
     FolderFailure m_folderFailure;
     bool m_writeFailed = false;
     int m_filesNotWritten = 0;
