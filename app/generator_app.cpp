@@ -163,14 +163,8 @@ int CGeneratorApp::InitInstance(const std::vector<std::string>& args) {
     if (m_services.loadReservedWords) m_naming.SetReservedWordCheck(m_services.loadReservedWords());
     m_exitStatus = kExitGenerated;
     if (ParseCommandLine(args)) {
-        if (m_services.openMainDialog) {
-            CheckIdeRegistered();
-            m_exitStatus = m_services.openMainDialog(*this);
-        } else {
-            std::fprintf(stderr, "%s: the desktop front end is not built yet\n",
-                         m_programName.c_str());
-            m_exitStatus = kExitFailed;
-        }
+        CheckIdeRegistered();
+        m_exitStatus = m_services.openMainDialog ? m_services.openMainDialog(*this) : kExitFailed;
     }
     return m_exitStatus;
 }
@@ -252,14 +246,9 @@ bool CGeneratorApp::ParseCommandLine(const std::vector<std::string>& args) {
             m_exitStatus = generated && notWritten == 0 ? kExitGenerated : kExitFailed;
             return false;
         }
-        if (m_services.openContentsDialog) {
-            CheckIdeRegistered();
-            m_exitStatus = m_services.openContentsDialog(*this, path);
-        } else {
-            std::fprintf(stderr, "%s: the desktop front end is not built yet\n",
-                         m_programName.c_str());
-            m_exitStatus = kExitFailed;
-        }
+        CheckIdeRegistered();
+        m_exitStatus = m_services.openContentsDialog ? m_services.openContentsDialog(*this, path)
+                                                     : kExitFailed;
         return false;
     }
     if (!copyFile.empty()) m_strCopyFile = copyFile;

@@ -32,7 +32,7 @@ class CGeneratorApp {
         LoadOptions loadOptions;              // how libraries are loaded
         // The reserved-word service: loads it and gives its check, or null.
         std::function<ReservedWordCheck()> loadReservedWords;
-        // Start-up step 3: the satellite translation at this path, if any.
+        // Loading the satellite: the translation at this path, if any.
         std::function<void(const std::string& path)> loadSatellite;
         std::string executablePath;  // where the satellite is looked for
         // The desktop runs: the contents dialog on a library, the main dialog.

@@ -33,7 +33,6 @@ enum NodeKind : int {
 class CTreeItem {
   public:
     explicit CTreeItem(int kind = kindNone, int index = 0) : m_nKind(kind), m_nIndex(index) {}
-    virtual ~CTreeItem() = default;
     CTreeItem(const CTreeItem&) = delete;
     CTreeItem& operator=(const CTreeItem&) = delete;
 
@@ -45,10 +44,10 @@ class CTreeItem {
 
     // The node holds one reference: a library (library and category nodes)
     // or a type info (all others). Setting hands a reference over.
-    virtual ITypeLib* GetTypeLib() const { return m_typeLib.Get(); }
-    virtual void SetTypeLib(ComPtr<ITypeLib> lib);
-    virtual ITypeInfo* GetTypeInfo() const { return m_typeInfo.Get(); }
-    virtual void SetTypeInfo(ComPtr<ITypeInfo> info);
+    ITypeLib* GetTypeLib() const { return m_typeLib.Get(); }
+    void SetTypeLib(ComPtr<ITypeLib> lib);
+    ITypeInfo* GetTypeInfo() const { return m_typeInfo.Get(); }
+    void SetTypeInfo(ComPtr<ITypeInfo> info);
 
     // The item in its tree.
     const std::string& Text() const { return m_text; }
@@ -79,12 +78,12 @@ class CTreeItem {
     bool Fetch();
 
     // Appends this node's children to `children`; non-zero when any was.
-    virtual int Expand(TreeItems& children);
-    virtual int ExpandCategory(TreeItems& children);
-    virtual int ExpandTypeInfo(TreeItems& children);
-    virtual int ExpandFunctions(TreeItems& children);
-    virtual int ExpandVariables(TreeItems& children);
-    virtual int ExpandImplTypes(TreeItems& children);
+    int Expand(TreeItems& children);
+    int ExpandCategory(TreeItems& children);
+    int ExpandTypeInfo(TreeItems& children);
+    int ExpandFunctions(TreeItems& children);
+    int ExpandVariables(TreeItems& children);
+    int ExpandImplTypes(TreeItems& children);
 
     // The declaration of this node's type ("interface IFoo", ...).
     void GetTypeInfoText(std::string& text);

@@ -11,11 +11,25 @@
 namespace qorvix {
 std::string OneLine(std::string_view text) {
     std::string line(text);
+    bool ascii = true;
     for (char& c : line) {
         auto b = static_cast<unsigned char>(c);
         if (b < 0x20 || b == 0x7F) c = ' ';
+        if (b >= 0x80) ascii = false;
     }
-    return line;
+    if (ascii) return line;
+    // Editors also end a line at the C1 controls (NEL among them) and at
+    // the Unicode line and paragraph separators; which bytes those are
+    // depends on the locale's character set.
+    std::u16string wide = LocaleToUtf16(line);
+    bool changed = false;
+    for (char16_t& c : wide) {
+        if ((c >= 0x80 && c <= 0x9F) || c == 0x2028 || c == 0x2029) {
+            c = u' ';
+            changed = true;
+        }
+    }
+    return changed ? Utf16ToLocale(wide) : line;
 }
 
 std::string ClassFileStem(const std::string& interfaceName) {

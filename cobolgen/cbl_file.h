@@ -108,8 +108,9 @@ class CCblFile {
     std::string m_strCopyFileName;
 };
 
-// A comment line's text: line breaks and other control characters become
-// blanks, so that text from a library stays on its comment line.
+// A comment line's text: line breaks and other control characters (also
+// those beyond ASCII) become blanks, so that text from a library stays on
+// its comment line.
 std::string OneLine(std::string_view text);
 
 // A class file's name for an interface's COBOL name: lower case (every

@@ -23,7 +23,7 @@ class DesktopFrontEnd {
     DesktopFrontEnd(int& argc, char** argv, std::shared_ptr<MachineServices> machine);
     ~DesktopFrontEnd();
 
-    // Start-up step 3: the satellite at `path`, when it loads, translates
+    // The satellite at `path`, when it loads, translates
     // the string table at once and the dialogs once they exist.
     void LoadSatellite(const std::string& path);
 

@@ -197,6 +197,15 @@ TEST_F(Utf8Locale, StringLiteralsMixQuotedAndHexadecimalRuns) {
     EXPECT_EQ(StringLiteral("\xc3\xa9"), "x\"c3a900\"");
 }
 
+TEST_F(Utf8Locale, CommentTextBreaksNoLineBeyondAscii) {
+    // NEL, the line and paragraph separators go; other letters stay.
+    EXPECT_EQ(OneLine("a\xc2\x85"
+                      "b\xe2\x80\xa8"
+                      "c\xe2\x80\xa9"
+                      "d\xc3\xa9"),
+              "a b c d\xc3\xa9");
+}
+
 TEST(CommentText, StaysOnOneLineAndFileNamesStayInTheFolder) {
     EXPECT_EQ(OneLine("a\r\nb\tc\x7f"
                       "d"),

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <map>
 
+#include "tests/support/fake_typelib.h"
 #include "tests/support/json_value.h"
 #include "tests/support/paths.h"
 #include "typelib/codepage.h"
@@ -12,24 +13,6 @@
 
 namespace qorvix::test {
 namespace {
-
-VARIANT Make(VARTYPE vt, std::int64_t bits) {
-    VARIANT v;
-    v.vt = vt;
-    v.llVal = bits;
-    return v;
-}
-
-VARIANT Real(VARTYPE vt, double value) {
-    VARIANT v;
-    v.vt = vt;
-    if (vt == VT_R4) {
-        v.fltVal = static_cast<float>(value);
-    } else {
-        v.dblVal = value;
-    }
-    return v;
-}
 
 VARIANT Decimal(std::uint8_t scale, bool negative, std::uint32_t hi, std::uint64_t lo) {
     VARIANT v;
@@ -57,62 +40,62 @@ Conversion Convert(const VARIANT& v) {
 // The samples of the platform's own conversions, by their labels.
 std::map<std::string, VARIANT> Samples() {
     std::map<std::string, VARIANT> s;
-    s["EMPTY"] = Make(VT_EMPTY, 0);
-    s["NULL"] = Make(VT_NULL, 0);
-    s["I1 -128"] = Make(VT_I1, -128);
-    s["I1 0"] = Make(VT_I1, 0);
-    s["I1 127"] = Make(VT_I1, 127);
-    s["UI1 0"] = Make(VT_UI1, 0);
-    s["UI1 255"] = Make(VT_UI1, 255);
-    s["I2 -32768"] = Make(VT_I2, -32768);
-    s["I2 32767"] = Make(VT_I2, 32767);
-    s["UI2 65535"] = Make(VT_UI2, 65535);
-    s["I4 -2147483648"] = Make(VT_I4, INT32_MIN);
-    s["I4 2147483647"] = Make(VT_I4, INT32_MAX);
-    s["I4 100"] = Make(VT_I4, 100);
-    s["UI4 4294967295"] = Make(VT_UI4, 4294967295LL);
-    s["I8 min"] = Make(VT_I8, INT64_MIN);
-    s["I8 max"] = Make(VT_I8, INT64_MAX);
-    s["UI8 max"] = Make(VT_UI8, -1);
-    s["INT -2147483648"] = Make(VT_INT, INT32_MIN);
-    s["INT 42"] = Make(VT_INT, 42);
-    s["UINT 4294967295"] = Make(VT_UINT, 4294967295LL);
-    s["R4 0"] = Real(VT_R4, 0);
-    s["R4 1.5"] = Real(VT_R4, 1.5);
-    s["R4 -0.1"] = Real(VT_R4, -0.1);
-    s["R4 3.4028235e38"] = Real(VT_R4, 3.4028235e38);
-    s["R4 1e-10"] = Real(VT_R4, 1e-10);
-    s["R4 123456789"] = Real(VT_R4, 123456789);
-    s["R8 0"] = Real(VT_R8, 0);
-    s["R8 0.1"] = Real(VT_R8, 0.1);
-    s["R8 -2.5"] = Real(VT_R8, -2.5);
-    s["R8 1e100"] = Real(VT_R8, 1e100);
-    s["R8 1e-100"] = Real(VT_R8, 1e-100);
-    s["R8 3.141592653589793"] = Real(VT_R8, 3.141592653589793);
-    s["R8 123456789012345678"] = Real(VT_R8, 123456789012345678.0);
-    s["R8 1.7976931348623157e308"] = Real(VT_R8, 1.7976931348623157e308);
-    s["CY 0"] = Make(VT_CY, 0);
-    s["CY 1 (0.0001)"] = Make(VT_CY, 1);
-    s["CY 12345678 (1234.5678)"] = Make(VT_CY, 12345678);
-    s["CY -15000 (-1.5)"] = Make(VT_CY, -15000);
-    s["CY INT64_MAX"] = Make(VT_CY, INT64_MAX);
-    s["DATE 0"] = Real(VT_DATE, 0);
-    s["DATE 1"] = Real(VT_DATE, 1);
-    s["DATE 1.5"] = Real(VT_DATE, 1.5);
-    s["DATE 36526.25"] = Real(VT_DATE, 36526.25);
-    s["DATE -1"] = Real(VT_DATE, -1);
-    s["DATE 2958465.99999"] = Real(VT_DATE, 2958465.99999);
-    s["BOOL VARIANT_TRUE"] = Make(VT_BOOL, -1);
-    s["BOOL VARIANT_FALSE"] = Make(VT_BOOL, 0);
-    s["BOOL 1 (non-canonical)"] = Make(VT_BOOL, 1);
+    s["EMPTY"] = IntValue(VT_EMPTY, 0);
+    s["NULL"] = IntValue(VT_NULL, 0);
+    s["I1 -128"] = IntValue(VT_I1, -128);
+    s["I1 0"] = IntValue(VT_I1, 0);
+    s["I1 127"] = IntValue(VT_I1, 127);
+    s["UI1 0"] = IntValue(VT_UI1, 0);
+    s["UI1 255"] = IntValue(VT_UI1, 255);
+    s["I2 -32768"] = IntValue(VT_I2, -32768);
+    s["I2 32767"] = IntValue(VT_I2, 32767);
+    s["UI2 65535"] = IntValue(VT_UI2, 65535);
+    s["I4 -2147483648"] = IntValue(VT_I4, INT32_MIN);
+    s["I4 2147483647"] = IntValue(VT_I4, INT32_MAX);
+    s["I4 100"] = IntValue(VT_I4, 100);
+    s["UI4 4294967295"] = IntValue(VT_UI4, 4294967295LL);
+    s["I8 min"] = IntValue(VT_I8, INT64_MIN);
+    s["I8 max"] = IntValue(VT_I8, INT64_MAX);
+    s["UI8 max"] = IntValue(VT_UI8, -1);
+    s["INT -2147483648"] = IntValue(VT_INT, INT32_MIN);
+    s["INT 42"] = IntValue(VT_INT, 42);
+    s["UINT 4294967295"] = IntValue(VT_UINT, 4294967295LL);
+    s["R4 0"] = RealValue(VT_R4, 0);
+    s["R4 1.5"] = RealValue(VT_R4, 1.5);
+    s["R4 -0.1"] = RealValue(VT_R4, -0.1);
+    s["R4 3.4028235e38"] = RealValue(VT_R4, 3.4028235e38);
+    s["R4 1e-10"] = RealValue(VT_R4, 1e-10);
+    s["R4 123456789"] = RealValue(VT_R4, 123456789);
+    s["R8 0"] = RealValue(VT_R8, 0);
+    s["R8 0.1"] = RealValue(VT_R8, 0.1);
+    s["R8 -2.5"] = RealValue(VT_R8, -2.5);
+    s["R8 1e100"] = RealValue(VT_R8, 1e100);
+    s["R8 1e-100"] = RealValue(VT_R8, 1e-100);
+    s["R8 3.141592653589793"] = RealValue(VT_R8, 3.141592653589793);
+    s["R8 123456789012345678"] = RealValue(VT_R8, 123456789012345678.0);
+    s["R8 1.7976931348623157e308"] = RealValue(VT_R8, 1.7976931348623157e308);
+    s["CY 0"] = IntValue(VT_CY, 0);
+    s["CY 1 (0.0001)"] = IntValue(VT_CY, 1);
+    s["CY 12345678 (1234.5678)"] = IntValue(VT_CY, 12345678);
+    s["CY -15000 (-1.5)"] = IntValue(VT_CY, -15000);
+    s["CY INT64_MAX"] = IntValue(VT_CY, INT64_MAX);
+    s["DATE 0"] = RealValue(VT_DATE, 0);
+    s["DATE 1"] = RealValue(VT_DATE, 1);
+    s["DATE 1.5"] = RealValue(VT_DATE, 1.5);
+    s["DATE 36526.25"] = RealValue(VT_DATE, 36526.25);
+    s["DATE -1"] = RealValue(VT_DATE, -1);
+    s["DATE 2958465.99999"] = RealValue(VT_DATE, 2958465.99999);
+    s["BOOL VARIANT_TRUE"] = IntValue(VT_BOOL, -1);
+    s["BOOL VARIANT_FALSE"] = IntValue(VT_BOOL, 0);
+    s["BOOL 1 (non-canonical)"] = IntValue(VT_BOOL, 1);
     s["DECIMAL 0"] = Decimal(0, false, 0, 0);
     s["DECIMAL 1.5"] = Decimal(1, false, 0, 15);
     s["DECIMAL -123.456"] = Decimal(3, true, 0, 123456);
     s["DECIMAL 1.00 (scale 2)"] = Decimal(2, false, 0, 100);
     s["DECIMAL 1e-28"] = Decimal(28, false, 0, 1);
     s["DECIMAL 2^96-1"] = Decimal(0, false, 0xFFFFFFFF, ~0ULL);
-    s["ERROR 0x80004005"] = Make(VT_ERROR, static_cast<std::int32_t>(0x80004005));
-    s["HRESULT 0x80004005"] = Make(VT_HRESULT, static_cast<std::int32_t>(0x80004005));
+    s["ERROR 0x80004005"] = IntValue(VT_ERROR, static_cast<std::int32_t>(0x80004005));
+    s["HRESULT 0x80004005"] = IntValue(VT_HRESULT, static_cast<std::int32_t>(0x80004005));
     VARIANT abc;
     abc.vt = VT_BSTR;
     abc.bstrVal = u"abc";
@@ -188,27 +171,27 @@ TEST(VariantText, SpellsEveryValueTypeAsThePlatform) {
 }
 
 TEST(VariantText, DatesAtTheEdgesOfTheCalendar) {
-    EXPECT_EQ(Convert(Real(VT_DATE, -657434)).text, "1/1/100");
-    EXPECT_EQ(Convert(Real(VT_DATE, -1.25)).text, "12/29/1899 6:00:00 AM");
-    EXPECT_EQ(Convert(Real(VT_DATE, 0.5)).text, "12:00:00 PM");
-    EXPECT_EQ(Convert(Real(VT_DATE, 60)).text, "2/28/1900");
-    EXPECT_EQ(Convert(Real(VT_DATE, 61)).text, "3/1/1900");
-    EXPECT_EQ(Convert(Real(VT_DATE, 36585)).text, "2/29/2000");
+    EXPECT_EQ(Convert(RealValue(VT_DATE, -657434)).text, "1/1/100");
+    EXPECT_EQ(Convert(RealValue(VT_DATE, -1.25)).text, "12/29/1899 6:00:00 AM");
+    EXPECT_EQ(Convert(RealValue(VT_DATE, 0.5)).text, "12:00:00 PM");
+    EXPECT_EQ(Convert(RealValue(VT_DATE, 60)).text, "2/28/1900");
+    EXPECT_EQ(Convert(RealValue(VT_DATE, 61)).text, "3/1/1900");
+    EXPECT_EQ(Convert(RealValue(VT_DATE, 36585)).text, "2/29/2000");
     // Seconds round, and a day can roll over.
-    EXPECT_EQ(Convert(Real(VT_DATE, 1.0 + 86399.6 / 86400.0)).text, "1/1/1900 12:00:00 AM");
-    EXPECT_TRUE(FAILED(Convert(Real(VT_DATE, 2958466)).hr));
-    EXPECT_TRUE(FAILED(Convert(Real(VT_DATE, -657435)).hr));
-    EXPECT_TRUE(FAILED(Convert(Real(VT_DATE, std::nan(""))).hr));
+    EXPECT_EQ(Convert(RealValue(VT_DATE, 1.0 + 86399.6 / 86400.0)).text, "1/1/1900 12:00:00 AM");
+    EXPECT_TRUE(FAILED(Convert(RealValue(VT_DATE, 2958466)).hr));
+    EXPECT_TRUE(FAILED(Convert(RealValue(VT_DATE, -657435)).hr));
+    EXPECT_TRUE(FAILED(Convert(RealValue(VT_DATE, std::nan(""))).hr));
 }
 
 TEST(VariantText, OtherTypesAndTargetsFail) {
-    EXPECT_EQ(Convert(Make(VT_VARIANT, 0)).hr, DISP_E_TYPEMISMATCH);
+    EXPECT_EQ(Convert(IntValue(VT_VARIANT, 0)).hr, DISP_E_TYPEMISMATCH);
     // Object defaults: the platform refuses the type, it does not mismatch it.
-    EXPECT_EQ(Convert(Make(VT_DISPATCH, 0)).hr, DISP_E_BADVARTYPE);
-    EXPECT_EQ(Convert(Make(VT_UNKNOWN, 0)).hr, DISP_E_BADVARTYPE);
-    EXPECT_EQ(Convert(Make(VT_VOID, 0)).hr, DISP_E_BADVARTYPE);
-    EXPECT_EQ(Convert(Make(VT_LPSTR, 0)).hr, DISP_E_BADVARTYPE);
-    VARIANT out, in = Make(VT_I4, 1);
+    EXPECT_EQ(Convert(IntValue(VT_DISPATCH, 0)).hr, DISP_E_BADVARTYPE);
+    EXPECT_EQ(Convert(IntValue(VT_UNKNOWN, 0)).hr, DISP_E_BADVARTYPE);
+    EXPECT_EQ(Convert(IntValue(VT_VOID, 0)).hr, DISP_E_BADVARTYPE);
+    EXPECT_EQ(Convert(IntValue(VT_LPSTR, 0)).hr, DISP_E_BADVARTYPE);
+    VARIANT out, in = IntValue(VT_I4, 1);
     EXPECT_EQ(VariantChangeType(&out, &in, 0, VT_I2), E_NOTIMPL);
     EXPECT_TRUE(FAILED(Convert(Decimal(29, false, 0, 1)).hr));
 }
@@ -223,11 +206,11 @@ TEST(VariantText, IgnoresTheUsersLocale) {
         }
     }
     if (!german) GTEST_SKIP() << "no locale with a decimal comma is installed";
-    EXPECT_EQ(Convert(Real(VT_R8, -2.5)).text, "-2.5");
-    EXPECT_EQ(Convert(Real(VT_R4, 1.5)).text, "1.5");
-    EXPECT_EQ(Convert(Make(VT_CY, -15000)).text, "-1.5");
+    EXPECT_EQ(Convert(RealValue(VT_R8, -2.5)).text, "-2.5");
+    EXPECT_EQ(Convert(RealValue(VT_R4, 1.5)).text, "1.5");
+    EXPECT_EQ(Convert(IntValue(VT_CY, -15000)).text, "-1.5");
     EXPECT_EQ(Convert(Decimal(1, false, 0, 15)).text, "1.5");
-    EXPECT_EQ(Convert(Real(VT_DATE, 36526.25)).text, "1/1/2000 6:00:00 AM");
+    EXPECT_EQ(Convert(RealValue(VT_DATE, 36526.25)).text, "1/1/2000 6:00:00 AM");
     std::setlocale(LC_ALL, "C");
 }
 

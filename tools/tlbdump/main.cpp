@@ -51,7 +51,12 @@ int main(int argc, char** argv) {
     std::string json;
     int status = 0;
     if (FAILED(hr)) {
-        std::fprintf(stderr, "tlbdump: %s: %s\n", path.c_str(), why.c_str());
+        // The reader's reason names the file itself when it could not read it.
+        if (why.compare(0, path.size(), path) == 0) {
+            std::fprintf(stderr, "tlbdump: %s\n", why.c_str());
+        } else {
+            std::fprintf(stderr, "tlbdump: %s: %s\n", path.c_str(), why.c_str());
+        }
         json = DumpLoadFailure(hr, fileName, reasons ? &why : nullptr);
         status = 2;
     } else {
