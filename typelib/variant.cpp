@@ -69,7 +69,7 @@ bool Decimal(const DECIMAL& dec, std::u16string& out) {
         digits.insert(digits.begin(), static_cast<char>('0' + remainder));
     }
     if (digits.empty()) {
-        out = u"0";
+        out.assign(1, u'0');
         return true;
     }
     if (digits.size() <= dec.scale) digits.insert(0, dec.scale - digits.size() + 1, '0');
