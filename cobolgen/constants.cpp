@@ -65,8 +65,11 @@ std::string StringLiteral(const std::string& raw) {
 
 std::string ConditionValue(VARTYPE vt, const std::string& raw) {
     if (vt == VT_BSTR) return raw.empty() ? "\"\"" : Runs(raw, IsNoControl, false);
-    // A date is spelled with blanks and colons: a literal only in quotes.
+    // A date is spelled with blanks and colons, and a real that is not a
+    // number with words: literals only in quotes.
     if (vt == VT_DATE) return "\"" + raw + "\"";
+    if ((vt == VT_R4 || vt == VT_R8) && (raw == "NaN" || raw == "Infinity" || raw == "-Infinity"))
+        return "\"" + raw + "\"";
     // A floating-point literal has a decimal point before its exponent.
     std::size_t exponent = raw.find('E');
     if ((vt == VT_R4 || vt == VT_R8) && exponent != std::string::npos &&

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <limits>
 #include <tuple>
 
 #include "cobolgen/fixed_format.h"
@@ -370,6 +371,8 @@ TEST_F(WriterTest, ValuesAreLiterals) {
     m.AddConst("Epoch", RealValue(VT_DATE, 36526.25));
     m.AddConst("Big", RealValue(VT_R8, 1e20));
     m.AddConst("Small", RealValue(VT_R4, -1.5e-7));
+    m.AddConst("Undefined", RealValue(VT_R8, std::numeric_limits<double>::quiet_NaN()));
+    m.AddConst("Below", RealValue(VT_R4, -std::numeric_limits<double>::infinity()));
     m.AddConst("LongText", StringValue(u"A string constant long enough to run off the line, "
                                        u"with a \"quote\" and more words after it"));
     ASSERT_TRUE(Generate(lib, "Out.cpy"));
@@ -381,9 +384,10 @@ TEST_F(WriterTest, ValuesAreLiterals) {
                      "          88 Empty                      VALUE \"\".",
                      "          88 When                       VALUE \"1/1/2000 6:00:00 AM\"."}));
     EXPECT_EQ(
-        Block(copy, "       78 Epoch VALUE \"1/1/2000 6:00:00 AM\".", 6),
+        Block(copy, "       78 Epoch VALUE \"1/1/2000 6:00:00 AM\".", 8),
         (Lines{"       78 Epoch VALUE \"1/1/2000 6:00:00 AM\".", "       78 Big VALUE 1.0E+20.",
-               "       78 Small VALUE -1.5E-07.", "       78 LongText",
+               "       78 Small VALUE -1.5E-07.", "       78 Undefined VALUE \"NaN\".",
+               "       78 Below VALUE \"-Infinity\".", "       78 LongText",
                "                VALUE \"A string constant long enough to run off the l\" &",
                "                z\"ine, with a \"\"quote\"\" and more words after it\"."}));
 }
