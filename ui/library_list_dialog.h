@@ -37,8 +37,8 @@ class CLibraryListDlg final : public QDialog {
     QMenu* WindowMenu() const { return m_windowMenu; }
     void ShowWindowMenu(const QPoint& globalPos);
 
-    QPushButton* m_btnView;
-    QTreeWidget* m_listLibraries;
+    // The controls by the ids the resource gives them (the list is 1004,
+    // View 1010); tests reach them this way too.
     const DialogForm& Form() const { return m_form; }
 
     // The contents dialog is run through this (tests watch it instead of
@@ -58,6 +58,8 @@ class CLibraryListDlg final : public QDialog {
     CGeneratorApp& m_app;
     UiServices& m_services;
     DialogForm m_form;
+    QPushButton* m_btnView;
+    QTreeWidget* m_listLibraries;
     QMenu* m_windowMenu;
     // The list's width when its columns were last fitted to it.
     int m_listWidth = -1;

@@ -93,7 +93,7 @@ class LayoutTest : public QObject {
         QCOMPARE(labels.size(), 1);
         QCOMPARE(labels[0]->text(), QString("Registered type libraries:"));
         QCOMPARE(labels[0]->property("helpId").toUInt(), 0u);
-        QCOMPARE(dialog.m_listLibraries->selectionMode(), QAbstractItemView::SingleSelection);
+        QCOMPARE(LibraryList(dialog)->selectionMode(), QAbstractItemView::SingleSelection);
         QVERIFY(ClippedControls(&dialog).isEmpty());
     }
 
@@ -145,13 +145,13 @@ class LayoutTest : public QObject {
         for (int id : {1004, 1010, 1001, 1005, 1, 1012})
             before[id] = list.Form().Control(id)->geometry();
         QRect label = list.findChild<QLabel*>()->geometry();
-        QHeaderView* header = list.m_listLibraries->header();
+        QHeaderView* header = LibraryList(list)->header();
         QList<int> columns{header->sectionSize(0), header->sectionSize(1), header->sectionSize(2)};
 
         list.resize(least + more);
         QTRY_COMPARE(list.size(), least + more);
-        QCOMPARE(list.m_listLibraries->size(), before[1004].size() + more);
-        QCOMPARE(moved(list.m_listLibraries, before[1004]), QPoint(0, 0));
+        QCOMPARE(LibraryList(list)->size(), before[1004].size() + more);
+        QCOMPARE(moved(LibraryList(list), before[1004]), QPoint(0, 0));
         for (int id : {1010, 1001, 1005})  // beside the list: along the right edge
             QCOMPARE(moved(list.Form().Control(id), before[id]), QPoint(more.width(), 0));
         for (int id : {1, 1012})  // below it: along the bottom edge

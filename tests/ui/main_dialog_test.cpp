@@ -27,16 +27,16 @@ class MainDialogTest : public QObject {
 
     QStringList Rows() const {
         QStringList rows;
-        for (int i = 0; i < dialog->m_listLibraries->topLevelItemCount(); ++i) {
-            QTreeWidgetItem* item = dialog->m_listLibraries->topLevelItem(i);
+        for (int i = 0; i < LibraryList(*dialog)->topLevelItemCount(); ++i) {
+            QTreeWidgetItem* item = LibraryList(*dialog)->topLevelItem(i);
             rows << item->text(0) + "|" + item->text(1) + "|" + item->text(2);
         }
         return rows;
     }
     void Select(const QString& description) {
-        auto items = dialog->m_listLibraries->findItems(description, Qt::MatchExactly);
+        auto items = LibraryList(*dialog)->findItems(description, Qt::MatchExactly);
         QVERIFY(!items.isEmpty());
-        dialog->m_listLibraries->setCurrentItem(items.first());
+        LibraryList(*dialog)->setCurrentItem(items.first());
     }
 
   private slots:
@@ -86,11 +86,11 @@ class MainDialogTest : public QObject {
                              "Shapes and widgets|1.2|{5A0C0DE0-0000-4000-8000-000000000001}",
                              "Stale library|1.0|{77777777-0000-4000-8000-000000000001}",
                          }));
-        QHeaderView* header = dialog->m_listLibraries->header();
-        QCOMPARE(dialog->m_listLibraries->headerItem()->text(0), QString("Description"));
-        QCOMPARE(dialog->m_listLibraries->headerItem()->text(1), QString("Ver"));
-        QCOMPARE(dialog->m_listLibraries->headerItem()->text(2), QString("TLBID"));
-        int q = (dialog->m_listLibraries->frameGeometry().width() -
+        QHeaderView* header = LibraryList(*dialog)->header();
+        QCOMPARE(LibraryList(*dialog)->headerItem()->text(0), QString("Description"));
+        QCOMPARE(LibraryList(*dialog)->headerItem()->text(1), QString("Ver"));
+        QCOMPARE(LibraryList(*dialog)->headerItem()->text(2), QString("TLBID"));
+        int q = (LibraryList(*dialog)->frameGeometry().width() -
                  dialog->style()->pixelMetric(QStyle::PM_ScrollBarExtent)) /
                 4;
         QCOMPARE(header->sectionSize(0), 2 * q);
@@ -103,14 +103,14 @@ class MainDialogTest : public QObject {
     }
 
     void viewFollowsTheSelection() {
-        QVERIFY(!dialog->m_btnView->isEnabled());
+        QVERIFY(!ViewButton(*dialog)->isEnabled());
         Select("Delta");
-        QVERIFY(dialog->m_btnView->isEnabled());
-        dialog->m_listLibraries->clearSelection();
-        QVERIFY(!dialog->m_btnView->isEnabled());
+        QVERIFY(ViewButton(*dialog)->isEnabled());
+        LibraryList(*dialog)->clearSelection();
+        QVERIFY(!ViewButton(*dialog)->isEnabled());
         // View and a double-click without a selection do nothing.
         dialog->OnView();
-        QTreeWidget* list = dialog->m_listLibraries;
+        QTreeWidget* list = LibraryList(*dialog);
         QPoint empty(5, list->viewport()->height() - 3);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, empty);
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, empty);
@@ -120,9 +120,9 @@ class MainDialogTest : public QObject {
 
     void viewAndDoubleClickOpenTheContents() {
         Select("Shapes and widgets");
-        QTest::mouseClick(dialog->m_btnView, Qt::LeftButton);
+        QTest::mouseClick(ViewButton(*dialog), Qt::LeftButton);
         QCOMPARE(shown, QStringList{"Shapes"});
-        QTreeWidget* list = dialog->m_listLibraries;
+        QTreeWidget* list = LibraryList(*dialog);
         QRect row = list->visualItemRect(list->currentItem());
         // (Qt Test sees a double-click only after a click at the same place.)
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
@@ -158,13 +158,13 @@ class MainDialogTest : public QObject {
     }
 
     void refreshReadsTheRegistryAgain() {
-        int before = dialog->m_listLibraries->topLevelItemCount();
+        int before = LibraryList(*dialog)->topLevelItemCount();
         f->WriteRegistry(
             "[Software\\\\Classes\\\\TypeLib\\\\{AAAAAAAA-0000-4000-8000-000000000001}\\\\1.0] 1\n"
             "@=\"Added later\"\n");
         QTest::mouseClick(dialog->Form().Control(1005), Qt::LeftButton);
-        QCOMPARE(dialog->m_listLibraries->topLevelItemCount(), 3);
-        QCOMPARE(dialog->m_listLibraries->topLevelItem(0)->text(0), QString("Added later"));
+        QCOMPARE(LibraryList(*dialog)->topLevelItemCount(), 3);
+        QCOMPARE(LibraryList(*dialog)->topLevelItem(0)->text(0), QString("Added later"));
         QVERIFY(before != 3);
     }
 
@@ -190,13 +190,13 @@ class MainDialogTest : public QObject {
 
     void help() {
         // F1 on the list: its topic.
-        dialog->m_listLibraries->setFocus();
+        LibraryList(*dialog)->setFocus();
         QTest::keyClick(dialog.get(), Qt::Key_F1);
         QCOMPARE(f->shownTopics, QStringList{Help::Topic(0x806603EC)});
         // A right click on a control offers its topic; on a label, nothing.
         QContextMenuEvent onButton(QContextMenuEvent::Mouse, QPoint(2, 2),
-                                   dialog->m_btnView->mapToGlobal(QPoint(2, 2)));
-        QApplication::sendEvent(dialog->m_btnView, &onButton);
+                                   ViewButton(*dialog)->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(ViewButton(*dialog), &onButton);
         QCOMPARE(f->shownTopics.last(), Help::Topic(0x806603F2));
         QCOMPARE(f->menus, 1);
         // No manual: the topics.
@@ -262,7 +262,7 @@ class MainDialogTest : public QObject {
         QTest::keyClick(dialog.get(), Qt::Key_F10);
         QVERIFY(!opened());
         // In the list: its own menu, the help's entry and then About.
-        dialog->m_listLibraries->setFocus();
+        LibraryList(*dialog)->setFocus();
         Select("Delta");
         f->menuChoice = -1;
         QTest::keyClick(dialog.get(), Qt::Key_Menu);
@@ -274,7 +274,7 @@ class MainDialogTest : public QObject {
         QCOMPARE(f->menus, 2);
         QCOMPARE(shown, QStringList{"About"});
         // A right click in the list offers the same.
-        QWidget* rows = dialog->m_listLibraries->viewport();
+        QWidget* rows = LibraryList(*dialog)->viewport();
         QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5),
                                 rows->mapToGlobal(QPoint(5, 5)));
         QApplication::sendEvent(rows, &click);

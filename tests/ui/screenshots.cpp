@@ -59,8 +59,8 @@ int main(int argc, char** argv) {
 
     CLibraryListDlg list(app, services);
     list.OnInitDialog();
-    if (list.m_listLibraries->topLevelItemCount() > 2)
-        list.m_listLibraries->topLevelItem(2)->setSelected(true);
+    auto* libraries = qobject_cast<QTreeWidget*>(list.Form().Control(1004));
+    if (libraries->topLevelItemCount() > 2) libraries->topLevelItem(2)->setSelected(true);
     Save(list, folder, QStringLiteral("main"));
     list.resize(list.size() + QSize(360, 120));
     Save(list, folder, QStringLiteral("main-wide"));

@@ -70,8 +70,8 @@ class TranslationTest : public QObject {
     void theDialogsInGerman() {
         CLibraryListDlg list(*f->app, f->services);
         list.OnInitDialog();
-        QCOMPARE(list.m_btnView->text(), QString("&Anzeigen..."));
-        QCOMPARE(list.m_listLibraries->headerItem()->text(0), QString("Beschreibung"));
+        QCOMPARE(ViewButton(list)->text(), QString("&Anzeigen..."));
+        QCOMPARE(LibraryList(list)->headerItem()->text(0), QString("Beschreibung"));
         QCOMPARE(list.WindowMenu()->actions().last()->text(), QString("&Info über qorvix..."));
         QVERIFY2(ClippedControls(&list).isEmpty(), qPrintable(ClippedControls(&list).join(", ")));
 

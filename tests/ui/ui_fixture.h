@@ -5,6 +5,8 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QPushButton>
+#include <QTreeWidget>
 #include <clocale>
 
 #include "app/generator_app.h"
@@ -13,9 +15,18 @@
 #include "tests/support/temp_dir.h"
 #include "tests/ui/ui_test.h"
 #include "ui/help.h"
+#include "ui/library_list_dialog.h"
 #include "ui/ui_services.h"
 
 namespace qorvix::test {
+
+// The main dialog's list and View button, by their control ids.
+inline QTreeWidget* LibraryList(const CLibraryListDlg& dialog) {
+    return qobject_cast<QTreeWidget*>(dialog.Form().Control(1004));
+}
+inline QPushButton* ViewButton(const CLibraryListDlg& dialog) {
+    return qobject_cast<QPushButton*>(dialog.Form().Control(1010));
+}
 
 class UiFixture {
   public:
