@@ -200,8 +200,8 @@ std::vector<std::uint8_t> CompilerFaultsLibrary() {
                             Value::Bstr("Another long string that cannot stay on its line")),
                    Constant("IID_IProperties", 3, VT_I4, Value::I4(1)),
                    Constant("Hex", 4, VT_BSTR, Value::Bstr(std::string(60, '\x01'))),
-        Constant("Big", 5, VT_R8, Value::R8(1e20)),
-        Constant("Small", 6, VT_R4, Value::R4(-1.5e-7f))};
+                   Constant("Big", 5, VT_R8, Value::R8(1e20)),
+                   Constant("Small", 6, VT_R4, Value::R4(-1.5e-7f))};
     b.AddType(module);
 
     // A plain interface with property accessors of every kind.

@@ -58,7 +58,8 @@ FakeTypeInfo& FakeTypeInfo::AddFunc(const std::string& funcName, MEMBERID memid,
     for (std::size_t i = 0; i < params.size(); ++i) {
         ELEMDESC param;
         param.tdesc = params[i].second;
-        param.paramdesc.wParamFlags = i < flags.size() ? flags[i] : static_cast<USHORT>(PARAMFLAG_FIN);
+        param.paramdesc.wParamFlags =
+            i < flags.size() ? flags[i] : static_cast<USHORT>(PARAMFLAG_FIN);
         f.desc.lprgelemdescParam.push_back(param);
         if (!params[i].first.empty()) f.names.push_back(Utf8ToUtf16(params[i].first));
     }
