@@ -48,7 +48,7 @@ package_packages=(dpkg-dev file)
 fuzz_packages=(clang libclang-rt-14-dev)
 # llvm brings llvm-symbolizer, without which clang's sanitizer reports carry no
 # file names or lines.
-sanitizer_packages=(clang libclang-rt-14-dev llvm)
+sanitizer_packages=("${fuzz_packages[@]}" llvm)
 bench_packages=(libbenchmark-dev)
 
 # A locale with a decimal comma, so the tests can show that values do not

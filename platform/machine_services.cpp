@@ -3,14 +3,10 @@
 #include <dirent.h>
 #include <strings.h>
 #include <sys/stat.h>
-#include <algorithm>
-#include <cctype>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 #include "platform/locale_text.h"
-#include "platform/windows_path.h"
 #include "typelib/codepage.h"
 
 namespace qorvix {
@@ -20,13 +16,6 @@ constexpr std::size_t kNameBuffer = 64;  // the list's buffers for key names and
 
 std::string LocaleText(const std::string& utf8) {
     return Utf16ToLocale(Utf8ToUtf16(utf8));
-}
-
-std::string LowerAscii(std::string text) {
-    for (char& c : text) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return text;
 }
 
 bool IsRegularFile(const std::string& path) {

@@ -11,21 +11,12 @@ namespace {
 const char kCurrentVersion[] = "Software\\Microsoft\\Windows\\CurrentVersion";
 const char kNtCurrentVersion[] = "Software\\Microsoft\\Windows NT\\CurrentVersion";
 
-std::string Lower(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return lower;
-}
-
 std::optional<std::string> TextOf(const std::optional<Registry::Key>& key, std::string_view name) {
     return key ? key->Text(name) : std::nullopt;
 }
 
 // The profile folder of the prefix's user: Wine registers one profile.
-std::optional<std::string> UserProfile(const Registry& registry) {
-    auto profiles = registry.OpenMachine(std::string(kNtCurrentVersion) + "\\ProfileList");
+std::optional<std::string> UserProfile(const std::optional<Registry::Key>& profiles) {
     for (std::size_t i = 0; profiles; ++i) {
         auto sid = profiles->EnumKey(i);
         if (!sid) break;
@@ -73,7 +64,7 @@ PrefixEnvironment::PrefixEnvironment(const Registry& registry) {
     SetFixed("PUBLIC", TextOf(profiles, "Public"), "%SystemDrive%\\users\\Public");
     // The user's folders only when the prefix registers a profile: the
     // registry says where it is, and nothing else may.
-    if (auto profile = UserProfile(registry)) SetFixed("USERPROFILE", profile, {});
+    if (auto profile = UserProfile(profiles)) SetFixed("USERPROFILE", profile, {});
     if (auto home = m_fixed.find("userprofile");
         home != m_fixed.end() && home->second.size() >= 2 && home->second[1] == ':') {
         std::string folder = home->second;
@@ -89,23 +80,17 @@ PrefixEnvironment::PrefixEnvironment(const Registry& registry) {
 
 void PrefixEnvironment::SetFixed(const std::string& name, std::optional<std::string> registered,
                                  const std::string& fallback) {
-    auto lookup = [this](std::string_view variable) -> const std::string* {
-        auto it = m_fixed.find(Lower(variable));
-        return it == m_fixed.end() ? nullptr : &it->second;
-    };
+    auto lookup = [this](std::string_view variable) { return FindFixed(variable); };
     std::optional<std::string> value;
     if (registered && !registered->empty()) value = ExpandEnvironmentStrings(*registered, lookup);
     if (!value && !fallback.empty()) value = ExpandEnvironmentStrings(fallback, lookup);
-    if (value) m_fixed[Lower(name)] = std::move(*value);
+    if (value) m_fixed[LowerAscii(name)] = std::move(*value);
 }
 
 std::optional<std::string> PrefixEnvironment::FromRegistry(const std::string& lowerName) const {
     // A value of the environment keys is expanded once, against the fixed
     // folders: never in terms of other keys' values, so nothing can loop.
-    auto fixed = [this](std::string_view variable) -> const std::string* {
-        auto it = m_fixed.find(Lower(variable));
-        return it == m_fixed.end() ? nullptr : &it->second;
-    };
+    auto fixed = [this](std::string_view variable) { return FindFixed(variable); };
     auto read = [&](const std::optional<Registry::Key>& key) -> std::optional<std::string> {
         const RegistryValue* value = key ? key->Value(lowerName) : nullptr;
         if (!value || (value->type != REG_SZ && value->type != REG_EXPAND_SZ)) return std::nullopt;
@@ -127,21 +112,25 @@ std::optional<std::string> PrefixEnvironment::FromRegistry(const std::string& lo
 }
 
 const std::string* PrefixEnvironment::Find(std::string_view name) const {
-    std::string lower = Lower(name);
+    std::string lower = LowerAscii(name);
     if (lower != "systemroot" && lower != "systemdrive") {
         auto it = m_expanded.find(lower);
         if (it == m_expanded.end()) it = m_expanded.emplace(lower, FromRegistry(lower)).first;
         if (it->second) return &*it->second;
     }
-    auto fixed = m_fixed.find(lower);
-    return fixed == m_fixed.end() ? nullptr : &fixed->second;
+    return FindFixed(lower);
+}
+
+const std::string* PrefixEnvironment::FindFixed(std::string_view name) const {
+    auto it = m_fixed.find(LowerAscii(name));
+    return it == m_fixed.end() ? nullptr : &it->second;
 }
 
 std::vector<std::string> PrefixEnvironment::SearchFolders() const {
     std::vector<std::string> folders;
     std::set<std::string> seen;
     auto add = [&](std::string folder) {
-        if (folders.size() < kMaxSearchFolders && seen.insert(Lower(folder)).second)
+        if (folders.size() < kMaxSearchFolders && seen.insert(LowerAscii(folder)).second)
             folders.push_back(std::move(folder));
     };
     if (const std::string* root = Find("SystemRoot")) {

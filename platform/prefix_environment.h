@@ -36,6 +36,8 @@ class PrefixEnvironment {
     void SetFixed(const std::string& name, std::optional<std::string> registered,
                   const std::string& fallback);
     std::optional<std::string> FromRegistry(const std::string& lowerName) const;
+    // A fixed folder's value by its name in any case, or null.
+    const std::string* FindFixed(std::string_view name) const;
 
     std::map<std::string, std::string> m_fixed;  // lower-case name -> value
     std::optional<Registry::Key> m_systemVariables;

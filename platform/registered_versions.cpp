@@ -1,6 +1,7 @@
 #include "platform/registered_versions.h"
 
 #include <cstdio>
+#include <iterator>
 
 namespace qorvix {
 namespace {
@@ -47,25 +48,22 @@ RegisteredVersions::RegisteredVersions(const Registry::Key& library) {
             if (IsLocaleName(*lcid)) file = LocaleFile(*key, *lcid);
         }
         if (!file) continue;
-        Version version{static_cast<WORD>(major), static_cast<WORD>(minor), *key, *file};
-        std::size_t index = m_versions.size();
-        m_versions.push_back(std::move(version));
-        m_exact.emplace(std::pair{static_cast<WORD>(major), static_cast<WORD>(minor)}, index);
-        auto [newest, added] = m_newestMinor.emplace(static_cast<WORD>(major), index);
-        if (!added && m_versions[newest->second].minor < minor) newest->second = index;
-        const Version* best = m_newest ? &m_versions[*m_newest] : nullptr;
-        if (!best || best->major < major || (best->major == major && best->minor < minor))
-            m_newest = index;
+        m_versions.emplace(std::pair{static_cast<WORD>(major), static_cast<WORD>(minor)},
+                           Version{*key, *file});
     }
 }
 
 const RegisteredVersions::Version* RegisteredVersions::Choose(WORD major, WORD minor) const {
-    if (major == 0xFFFF && minor == 0xFFFF) return m_newest ? &m_versions[*m_newest] : nullptr;
-    if (auto exact = m_exact.find({major, minor}); exact != m_exact.end())
-        return &m_versions[exact->second];
-    auto newer = m_newestMinor.find(major);
-    if (newer == m_newestMinor.end() || m_versions[newer->second].minor < minor) return nullptr;
-    return &m_versions[newer->second];
+    if (m_versions.empty()) return nullptr;
+    if (major == 0xFFFF && minor == 0xFFFF) return &m_versions.rbegin()->second;
+    if (auto exact = m_versions.find({major, minor}); exact != m_versions.end())
+        return &exact->second;
+    // The highest minor of the same major, if it is not older.
+    auto above = m_versions.upper_bound({major, WORD{0xFFFF}});
+    if (above == m_versions.begin()) return nullptr;
+    auto newest = std::prev(above);
+    if (newest->first.first != major || newest->first.second < minor) return nullptr;
+    return &newest->second;
 }
 
 std::optional<std::string> RegisteredVersions::File(WORD major, WORD minor, LCID lcid) const {

@@ -6,7 +6,6 @@
 #include <optional>
 #include <string>
 #include <utility>
-#include <vector>
 
 #include "platform/registry.h"
 #include "typelib/oleauto.h"
@@ -27,17 +26,14 @@ class RegisteredVersions {
 
   private:
     struct Version {
-        WORD major = 0;
-        WORD minor = 0;
         Registry::Key key;
         std::string anyLocaleFile;  // the file of the first locale that has one
     };
     const Version* Choose(WORD major, WORD minor) const;
 
-    std::vector<Version> m_versions;  // only those that register a file, in registry order
-    std::map<std::pair<WORD, WORD>, std::size_t> m_exact;  // the first of each version
-    std::map<WORD, std::size_t> m_newestMinor;             // per major
-    std::optional<std::size_t> m_newest;
+    // Only versions that register a file; of two keys that name the same
+    // version ("1.2", "01.2"), the first in registry order.
+    std::map<std::pair<WORD, WORD>, Version> m_versions;
 };
 
 }  // namespace qorvix

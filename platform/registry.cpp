@@ -3,7 +3,6 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdlib>
@@ -34,40 +33,33 @@ struct Registry::Node {
 
     std::string name;
     std::vector<std::unique_ptr<Node>> children;
-    std::map<std::string, Node*> byName;  // lower-case name
-    std::vector<RegistryValue> values;
-    std::map<std::string, std::size_t> valueIndex;  // lower-case name -> values[i]
+    std::map<std::string, Node*> byName;          // lower-case name
+    std::map<std::string, RegistryValue> values;  // by lower-case name
 };
+
+std::string LowerAscii(std::string_view text) {
+    std::string lower(text);
+    for (char& c : lower) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    return lower;
+}
 
 namespace {
 
-// Key and value names compare without regard to case.
-// ASCII letters only: the names are ASCII, and a locale's rules must not
-// change which keys are equal.
-char LowerAscii(char c) {
+char LowerLetter(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-std::string Lower(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower)
-        c = LowerAscii(c);
-    return lower;
 }
 
 int HexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';
-    c = LowerAscii(c);
+    c = LowerLetter(c);
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
     return -1;
 }
 
-std::vector<std::string_view> SplitKeyPath(std::string_view path) {
-    return SplitPath(path, "\\");
-}
-
 Registry::Node* Child(Registry::Node& parent, std::string_view name, bool create) {
-    std::string lower = Lower(name);
+    std::string lower = LowerAscii(name);
     auto it = parent.byName.find(lower);
     if (it != parent.byName.end()) return it->second;
     if (!create) return nullptr;
@@ -80,7 +72,7 @@ Registry::Node* Child(Registry::Node& parent, std::string_view name, bool create
 }
 
 const Registry::Node* Find(const Registry::Node* node, std::string_view path) {
-    for (std::string_view part : SplitKeyPath(path)) {
+    for (std::string_view part : SplitPath(path, "\\")) {
         if (!node) return nullptr;
         node = Child(const_cast<Registry::Node&>(*node), part, false);
     }
@@ -299,7 +291,7 @@ std::size_t LoadHive(Registry::Node& root, std::string_view file) {
                 continue;
             }
             current = &root;
-            for (std::string_view part : SplitKeyPath(path))
+            for (std::string_view part : SplitPath(path, "\\"))
                 current = Child(*current, part, true);
             continue;
         }
@@ -320,12 +312,8 @@ std::size_t LoadHive(Registry::Node& root, std::string_view file) {
             continue;
         }
         // A later line for the same name replaces the value.
-        auto [slot, added] = current->valueIndex.emplace(Lower(value.name), current->values.size());
-        if (added) {
-            current->values.push_back(std::move(value));
-        } else {
-            current->values[slot->second] = std::move(value);
-        }
+        std::string key = LowerAscii(value.name);
+        current->values[key] = std::move(value);
     }
     return skipped;
 }
@@ -456,7 +444,7 @@ std::optional<std::string> Registry::Key::EnumKey(std::size_t index) const {
         std::map<std::string, bool> seen;
         for (const Node* layer : m_layers) {
             for (const auto& child : layer->children) {
-                if (seen.emplace(Lower(child->name), true).second)
+                if (seen.emplace(LowerAscii(child->name), true).second)
                     m_subkeys->push_back(child->name);
             }
         }
@@ -475,10 +463,10 @@ std::optional<Registry::Key> Registry::Key::Open(std::string_view path) const {
 }
 
 const RegistryValue* Registry::Key::Value(std::string_view name) const {
-    std::string lower = Lower(name);
+    std::string lower = LowerAscii(name);
     for (const Node* layer : m_layers) {
-        auto it = layer->valueIndex.find(lower);
-        if (it != layer->valueIndex.end()) return &layer->values[it->second];
+        auto it = layer->values.find(lower);
+        if (it != layer->values.end()) return &it->second;
     }
     return nullptr;
 }

@@ -125,20 +125,21 @@ void CLibraryListDlg::OnInitDialog() {
 
 void CLibraryListDlg::FillLibraryList() {
     if (!m_services.machine) return;
+    // Sorted as the user's locale sorts text, ignoring case.
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
     for (const RegisteredLibrary& row :
          qorvix::FillLibraryList(m_services.machine->GetRegistry())) {
         InsertSorted(new QTreeWidgetItem({QString::fromLocal8Bit(row.description),
                                           QString::fromLocal8Bit(row.version),
-                                          QString::fromLocal8Bit(row.guid)}));
+                                          QString::fromLocal8Bit(row.guid)}),
+                     collator);
     }
 }
 
-void CLibraryListDlg::InsertSorted(QTreeWidgetItem* item) {
-    // Sorted ascending by description, whatever the order of insertion,
-    // as the user's locale sorts text, ignoring case; equal descriptions
-    // keep their order.
-    QCollator collator;
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
+void CLibraryListDlg::InsertSorted(QTreeWidgetItem* item, const QCollator& collator) {
+    // Sorted ascending by description, whatever the order of insertion;
+    // equal descriptions keep their order.
     int low = 0, high = m_listLibraries->topLevelItemCount();
     while (low < high) {
         int middle = (low + high) / 2;

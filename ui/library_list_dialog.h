@@ -9,6 +9,7 @@
 #include "ui/ui_services.h"
 
 class QMenu;
+class QCollator;
 class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -52,8 +53,8 @@ class CLibraryListDlg final : public QDialog {
 
   private:
     void UpdateViewButton();
-    // Inserts a row where the locale's collation puts its description.
-    void InsertSorted(QTreeWidgetItem* item);
+    // Inserts a row where `collator` puts its description.
+    void InsertSorted(QTreeWidgetItem* item, const QCollator& collator);
 
     CGeneratorApp& m_app;
     UiServices& m_services;
