@@ -20,16 +20,10 @@ ContainerResult Fail(std::string why) {
 ContainerResult FromImage(Region image) {
     ContainerResult result;
     LeU32 magic;
-    if (!image.Read(0, magic)) {
+    if (!image.Read(0, magic) || (magic != kMsftMagic && magic != kSltgMagic)) {
         return Fail("the TYPELIB resource holds neither an MSFT nor an SLTG type library");
     }
-    if (magic == kMsftMagic) {
-        result.format = ImageFormat::Msft;
-    } else if (magic == kSltgMagic) {
-        result.format = ImageFormat::Sltg;
-    } else {
-        return Fail("the TYPELIB resource holds neither an MSFT nor an SLTG type library");
-    }
+    result.format = magic == kMsftMagic ? ImageFormat::Msft : ImageFormat::Sltg;
     result.ok = true;
     result.image = image;
     return result;

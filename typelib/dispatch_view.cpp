@@ -37,7 +37,7 @@ void RewriteForDispatch(FUNCDESC& f) {
 template <typename Map>
 TYPEDESC Rehome(const TYPEDESC& desc, Map& map, UINT depth = 0) {
     TYPEDESC result = desc;
-    if (depth > 32) return result;
+    if (depth > kMaxTypeDepth) return result;
     if (desc.vt == VT_USERDEFINED) {
         result.hreftype = map(desc.hreftype);
     } else if (desc.lptdesc) {

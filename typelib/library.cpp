@@ -70,7 +70,7 @@ HRESULT TypeLibImpl::GetTypeInfoOfGuid(const GUID& guid, ComPtr<ITypeInfo>& info
 }
 
 HRESULT TypeLibImpl::GetLibAttr(LibAttrPtr& attr) {
-    attr = std::make_unique<TLIBATTR>(m_stored->LibAttr());
+    attr = std::make_unique<TLIBATTR>(m_attr);
     return S_OK;
 }
 
@@ -109,15 +109,17 @@ HRESULT TypeLibImpl::ViewOf(UINT index, bool twin, TypeInfoImpl*& out) {
 }
 
 HRESULT TypeLibImpl::ResolveLibraryHref(HREFTYPE href, ComPtr<ITypeInfo>& info) {
-    HrefTarget target;
-    ReadStatus status = m_stored->ResolveHref(href, target);
-    if (!status.Ok()) return Report(status);
-    if (!target.imported) return GetTypeInfo(target.localIndex, info);
+    // An imported type once found is kept: decoding its reference again
+    // would only find the same import.
     auto known = m_importedTypes.find(href);
     if (known != m_importedTypes.end()) {
         info = known->second;
         return S_OK;
     }
+    HrefTarget target;
+    ReadStatus status = m_stored->ResolveHref(href, target);
+    if (!status.Ok()) return Report(status);
+    if (!target.imported) return GetTypeInfo(target.localIndex, info);
     ComPtr<ITypeLib> lib;
     HRESULT hr = Import(target.import, lib);
     if (FAILED(hr)) return hr;

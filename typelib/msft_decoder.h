@@ -36,9 +36,10 @@ struct ImplEntry {
 struct Function {
     FuncRecord fixed;
     Region record;
-    std::int64_t optionalEnd = 0;  // the optional fields end here
-    std::int64_t defaultsAt = -1;  // an i32 value code per parameter, if any
-    std::int64_t paramsAt = 0;     // a ParamRecord per parameter
+    // The optional fields end here; an i32 value code per parameter
+    // follows when the function has defaults.
+    std::int64_t optionalEnd = 0;
+    std::int64_t paramsAt = 0;  // a ParamRecord per parameter
 
     // An optional field (its offset in FuncOptional), when the record holds
     // all of its bytes.
@@ -51,7 +52,7 @@ struct Function {
         return record.Read(paramsAt + std::int64_t{sizeof out} * i, out);
     }
     bool Default(std::int64_t i, LeI32& out) const {
-        return defaultsAt >= 0 && record.Read(defaultsAt + std::int64_t{sizeof out} * i, out);
+        return fixed.HasDefaults() && record.Read(optionalEnd + std::int64_t{sizeof out} * i, out);
     }
 };
 
@@ -151,7 +152,6 @@ class MsftLibrary final : public StoredLibrary {
     Header m_header{};
     std::int64_t m_typeOffsetsAt = 0;  // where the typeinfo offsets lie in the image
     std::vector<std::int32_t> m_typeOffsets;
-    std::vector<bool> m_typeOffsetValid;
     Region m_segments[kSegmentCount];
 
     // Decoded on demand and kept: they are small and asked for often.

@@ -40,12 +40,6 @@ bool MsftLibrary::Parse(std::string* why) {
         }
     }
 
-    const Region& types = m_segments[kTypeInfoSeg];
-    m_typeOffsetValid.resize(m_typeOffsets.size());
-    for (std::size_t i = 0; i < m_typeOffsets.size(); ++i) {
-        std::int32_t offset = m_typeOffsets[i];
-        m_typeOffsetValid[i] = offset % 4 == 0 && types.Contains(offset, sizeof(TypeRecord));
-    }
     m_tables.resize(m_typeOffsets.size());
     m_implChains.resize(m_typeOffsets.size());
     return true;
@@ -105,7 +99,8 @@ std::int64_t MsftLibrary::RecordOffset(UINT index) const {
 
 ReadStatus MsftLibrary::Record(UINT index, TypeRecord& r) const {
     if (index >= m_typeOffsets.size()) return TYPE_E_ELEMENTNOTFOUND;
-    if (!m_typeOffsetValid[index] || !m_segments[kTypeInfoSeg].Read(m_typeOffsets[index], r)) {
+    std::int32_t offset = m_typeOffsets[index];
+    if (offset % 4 != 0 || !m_segments[kTypeInfoSeg].Read(offset, r)) {
         return Damage(TYPE_E_ELEMENTNOTFOUND, "the type's record lies outside the typeinfo segment",
                       m_image.FileOffset(m_typeOffsetsAt + 4 * std::int64_t{index}));
     }

@@ -100,7 +100,6 @@ ReadStatus MsftLibrary::FuncAt(const MemberTable& table, UINT func, Function& ou
     }
     out.paramsAt = size - std::int64_t{sizeof(ParamRecord)} * cParams;
     out.optionalEnd = size - tail;
-    out.defaultsAt = hasDefaults ? out.optionalEnd : -1;
     return S_OK;
 }
 

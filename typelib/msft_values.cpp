@@ -8,9 +8,6 @@
 namespace qorvix::msft {
 namespace {
 
-constexpr int kMaxTypeDepth = 32;
-constexpr std::uint16_t kMaxArrayDims = 64;
-
 // A value stored in four bytes, the value in the low ones.
 void SmallValue(std::uint32_t raw, VARIANT& out) {
     switch (out.vt) {

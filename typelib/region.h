@@ -132,7 +132,6 @@ class Cursor {
     std::uint8_t U8() { return Read<std::uint8_t>(); }
     std::uint16_t U16() { return Read<std::uint16_t>(); }
     std::uint32_t U32() { return Read<std::uint32_t>(); }
-    std::int32_t I32() { return Read<std::int32_t>(); }
 
     std::string_view Bytes(std::int64_t length) {
         std::string_view bytes;

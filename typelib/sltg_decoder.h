@@ -26,7 +26,6 @@ struct TypeEntry {
     std::uint16_t nameOffset = kNone16;
     DWORD helpContext = 0;
     GUID guid;
-    WORD kind = 0;
 };
 
 // A record of a member chain and its member offset.

@@ -174,7 +174,6 @@ bool SltgLibrary::ParseTypeEntries(Cursor& c, std::string* why) {
         entry.nameOffset = head.nameOffset;
         entry.helpContext = tail.helpContext;
         entry.guid = tail.guid;
-        entry.kind = tail.kind;
     }
     if (!c.Ok()) return Fail(why, "bad SLTG type entries");
     return true;

@@ -10,9 +10,6 @@
 namespace qorvix::sltg {
 namespace {
 
-constexpr int kMaxTypeDepth = 32;
-constexpr std::uint16_t kMaxArrayDims = 64;
-
 // Parameter flags carried by the first word of a parameter's type.
 USHORT ParamFlagsOf(std::uint16_t word) {
     USHORT flags = 0;

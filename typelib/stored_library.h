@@ -8,6 +8,7 @@
 // 10 and 11 for the handles it makes up.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -17,6 +18,11 @@
 #include "typelib/read_status.h"
 
 namespace qorvix {
+
+// How deep a type description may nest, and how many dimensions an array
+// may have: far beyond any real library, and a bound for damaged ones.
+constexpr int kMaxTypeDepth = 32;
+constexpr std::uint16_t kMaxArrayDims = 64;
 
 // Converts a library's stored 8-bit text to UTF-16. The LCID is the
 // library's own, for decoders that choose a code page by it.
