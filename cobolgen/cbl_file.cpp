@@ -97,6 +97,9 @@ std::string CCblFile::TypeText(ITypeInfo& info, const TYPEDESC& desc) {
 
 void CCblFile::WriteTypedefGuard(const std::string& name, const std::string& typeText,
                                  const char* comment) {
+    // The head's standard types take their words before any type of the
+    // library is named, so that none is named like one of them.
+    m_context.names.Words().Take(name);
     WriteCopy("      $if " + name + " not defined\n");
     if (comment) {
         WriteCopy("       01 " + name + "     " + typeText + " typedef.  *> " + comment + "\n");
@@ -113,7 +116,8 @@ void CCblFile::WriteCopyFile(ITypeLib& lib, const std::string& copyFileName) {
     WriteHead(lib);
     NameTypes(lib);
     for (KindCode kind : kCopyFileOrder)
-        WriteTypesOfKind(kind, lib);
+        WriteTypesOfKind(kind);
+    m_types.clear();
     m_copyText.Finish();
 }
 
@@ -125,6 +129,8 @@ void CCblFile::WriteHead(ITypeLib& lib) {
     WriteTypedefGuard("LPSTR", "pointer", "Pointer to string");
     WriteTypedefGuard("OLEDATE", "comp-2", nullptr);
     WriteTypedefGuard("HRESULT", "pic x(4) comp-5", nullptr);
+    m_context.names.Words().Take("int64");
+    m_context.names.Words().Take("uint64");
     WriteCopy("      $if int64 not defined\n");
     WriteCopy("       01 int64 typedef.\n");
     WriteCopy("         03 high-int64   pic s9(9) comp-5.\n");
@@ -154,28 +160,17 @@ void CCblFile::WriteHead(ITypeLib& lib) {
     WriteCopy("\n");
 }
 
-bool CCblFile::WriteTypesOfKind(KindCode kind, ITypeLib& lib) {
-    UINT count = lib.GetTypeInfoCount();
-    for (UINT i = 0; i < count; ++i) {
-        ComPtr<ITypeInfo> info;
-        if (FAILED(lib.GetTypeInfo(i, info))) continue;
-        TypeAttrPtr attr;
-        if (SUCCEEDED(info->GetTypeAttr(attr)) && KindCodeOf(attr->typekind) == kind) {
-            WriteTypeInfo(kind, *info);
-        }
+bool CCblFile::WriteTypesOfKind(KindCode kind) {
+    for (CollectedType& type : m_types) {
+        if (type.kind == kind) WriteTypeInfo(kind, *type.info);
     }
     return true;
 }
 
 void CCblFile::NameTypes(ITypeLib& lib) {
-    // The same reads as the walk's, so that a type it leaves out takes no
-    // word; the kinds that declare a level-01 word, in the order of the file.
-    struct Declared {
-        KindCode kind;
-        ComPtr<ITypeInfo> info;
-        Bstr name;
-    };
-    std::vector<Declared> declared;
+    // A type whose information, attributes or name cannot be read is left
+    // out, and takes no word.
+    m_types.clear();
     UINT count = lib.GetTypeInfoCount();
     for (UINT i = 0; i < count; ++i) {
         ComPtr<ITypeInfo> info;
@@ -185,12 +180,13 @@ void CCblFile::NameTypes(ITypeLib& lib) {
             FAILED(info->GetDocumentation(MEMBERID_NIL, &name, nullptr, nullptr, nullptr))) {
             continue;
         }
-        declared.push_back({KindCodeOf(attr->typekind), std::move(info), std::move(name)});
+        m_types.push_back({KindCodeOf(attr->typekind), std::move(info), std::move(name)});
     }
+    // The kinds that declare a level-01 word, in the order of the file.
     for (KindCode kind : kCopyFileOrder) {
         // Modules and component classes declare no level-01 word.
         if (kind == KindCode::Module || kind == KindCode::ComponentClass) continue;
-        for (Declared& type : declared) {
+        for (CollectedType& type : m_types) {
             if (type.kind == kind) m_context.names.Declare(*type.info, type.name);
         }
     }

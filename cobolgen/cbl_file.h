@@ -45,7 +45,8 @@ class CCblFile {
     // `copyFileName` is the name (without a folder) the class files copy.
     void WriteCopyFile(ITypeLib& lib, const std::string& copyFileName);
 
-    bool WriteTypesOfKind(KindCode kind, ITypeLib& lib);
+    // The collected types of one kind, in the library's order.
+    bool WriteTypesOfKind(KindCode kind);
     bool WriteTypeInfo(KindCode kind, ITypeInfo& info);
     bool WriteMethods(bool classForm, ITypeInfo& info, const TYPEATTR& attr);
     bool WriteConstants(ITypeInfo& info, const TYPEATTR& attr);
@@ -72,12 +73,9 @@ class CCblFile {
                              const std::string& doc);
     static KindCode KindCodeOf(TYPEKIND kind);
 
-    bool InterfaceClasses() const { return m_bInterfaceClasses; }
-    bool DualInterfaces() const { return m_bDualInterfaces; }
-
   private:
-    // Names the types the copy file declares, in its order, before any is
-    // written.
+    // Collects the library's types, once, and names those the copy file
+    // declares, in its order, before any is written.
     void NameTypes(ITypeLib& lib);
     // Type text with user-defined types named by this generation's table.
     std::string TypeText(ITypeInfo& info, const TYPEDESC& desc);
@@ -106,6 +104,14 @@ class CCblFile {
     FixedFormatText m_copyText{16};
     FixedFormatText m_classText{15};
     std::string m_strCopyFileName;
+    // The types that can be written: each one's information, attributes
+    // and name could be read.
+    struct CollectedType {
+        KindCode kind;
+        ComPtr<ITypeInfo> info;
+        Bstr name;
+    };
+    std::vector<CollectedType> m_types;
 };
 
 // A comment line's text: line breaks and other control characters (also
@@ -117,6 +123,11 @@ std::string OneLine(std::string_view text);
 // letter the locale knows), and no character that could lead out of the
 // generation folder.
 std::string ClassFileStem(const std::string& interfaceName);
+
+// The name of a member: its first name, made a COBOL name that no earlier
+// member of `scope` has. False when the member has no name.
+bool MemberName(ITypeInfo& info, MEMBERID memid, CobolNaming& naming, WordScope& scope,
+                std::string& name);
 
 // A quoted COBOL literal of text, its quotes doubled.
 std::string Quoted(std::string_view text);

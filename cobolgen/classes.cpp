@@ -42,6 +42,20 @@ bool CCblFile::WriteTypeInfo(KindCode kind, ITypeInfo& info) {
     return true;
 }
 
+namespace {
+
+// A level-78 GUID constant, prefix and name one word: VALUE goes on a line
+// of its own when the word is long. `gap` separates a short word from it.
+std::string GuidConstant(WordScope& words, std::string_view prefix, const std::string& name,
+                         const GUID& guid, const char* gap) {
+    std::string word = words.Claim(name, 31, prefix);
+    std::string value = "VALUE x\"" + GuidToHex(guid) + "\".\n";
+    if (word.size() > 16) return "       78 " + word + "\n                       " + value;
+    return "       78 " + word + gap + value;
+}
+
+}  // namespace
+
 void CCblFile::WriteClassEntry(const TYPEATTR& attr, const Bstr& typeName,
                                const std::string& name) {
     std::string className = OneLine(MakeCoclassName(typeName));
@@ -53,35 +67,15 @@ void CCblFile::WriteClassEntry(const TYPEATTR& attr, const Bstr& typeName,
     } else {
         WriteCopy("      *> (Class has no ProgID in the registry)\n");
     }
-    std::string cut = m_context.names.Words().Claim(name, 31, "CLSID-").substr(6);
-    std::string hex = GuidToHex(attr.guid);
-    if (cut.size() > 10) {
-        WriteCopy("       78 CLSID-" + cut + "\n                       VALUE x\"" + hex +
-                  "\".\n\n");
-    } else {
-        WriteCopy("       78 CLSID-" + cut + "   VALUE x\"" + hex + "\".\n\n");
-    }
+    WriteCopy(GuidConstant(m_context.names.Words(), "CLSID-", name, attr.guid, "   ") + "\n");
 }
-
-namespace {
-
-// The IID constant of an interface or dispinterface.
-std::string IidConstant(WordScope& words, const std::string& interfaceName, const GUID& guid) {
-    std::string cut = words.Claim(interfaceName, 31, "IID-").substr(4);
-    std::string hex = GuidToHex(guid);
-    if (cut.size() > 12)
-        return "       78 IID-" + cut + "\n                       VALUE x\"" + hex + "\".\n";
-    return "       78 IID-" + cut + "    VALUE x\"" + hex + "\".\n";
-}
-
-}  // namespace
 
 void CCblFile::WriteInterfaceEntry(ITypeInfo& info, const TYPEATTR& attr, const Bstr& typeName,
                                    const std::string& name, const std::string& doc) {
     std::string interfaceName = m_context.names.PlainNameOf(info, typeName);
     WriteCopy("      *> FOUND INTERFACE: \"" + interfaceName + "\".\n");
     WriteCopy("      *> -=-=-=-=-=-=-=-=-=-=-=-=\n");
-    WriteCopy(IidConstant(m_context.names.Words(), interfaceName, attr.guid));
+    WriteCopy(GuidConstant(m_context.names.Words(), "IID-", interfaceName, attr.guid, "    "));
     WriteCopy("       01 " + name + "    pointer typedef.\n\n");
     WriteInterfaceClass(info, attr, name, doc);
 }
@@ -91,7 +85,7 @@ void CCblFile::WriteDispinterfaceEntry(ITypeInfo& info, const TYPEATTR& attr, co
     std::string interfaceName = m_context.names.PlainNameOf(info, typeName);
     WriteCopy("      *> FOUND DISPINTERFACE: \"" + interfaceName + "\".\n");
     WriteCopy("      *> -=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=\n");
-    WriteCopy(IidConstant(m_context.names.Words(), interfaceName, attr.guid));
+    WriteCopy(GuidConstant(m_context.names.Words(), "IID-", interfaceName, attr.guid, "    "));
     if ((attr.wTypeFlags & TYPEFLAG_FDUAL) && m_bDualInterfaces) {
         WriteCopy("       01 " + name + "    pointer typedef.\n\n");
         WriteInterfaceClass(info, attr, name, doc);

@@ -83,10 +83,9 @@ bool CCblFile::WriteConstants(ITypeInfo& info, const TYPEATTR& attr) {
     for (UINT i = 0; i < attr.cVars; ++i) {
         VarDescPtr var;
         if (FAILED(info.GetVarDesc(i, var)) || var->varkind != VAR_CONST) continue;
-        std::vector<Bstr> names;
-        if (FAILED(info.GetNames(var->memid, names, 1)) || names.empty()) continue;
-        std::string name =
-            m_context.names.Words().Claim(m_context.naming.MakeCobolName(names[0], true));
+        std::string name;
+        if (!MemberName(info, var->memid, m_context.naming, m_context.names.Words(), name))
+            continue;
         const VARIANT empty;
         const VARIANT& constant = var->lpvarValue ? *var->lpvarValue : empty;
         std::string raw;

@@ -8,16 +8,6 @@
 namespace qorvix {
 namespace {
 
-// The name of a member: its first name, made a COBOL name that no earlier
-// member of the scope has.
-bool MemberName(ITypeInfo& info, MEMBERID memid, CobolNaming& naming, WordScope& scope,
-                std::string& name) {
-    std::vector<Bstr> names;
-    if (FAILED(info.GetNames(memid, names, 1)) || names.empty()) return false;
-    name = scope.Claim(naming.MakeCobolName(names[0], true));
-    return true;
-}
-
 // A pointer in a record takes a pointer's room, whatever it points to.
 bool IsPointer(const TYPEDESC& type) {
     return type.vt == VT_PTR;
@@ -27,6 +17,14 @@ bool IsPointer(const TYPEDESC& type) {
 
 // A value as the generator spells it, in the locale's character set and up
 // to its first NUL; false when it cannot be spelled at all.
+bool MemberName(ITypeInfo& info, MEMBERID memid, CobolNaming& naming, WordScope& scope,
+                std::string& name) {
+    std::vector<Bstr> names;
+    if (FAILED(info.GetNames(memid, names, 1)) || names.empty()) return false;
+    name = scope.Claim(naming.MakeCobolName(names[0], true));
+    return true;
+}
+
 bool ValueText(const VARIANT& value, std::string& text) {
     VARIANT converted;
     HRESULT hr = VariantChangeType(&converted, &value, 0, VT_BSTR);

@@ -81,40 +81,32 @@ bool DocumentDriver::IsFolderWide(int error) const {
 }
 
 void DocumentDriver::CannotWrite(const std::string& file, int error) {
-    if (IsFolderWide(error)) {
-        if (m_folderFailure.message == 0) {
-            m_folderFailure = {IDS_CANNOT_WRITE, file, error, 0};
-        } else if (m_folderFailure.file != file) {
-            ++m_folderFailure.others;
-        }
-        return;
-    }
-    Message message;
-    message.id = IDS_CANNOT_WRITE;
-    message.text = FormatString(IDS_CANNOT_WRITE, file, Reason(error));
-    message.icon = MessageIcon::Warning;
-    if (m_services.prompter) m_services.prompter->Show(message);
+    Report(IDS_CANNOT_WRITE, file, error);
 }
 
 bool DocumentDriver::Commit(OutputFile& file, bool keepHeld) {
     if (file.Commit(keepHeld)) return true;
     m_writeFailed = true;
     NotWritten();
-    int error = file.ErrorNumber();
+    Report(IDS_WRITE_FAILED, file.Name(), file.ErrorNumber());
+    return false;
+}
+
+void DocumentDriver::Report(int message, const std::string& file, int error) {
+    // A failure every further file would meet is kept, and shown once.
     if (IsFolderWide(error)) {
         if (m_folderFailure.message == 0) {
-            m_folderFailure = {IDS_WRITE_FAILED, file.Name(), error, 0};
-        } else if (m_folderFailure.file != file.Name()) {
+            m_folderFailure = {message, file, error, 0};
+        } else if (m_folderFailure.file != file) {
             ++m_folderFailure.others;
         }
-        return false;
+        return;
     }
-    Message message;
-    message.id = IDS_WRITE_FAILED;
-    message.text = FormatString(IDS_WRITE_FAILED, file.Name(), Reason(error));
-    message.icon = MessageIcon::Warning;
-    if (m_services.prompter) m_services.prompter->Show(message);
-    return false;
+    Message shown;
+    shown.id = message;
+    shown.text = FormatString(message, file, Reason(error));
+    shown.icon = MessageIcon::Warning;
+    if (m_services.prompter) m_services.prompter->Show(shown);
 }
 
 void DocumentDriver::ShowFolderFailure() {

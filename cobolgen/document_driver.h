@@ -48,15 +48,10 @@ class DocumentDriver final : private GenerationOutput {
     // nothing of this generation failed to be written.
     bool CloseCopyFile();
 
-    // True when a file of this generation could not be written completely
-    // (each such failure has been shown; the file's name holds what it held
-    // before).
-    bool WriteFailed() const { return m_writeFailed; }
     // How many files this generation was to write and did not: declined,
     // refused, failed, or skipped after a failure that every file in the
     // folder would meet. The batch run's exit status comes from this.
     int FilesNotWritten() const { return m_filesNotWritten; }
-    bool InterfaceClasses() const { return m_bInterfaceClasses; }
     bool DualInterfaces() const { return m_bDualInterfaces; }
     bool AddToProject() const { return m_bAddToProject; }
 
@@ -93,6 +88,9 @@ class DocumentDriver final : private GenerationOutput {
     // Puts `file` in place; shows a failure (120) and counts it.
     bool Commit(OutputFile& file, bool keepHeld);
     bool IsFolderWide(int error) const;
+    // Message `message` for `file` with the system's reason for `error`, or
+    // kept for the end when every file in the folder would fail alike.
+    void Report(int message, const std::string& file, int error);
     // Shows the kept folder failure, with what it cost.
     void ShowFolderFailure();
     // Counts one more file not written; false for the caller to pass on.

@@ -261,7 +261,7 @@ bool CCblFile::WriteProperties(ITypeInfo& info, const TYPEATTR& attr) {
         VarDescPtr var;
         if (FAILED(info.GetVarDesc(i, var))) continue;
         const TYPEDESC& type = var->elemdescVar.tdesc;
-        if (var->varkind == VAR_CONST || type.vt == VT_EMPTY || type.vt == VT_VOID) continue;
+        if (var->varkind == VAR_CONST || IsVoid(type)) continue;
         std::vector<Bstr> names;
         if (FAILED(info.GetNames(var->memid, names, kMaxNames)) || names.empty()) continue;
         Bstr doc;

@@ -75,8 +75,6 @@ class OutputFile final : public TextSink {
     // name meanwhile is not replaced. False with the error number.
     bool Begin(const OutputFolder& folder, const std::string& name, bool replacing,
                UniqueFd existing, const WriteCall& write, int& error);
-    // Begun, and neither put in place nor abandoned.
-    bool IsOpen() const { return static_cast<bool>(m_fd); }
     void Write(std::string_view bytes) override;
     // Writes what is buffered, closes the file and puts it in place of its
     // name. With `keepHeld` the new file stays locked until Release. False

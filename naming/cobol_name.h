@@ -64,7 +64,6 @@ class CobolNaming final : public TypeNamer {
     CobolNaming& operator=(const CobolNaming&) = delete;
 
     void SetReservedWordCheck(ReservedWordCheck check) { m_check = check; }
-    ReservedWordCheck GetReservedWordCheck() const { return m_check; }
 
     // A COBOL user-defined word for a type-library name: CobolNameWord, and,
     // with `check` and the service present, "-CBL" after a reserved word. A

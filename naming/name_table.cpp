@@ -1,5 +1,7 @@
 #include "naming/name_table.h"
 
+#include <algorithm>
+
 #include "naming/cobol_name.h"
 
 namespace qorvix {
@@ -22,10 +24,6 @@ std::string CutStem(std::string_view stem, std::size_t room, bool trimEnd) {
     return cut;
 }
 
-// The standard types at the head of every copy file.
-constexpr const char* kHeadWords[] = {"IUnknown-ptr", "IDispatch-ptr", "LPWSTR", "LPSTR",
-                                      "OLEDATE",      "HRESULT",       "int64",  "uint64"};
-
 }  // namespace
 
 bool WordScope::SameWord::operator()(std::string_view a, std::string_view b) const {
@@ -43,7 +41,7 @@ std::size_t WordScope::WordHash::operator()(std::string_view word) const {
     return hash;
 }
 
-bool WordScope::Insert(std::string_view word) {
+bool WordScope::Take(std::string_view word) {
     if (Has(word)) return false;
     if (m_many.empty() && m_few.size() < kFewWords) {
         if (m_few.empty()) m_few.reserve(4);
@@ -66,16 +64,12 @@ std::string WordScope::Claim(std::string_view stem, std::size_t limit, std::stri
     word += prefix;
     word += CutStem(stem, room, suffix.empty());
     word += suffix;
-    for (unsigned n = 2; !Insert(word); ++n) {
+    for (unsigned n = 2; !Take(word); ++n) {
         std::string tag = "-" + std::to_string(n);
         std::size_t shorter = room > tag.size() ? room - tag.size() : 0;
         word = std::string(prefix) + CutStem(stem, shorter, true) + tag + std::string(suffix);
     }
     return word;
-}
-
-bool WordScope::Take(std::string_view word) {
-    return Insert(word);
 }
 
 bool WordScope::Has(std::string_view word) const {
@@ -87,10 +81,7 @@ bool WordScope::Has(std::string_view word) const {
     return false;
 }
 
-TypeNames::TypeNames(CobolNaming& naming) : m_naming(naming) {
-    for (const char* word : kHeadWords)
-        m_words.Claim(word);
-}
+TypeNames::TypeNames(CobolNaming& naming) : m_naming(naming) {}
 
 TypeNames::Entry TypeNames::Make(const Bstr& name) {
     Entry entry;
@@ -118,48 +109,39 @@ bool TypeNames::Known(ITypeInfo& type, std::string& name) {
     return true;
 }
 
-bool TypeNames::Find(ITypeInfo& type, const Bstr& name, Entry*& entry, Entry& made) {
+TypeNames::Entry& TypeNames::Find(ITypeInfo& type, const Bstr& name, Entry& made) {
     ComPtr<ITypeLib> lib;
     UINT index = 0;
     if (!KeyOf(type, lib, index)) {
         made = Make(name);
-        entry = &made;
-        return false;
+        return made;
     }
     auto key = std::make_pair(static_cast<const ITypeLib*>(lib.Get()), index);
     auto found = m_entries.find(key);
     if (found == m_entries.end()) {
-        bool known = false;
-        for (const ComPtr<ITypeLib>& held : m_libraries)
-            known = known || held == lib;
-        if (!known) m_libraries.push_back(lib);
+        if (std::find(m_libraries.begin(), m_libraries.end(), lib) == m_libraries.end())
+            m_libraries.push_back(lib);
         found = m_entries.emplace(key, Make(name)).first;
     }
-    entry = &found->second;
-    return true;
+    return found->second;
 }
 
 void TypeNames::Declare(ITypeInfo& type, const Bstr& name) {
     Entry made;
-    Entry* entry = nullptr;
-    Find(type, name, entry, made);
-    if (entry->declared) return;
-    entry->name = m_words.Claim(entry->name);
-    entry->declared = true;
+    Entry& entry = Find(type, name, made);
+    if (entry.declared) return;
+    entry.name = m_words.Claim(entry.name);
+    entry.declared = true;
 }
 
 std::string TypeNames::NameOf(ITypeInfo& type, const Bstr& name) {
     Entry made;
-    Entry* entry = nullptr;
-    Find(type, name, entry, made);
-    return entry->name;
+    return Find(type, name, made).name;
 }
 
 std::string TypeNames::PlainNameOf(ITypeInfo& type, const Bstr& name) {
     Entry made;
-    Entry* entry = nullptr;
-    Find(type, name, entry, made);
-    return entry->plain;
+    return Find(type, name, made).plain;
 }
 
 }  // namespace qorvix

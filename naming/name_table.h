@@ -40,8 +40,6 @@ class WordScope {
     };
 
   private:
-    bool Insert(std::string_view word);
-
     // A scope of a few words (a method's linkage, an enumeration) is
     // searched in a list; a larger one in a set.
     std::vector<std::string> m_few;
@@ -74,9 +72,9 @@ class TypeNames final : public TypeNamer {
         bool declared = false;
     };
     Entry Make(const Bstr& name);
-    // The entry of a type, made on first sight; false when the type has no
-    // place in a library (then `made` is a fresh entry).
-    bool Find(ITypeInfo& type, const Bstr& name, Entry*& entry, Entry& made);
+    // The entry of a type, made on first sight; `made`, filled afresh, when
+    // the type has no place in a library.
+    Entry& Find(ITypeInfo& type, const Bstr& name, Entry& made);
     // The key of a type: its library and its place there.
     static bool KeyOf(ITypeInfo& type, ComPtr<ITypeLib>& lib, UINT& index);
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "naming/name_table.h"
+#include "naming/cobol_name.h"
 #include "typelib/typelib.h"
 
 namespace qorvix {
