@@ -11,8 +11,6 @@
 namespace qorvix {
 namespace {
 
-constexpr std::size_t kFlushAt = 1 << 16;
-
 // A name no generated file has: hidden, and the same length whatever the
 // file's own name, so that it always fits.
 std::string TemporaryName() {
@@ -119,7 +117,6 @@ bool OutputFile::Begin(const OutputFolder& folder, const std::string& name, bool
     Abandon();
     Release();
     m_error = 0;
-    m_buffer.clear();
     m_folder = &folder;
     for (int attempt = 0; attempt < 100 && !m_fd; ++attempt) {
         m_temporary = TemporaryName();
@@ -148,19 +145,10 @@ void OutputFile::Fail(int error) {
 }
 
 void OutputFile::Write(std::string_view bytes) {
+    // The text arrives in large pieces (the fixed-format text gathers its
+    // lines), so each goes out as it comes.
     if (!m_fd || Failed()) return;
-    // Large pieces go out as they come; small ones gather first.
-    if (m_buffer.empty() && bytes.size() >= kFlushAt) {
-        WriteOut(bytes);
-        return;
-    }
-    m_buffer.append(bytes);
-    if (m_buffer.size() >= kFlushAt) Flush();
-}
-
-void OutputFile::Flush() {
-    WriteOut(m_buffer);
-    m_buffer.clear();
+    WriteOut(bytes);
 }
 
 void OutputFile::WriteOut(std::string_view bytes) {
@@ -179,7 +167,6 @@ void OutputFile::WriteOut(std::string_view bytes) {
 
 bool OutputFile::Commit(bool keepHeld) {
     if (!m_fd) return false;
-    Flush();
     if (!Failed() && keepHeld) {
         // Shares the open file and so its lock; closing the other descriptor
         // still reports what the file system kept back until the close.
@@ -203,7 +190,6 @@ bool OutputFile::Commit(bool keepHeld) {
 }
 
 void OutputFile::Abandon() {
-    m_buffer.clear();
     m_existing.Reset();
     if (!m_fd) return;
     m_fd.Reset();

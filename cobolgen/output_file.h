@@ -76,9 +76,9 @@ class OutputFile final : public TextSink {
     bool Begin(const OutputFolder& folder, const std::string& name, bool replacing,
                UniqueFd existing, const WriteCall& write, int& error);
     void Write(std::string_view bytes) override;
-    // Writes what is buffered, closes the file and puts it in place of its
-    // name. With `keepHeld` the new file stays locked until Release. False
-    // (the name as it was, the temporary file gone) when anything failed.
+    // Closes the file and puts it in place of its name. With `keepHeld` the
+    // new file stays locked until Release. False (the name as it was, the
+    // temporary file gone) when anything failed.
     bool Commit(bool keepHeld);
     // Drops the file: the temporary goes, the name stays as it was.
     void Abandon();
@@ -91,7 +91,6 @@ class OutputFile final : public TextSink {
     const std::string& Name() const { return m_name; }
 
   private:
-    void Flush();
     void WriteOut(std::string_view bytes);
     void Fail(int error);
 
@@ -103,7 +102,6 @@ class OutputFile final : public TextSink {
     std::string m_temporary;
     bool m_replacing = false;
     WriteCall m_write;
-    std::string m_buffer;
     int m_error = 0;
 };
 
