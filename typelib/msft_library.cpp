@@ -1,6 +1,7 @@
 #include "typelib/msft_library.h"
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 
 #include "typelib/msft_decoder.h"
@@ -25,15 +26,13 @@ bool MsftLibrary::Parse(std::string* why) {
         return Fail(why, "impossible type count");
     }
     std::int64_t directoryAt = m_typeOffsetsAt + 4 * std::int64_t{typeCount};
+    std::array<SegmentEntry, kSegmentCount> directory;
     if (!m_image.ReadArray(m_typeOffsetsAt, static_cast<std::size_t>(typeCount), m_typeOffsets) ||
-        !m_image.Contains(directoryAt, sizeof(SegmentEntry) * kSegmentCount)) {
+        !m_image.Read(directoryAt, directory)) {
         return Fail(why, "truncated MSFT header");
     }
     for (int s = 0; s < kSegmentCount; ++s) {
-        SegmentEntry entry;
-        if (!m_image.Read(directoryAt + std::int64_t{sizeof entry} * s, entry)) {
-            return Fail(why, "truncated MSFT header");
-        }
+        const SegmentEntry& entry = directory[s];
         if (entry.offset == kNone) continue;  // absent, whatever the length says
         if (!m_image.Sub(entry.offset, entry.length, m_segments[s])) {
             return Fail(why, "a segment lies outside the library");

@@ -105,8 +105,9 @@ ReadStatus MsftLibrary::TypeCode(std::int32_t code, std::int64_t from, TYPEDESC&
                     TYPE_E_INVDATAREAD, "the array description lies outside its segment",
                     table.FileOffset(code) + std::int64_t{offsetof(TypeDescEntry, target)});
             }
+            std::vector<ArrayBound> bounds;
             if (head.dims < 1 || head.dims > kMaxArrayDims ||
-                !arrays.Contains(at + sizeof head, sizeof(ArrayBound) * head.dims)) {
+                !arrays.ReadArray(at + sizeof head, head.dims, bounds)) {
                 return Damage(TYPE_E_INVDATAREAD, "the array description is damaged",
                               arrays.FileOffset(at));
             }
@@ -116,13 +117,8 @@ ReadStatus MsftLibrary::TypeCode(std::int32_t code, std::int64_t from, TYPEDESC&
             if (!status.Ok()) return status;
             array->rgbounds.resize(head.dims);
             for (std::uint16_t d = 0; d < head.dims; ++d) {
-                ArrayBound bound;
-                if (!arrays.Read(at + sizeof head + sizeof bound * d, bound)) {
-                    return Damage(TYPE_E_INVDATAREAD, "the array description is damaged",
-                                  arrays.FileOffset(at));
-                }
-                array->rgbounds[d].cElements = bound.cElements;
-                array->rgbounds[d].lLbound = bound.lLbound;
+                array->rgbounds[d].cElements = bounds[d].cElements;
+                array->rgbounds[d].lLbound = bounds[d].lLbound;
             }
             desc.lpadesc = std::move(array);
             break;
