@@ -5,6 +5,8 @@
 # on nothing of this machine). With it, they resolve through a Wine prefix
 # written here, which registers the corpus' Wine-built stdole2 the way a
 # fresh prefix does; TLBLIST first checks that it loads from there.
+# compare.py leaves out the vtable layout (oVft, cbSizeVft); oracle_layout.py
+# beside this script compares it.
 # Exit 77 (skip) when the shared material is not there.
 set -u
 tlbdump=$1 shared=$2 name=$3 tlblist=${4:-}
@@ -47,4 +49,5 @@ if [ $status -ne 0 ] && [ $status -ne 2 ]; then
     echo "tlbdump failed with status $status"
     exit 1
 fi
-python3 "$shared/oracle/compare.py" "$oracle" "$out"
+python3 "$shared/oracle/compare.py" "$oracle" "$out" || exit 1
+python3 "$(dirname "$0")/oracle_layout.py" "$oracle" "$out"

@@ -120,15 +120,23 @@ const std::vector<FuncEntry>& TypeInfoImpl::FuncList() {
     return m_funcList;
 }
 
+ReadStatus TypeInfoImpl::StoredFunc(UINT func, FUNCDESC& out) const {
+    ReadStatus status = Stored().FuncDesc(m_index, func, out);
+    if (status.Ok()) out.oVft = m_lib->PresentedVtableOffset(out.oVft);
+    return status;
+}
+
 HRESULT TypeInfoImpl::PresentedFunc(UINT index, FUNCDESC& out) {
-    if (m_view != View::Dispatch) return Report(Stored().FuncDesc(m_index, index, out));
+    if (m_view != View::Dispatch) return Report(StoredFunc(index, out));
     const auto& list = FuncList();
     if (index >= list.size()) return Report(TYPE_E_ELEMENTNOTFOUND);
     const FuncEntry& entry = list[index];  // m_funcList is not changed below
     if (!entry.src) {
-        ReadStatus status = Stored().FuncDesc(m_index, entry.index, out);
+        ReadStatus status = StoredFunc(entry.index, out);
         if (!status.Ok()) return Report(status);
     } else {
+        // An inherited function comes presented by its own type info: its
+        // offset is in the platform's slots already, whatever its library.
         FuncDescPtr desc;
         HRESULT hr = entry.src->GetFuncDesc(entry.index, desc);
         if (FAILED(hr)) return hr;

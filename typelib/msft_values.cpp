@@ -47,10 +47,9 @@ VARIANT InlineValue(std::uint32_t bits) {
     VARIANT out;
     out.vt = static_cast<VARTYPE>((bits >> 26) & 0x1F);
     std::uint32_t v = bits & 0x3FFFFFF;
-    if (out.vt == VT_BOOL) {
-        // Writers disagree on the width of true (0xFFFF, 0xFF).
-        out.llVal = (v & 0xFFFF) ? -1 : 0;
-    } else if (out.vt == VT_R4) {
+    // The platform reads the type's own width from the low bits and keeps
+    // what it finds there: a Boolean true that widl stores as 1 stays 1.
+    if (out.vt == VT_R4) {
         // Never written inline; the platform keeps the bits as they are, as
         // it does for unsigned types, null pointers and anything else.
         out.llVal = v;

@@ -92,7 +92,8 @@ HRESULT TypeInfoImpl::GetTypeAttr(TypeAttrPtr& attr) {
         case View::Dispatch:
             result->cFuncs = static_cast<WORD>(std::min<std::size_t>(FuncList().size(), 0xFFFF));
             result->cImplTypes = 1;
-            result->cbSizeVft = static_cast<WORD>(7 * m_lib->PointerSize());
+            // IDispatch's own vtable, in the platform's slots.
+            result->cbSizeVft = static_cast<WORD>(7 * kNativePointerSize);
             result->wTypeFlags &= static_cast<WORD>(~TYPEFLAG_FOLEAUTOMATION);
             break;
         case View::Interface:

@@ -206,14 +206,15 @@ HRESULT VariantChangeType(VARIANT* dest, const VARIANT* src, USHORT flags, VARTY
             // the empty string, as on the platform.
             text = src->bstrVal.value_or(std::u16string());
             break;
+        // An IUnknown has no text (a mismatch). An IDispatch would be asked
+        // for its value, but a stored default holds no object to ask, so the
+        // platform refuses the type.
         case VT_NULL:
         case VT_ERROR:
         case VT_VARIANT:
-            return DISP_E_TYPEMISMATCH;
-        // An object's default value is stored without an object; the
-        // platform does not take these types at all here.
-        case VT_DISPATCH:
         case VT_UNKNOWN:
+            return DISP_E_TYPEMISMATCH;
+        case VT_DISPATCH:
         default:
             return DISP_E_BADVARTYPE;
     }

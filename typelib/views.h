@@ -27,6 +27,9 @@ namespace qorvix::views {
 
 constexpr HREFTYPE kDualTwinHref = 0xFFFFFFFEu;  // the platform's handle for a dual's other view
 constexpr UINT kMaxBaseDepth = 64;
+// The platform lays every vtable out in slots of its own pointer size,
+// whatever the library was built for.
+constexpr int kNativePointerSize = sizeof(void*);
 
 // Keeps the reason of a failure for LastFailureInfo() and returns its code.
 void KeepFailure(const ReadStatus& status);
@@ -114,6 +117,7 @@ class TypeInfoImpl final : public ITypeInfo {
     // dispatch_view.cpp
     const std::vector<FuncEntry>& FuncList();
     void AppendChain(ITypeInfo* base, std::vector<ITypeInfo*>& visited);
+    ReadStatus StoredFunc(UINT func, FUNCDESC& out) const;
     HRESULT PresentedFunc(UINT index, FUNCDESC& out);
 
     TypeLibImpl* m_lib;  // owns this object
@@ -154,6 +158,11 @@ class TypeLibImpl final : public ITypeLib {
 
     const StoredLibrary& Stored() const { return *m_stored; }
     UINT PointerSize() const { return m_attr.syskind == SYS_WIN64 ? 8 : 4; }
+    // A stored vtable offset, counted in the library's pointers, in the
+    // platform's slots; like the platform, kept to 16 bits.
+    SHORT PresentedVtableOffset(SHORT stored) const {
+        return static_cast<SHORT>(stored * kNativePointerSize / static_cast<int>(PointerSize()));
+    }
     LCID Lcid() const { return m_attr.lcid; }
     // The view of a type: its primary view, or the other view of a dual.
     HRESULT ViewOf(UINT index, bool twin, TypeInfoImpl*& out);

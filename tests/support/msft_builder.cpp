@@ -230,7 +230,7 @@ std::vector<std::uint8_t> MsftBuilder::Build() {
             Put32(record, size | (index << 16));
             PutI32(record, f.returnType);
             Put32(record, f.flags);
-            Put16(record, static_cast<std::uint16_t>(4 * index));
+            Put16(record, f.vtableOffset.value_or(static_cast<std::uint16_t>(4 * index)));
             Put16(record, 0);
             Put32(record, fkccic);
             Put16(record, static_cast<std::uint16_t>(f.params.size()));

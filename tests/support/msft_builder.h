@@ -54,6 +54,8 @@ class MsftBuilder {
         std::uint16_t flags = 0;
         std::optional<std::string> doc;
         std::uint32_t helpContext = 0;
+        // The stored vtable offset; by default 4 × the function's index.
+        std::optional<std::uint16_t> vtableOffset;
         // A module function's DLL entry: a name, or an ordinal.
         std::optional<std::string> entry;
         std::optional<std::uint16_t> ordinal;

@@ -58,7 +58,7 @@ TEST(BuiltLibrary, ConstantsOfEveryValueTypeInModulesAndDispinterfaces) {
         Const("Price", 6, VT_CY, Value::Cy(12345678)),
         Const("Epoch", 7, VT_DATE, Value::Date(36526.25)),
         Const("Yes", 8, VT_BOOL, Value::Bool(true)),
-        Const("YesInline", 9, VT_BOOL, Value::Inline(VT_BOOL, 0xFF)),
+        Const("YesInline", 9, VT_BOOL, Value::Inline(VT_BOOL, 1)),
         Const("Greeting", 10, VT_BSTR, Value::Bstr("Hello")),
         Const("Mixed", 11, VT_BSTR, Value::Bstr(std::string("A\tB\0C\"\xe9", 7))),
         Const("EmptyText", 12, VT_BSTR, Value::Bstr("")),
@@ -95,7 +95,7 @@ TEST(BuiltLibrary, ConstantsOfEveryValueTypeInModulesAndDispinterfaces) {
         {"Price", "1234.5678"},
         {"Epoch", "1/1/2000 6:00:00 AM"},
         {"Yes", "-1"},
-        {"YesInline", "-1"},
+        {"YesInline", "1"},
         {"Greeting", "Hello"},
         {"Mixed", std::string("A\tB\0C\"é", 8)},
         {"EmptyText", ""},
@@ -174,12 +174,13 @@ TEST(BuiltLibrary, DefaultValuesOfEveryType) {
     }
     EXPECT_EQ(take.lprgelemdescParam[5].paramdesc.pparamdescex->vt, VT_INT);
     EXPECT_EQ(take.lprgelemdescParam[6].paramdesc.pparamdescex->vt, VT_VARIANT);
-    // The platform refuses an object default's type rather than mismatching it.
-    for (int i : {7, 8}) {
+    // The platform refuses an IDispatch default's type and mismatches an
+    // IUnknown one.
+    for (auto [i, hr] : {std::pair{7, DISP_E_BADVARTYPE}, {8, DISP_E_TYPEMISMATCH}}) {
         VARIANT out;
         EXPECT_EQ(VariantChangeType(&out, take.lprgelemdescParam[i].paramdesc.pparamdescex.get(), 0,
                                     VT_BSTR),
-                  DISP_E_BADVARTYPE)
+                  hr)
             << i;
     }
     EXPECT_FALSE(take.lprgelemdescParam[9].paramdesc.pparamdescex);
@@ -195,7 +196,9 @@ TEST(BuiltLibrary, DefaultValuesOfEveryType) {
 }
 
 // The dump tool spells values as the platform's dump does: a null string
-// constant as the empty string, an object default as a refused type.
+// constant as the empty string, an IDispatch default as a refused type, an
+// IUnknown default as a mismatch, and a Boolean as it is stored (widl
+// writes TRUE as 1).
 TEST(BuiltLibrary, TheDumpSpellsValuesAsThePlatform) {
     MsftBuilder b;
     MsftBuilder::Type module;
@@ -203,12 +206,13 @@ TEST(BuiltLibrary, TheDumpSpellsValuesAsThePlatform) {
     module.vars = {Const("vbNullString", 0, VT_BSTR, Value::Bstr(std::nullopt)),
                    Const("vbEmpty", 1, VT_BSTR, Value::Bstr(""))};
     MsftBuilder::Func f = ModuleFunction(b, module, "Take");
-    for (VARTYPE vt : {VT_DISPATCH, VT_UNKNOWN}) {
+    for (auto [vt, bits] :
+         {std::pair{VT_DISPATCH, 0u}, {VT_UNKNOWN, 0u}, {VT_BOOL, 1u}, {VT_BOOL, 0xFFFFu}}) {
         MsftBuilder::Param p;
         p.name = "p" + std::to_string(f.params.size());
         p.type = MsftBuilder::Inline(vt);
         p.flags = PARAMFLAG_FIN | PARAMFLAG_FOPT | PARAMFLAG_FHASDEFAULT;
-        p.defaultValue = Value::Inline(vt, 0);
+        p.defaultValue = Value::Inline(vt, bits);
         f.params.push_back(p);
     }
     module.funcs.push_back(f);
@@ -224,13 +228,18 @@ TEST(BuiltLibrary, TheDumpSpellsValuesAsThePlatform) {
     auto spelled = [](const JsonValue& value) {
         return std::to_string(static_cast<int>(value["vt"].Number())) + " " +
                (value["text"].IsNull() ? "null" : "\"" + value["text"].String() + "\"") + " " +
-               value["hr"].String();
+               value["hr"].String() +
+               (value["raw"].IsNull()
+                    ? ""
+                    : " " + std::to_string(static_cast<long long>(value["raw"].Number())));
     };
     EXPECT_EQ(spelled(type["vars"].Items().at(0)["value"]), "8 \"\" 0x00000000");
     EXPECT_EQ(spelled(type["vars"].Items().at(1)["value"]), "8 \"\" 0x00000000");
     const auto& params = type["funcs"].Items().at(0)["params"].Items();
     EXPECT_EQ(spelled(params.at(0)["default"]), "9 null 0x80020008");
-    EXPECT_EQ(spelled(params.at(1)["default"]), "13 null 0x80020008");
+    EXPECT_EQ(spelled(params.at(1)["default"]), "13 null 0x80020005");
+    EXPECT_EQ(spelled(params.at(2)["default"]), "11 \"1\" 0x00000000 1");
+    EXPECT_EQ(spelled(params.at(3)["default"]), "11 \"-1\" 0x00000000 -1");
 }
 
 TEST(BuiltLibrary, NamesAsThePlatformPresentsThem) {
@@ -373,20 +382,57 @@ TEST(BuiltLibrary, BaseInterfaceCyclesEndTheSearch) {
     EXPECT_EQ(self->GetNames(99, names, 64), TYPE_E_ELEMENTNOTFOUND);
 }
 
-TEST(BuiltLibrary, SixtyFourBitLibrariesAndTheirPointerSize) {
-    MsftBuilder b;
-    b.syskind = SYS_WIN64;
-    MsftBuilder::Type plain;
-    plain.kind = TKIND_DISPATCH;
-    plain.name = "DPlain";
-    plain.cImplTypes = 1;
-    b.AddType(plain);
-    ComPtr<ITypeLib> lib = LoadBytes(b.Build());
-    ASSERT_TRUE(lib);
-    LibAttrPtr attr;
-    ASSERT_EQ(lib->GetLibAttr(attr), S_OK);
-    EXPECT_EQ(attr->syskind, SYS_WIN64);
-    EXPECT_EQ(Attr(*TypeByName(*lib, "DPlain")).cbSizeVft, 7 * 8);
+// The platform lays every vtable out in slots of its own pointer size,
+// whatever the library was built for, and counts a dispatch view's vtable
+// as IDispatch's; an interface keeps the size it stores. Functions
+// inherited from the embedded stdole2, a 32-bit library, take the same
+// slots.
+TEST(BuiltLibrary, VtablesInThePlatformsSlotsForEveryPointerSize) {
+    constexpr int kSlot = sizeof(void*);
+    for (SYSKIND syskind : {SYS_WIN32, SYS_WIN64}) {
+        SCOPED_TRACE(syskind);
+        const std::uint16_t stored = syskind == SYS_WIN64 ? 8 : 4;
+        MsftBuilder b;
+        b.syskind = syskind;
+        MsftBuilder::Type dual;
+        dual.kind = TKIND_DISPATCH;
+        dual.name = "IDual";
+        dual.flags = TYPEFLAG_FDUAL | TYPEFLAG_FDISPATCHABLE;
+        dual.cImplTypes = 1;
+        dual.datatype1 = b.Import(kStdole, 2, 0, "stdole2.tlb", TKIND_INTERFACE, kIDispatch, 0);
+        for (std::uint16_t slot : {7, 8}) {
+            MsftBuilder::Func f;
+            f.name = "F" + std::to_string(slot);
+            f.memid = slot;
+            f.returnType = MsftBuilder::Inline(VT_HRESULT);
+            f.vtableOffset = static_cast<std::uint16_t>(slot * stored);
+            dual.funcs.push_back(f);
+        }
+        dual.cbSizeVft = 9 * stored;
+        b.AddType(dual);
+        MsftBuilder::Type plain;
+        plain.kind = TKIND_DISPATCH;
+        plain.name = "DPlain";
+        plain.cImplTypes = 1;
+        b.AddType(plain);
+        ComPtr<ITypeLib> lib = LoadBytes(b.Build());
+        ASSERT_TRUE(lib);
+        EXPECT_EQ(Attr(*TypeByName(*lib, "DPlain")).cbSizeVft, 7 * kSlot);
+
+        ComPtr<ITypeInfo> view = TypeByName(*lib, "IDual");
+        HREFTYPE twinRef;
+        ComPtr<ITypeInfo> twin;
+        ASSERT_EQ(view->GetRefTypeOfImplType(static_cast<UINT>(-1), &twinRef), S_OK);
+        ASSERT_EQ(view->GetRefTypeInfo(twinRef, twin), S_OK);
+        for (auto [info, cbSizeVft, firstSlot] :
+             {std::tuple{view, 7 * kSlot, 0}, {twin, 9 * stored, 7}}) {
+            TYPEATTR attr = Attr(*info);
+            EXPECT_EQ(attr.cbSizeVft, cbSizeVft) << attr.typekind;
+            ASSERT_EQ(attr.cFuncs, 9 - firstSlot) << attr.typekind;
+            for (UINT i = 0; i < attr.cFuncs; ++i)
+                EXPECT_EQ(Func(*info, i).oVft, (firstSlot + static_cast<int>(i)) * kSlot) << i;
+        }
+    }
 }
 
 }  // namespace

@@ -73,7 +73,12 @@ TEST_F(ShapesTest, DualInterfaceDispatchViewListsInheritedFunctionsFirst) {
     EXPECT_FALSE(attr.wTypeFlags & TYPEFLAG_FOLEAUTOMATION);
     EXPECT_EQ(attr.cFuncs, 7 + 12);
     EXPECT_EQ(attr.cImplTypes, 1);
-    EXPECT_EQ(attr.cbSizeVft, 7 * 4);
+    // The platform's slots, also for this 32-bit library: IDispatch's
+    // vtable, and every function one slot after the one before.
+    constexpr int kSlot = sizeof(void*);
+    EXPECT_EQ(attr.cbSizeVft, 7 * kSlot);
+    for (UINT i = 0; i < attr.cFuncs; ++i)
+        EXPECT_EQ(Func(*widget, i).oVft, static_cast<int>(i) * kSlot) << i;
 
     const char* inherited[] = {"QueryInterface", "AddRef",        "Release", "GetTypeInfoCount",
                                "GetTypeInfo",    "GetIDsOfNames", "Invoke"};

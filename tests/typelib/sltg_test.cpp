@@ -244,7 +244,10 @@ TEST_F(SltgTest, VirtualFunctionsWithEveryParameterEncoding) {
     FUNCDESC move = Func(*shape, 0);
     EXPECT_EQ(move.funckind, FUNC_PUREVIRTUAL);
     EXPECT_EQ(move.memid, 0x60010000);
-    EXPECT_EQ(move.oVft, 12);
+    // Stored for 4-byte pointers, presented in the platform's slots; the
+    // interface keeps the vtable size it stores.
+    EXPECT_EQ(move.oVft, 3 * static_cast<int>(sizeof(void*)));
+    EXPECT_EQ(attr.cbSizeVft, 4 * 6);
     EXPECT_EQ(move.callconv, CC_STDCALL);
     EXPECT_EQ(move.elemdescFunc.tdesc.vt, VT_HRESULT);
     ASSERT_EQ(move.cParams, 5);
@@ -278,6 +281,7 @@ TEST_F(SltgTest, DispinterfacesPresentOnlyTheirOwnMembers) {
     EXPECT_EQ(attr.cFuncs, 1);
     EXPECT_EQ(attr.cVars, 2);
     EXPECT_EQ(attr.cImplTypes, 1);
+    EXPECT_EQ(attr.cbSizeVft, 7 * sizeof(void*));
     HREFTYPE base;
     ASSERT_EQ(window->GetRefTypeOfImplType(0, &base), S_OK);
     EXPECT_EQ(RefText(*window, base), "IDispatch (3) in stdole");

@@ -186,9 +186,10 @@ TEST(VariantText, DatesAtTheEdgesOfTheCalendar) {
 
 TEST(VariantText, OtherTypesAndTargetsFail) {
     EXPECT_EQ(Convert(IntValue(VT_VARIANT, 0)).hr, DISP_E_TYPEMISMATCH);
-    // Object defaults: the platform refuses the type, it does not mismatch it.
+    // Object defaults: the platform refuses IDispatch's type and mismatches
+    // IUnknown's.
     EXPECT_EQ(Convert(IntValue(VT_DISPATCH, 0)).hr, DISP_E_BADVARTYPE);
-    EXPECT_EQ(Convert(IntValue(VT_UNKNOWN, 0)).hr, DISP_E_BADVARTYPE);
+    EXPECT_EQ(Convert(IntValue(VT_UNKNOWN, 0)).hr, DISP_E_TYPEMISMATCH);
     EXPECT_EQ(Convert(IntValue(VT_VOID, 0)).hr, DISP_E_BADVARTYPE);
     EXPECT_EQ(Convert(IntValue(VT_LPSTR, 0)).hr, DISP_E_BADVARTYPE);
     VARIANT out, in = IntValue(VT_I4, 1);
