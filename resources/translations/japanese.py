@@ -80,8 +80,8 @@ TEXTS = {
     "class file per interface. Pick a registered library in the list (View) or a file (Browse), look at "
     "its contents, choose the copy file and the options, and press Generate.":
         "qorvix は COM タイプ ライブラリの COBOL ソースを書き出します。ライブラリの型、定数、クラスと"
-        "インターフェイスの識別子、メソッドの INVOKE 文を含む COPY ファイルと、要求があればインター"
-        "フェイスごとに 1 つのインターフェイス クラス ファイルです。一覧で登録済みのライブラリを選ぶ"
+        "インターフェイスの識別子、メソッドの INVOKE 文を含む COPY ファイルと、要求があれば"
+        "インターフェイスごとに 1 つのインターフェイス クラス ファイルです。一覧で登録済みのライブラリを選ぶ"
         "か ([表示])、ファイルを選んで ([参照]) 内容を確認し、COPY ファイルとオプションを選んで [生成] "
         "をクリックします。",
     "Registered type libraries": "登録されているタイプ ライブラリ",
@@ -109,8 +109,8 @@ TEXTS = {
     "modules, component classes, typedefs and unions, and under each type its members. Press Enter to "
     "open or close the selected item.":
         "タイプ ライブラリをツリーで表示します。インターフェイス、オートメーション インターフェイス、"
-        "列挙型、構造体、モジュール、コンポーネント クラス、型定義、共用体があり、各型の下にそのメン"
-        "バーがあります。Enter キーを押すと、選択した項目を展開または折りたたみます。",
+        "列挙型、構造体、モジュール、コンポーネント クラス、型定義、共用体があり、各型の下にその"
+        "メンバーがあります。Enter キーを押すと、選択した項目を展開または折りたたみます。",
     "Chooses the copy file to generate.": "生成する COPY ファイルを選びます。",
     "Copy file": "COPY ファイル",
     "The name of the copy file to generate. A name without a folder is written into the current folder; "
@@ -120,18 +120,18 @@ TEXTS = {
     "Add file to project": "ファイルをプロジェクトに追加",
     "Generates the files in the directory of the project open in the COBOL IDE and adds the copy file to "
     "that project. Available when the IDE is installed.":
-        "COBOL IDE で開いているプロジェクトのディレクトリにファイルを生成し、COPY ファイルをそのプロジ"
-        "ェクトに追加します。IDE がインストールされている場合に使用できます。",
+        "COBOL IDE で開いているプロジェクトのディレクトリにファイルを生成し、COPY ファイルをその"
+        "プロジェクトに追加します。IDE がインストールされている場合に使用できます。",
     "Generate Interface Classes": "インターフェイス クラスを生成",
     "Also writes one interface class file for each interface of the library, for calling interfaces "
     "that do not support automation.":
-        "オートメーションをサポートしないインターフェイスを呼び出せるように、ライブラリのインターフェイ"
-        "スごとに 1 つのインターフェイス クラス ファイルも書き出します。",
+        "オートメーションをサポートしないインターフェイスを呼び出せるように、ライブラリの"
+        "インターフェイスごとに 1 つのインターフェイス クラス ファイルも書き出します。",
     "Generate Dual Interfaces": "デュアル インターフェイスを生成",
     "Also writes interface class files for dual interfaces, which can otherwise be called through "
     "automation.":
-        "デュアル インターフェイスについてもインターフェイス クラス ファイルを書き出します。デュアル イン"
-        "ターフェイスは、このファイルがなくてもオートメーションで呼び出せます。",
+        "デュアル インターフェイスについてもインターフェイス クラス ファイルを書き出します。デュアル "
+        "インターフェイスは、このファイルがなくてもオートメーションで呼び出せます。",
     "Generate": "生成",
     "Writes the copy file and, if chosen, the interface class files. The dialog stays open, so you can "
     "generate again with other settings.":
@@ -141,12 +141,12 @@ TEXTS = {
     # String table
     "&About qorvix...": "qorvix のバージョン情報(&A)...",
     "The file\n'%1'\nalready exists. Do you want to overwrite it?":
-        "ファイル\n'%1'\nは既に存在します。上書きしますか?",
+        "次のファイルは\n'%1'\n既に存在します。上書きしますか?",
     "The file\n'%1'\ncan not be written to. Please check the file name and path are correct and do not "
     "point to a read-only file.\n%2":
-        "ファイル\n'%1'\nに書き込めません。ファイル名とパスが正しく、読み取り専用のファイルを指していない"
+        "次のファイルに\n'%1'\n書き込めません。ファイル名とパスが正しく、読み取り専用のファイルを指していない"
         "ことを確認してください。\n%2",
-    "The file\n'%1'\nis already open!": "ファイル\n'%1'\nは既に開かれています。",
+    "The file\n'%1'\nis already open!": "次のファイルは\n'%1'\n既に開かれています。",
     "The type library could not be loaded.": "タイプ ライブラリを読み込めませんでした。",
     "All files will be generated in the project directory\n'%1'":
         "すべてのファイルを次のプロジェクト ディレクトリに生成します:\n'%1'",
@@ -163,7 +163,7 @@ TEXTS = {
     "Description": "説明",
     "Ver": "Ver.",
     "The file\n'%1'\ncould not be written completely: %2\nThe file has been left as it was.":
-        "ファイル\n'%1'\nを最後まで書き込めませんでした: %2\nファイルは元のままです。",
+        "次のファイルを\n'%1'\n最後まで書き込めませんでした: %2\nファイルは元のままです。",
     "Files not written: %1": "書き込まれなかったファイル: %1",
     "answered OK (standard input is not a terminal)": "応答: OK (標準入力が端末ではありません)",
     "answered Cancel (standard input is not a terminal)": "応答: キャンセル (標準入力が端末ではありません)",

@@ -140,12 +140,12 @@ TEXTS = {
     # String table
     "&About qorvix...": "qorvix 정보(&A)...",
     "The file\n'%1'\nalready exists. Do you want to overwrite it?":
-        "파일\n'%1'\n이(가) 이미 있습니다. 덮어쓰시겠습니까?",
+        "다음 파일은\n'%1'\n이미 있습니다. 덮어쓰시겠습니까?",
     "The file\n'%1'\ncan not be written to. Please check the file name and path are correct and do not "
     "point to a read-only file.\n%2":
-        "파일\n'%1'\n에 쓸 수 없습니다. 파일 이름과 경로가 올바르고 읽기 전용 파일을 가리키지 않는지 "
+        "다음 파일에\n'%1'\n쓸 수 없습니다. 파일 이름과 경로가 올바르고 읽기 전용 파일을 가리키지 않는지 "
         "확인하십시오.\n%2",
-    "The file\n'%1'\nis already open!": "파일\n'%1'\n이(가) 이미 열려 있습니다.",
+    "The file\n'%1'\nis already open!": "다음 파일은\n'%1'\n이미 열려 있습니다.",
     "The type library could not be loaded.": "형식 라이브러리를 로드할 수 없습니다.",
     "All files will be generated in the project directory\n'%1'":
         "모든 파일이 다음 프로젝트 디렉터리에 생성됩니다.\n'%1'",
@@ -160,7 +160,7 @@ TEXTS = {
     "Description": "설명",
     "Ver": "버전",
     "The file\n'%1'\ncould not be written completely: %2\nThe file has been left as it was.":
-        "파일\n'%1'\n을(를) 끝까지 쓰지 못했습니다: %2\n파일은 원래 상태 그대로입니다.",
+        "다음 파일을\n'%1'\n끝까지 쓰지 못했습니다: %2\n파일은 원래 상태 그대로입니다.",
     "Files not written: %1": "쓰지 않은 파일: %1",
     "answered OK (standard input is not a terminal)": "응답: 확인(표준 입력이 터미널이 아님)",
     "answered Cancel (standard input is not a terminal)": "응답: 취소(표준 입력이 터미널이 아님)",

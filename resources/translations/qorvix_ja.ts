@@ -160,27 +160,27 @@
             <source>The file
 '%1'
 already exists. Do you want to overwrite it?</source>
-            <translation>ファイル
+            <translation>次のファイルは
 '%1'
-は既に存在します。上書きしますか?</translation>
+既に存在します。上書きしますか?</translation>
         </message>
         <message>
             <source>The file
 '%1'
 can not be written to. Please check the file name and path are correct and do not point to a read-only file.
 %2</source>
-            <translation>ファイル
+            <translation>次のファイルに
 '%1'
-に書き込めません。ファイル名とパスが正しく、読み取り専用のファイルを指していないことを確認してください。
+書き込めません。ファイル名とパスが正しく、読み取り専用のファイルを指していないことを確認してください。
 %2</translation>
         </message>
         <message>
             <source>The file
 '%1'
 is already open!</source>
-            <translation>ファイル
+            <translation>次のファイルは
 '%1'
-は既に開かれています。</translation>
+既に開かれています。</translation>
         </message>
         <message>
             <source>The type library could not be loaded.</source>
@@ -225,9 +225,9 @@ Use qorvix -? to view a list of valid options.</source>
 '%1'
 could not be written completely: %2
 The file has been left as it was.</source>
-            <translation>ファイル
+            <translation>次のファイルを
 '%1'
-を最後まで書き込めませんでした: %2
+最後まで書き込めませんでした: %2
 ファイルは元のままです。</translation>
         </message>
         <message>

@@ -160,27 +160,27 @@
             <source>The file
 '%1'
 already exists. Do you want to overwrite it?</source>
-            <translation>파일
+            <translation>다음 파일은
 '%1'
-이(가) 이미 있습니다. 덮어쓰시겠습니까?</translation>
+이미 있습니다. 덮어쓰시겠습니까?</translation>
         </message>
         <message>
             <source>The file
 '%1'
 can not be written to. Please check the file name and path are correct and do not point to a read-only file.
 %2</source>
-            <translation>파일
+            <translation>다음 파일에
 '%1'
-에 쓸 수 없습니다. 파일 이름과 경로가 올바르고 읽기 전용 파일을 가리키지 않는지 확인하십시오.
+쓸 수 없습니다. 파일 이름과 경로가 올바르고 읽기 전용 파일을 가리키지 않는지 확인하십시오.
 %2</translation>
         </message>
         <message>
             <source>The file
 '%1'
 is already open!</source>
-            <translation>파일
+            <translation>다음 파일은
 '%1'
-이(가) 이미 열려 있습니다.</translation>
+이미 열려 있습니다.</translation>
         </message>
         <message>
             <source>The type library could not be loaded.</source>
@@ -225,9 +225,9 @@ Use qorvix -? to view a list of valid options.</source>
 '%1'
 could not be written completely: %2
 The file has been left as it was.</source>
-            <translation>파일
+            <translation>다음 파일을
 '%1'
-을(를) 끝까지 쓰지 못했습니다: %2
+끝까지 쓰지 못했습니다: %2
 파일은 원래 상태 그대로입니다.</translation>
         </message>
         <message>
