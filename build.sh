@@ -43,7 +43,9 @@ install_packages() {
 # its own texts (file dialogs) in the user's language.
 base_packages=(g++ cmake ninja-build pkg-config libsystemd-dev qt6-base-dev qt6-l10n-tools
                qt6-qpa-plugins qt6-translations-l10n fonts-dejavu-core)
-test_packages=(libgtest-dev libgmock-dev python3 locales dbus-daemon man-db gnucobol3)
+# fonts-noto-cjk: the dialogs' tests measure Chinese, Japanese and Korean
+# texts in a font that has their characters.
+test_packages=(libgtest-dev libgmock-dev python3 locales dbus-daemon man-db gnucobol3 fonts-noto-cjk)
 package_packages=(dpkg-dev file)
 fuzz_packages=(clang libclang-rt-14-dev)
 # llvm brings llvm-symbolizer, without which clang's sanitizer reports carry no

@@ -2,8 +2,8 @@
 
 #include <unistd.h>
 #include <QApplication>
+#include <QFileInfo>
 #include <QLibraryInfo>
-#include <QLocale>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -83,8 +83,10 @@ bool DesktopFrontEnd::DisplayAvailable() {
 }
 
 void DesktopFrontEnd::LoadSatellite(const std::string& path) {
-    if (!m_translator.load(QString::fromLocal8Bit(path))) return;
+    QString file = QString::fromLocal8Bit(path);
+    if (!m_translator.load(file)) return;
     m_satelliteLoaded = true;
+    m_satelliteExtension = QFileInfo(file).suffix();
     SetStrings(&m_strings);
 }
 
@@ -136,16 +138,18 @@ bool DesktopFrontEnd::Start(CGeneratorApp& app) {
         QApplication::setWindowIcon(ApplicationIcon());
         if (m_satelliteLoaded) {
             QApplication::installTranslator(&m_translator);
-            // Qt's own texts (the file dialogs) in the same language, when
-            // the system has them.
-            if (m_qtTranslator.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+            // Qt's own texts (the file dialogs) in the satellite's language,
+            // when the system has them.
+            QString qtLanguage = QtLanguageOfSatellite(m_satelliteExtension);
+            if (!qtLanguage.isEmpty() &&
+                m_qtTranslator.load(QStringLiteral("qtbase_") + qtLanguage,
                                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
                 QApplication::installTranslator(&m_qtTranslator);
             }
         }
         m_prompter =
             std::make_unique<MessageBoxPrompter>(QString::fromLocal8Bit(app.m_programName));
-        m_help = std::make_unique<Help>(ManualPath());
+        m_help = std::make_unique<Help>(Help::ManualFor(ManualPath(), m_satelliteExtension));
         m_services.help = m_help.get();
     }
     // From now on messages are message boxes.

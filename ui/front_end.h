@@ -51,6 +51,7 @@ class DesktopFrontEnd {
     QTranslator m_translator;
     QTranslator m_qtTranslator;
     bool m_satelliteLoaded = false;
+    QString m_satelliteExtension;  // the language table's, once loaded ("fra")
     TranslatedStrings m_strings{m_translator};
     std::unique_ptr<MessageBoxPrompter> m_prompter;
     QtFileDialogs m_files;

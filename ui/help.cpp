@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -118,6 +119,13 @@ Help::Help(QString manualPath, QObject* parent)
 
 Help::~Help() {
     CloseWindow();
+}
+
+QString Help::ManualFor(const QString& manual, const QString& extension) {
+    const QString html = QStringLiteral(".html");
+    if (extension.isEmpty() || !manual.endsWith(html)) return manual;
+    QString translated = manual.chopped(html.size()) + QLatin1Char('.') + extension + html;
+    return QFileInfo::exists(translated) ? translated : manual;
 }
 
 QString Help::Topic(quint32 helpId) {

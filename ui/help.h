@@ -48,6 +48,11 @@ class Help : public QObject {
     // click does.
     void Attach(QWidget* dialog);
 
+    // The manual in the language of the satellite with `extension`
+    // ("qorvix.fra.html" beside "qorvix.html") when it is there, else the
+    // English `manual`.
+    static QString ManualFor(const QString& manual, const QString& extension);
+
     // The topic for a help id (context 0: the overview); empty when none.
     static QString Topic(quint32 helpId);
     static QList<quint32> HelpIds();

@@ -1,5 +1,7 @@
 #include "ui/translations.h"
 
+#include <utility>
+
 namespace qorvix {
 namespace {
 
@@ -46,6 +48,18 @@ std::string TranslatedStrings::Load(int id) const {
     if (source.empty()) return {};
     QString text = m_translator.translate("StringTable", source.c_str());
     return text.isEmpty() ? std::string() : text.toLocal8Bit().toStdString();
+}
+
+QString QtLanguageOfSatellite(const QString& extension) {
+    static const std::pair<const char*, const char*> kLanguages[] = {
+        {"chs", "zh_CN"}, {"cht", "zh_TW"}, {"deu", "de"}, {"esp", "es"},
+        {"fra", "fr"},    {"ita", "it"},    {"jpn", "ja"}, {"kor", "ko"},
+    };
+    for (const auto& [satellite, language] : kLanguages) {
+        if (extension.compare(QLatin1String(satellite), Qt::CaseInsensitive) == 0)
+            return QString::fromLatin1(language);
+    }
+    return {};
 }
 
 QStringList StringTableSources() {

@@ -26,4 +26,9 @@ class TranslatedStrings final : public StringTable {
 // them (context "StringTable").
 QStringList StringTableSources();
 
+// The language of Qt's own translations (qtbase_<language>.qm) that go with
+// a satellite, by its extension ("fra" -> "fr"); empty for an extension
+// the language table does not know.
+QString QtLanguageOfSatellite(const QString& extension);
+
 }  // namespace qorvix

@@ -1,12 +1,24 @@
-#!/usr/bin/env python3
-"""The German satellite's texts. Run after lupdate has added new source texts
-(update.sh does both): fills qorvix_de.ts from the table below and fails when
-a source text has no translation here."""
-import sys
-import xml.etree.ElementTree as ET
-from pathlib import Path
+"""German (qorvix.deu). The table of one language: its glossary first, then
+every source text with its translation (translate.py fills qorvix_de.ts
+from it and checks it)."""
 
-GERMAN = {
+CODE = "de"
+BRACKETED = False  # accelerators on a letter of the text
+
+# The terms, as the platform's German texts use them. translate.py checks
+# that a text which says the English term says one of these.
+GLOSSARY = {
+    "type library": "Typbibliothek",
+    "interface": "Schnittstelle",
+    "dispinterface": ("Dispatchschnittstelle", "Automatisierungsschnittstelle"),
+    "automation": "Automatisierung",
+    "copy file": "Copy-Datei",
+    "class file": "Schnittstellenklassen-Datei",
+    "project": "Projekt",
+    "registered": "registriert",
+}
+
+TEXTS = {
     # Dialogs
     "About Pellarine": "Info über Pellarine",
     "QORVIX Version 1.0.17": "QORVIX Version 1.0.17",
@@ -22,7 +34,7 @@ GERMAN = {
     "Generate &Dual Interfaces": "D&uale Schnittstellen erzeugen",
     "&Generate": "&Erzeugen",
     "Cancel": "Abbrechen",
-    "COM (non-automation) support": "COM-Unterstützung (ohne Automation)",
+    "COM (non-automation) support": "COM-Unterstützung (ohne Automatisierung)",
     "Select copy file": "Copy-Datei auswählen",
     "Copy files (*.cpy)|*.cpy|All file (*.*)|*.*||": "Copy-Dateien (*.cpy)|*.cpy|Alle Dateien (*.*)|*.*||",
     "Registered type libraries:": "Registrierte Typbibliotheken:",
@@ -157,28 +169,3 @@ GERMAN = {
     "Not a regular file": "Keine reguläre Datei",
 }
 
-
-def main():
-    path = Path(__file__).resolve().parent / "qorvix_de.ts"
-    tree = ET.parse(path)
-    missing = []
-    for message in tree.getroot().iter("message"):
-        source = message.find("source").text
-        translation = message.find("translation")
-        if source in GERMAN:
-            translation.text = GERMAN[source]
-            translation.attrib.pop("type", None)
-        else:
-            missing.append(source)
-    ET.indent(tree, space="    ")
-    with open(path, "wb") as out:
-        out.write(b'<?xml version="1.0" encoding="utf-8"?>\n<!DOCTYPE TS>\n')
-        tree.write(out, encoding="utf-8", xml_declaration=False)
-        out.write(b"\n")
-    for source in missing:
-        print("no German text for:", repr(source), file=sys.stderr)
-    return 1 if missing else 0
-
-
-if __name__ == "__main__":
-    sys.exit(main())

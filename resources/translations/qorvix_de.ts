@@ -377,7 +377,7 @@ Die Datei ist unverändert geblieben.</translation>
         </message>
         <message>
             <source>COM (non-automation) support</source>
-            <translation>COM-Unterstützung (ohne Automation)</translation>
+            <translation>COM-Unterstützung (ohne Automatisierung)</translation>
         </message>
         <message>
             <source>Select copy file</source>

@@ -225,6 +225,16 @@ TEST(Languages, LocaleNamesAndSatelliteExtensions) {
 TEST(Languages, TheSatelliteOfTheLocale) {
     for (auto [lang, expected] :
          {std::pair<const char*, const char*>{"de_DE.UTF-8", "/opt/qorvix/qorvix.deu"},
+          {"zh_CN.UTF-8", "/opt/qorvix/qorvix.chs"},
+          {"zh_SG.UTF-8", "/opt/qorvix/qorvix.chs"},
+          {"zh_TW.UTF-8", "/opt/qorvix/qorvix.cht"},
+          {"zh_HK.UTF-8", "/opt/qorvix/qorvix.cht"},
+          {"zh_MO.UTF-8", "/opt/qorvix/qorvix.cht"},
+          {"es_ES.UTF-8", "/opt/qorvix/qorvix.esp"},
+          {"fr_CA.UTF-8", "/opt/qorvix/qorvix.fra"},
+          {"it_IT.UTF-8", "/opt/qorvix/qorvix.ita"},
+          {"ja_JP.UTF-8", "/opt/qorvix/qorvix.jpn"},
+          {"ko_KR.UTF-8", "/opt/qorvix/qorvix.kor"},
           {"nl_NL.UTF-8", ""},
           {"en_GB.UTF-8", ""}}) {
         SCOPED_TRACE(lang);

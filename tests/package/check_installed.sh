@@ -3,7 +3,7 @@
 # apt-get, checks what it put on the machine, and removes it again.
 #   - qorvix, tlbdump and tlblist are on the PATH and run; the installed
 #     qorvix writes the same files for the bundled sample as the built one,
-#     and finds its translation beside itself;
+#     and finds its translations and their manuals beside itself;
 #   - man shows the three manual pages, also where dpkg leaves out
 #     /usr/share/man;
 #   - the desktop knows the MIME type and opens it with qorvix.
@@ -45,6 +45,13 @@ status=0
 LC_ALL=de_DE.UTF-8 LANGUAGE=de qorvix -x 2>"$work/german.txt" || status=$?
 [ "$status" -eq 2 ] || fail "a bad switch ended with status $status"
 grep -q "keine gültige Option" "$work/german.txt" || fail "no German message: $(cat "$work/german.txt")"
+for extension in chs cht deu esp fra ita jpn kor; do
+    for file in "qorvix.$extension" "qorvix.$extension.html"; do
+        [ -f "/usr/lib/qorvix/$file" ] || fail "no $file beside the program"
+    done
+done
+LC_ALL=fr_FR.UTF-8 LANGUAGE=fr qorvix -x 2>"$work/french.txt" || true
+grep -q "n'est pas une option valide" "$work/french.txt" || fail "no French message: $(cat "$work/french.txt")"
 status=0
 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM qorvix 2>"$work/display.txt" || status=$?
 [ "$status" -eq 1 ] && grep -q "cannot show the dialogs" "$work/display.txt" ||
@@ -55,8 +62,10 @@ grep -q '^{"file":"shapes.tlb","hr":"0x00000000"' "$work/shapes.json" || fail "t
 mkdir -p "$work/prefix"
 WINEPREFIX="$work/prefix" tlblist | grep -q "^0 libraries, 0 not loaded" || fail "tlblist"
 
-# Recommended with the package: Qt's own texts (file dialogs) in German.
+# Recommended with the package: Qt's own texts (file dialogs) in the
+# satellites' languages, and a font for Chinese, Japanese and Korean.
 [ -f /usr/share/qt6/translations/qtbase_de.qm ] || fail "Qt's translations are not installed"
+fc-list :lang=ja | grep -q . || fail "no font for Japanese"
 
 echo "== Manual pages"
 for page in qorvix tlbdump tlblist; do
@@ -67,6 +76,8 @@ manual_shows qorvix "QORVIX_IDE_TIMEOUT_MS"
 echo "== Desktop integration"
 grep -q "application/x-com-type-library:\*\.tlb" /usr/share/mime/globs2 || fail "no glob for .tlb"
 grep -q "application/x-com-type-library:\*\.olb" /usr/share/mime/globs2 || fail "no glob for .olb"
+grep -q 'xml:lang="zh_TW"' /usr/share/mime/application/x-com-type-library.xml ||
+    fail "the MIME type has no comment in Traditional Chinese"
 grep -q "^application/x-com-type-library=.*qorvix.desktop" /usr/share/applications/mimeinfo.cache ||
     fail "qorvix.desktop does not open type libraries"
 if command -v xdg-mime >/dev/null; then

@@ -4,8 +4,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QLibraryInfo>
-#include <QLocale>
 #include <QMenu>
 #include <QTimer>
 #include <QTranslator>
@@ -47,7 +47,9 @@ int main(int argc, char** argv) {
     if (argc > 3 && translator.load(QString::fromLocal8Bit(argv[3]))) {
         QApplication::installTranslator(&translator);
         SetStrings(&strings);
-        if (qtTranslator.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+        QString qtLanguage = QtLanguageOfSatellite(QFileInfo(translator.filePath()).suffix());
+        if (!qtLanguage.isEmpty() &&
+            qtTranslator.load(QStringLiteral("qtbase_") + qtLanguage,
                               QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             QApplication::installTranslator(&qtTranslator);
     }

@@ -1,10 +1,14 @@
-// The German satellite: the dialogs, the tree's labels, the string table
-// and the help topics in German; nothing cut off.
+// The satellites: the dialogs, the tree's labels, the string table and the
+// help topics in German; every language's dialogs with nothing cut off and
+// no accelerator twice, with its manual and Qt's own texts.
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTranslator>
 #include <QTreeView>
@@ -18,6 +22,36 @@
 #include "ui/translations.h"
 
 namespace qorvix::test {
+namespace {
+
+// The accelerators that more than one of `texts` claims.
+QStringList SharedAccelerators(const QStringList& texts) {
+    QStringList seen, shared;
+    for (const QString& text : texts) {
+        QString key = QKeySequence::mnemonic(text).toString();
+        if (key.isEmpty()) continue;
+        if (seen.contains(key)) shared << text;
+        seen << key;
+    }
+    return shared;
+}
+
+// The texts of a dialog's buttons and check boxes.
+QStringList ButtonTexts(QWidget* dialog) {
+    QStringList texts;
+    for (auto* button : dialog->findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly))
+        texts << button->text();
+    return texts;
+}
+
+QStringList ActionTexts(const QList<QAction*>& actions) {
+    QStringList texts;
+    for (QAction* action : actions)
+        texts << action->text();
+    return texts;
+}
+
+}  // namespace
 
 class TranslationTest : public QObject {
     Q_OBJECT
@@ -112,6 +146,68 @@ class TranslationTest : public QObject {
         CAboutDlg about;
         QCOMPARE(about.windowTitle(), QString("Info über Pellarine"));
         QVERIFY(ClippedControls(&about).isEmpty());
+    }
+
+    // Every language of the table: its satellite speaks in every dialog,
+    // where no text is cut and no accelerator is claimed twice; its manual
+    // and Qt's own texts are there.
+    void everyLanguage_data() {
+        QTest::addColumn<QString>("extension");
+        for (const char* language : {"chinese", "chinese traditional", "german", "spanish",
+                                     "french", "italian", "japanese", "korean"}) {
+            QTest::newRow(language) << QString::fromStdString(
+                CGeneratorApp::FindLanguageExtension(language).value_or(""));
+        }
+    }
+    void everyLanguage() {
+        QFETCH(QString, extension);
+        QTranslator satellite;
+        QVERIFY(satellite.load(QORVIX_SATELLITE_DIR "/qorvix." + extension));
+        TranslatedStrings table(satellite);
+        QApplication::removeTranslator(&translator);
+        QApplication::installTranslator(&satellite);
+        SetStrings(&table);
+        auto restore = qScopeGuard([this, &satellite] {
+            QApplication::removeTranslator(&satellite);
+            QApplication::installTranslator(&translator);
+            SetStrings(strings.get());
+        });
+        for (const QString& source : StringTableSources())
+            QVERIFY2(!satellite.translate("StringTable", source.toUtf8()).isEmpty(),
+                     qPrintable(source));
+        QTranslator qt;
+        QVERIFY(qt.load("qtbase_" + QtLanguageOfSatellite(extension),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
+        const QString manual = QORVIX_SATELLITE_DIR "/qorvix.html";
+        QCOMPARE(Help::ManualFor(manual, extension),
+                 QString(QORVIX_SATELLITE_DIR "/qorvix." + extension + ".html"));
+        QCOMPARE(Help::ManualFor(manual, "nld"), manual);  // no Dutch manual: the English one
+
+        CLibraryListDlg list(*f->app, f->services);
+        list.OnInitDialog();
+        QVERIFY(ViewButton(list)->text() != "&View...");
+        QVERIFY2(ClippedControls(&list).isEmpty(), qPrintable(ClippedControls(&list).join(", ")));
+        QVERIFY2(SharedAccelerators(ButtonTexts(&list)).isEmpty(),
+                 qPrintable(ButtonTexts(&list).join(", ")));
+        QStringList windowMenu = ActionTexts(list.WindowMenu()->actions());
+        QVERIFY2(SharedAccelerators(windowMenu).isEmpty(), qPrintable(windowMenu.join(", ")));
+        f->menuChoice = -1;
+        QVERIFY(f->help.ContextMenu(LibraryList(list), QPoint()));
+        QVERIFY2(SharedAccelerators(f->menuTexts).isEmpty(), qPrintable(f->menuTexts.join(", ")));
+        QStringList yesNo{QMessageBox::tr("&Yes"), QMessageBox::tr("&No")};
+        QVERIFY2(SharedAccelerators(yesNo).isEmpty(), qPrintable(yesNo.join(", ")));
+
+        CContentsDlg contents(*f->app, f->services);
+        QVERIFY(contents.LoadTypeLibFile(FixturePath("shapes.tlb")));
+        contents.OnInitDialog();
+        contents.TreeView()->expand(contents.Model()->index(0, 0));
+        QVERIFY2(ClippedControls(&contents).isEmpty(),
+                 qPrintable(ClippedControls(&contents).join(", ")));
+        QVERIFY2(SharedAccelerators(ButtonTexts(&contents)).isEmpty(),
+                 qPrintable(ButtonTexts(&contents).join(", ")));
+
+        CAboutDlg about;
+        QVERIFY2(ClippedControls(&about).isEmpty(), qPrintable(ClippedControls(&about).join(", ")));
     }
 
     // "Durchsuchen..." is wider than the layout's buttons: its column takes

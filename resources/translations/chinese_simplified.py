@@ -1,0 +1,159 @@
+"""Chinese, Simplified (qorvix.chs). The table of one language: its glossary
+first, then every source text with its translation (translate.py fills
+qorvix_zh_CN.ts from it and checks it). Full-width punctuation in Chinese
+text, buttons named in a help text in quotes ("单击“生成”"), and an
+accelerator is a Latin letter in brackets after the text ("生成(&G)"), as
+the platform's Chinese texts do."""
+
+CODE = "zh_CN"
+BRACKETED = True
+
+# The terms, as the platform's Chinese texts use them. translate.py checks
+# that a text which says the English term says one of these.
+GLOSSARY = {
+    "type library": "类型库",
+    "interface": "接口",
+    "dispinterface": ("调度接口", "自动化接口"),
+    "automation": "自动化",
+    "copy file": "COPY 文件",
+    "class file": "类文件",
+    "project": "项目",
+    "registered": "注册",
+}
+
+TEXTS = {
+    # Dialogs
+    "About Pellarine": "关于 Pellarine",
+    "QORVIX Version 1.0.17": "QORVIX 版本 1.0.17",
+    "COBOL for COM type libraries.": "面向 COM 类型库的 COBOL。",
+    "OK": "确定",
+    "Pellarine": "Pellarine",
+    "Contents of type library:": "类型库内容：",
+    "COBOL": "COBOL",
+    "Copy file:": "COPY 文件：",
+    "&Browse...": "浏览(&B)...",
+    "Add &file to project": "将文件添加到项目(&F)",
+    "Generate &Interface Classes": "生成接口类(&I)",
+    "Generate &Dual Interfaces": "生成双重接口(&D)",
+    "&Generate": "生成(&G)",
+    "Cancel": "取消",
+    "COM (non-automation) support": "COM（非自动化）支持",
+    "Select copy file": "选择 COPY 文件",
+    "Copy files (*.cpy)|*.cpy|All file (*.*)|*.*||": "COPY 文件 (*.cpy)|*.cpy|所有文件 (*.*)|*.*||",
+    "Registered type libraries:": "已注册的类型库：",
+    "&View...": "查看(&V)...",
+    "&Refresh": "刷新(&R)",
+    "Close": "关闭",
+    "&Help": "帮助(&H)",
+    "&Close": "关闭(&C)",
+    "Select a type library": "选择类型库",
+    "Type Libraries (*.tlb;*.olb;*.dll;*.ocx)|*.tlb;*.olb;*.dll;*.ocx|All files (*.*)|*.*||":
+        "类型库 (*.tlb;*.olb;*.dll;*.ocx)|*.tlb;*.olb;*.dll;*.ocx|所有文件 (*.*)|*.*||",
+    "&What's This?": "这是什么？(&W)",
+    "qorvix Help": "qorvix 帮助",
+    "&Yes": "是(&Y)",
+    "&No": "否(&N)",
+    # The desktop front end's console messages
+    "%1: cannot show the dialogs: there is no display (DISPLAY and WAYLAND_DISPLAY are not set)":
+        "%1: 无法显示对话框：没有显示器（未设置 DISPLAY 和 WAYLAND_DISPLAY）",
+    "%1: cannot show the dialogs: the display cannot be reached (%2)":
+        "%1: 无法显示对话框：无法连接到显示器（%2）",
+    # Labels of the tree
+    "Interfaces": "接口",
+    "Automation Interfaces": "自动化接口",
+    "Enumerations": "枚举",
+    "Structures": "结构",
+    "Modules": "模块",
+    "CoClasses": "组件类",
+    "Typedefs": "类型定义",
+    "Unions": "联合",
+    "Functions": "函数",
+    "Methods": "方法",
+    "Constants": "常量",
+    "Properties": "属性",
+    "Inherited Interfaces": "继承的接口",
+    # Help topics
+    "qorvix": "qorvix",
+    "qorvix writes COBOL source for COM type libraries: a copy file with the library's types, constants, "
+    "class and interface identifiers and the invoke phrases of its methods, and on request one interface "
+    "class file per interface. Pick a registered library in the list (View) or a file (Browse), look at "
+    "its contents, choose the copy file and the options, and press Generate.":
+        "qorvix 为 COM 类型库编写 COBOL 源代码：一个 COPY 文件，其中包含库中的类型、常量、类和接口的标识符"
+        "以及其方法的 INVOKE 语句；根据需要，还为每个接口编写一个接口类文件。在列表中选择已注册的库"
+        "（“查看”）或选择一个文件（“浏览”），查看其内容，选择 COPY 文件和选项，然后单击“生成”。",
+    "Registered type libraries": "已注册的类型库",
+    "The type libraries registered on this machine, one row per registered version: its description, its "
+    "version and its library identifier (TLBID). Double-click a row to see its contents.":
+        "此计算机上注册的类型库，每个注册的版本占一行：说明、版本和库标识符 (TLBID)。双击某一行可查看其"
+        "内容。",
+    "View": "查看",
+    "Opens the selected type library and shows its contents, where you can generate COBOL for it.":
+        "打开所选类型库并显示其内容，可在其中为它生成 COBOL。",
+    "Browse": "浏览",
+    "Chooses a type library file (.tlb, .olb, .dll, .ocx) that need not be registered, and shows its "
+    "contents.":
+        "选择一个类型库文件（.tlb、.olb、.dll、.ocx）并显示其内容；该文件无需注册。",
+    "Refresh": "刷新",
+    "Reads the list of registered type libraries again.": "重新读取已注册类型库的列表。",
+    "Ends the program.": "退出程序。",
+    "Help": "帮助",
+    "Opens the qorvix manual.": "打开 qorvix 手册。",
+    "Contents of type library": "类型库内容",
+    "The type library as a tree: its interfaces, automation interfaces, enumerations, structures, "
+    "modules, component classes, typedefs and unions, and under each type its members. Press Enter to "
+    "open or close the selected item.":
+        "以树的形式显示类型库：接口、自动化接口、枚举、结构、模块、组件类、类型定义和联合，每个类型下是"
+        "它的成员。按 Enter 键可展开或折叠所选项。",
+    "Chooses the copy file to generate.": "选择要生成的 COPY 文件。",
+    "Copy file": "COPY 文件",
+    "The name of the copy file to generate. A name without a folder is written into the current folder; "
+    "the interface class files are written beside the copy file.":
+        "要生成的 COPY 文件的名称。不含文件夹的名称写入当前文件夹；接口类文件与 COPY 文件写在同一文件夹"
+        "中。",
+    "Add file to project": "将文件添加到项目",
+    "Generates the files in the directory of the project open in the COBOL IDE and adds the copy file to "
+    "that project. Available when the IDE is installed.":
+        "在 COBOL IDE 中打开的项目的目录中生成文件，并将 COPY 文件添加到该项目。安装了 IDE 时可用。",
+    "Generate Interface Classes": "生成接口类",
+    "Also writes one interface class file for each interface of the library, for calling interfaces "
+    "that do not support automation.":
+        "另外为库中的每个接口编写一个接口类文件，用于调用不支持自动化的接口。",
+    "Generate Dual Interfaces": "生成双重接口",
+    "Also writes interface class files for dual interfaces, which can otherwise be called through "
+    "automation.":
+        "也为双重接口编写接口类文件（双重接口本来也可以通过自动化调用）。",
+    "Generate": "生成",
+    "Writes the copy file and, if chosen, the interface class files. The dialog stays open, so you can "
+    "generate again with other settings.":
+        "编写 COPY 文件以及（如果已选择）接口类文件。对话框保持打开，因此可以使用其他设置再次生成。",
+    "Closes the contents of the type library.": "关闭类型库内容。",
+    # String table
+    "&About qorvix...": "关于 qorvix(&A)...",
+    "The file\n'%1'\nalready exists. Do you want to overwrite it?":
+        "文件\n“%1”\n已存在。要覆盖它吗？",
+    "The file\n'%1'\ncan not be written to. Please check the file name and path are correct and do not "
+    "point to a read-only file.\n%2":
+        "无法写入文件\n“%1”\n请检查文件名和路径是否正确，并且没有指向只读文件。\n%2",
+    "The file\n'%1'\nis already open!": "文件\n“%1”\n已经打开！",
+    "The type library could not be loaded.": "无法加载类型库。",
+    "All files will be generated in the project directory\n'%1'":
+        "所有文件都将生成在项目目录中：\n“%1”",
+    "No project found. Continue to generate files?": "未找到项目。是否继续生成文件？",
+    "Usage: qorvix [-i[d]] [-p] [-o<file>] <typelib>\n  -id Generate (Dual) Interface files\n  -p Add copy "
+    "file to Orbanel project\n  -o<file> Copy file to generate":
+        "用法: qorvix [-i[d]] [-p] [-o<文件>] <类型库>\n  -id 生成（双重）接口文件\n  -p 将 COPY 文件添加到 "
+        "Orbanel 项目\n  -o<文件> 要生成的 COPY 文件",
+    "The option '%1' is not a valid option.\nUse qorvix -? to view a list of valid options.":
+        "选项“%1”不是有效的选项。\n使用 qorvix -? 可查看有效选项的列表。",
+    "Description": "说明",
+    "Ver": "版本",
+    "The file\n'%1'\ncould not be written completely: %2\nThe file has been left as it was.":
+        "文件\n“%1”\n未能完整写入：%2\n该文件保持原样。",
+    "Files not written: %1": "未写入的文件：%1",
+    "answered OK (standard input is not a terminal)": "回答：确定（标准输入不是终端）",
+    "answered Cancel (standard input is not a terminal)": "回答：取消（标准输入不是终端）",
+    "answered Yes (standard input is not a terminal)": "回答：是（标准输入不是终端）",
+    "answered No (standard input is not a terminal)": "回答：否（标准输入不是终端）",
+    "Files not written for the same reason: %1": "因同一原因未写入的文件：%1",
+    "Not a regular file": "不是普通文件",
+}
