@@ -3,8 +3,10 @@
 #include <QAbstractItemModelTester>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QTreeView>
 #include <QWhatsThis>
 #include <cerrno>
@@ -14,6 +16,7 @@
 #include "tests/ui/ui_fixture.h"
 #include "typelib/load.h"
 #include "ui/contents_dialog.h"
+#include "ui/message_box_prompter.h"
 
 namespace qorvix::test {
 
@@ -236,6 +239,44 @@ class ContentsDialogTest : public QObject {
         QCOMPARE(std::filesystem::current_path(), std::filesystem::path(f->dir.Path()));
     }
 
+    // Question 102 as a message box, generating again with class files:
+    // answers for all beside Yes and No while more than one file is still
+    // to be asked about, No the default.
+    void answersForAllInTheMessageBox() {
+        MessageBoxPrompter boxes(QStringLiteral("qorvix"));
+        f->app->GetServices().prompter = &boxes;
+        f->app->m_bInterfaceClasses = true;
+        f->app->m_bDualInterfaces = true;
+        for (const char* name : {"Out.cpy", "ishape.cbl", "iwidget.cbl"})
+            WriteText(f->dir / name, "old");
+        auto dialog = Open();
+        CopyFileEdit(*dialog)->setText(QString::fromStdString(f->dir / "Out.cpy"));
+        QList<QStringList> seen;  // each box: its default button, then all, sorted
+        QTimer answering;
+        connect(&answering, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            QStringList texts;
+            for (QAbstractButton* button : box->buttons())
+                texts << button->text();
+            texts.sort();
+            texts.prepend(box->defaultButton()->text());
+            seen << texts;
+            QString choice = seen.size() == 1 ? "&Yes" : "Yes to &All";
+            for (QAbstractButton* button : box->buttons()) {
+                if (button->text() == choice) button->click();
+            }
+        });
+        answering.start(10);
+        dialog->OnGenerate();
+        answering.stop();
+        QCOMPARE(seen.size(), 2);
+        for (const QStringList& box : seen)
+            QCOMPARE(box, (QStringList{"&No", "&No", "&Yes", "N&o to All", "Yes to &All"}));
+        for (const char* name : {"Out.cpy", "ishape.cbl", "iwidget.cbl"})
+            QVERIFY(ReadText(f->dir / name) != "old");
+    }
+
     // A disk that is full fails every file: one message box, not one per file.
     void aFullDiskIsOneMessage() {
         f->app->m_bInterfaceClasses = true;
@@ -247,11 +288,11 @@ class ContentsDialogTest : public QObject {
         auto dialog = Open();
         CopyFileEdit(*dialog)->setText(QString::fromStdString(f->dir / "Out.cpy"));
         dialog->OnGenerate();
-        QCOMPARE(f->prompter.Ids(), std::vector<int>{IDS_WRITE_FAILED});
+        QCOMPARE(f->prompter.Ids(), std::vector<int>{IDS_WRITE_FAILED_NEW});
         QCOMPARE(f->prompter.shown[0].text,
                  "The file\n'ishape.cbl'\ncould not be written completely: " +
                      std::string(std::strerror(ENOSPC)) +
-                     "\nThe file has been left as it was.\nFiles not written for the same "
+                     "\nThe file has not been written.\nFiles not written for the same "
                      "reason: 3");
         QVERIFY(!std::filesystem::exists(f->dir / "Out.cpy"));
         QVERIFY(dialog->isVisible());

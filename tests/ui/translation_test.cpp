@@ -10,12 +10,20 @@
 #include <QTreeView>
 #include <QTreeWidget>
 
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include "app/console_prompter.h"
 #include "resources/string_table.h"
 #include "tests/ui/ui_fixture.h"
 #include "ui/about_dialog.h"
 #include "ui/contents_dialog.h"
 #include "ui/library_list_dialog.h"
 #include "ui/translations.h"
+
+Q_DECLARE_METATYPE(qorvix::MessageButtons)
+Q_DECLARE_METATYPE(qorvix::Answer)
 
 namespace qorvix::test {
 
@@ -42,7 +50,7 @@ class TranslationTest : public QObject {
     void theStringTableListsItsTexts() {
         QStringList table;
         for (int id : {101, 102, 103, 104, 105, 106, 107, 108, 109, 110, 111, 120, 121, 122, 123,
-                       124, 125, 126, 127}) {
+                       124, 125, 126, 127, 140, 141, 142, 143, 144, 145, 146, 147, 148, 149}) {
             table << QString::fromStdString(BuiltInStrings().Load(id));
         }
         QCOMPARE(StringTableSources(), table);
@@ -112,6 +120,84 @@ class TranslationTest : public QObject {
         CAboutDlg about;
         QCOMPARE(about.windowTitle(), QString("Info über Pellarine"));
         QVERIFY(ClippedControls(&about).isEmpty());
+    }
+
+    // The question on a terminal: the letters of the language in use, the
+    // built-in ones beside them, answers for all, and a reply no answer has
+    // a letter for asks again.
+    void consoleAnswers_data() {
+        QTest::addColumn<bool>("german");
+        QTest::addColumn<MessageButtons>("buttons");
+        QTest::addColumn<QString>("replies");
+        QTest::addColumn<Answer>("answer");
+        QTest::addColumn<int>("prompts");
+        const auto kOne = MessageButtons::YesNo;
+        const auto kAll = MessageButtons::YesNoToAll;
+        QTest::newRow("en y") << false << kOne << "y\n" << Answer::Yes << 1;
+        QTest::newRow("en No") << false << kOne << "No\n" << Answer::No << 1;
+        QTest::newRow("en Enter") << false << kOne << "\n" << Answer::No << 1;
+        QTest::newRow("en j asks again") << false << kOne << "j\n  ?\n yes\n" << Answer::Yes << 3;
+        QTest::newRow("en a") << false << kAll << "a\n" << Answer::YesToAll << 1;
+        QTest::newRow("en o") << false << kAll << "o\n" << Answer::NoToAll << 1;
+        QTest::newRow("en k asks again") << false << kAll << "k\nn\n" << Answer::No << 2;
+        QTest::newRow("de j") << true << kOne << "j\n" << Answer::Yes << 1;
+        QTest::newRow("de Ja") << true << kOne << "Ja\n" << Answer::Yes << 1;
+        QTest::newRow("de n") << true << kOne << "n\n" << Answer::No << 1;
+        QTest::newRow("de y") << true << kOne << "y\n" << Answer::Yes << 1;
+        QTest::newRow("de x asks again") << true << kOne << "x\nä\nj\n" << Answer::Yes << 3;
+        QTest::newRow("de a") << true << kAll << "a\n" << Answer::YesToAll << 1;
+        QTest::newRow("de k") << true << kAll << "k\n" << Answer::NoToAll << 1;
+        QTest::newRow("de o") << true << kAll << "o\n" << Answer::NoToAll << 1;
+        QTest::newRow("de Abbrechen") << true << MessageButtons::OkCancel << "a\n"
+                                      << Answer::Cancel << 1;
+    }
+    void consoleAnswers() {
+        QFETCH(bool, german);
+        QFETCH(MessageButtons, buttons);
+        QFETCH(QString, replies);
+        QFETCH(Answer, answer);
+        QFETCH(int, prompts);
+        SetStrings(german ? strings.get() : nullptr);
+        int master = -1, slave = -1;
+        QCOMPARE(openpty(&master, &slave, nullptr, nullptr, nullptr), 0);
+        termios modes{};
+        tcgetattr(slave, &modes);
+        modes.c_lflag &= ~static_cast<tcflag_t>(ECHO);
+        tcsetattr(slave, TCSANOW, &modes);
+        // The replies, then the end of input: a prompter that asks once
+        // more gets its default instead of waiting.
+        QByteArray typed = replies.toUtf8() + '\x04';
+        QCOMPARE(write(master, typed.data(), static_cast<std::size_t>(typed.size())),
+                 static_cast<ssize_t>(typed.size()));
+        std::FILE* in = fdopen(slave, "r");
+        char* shown = nullptr;
+        std::size_t shownSize = 0;
+        std::FILE* out = open_memstream(&shown, &shownSize);
+        Message question;
+        question.text = "?";
+        question.buttons = buttons;
+        question.defaultAnswer = buttons == MessageButtons::OkCancel ? Answer::Ok : Answer::No;
+        Answer given = ConsolePrompter("qorvix", in, out, true).Show(question);
+        std::fclose(out);
+        std::fclose(in);
+        close(master);
+        QString output = QString::fromUtf8(shown);
+        std::free(shown);
+        SetStrings(strings.get());
+        QCOMPARE(given, answer);
+        QString prompt;
+        if (buttons == MessageButtons::OkCancel) {
+            prompt = "OK (o)/Abbrechen (a) [OK]? ";
+        } else if (german) {
+            prompt = buttons == MessageButtons::YesNo
+                         ? "Ja (j)/Nein (n) [Nein]? "
+                         : "Ja (j)/Nein (n)/Ja, alle (a)/Nein, keine (k) [Nein]? ";
+        } else {
+            prompt = buttons == MessageButtons::YesNo
+                         ? "Yes (y)/No (n) [No]? "
+                         : "Yes (y)/No (n)/Yes to All (a)/No to All (o) [No]? ";
+        }
+        QCOMPARE(output, "qorvix: ?\n" + prompt.repeated(prompts));
     }
 
     // "Durchsuchen..." is wider than the layout's buttons: its column takes
