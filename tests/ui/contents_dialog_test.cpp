@@ -336,6 +336,41 @@ class ContentsDialogTest : public QObject {
         QVERIFY(model->rowCount(model->index(0, 0, rectAlias)) >= 4);
     }
 
+    // Expanding an item near the bottom scrolls as many of its children into
+    // view as fit; the item itself stays in view.
+    void expandingShowsTheChildren() {
+        auto dialog = Open();
+        QTreeView* tree = dialog->TreeView();
+        QModelIndex library = tree->model()->index(0, 0);
+        tree->expand(library);
+        int rows = tree->model()->rowCount(library);
+        QVERIFY(rows > 3);
+        // Room for the library and its groups, and two more rows.
+        tree->resize(tree->width(), tree->height() - tree->viewport()->height() +
+                                        (rows + 3) * tree->sizeHintForRow(0));
+        auto visible = [&](const QModelIndex& index) {
+            QRect row = tree->visualRect(index);
+            return row.top() >= 0 && row.bottom() < tree->viewport()->height();
+        };
+        int scrolled = 0;
+        for (int row = 0; row < rows; ++row) {
+            QModelIndex group = tree->model()->index(row, 0, library);
+            tree->collapseAll();
+            tree->expand(library);
+            tree->scrollToTop();
+            tree->expand(group);
+            int children = tree->model()->rowCount(group);
+            QVERIFY(visible(group));
+            if (children == 0) continue;
+            // (Once a scroll bar that came with them has taken its room.)
+            QTRY_VERIFY(visible(tree->model()->index(children - 1, 0, group)) ||
+                        tree->visualRect(group).top() == 0);
+            QVERIFY(visible(tree->model()->index(std::min(children, 3) - 1, 0, group)));
+            if (tree->visualRect(library).top() < 0) ++scrolled;
+        }
+        QVERIFY(scrolled > 0);  // what this is about
+    }
+
     void theModelKeepsQtsRules() {
         auto dialog = Open();
         QAbstractItemModelTester tester(dialog->Model(),
