@@ -10,6 +10,8 @@
 #include <cerrno>
 #include <deque>
 #include <filesystem>
+#include <iterator>
+#include <sstream>
 
 #include "resources/string_table.h"
 #include "tests/cobolgen/writer_fixture.h"
@@ -285,63 +287,47 @@ TEST_F(WriterTest, AFolderRemovedOnTheWayIsShownOnce) {
 TEST_F(WriterTest, AnswersForAllTheFilesStillToBeAskedAbout) {
     FakeTypeLib lib;
     AddInterfaces(lib, 4, 1);  // i00.cbl to i03.cbl
-    using Asked = std::vector<std::pair<std::string, MessageButtons>>;
-    constexpr auto kOne = MessageButtons::YesNo;
-    constexpr auto kAll = MessageButtons::YesNoToAll;
-    const std::vector<std::string> three = {"Out.cpy", "i01.cbl", "i03.cbl"};
+    const std::string three = "Out.cpy i01.cbl i03.cbl";
     struct Case {
-        const char* what;
-        std::vector<std::string> existing;
+        std::string existing;
         std::deque<Answer> answers;
-        Asked asked;
-        std::vector<std::string> replaced;
+        std::string asked;  // "*": with answers for all
+        std::string replaced;
         int notWritten;
     };
     const Case cases[] = {
-        {"one file to ask about", {"Out.cpy"}, {Answer::Yes}, {{"Out.cpy", kOne}}, {"Out.cpy"}, 0},
-        {"a class file alone", {"i02.cbl"}, {}, {{"i02.cbl", kOne}}, {}, 1},
-        {"yes to all",
-         three,
-         {Answer::Yes, Answer::YesToAll},
-         {{"Out.cpy", kAll}, {"i01.cbl", kAll}},
-         three,
-         0},
-        {"no to all",
-         three,
-         {Answer::Yes, Answer::NoToAll},
-         {{"Out.cpy", kAll}, {"i01.cbl", kAll}},
-         {"Out.cpy"},
-         2},
-        {"one by one, the last alone",
-         three,
-         {Answer::Yes, Answer::No},
-         {{"Out.cpy", kAll}, {"i01.cbl", kAll}, {"i03.cbl", kOne}},
-         {"Out.cpy"},
-         2},
-        {"no to all at the copy file", three, {Answer::NoToAll}, {{"Out.cpy", kAll}}, {}, 5},
+        {"Out.cpy", {Answer::Yes}, "Out.cpy", "Out.cpy", 0},
+        {"i02.cbl", {}, "i02.cbl", "", 1},
+        {three, {Answer::Yes, Answer::YesToAll}, "Out.cpy* i01.cbl*", three, 0},
+        {three, {Answer::Yes, Answer::NoToAll}, "Out.cpy* i01.cbl*", "Out.cpy", 2},
+        {three, {Answer::Yes, Answer::No}, "Out.cpy* i01.cbl* i03.cbl", "Out.cpy", 2},
+        {three, {Answer::NoToAll}, "Out.cpy*", "", 5},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+        SCOPED_TRACE(c.existing + " " + c.asked);
         for (const auto& entry : fs::directory_iterator(dir.Path()))
             fs::remove(entry.path());
-        for (const std::string& name : c.existing)
+        std::istringstream names(c.existing);
+        std::vector<std::string> existing{std::istream_iterator<std::string>(names), {}};
+        for (const std::string& name : existing)
             WriteText(dir / name, "old");
         prompter.shown.clear();
         prompter.answers = c.answers;
         Generate(lib, "Out.cpy", true);
-        Asked asked;
+        std::string asked, replaced;
         for (const Message& message : prompter.shown) {
             EXPECT_EQ(message.defaultAnswer, Answer::No);
             std::size_t quote = message.text.find('\'');
-            asked.emplace_back(
-                message.text.substr(quote + 1, message.text.find('\'', quote + 1) - quote - 1),
-                message.buttons);
+            asked +=
+                (asked.empty() ? "" : " ") +
+                message.text.substr(quote + 1, message.text.find('\'', quote + 1) - quote - 1) +
+                (message.buttons == MessageButtons::YesNoToAll ? "*" : "");
+        }
+        for (const std::string& name : existing) {
+            if (ReadText(dir / name) != "old") replaced += (replaced.empty() ? "" : " ") + name;
         }
         EXPECT_EQ(asked, c.asked);
-        for (const std::string& name : c.existing) {
-            bool replaced = std::count(c.replaced.begin(), c.replaced.end(), name) != 0;
-            EXPECT_EQ(ReadText(dir / name) != "old", replaced) << name;
-        }
+        EXPECT_EQ(replaced, c.replaced);
         EXPECT_EQ(notWritten, c.notWritten);
     }
 }
