@@ -45,6 +45,11 @@ class CCblFile {
     // `copyFileName` is the name (without a folder) the class files copy.
     void WriteCopyFile(ITypeLib& lib, const std::string& copyFileName);
 
+    // The class files WriteCopyFile would ask for, in its order (none
+    // without interface classes). Writes nothing; run on a context of its
+    // own, since naming the types uses up made-up names.
+    std::vector<std::string> ClassFileNames(ITypeLib& lib);
+
     // The collected types of one kind, in the library's order.
     bool WriteTypesOfKind(KindCode kind);
     bool WriteTypeInfo(KindCode kind, ITypeInfo& info);
@@ -80,6 +85,8 @@ class CCblFile {
     // Type text with user-defined types named by this generation's table.
     std::string TypeText(ITypeInfo& info, const TYPEDESC& desc);
     void WriteHead(ITypeLib& lib);
+    // Whether a type of these attributes gets a class file.
+    bool HasClassFile(const TYPEATTR& attr) const;
     void WriteClassHead(const std::string& name, const std::string& baseName,
                         const std::string& doc);
     void WriteDeclaration(ITypeInfo& info, const TYPEATTR& attr, const std::string& name,

@@ -56,6 +56,36 @@ std::string GuidConstant(WordScope& words, std::string_view prefix, const std::s
 
 }  // namespace
 
+bool CCblFile::HasClassFile(const TYPEATTR& attr) const {
+    if (!m_bInterfaceClasses) return false;
+    return attr.typekind == TKIND_INTERFACE ||
+           (attr.typekind == TKIND_DISPATCH && (attr.wTypeFlags & TYPEFLAG_FDUAL) &&
+            m_bDualInterfaces);
+}
+
+std::vector<std::string> CCblFile::ClassFileNames(ITypeLib& lib) {
+    std::vector<std::string> names;
+    if (!m_bInterfaceClasses) return names;
+    NameTypes(lib);
+    // As WriteTypesOfKind and WriteTypeInfo take them: a type whose
+    // attributes or documentation cannot be read is skipped there too.
+    for (KindCode kind : {KindCode::Interface, KindCode::Dispinterface}) {
+        for (CollectedType& type : m_types) {
+            TypeAttrPtr attr;
+            Bstr typeName, docString;
+            if (type.kind != kind || FAILED(type.info->GetTypeAttr(attr)) ||
+                FAILED(type.info->GetDocumentation(MEMBERID_NIL, &typeName, &docString, nullptr,
+                                                   nullptr)) ||
+                !HasClassFile(*attr)) {
+                continue;
+            }
+            names.push_back(ClassFileStem(m_context.names.NameOf(*type.info, typeName)) + ".cbl");
+        }
+    }
+    m_types.clear();
+    return names;
+}
+
 void CCblFile::WriteClassEntry(const TYPEATTR& attr, const Bstr& typeName,
                                const std::string& name) {
     std::string className = OneLine(MakeCoclassName(typeName));
@@ -86,7 +116,7 @@ void CCblFile::WriteDispinterfaceEntry(ITypeInfo& info, const TYPEATTR& attr, co
     WriteCopy("      *> FOUND DISPINTERFACE: \"" + interfaceName + "\".\n");
     WriteCopy("      *> -=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=\n");
     WriteCopy(GuidConstant(m_context.names.Words(), "IID-", interfaceName, attr.guid, "    "));
-    if ((attr.wTypeFlags & TYPEFLAG_FDUAL) && m_bDualInterfaces) {
+    if (HasClassFile(attr)) {
         WriteCopy("       01 " + name + "    pointer typedef.\n\n");
         WriteInterfaceClass(info, attr, name, doc);
         return;

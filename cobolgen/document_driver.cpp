@@ -76,6 +76,11 @@ bool DocumentDriver::NotWritten() {
     return false;
 }
 
+bool DocumentDriver::NoneWritten() {
+    m_filesNotWritten += 1 + static_cast<int>(m_classFiles.size());
+    return false;
+}
+
 bool DocumentDriver::IsFolderWide(int error) const {
     return error == ENOSPC || error == EDQUOT || error == EROFS || m_folder.Gone();
 }
@@ -88,8 +93,19 @@ bool DocumentDriver::Commit(OutputFile& file, bool keepHeld) {
     if (file.Commit(keepHeld)) return true;
     m_writeFailed = true;
     NotWritten();
-    Report(IDS_WRITE_FAILED, file.Name(), file.ErrorNumber());
+    // Another run writing the same files took the free name with a file
+    // as whole as ours: nothing failed but the race.
+    int error = 0;
+    if (file.NameTakenMeanwhile() && Inspect(m_folder, file.Name(), error) == NameHolds::File) {
+        Tell(IDS_WRITTEN_BY_OTHER_RUN, file.Name(), MessageIcon::Warning);
+        return false;
+    }
+    Report(WriteFailedMessage(file), file.Name(), file.ErrorNumber());
     return false;
+}
+
+int DocumentDriver::WriteFailedMessage(const OutputFile& file) {
+    return file.Replacing() ? IDS_WRITE_FAILED : IDS_WRITE_FAILED_NEW;
 }
 
 void DocumentDriver::Report(int message, const std::string& file, int error) {
@@ -158,26 +174,30 @@ bool DocumentDriver::ResolveCopyFile(std::string& name) {
 }
 
 bool DocumentDriver::GenerateCopyFile(std::string& name, ITypeLib& lib) {
+    PlanClassFiles(lib);
+    m_filesToAsk.clear();
+    m_answerForAll.reset();
     if (m_copyFile.Held()) {
         Tell(IDS_ALREADY_OPEN, name, MessageIcon::Warning);
-        return NotWritten();
+        return NoneWritten();
     }
     m_folderFailure = {};
     if (!ResolveCopyFile(name)) {
         ShowFolderFailure();
-        return NotWritten();
+        return NoneWritten();
     }
 
     std::unique_ptr<IdeProject> project;
     std::string projectDirectory;
     if (m_bAddToProject && !ProjectStep(name, project, projectDirectory)) {
         ShowFolderFailure();
-        return NotWritten();
+        return NoneWritten();
     }
 
+    FindFilesToAsk(name);
     if (!CheckWritable(name, m_copyFile)) {
         ShowFolderFailure();
-        return NotWritten();
+        return NoneWritten();
     }
     m_strCopyFileName = name;
     {
@@ -191,6 +211,54 @@ bool DocumentDriver::GenerateCopyFile(std::string& name, ITypeLib& lib) {
     if (!placed) return false;
     if (!projectDirectory.empty() && project) project->AddFile(m_strCopyFileName);
     return !m_writeFailed;
+}
+
+void DocumentDriver::PlanClassFiles(ITypeLib& lib) {
+    m_classFiles.clear();
+    if (!m_bInterfaceClasses) return;
+    // Naming the types uses up made-up names: the look ahead numbers on
+    // from the run's naming without changing it.
+    CobolNaming lookAhead;
+    lookAhead.StartFrom(m_services.naming ? *m_services.naming : m_ownNaming);
+    GenerationContext context(lookAhead);
+    CCblFile writer(m_bInterfaceClasses, m_bDualInterfaces, context, *this);
+    m_classFiles = writer.ClassFileNames(lib);
+}
+
+void DocumentDriver::FindFilesToAsk(const std::string& copyFile) {
+    m_filesToAsk.clear();
+    m_filesAsked = 0;
+    // Without class files there is one question at most.
+    if (m_classFiles.empty()) return;
+    auto note = [this](const std::string& file) {
+        int error = 0;
+        NameHolds holds = Inspect(m_folder, file, error);
+        if (holds == NameHolds::File || holds == NameHolds::Link) m_filesToAsk.push_back(file);
+    };
+    note(copyFile);
+    for (const std::string& file : m_classFiles) {
+        // A class file at the copy file's name is refused, not asked about.
+        if (file != copyFile) note(file);
+    }
+}
+
+bool DocumentDriver::MayReplace(const std::string& fileName) {
+    if (m_answerForAll) return *m_answerForAll == Answer::Yes;
+    std::size_t at = m_filesAsked;
+    while (at < m_filesToAsk.size() && m_filesToAsk[at] != fileName)
+        ++at;
+    // A file that has appeared since the generation began is one more.
+    std::size_t stillToAsk = 1 + m_filesToAsk.size() - m_filesAsked;
+    if (at < m_filesToAsk.size()) {
+        stillToAsk = m_filesToAsk.size() - at;
+        m_filesAsked = at + 1;
+    }
+    Answer answer =
+        Ask(IDS_FILE_EXISTS, fileName, MessageIcon::Question,
+            stillToAsk > 1 ? MessageButtons::YesNoToAll : MessageButtons::YesNo, Answer::No);
+    if (answer == Answer::YesToAll) m_answerForAll = Answer::Yes;
+    if (answer == Answer::NoToAll) m_answerForAll = Answer::No;
+    return answer == Answer::Yes || answer == Answer::YesToAll;
 }
 
 bool DocumentDriver::CheckWritable(const std::string& fileName, OutputFile& file) {
@@ -211,10 +279,7 @@ bool DocumentDriver::CheckWritable(const std::string& fileName, OutputFile& file
     // A symbolic link counts as a file: Yes replaces the link, never what
     // it points to.
     if (holds != NameHolds::Nothing) {
-        if (Ask(IDS_FILE_EXISTS, fileName, MessageIcon::Question, MessageButtons::YesNo,
-                Answer::No) != Answer::Yes) {
-            return false;
-        }
+        if (!MayReplace(fileName)) return false;
         // A file made read-only stays as it is.
         if (holds == NameHolds::File &&
             faccessat(m_folder.Fd(), fileName.c_str(), W_OK, AT_EACCESS) != 0) {
@@ -235,7 +300,8 @@ TextSink* DocumentDriver::BeginClassFile(const std::string& fileName) {
     // the class files are not tried either.
     if (m_folderFailure.message == 0 && m_copyFile.Failed() &&
         IsFolderWide(m_copyFile.ErrorNumber())) {
-        m_folderFailure = {IDS_WRITE_FAILED, m_strCopyFileName, m_copyFile.ErrorNumber(), 0};
+        m_folderFailure = {WriteFailedMessage(m_copyFile), m_strCopyFileName,
+                           m_copyFile.ErrorNumber(), 0};
     }
     if (m_folderFailure.message != 0) {
         ++m_folderFailure.others;

@@ -4,7 +4,9 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "cobolgen/cbl_file.h"
 #include "cobolgen/output_file.h"
@@ -50,7 +52,8 @@ class DocumentDriver final : private GenerationOutput {
 
     // How many files this generation was to write and did not: declined,
     // refused, failed, or skipped after a failure that every file in the
-    // folder would meet. The batch run's exit status comes from this.
+    // folder would meet; when the copy file is not written, none of the
+    // class files is either. The batch run's exit status comes from this.
     int FilesNotWritten() const { return m_filesNotWritten; }
     bool DualInterfaces() const { return m_bDualInterfaces; }
     bool AddToProject() const { return m_bAddToProject; }
@@ -80,13 +83,25 @@ class DocumentDriver final : private GenerationOutput {
     // The overwrite question and the writability probe for `fileName`; the
     // probe is the start of `file`, which the generation then writes.
     bool CheckWritable(const std::string& fileName, OutputFile& file);
+    // The class files this generation is to write, named before anything
+    // is written.
+    void PlanClassFiles(ITypeLib& lib);
+    // Notes which of the generation's files exist, and so will be asked
+    // about, in the order they come.
+    void FindFilesToAsk(const std::string& copyFile);
+    // Question 102 for `fileName`, with answers for all when more than one
+    // file is still to be asked about; true to replace the file.
+    bool MayReplace(const std::string& fileName);
     bool ProjectStep(const std::string& bareName, std::unique_ptr<IdeProject>& project,
                      std::string& directory);
     // Message 103 for `file` with the reason; a failure the whole folder
     // would meet is kept for the end instead.
     void CannotWrite(const std::string& file, int error);
-    // Puts `file` in place; shows a failure (120) and counts it.
+    // Puts `file` in place; shows a failure (120, 140, 141) and counts it.
     bool Commit(OutputFile& file, bool keepHeld);
+    // The message for a write of `file` that failed: whether its name was
+    // left as it was or free.
+    static int WriteFailedMessage(const OutputFile& file);
     bool IsFolderWide(int error) const;
     // Message `message` for `file` with the system's reason for `error`, or
     // kept for the end when every file in the folder would fail alike.
@@ -95,6 +110,9 @@ class DocumentDriver final : private GenerationOutput {
     void ShowFolderFailure();
     // Counts one more file not written; false for the caller to pass on.
     bool NotWritten();
+    // Counts every file of the generation as not written: the copy file
+    // and the class files it was to have.
+    bool NoneWritten();
 
     bool m_bInterfaceClasses;
     bool m_bDualInterfaces;
@@ -106,6 +124,13 @@ class DocumentDriver final : private GenerationOutput {
     OutputFile m_classFile;
     std::string m_strCopyFileName;
     FolderFailure m_folderFailure;
+    std::vector<std::string> m_classFiles;
+    // The files that existed when the generation began, to be asked
+    // about in this order, and how many of them were reached.
+    std::vector<std::string> m_filesToAsk;
+    std::size_t m_filesAsked = 0;
+    // Yes or No given for every file still to be asked about.
+    std::optional<Answer> m_answerForAll;
     bool m_writeFailed = false;
     int m_filesNotWritten = 0;
 };

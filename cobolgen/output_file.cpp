@@ -117,6 +117,7 @@ bool OutputFile::Begin(const OutputFolder& folder, const std::string& name, bool
     Abandon();
     Release();
     m_error = 0;
+    m_nameTaken = false;
     m_folder = &folder;
     for (int attempt = 0; attempt < 100 && !m_fd; ++attempt) {
         m_temporary = TemporaryName();
@@ -177,7 +178,10 @@ bool OutputFile::Commit(bool keepHeld) {
     if (!Failed()) {
         int moved = m_replacing ? renameat(folder, m_temporary.c_str(), folder, m_name.c_str())
                                 : RenameNoReplace(folder, m_temporary.c_str(), m_name.c_str());
-        if (moved != 0) Fail(errno);
+        if (moved != 0) {
+            m_nameTaken = !m_replacing && errno == EEXIST;
+            Fail(errno);
+        }
     }
     m_existing.Reset();
     if (Failed()) {

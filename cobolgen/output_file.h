@@ -89,6 +89,11 @@ class OutputFile final : public TextSink {
     bool Failed() const { return m_error != 0; }
     int ErrorNumber() const { return m_error; }
     const std::string& Name() const { return m_name; }
+    // Something was at the name when the file was begun.
+    bool Replacing() const { return m_replacing; }
+    // The name was free when the file was begun, and something else took
+    // it before the file could.
+    bool NameTakenMeanwhile() const { return m_nameTaken; }
 
   private:
     void WriteOut(std::string_view bytes);
@@ -101,6 +106,7 @@ class OutputFile final : public TextSink {
     std::string m_name;
     std::string m_temporary;
     bool m_replacing = false;
+    bool m_nameTaken = false;
     WriteCall m_write;
     int m_error = 0;
 };

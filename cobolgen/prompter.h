@@ -7,8 +7,10 @@
 namespace qorvix {
 
 enum class MessageIcon { None, Information, Question, Warning };
-enum class MessageButtons { Ok, OkCancel, YesNo };
-enum class Answer { Ok, Cancel, Yes, No };
+// YesNoToAll: Yes and No, and beside them answers for this question and
+// every like question after it in the same generation.
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoToAll };
+enum class Answer { Ok, Cancel, Yes, No, YesToAll, NoToAll };
 
 struct Message {
     int id = 0;  // string-table id

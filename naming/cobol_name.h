@@ -64,6 +64,12 @@ class CobolNaming final : public TypeNamer {
     CobolNaming& operator=(const CobolNaming&) = delete;
 
     void SetReservedWordCheck(ReservedWordCheck check) { m_check = check; }
+    // Takes over `other`'s check and its next made-up number: a look ahead
+    // at the names a generation will give, without using up `other`'s.
+    void StartFrom(const CobolNaming& other) {
+        m_check = other.m_check;
+        m_counter = other.m_counter;
+    }
 
     // A COBOL user-defined word for a type-library name: CobolNameWord, and,
     // with `check` and the service present, "-CBL" after a reserved word. A

@@ -36,6 +36,20 @@ class EnglishStrings final : public StringTable {
             {IDS_ANSWERED_NO, "answered No (standard input is not a terminal)"},
             {IDS_FILES_SKIPPED, "Files not written for the same reason: %1"},
             {IDS_NOT_REGULAR_FILE, "Not a regular file"},
+            {IDS_WRITTEN_BY_OTHER_RUN,
+             "The file\n'%1'\nwas written completely by another run at the same time.\nThat "
+             "run's file has been kept."},
+            {IDS_WRITE_FAILED_NEW,
+             "The file\n'%1'\ncould not be written completely: %2\nThe file has not been "
+             "written."},
+            {IDS_CONSOLE_YES, "&Yes"},
+            {IDS_CONSOLE_NO, "&No"},
+            {IDS_CONSOLE_YES_TO_ALL, "Yes to &All"},
+            {IDS_CONSOLE_NO_TO_ALL, "N&o to All"},
+            {IDS_CONSOLE_OK, "&OK"},
+            {IDS_CONSOLE_CANCEL, "&Cancel"},
+            {IDS_CONSOLE_CHOICE, "%1 (%2)"},
+            {IDS_CONSOLE_PROMPT, "%1 [%2]? "},
         };
         auto it = kTexts.find(id);
         return it == kTexts.end() ? std::string() : it->second;

@@ -38,6 +38,25 @@ enum StringId : int {
     IDS_FILES_SKIPPED = 126,
     // The reason a pipe, socket or device is not written to.
     IDS_NOT_REGULAR_FILE = 127,
+    // A file whose free name another run took, with a whole file, while
+    // this run wrote its own.
+    IDS_WRITTEN_BY_OTHER_RUN = 140,
+    // IDS_WRITE_FAILED for a file that did not exist before.
+    IDS_WRITE_FAILED_NEW = 141,
+    // The terminal's answers, each with the letter that gives it marked by
+    // "&" (as an accelerator is): a translation's letters count, and the
+    // built-in ones too unless another answer of the question has them.
+    IDS_CONSOLE_YES = 142,
+    IDS_CONSOLE_NO = 143,
+    IDS_CONSOLE_YES_TO_ALL = 144,
+    IDS_CONSOLE_NO_TO_ALL = 145,
+    IDS_CONSOLE_OK = 146,
+    IDS_CONSOLE_CANCEL = 147,
+    // One answer in the prompt: %1 the answer, %2 its letter.
+    IDS_CONSOLE_CHOICE = 148,
+    // The prompt: %1 the answers, each as IDS_CONSOLE_CHOICE, between "/";
+    // %2 the default answer.
+    IDS_CONSOLE_PROMPT = 149,
 };
 
 class StringTable {

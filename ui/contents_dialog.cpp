@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QTreeView>
 
 #include "resources/string_table.h"
@@ -43,7 +44,8 @@ CContentsDlg::CContentsDlg(CGeneratorApp& app, UiServices& services, QWidget* pa
     m_form.Add(new QGroupBox(tr("COM (non-automation) support")), 0, 191, 83, 121, 50);
     m_btnGenerate->setDefault(true);
     m_form.Fit();
-    m_form.MakeResizable(m_tree);
+    // A larger dialog shows more of the tree and of a long copy-file name.
+    m_form.MakeResizable(m_tree, m_editCopyFile);
 
     m_model = new TypeLibTreeModel(this);
     m_tree->setModel(m_model);
@@ -55,6 +57,7 @@ CContentsDlg::CContentsDlg(CGeneratorApp& app, UiServices& services, QWidget* pa
     m_tree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_tree->header()->setStretchLastSection(false);
     m_tree->installEventFilter(this);
+    m_tree->viewport()->installEventFilter(this);
     // An expansion shows the wait cursor and paints once, at its end.
     connect(m_model, &TypeLibTreeModel::expansionStarted, m_tree, [this] {
         QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -71,6 +74,7 @@ CContentsDlg::CContentsDlg(CGeneratorApp& app, UiServices& services, QWidget* pa
     });
     // An item whose first expansion made nothing closes again.
     connect(m_model, &TypeLibTreeModel::expandedEmpty, m_tree, &QTreeView::collapse);
+    connect(m_tree, &QTreeView::expanded, this, &CContentsDlg::ShowChildren);
 
     connect(browse, &QPushButton::clicked, this, &CContentsDlg::OnBrowseCopyFile);
     connect(m_btnGenerate, &QPushButton::clicked, this, &CContentsDlg::OnGenerate);
@@ -190,7 +194,19 @@ void CContentsDlg::OnGenerate() {
 }
 
 bool CContentsDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_tree->viewport()) {
+        // A scroll bar that came with the children takes room from them:
+        // they are shown again in what is left, until the user moves on.
+        if (event->type() == QEvent::Resize && m_childrenShown.isValid() &&
+            static_cast<QResizeEvent*>(event)->size().height() <
+                static_cast<QResizeEvent*>(event)->oldSize().height()) {
+            ShowChildren(m_childrenShown);
+        } else if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::Wheel) {
+            m_childrenShown = QPersistentModelIndex();
+        }
+    }
     if (watched == m_tree && event->type() == QEvent::KeyPress) {
+        m_childrenShown = QPersistentModelIndex();
         auto* key = static_cast<QKeyEvent*>(event);
         if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
             key->modifiers() == Qt::NoModifier) {
@@ -200,6 +216,16 @@ bool CContentsDlg::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void CContentsDlg::ShowChildren(const QModelIndex& index) {
+    // As many of the children as fit, the item itself staying in view.
+    int rows = m_model->rowCount(index);
+    if (rows == 0 || !m_tree->isExpanded(index)) return;
+    m_childrenShown = index;
+    m_tree->scrollTo(m_model->index(rows - 1, 0, index));
+    if (m_tree->visualRect(index).top() < 0)
+        m_tree->scrollTo(index, QAbstractItemView::PositionAtTop);
 }
 
 void CContentsDlg::resizeEvent(QResizeEvent* event) {

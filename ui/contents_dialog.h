@@ -67,6 +67,8 @@ class CContentsDlg final : public QDialog {
     void ShowOptions();
     void OnInterfaceClassesClicked(bool checked);
     void OnCopyFileUpdate(const QString& text);
+    // After an expansion: scrolls the item's children into view.
+    void ShowChildren(const QModelIndex& index);
 
     CGeneratorApp& m_app;
     UiServices& m_services;
@@ -82,6 +84,9 @@ class CContentsDlg final : public QDialog {
     // user changes it, and nothing goes back to the application object.
     GenerationOptions m_options;
     bool m_showing = false;  // ShowOptions is setting the controls
+    // The item whose children were last scrolled into view, until the user
+    // clicks, scrolls or types in the tree.
+    QPersistentModelIndex m_childrenShown;
     ComPtr<ITypeLib> m_pTypeLib;
 };
 

@@ -217,24 +217,50 @@ void DialogForm::Fit() {
     if (width > m_dialog->width()) m_dialog->setFixedSize(width, m_dialog->height());
 }
 
-void DialogForm::MakeResizable(QWidget* grows) {
+void DialogForm::MakeResizable(QWidget* grows, QWidget* widens) {
     m_leastSize = m_dialog->size();
     m_dialog->setMinimumSize(m_leastSize);
     m_dialog->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    // The outermost frame of each control (the control itself when none).
+    auto outermost = [this](std::size_t i) {
+        std::size_t outer = i;
+        for (int f = FrameOf(i); f >= 0; f = FrameOf(static_cast<std::size_t>(f)))
+            outer = static_cast<std::size_t>(f);
+        return outer;
+    };
+    const Placed* widening = nullptr;
+    std::size_t column = m_placed.size();
+    for (std::size_t i = 0; i < m_placed.size(); ++i) {
+        if (widens && m_placed[i].control == widens) {
+            widening = &m_placed[i];
+            column = outermost(i);
+        }
+    }
+    m_growsWidth = grows->width();
+    m_sharesWidth = widening ? m_placed[column].control->width() : 0;
     for (std::size_t i = 0; i < m_placed.size(); ++i) {
         Placed& placed = m_placed[i];
         placed.geometry = placed.control->geometry();
         if (placed.control == grows) {
-            placed.growsWidth = placed.growsHeight = true;
+            placed.left = Moves::Not;
+            placed.right = Moves::ByShare;
+            placed.growsHeight = true;
             continue;
         }
-        // A control in a frame goes where its outermost frame goes.
-        std::size_t outer = i;
-        for (int f = FrameOf(i); f >= 0; f = FrameOf(f))
-            outer = f;
+        std::size_t outer = outermost(i);
         QRect at = m_placed[outer].control->geometry();
-        placed.followsRight = m_leastSize.width() - (at.x() + at.width()) < at.x();
         placed.followsBottom = m_leastSize.height() - (at.y() + at.height()) < at.y();
+        if (outer == column) {
+            bool button = qobject_cast<QPushButton*>(placed.control) != nullptr;
+            bool widensAlong =
+                i == column || placed.control == widens ||
+                (IsFrame(placed.control) && RightOf(placed.units) == RightOf(widening->units));
+            placed.left = button ? Moves::ByAll : Moves::ByShare;
+            placed.right = button || widensAlong ? Moves::ByAll : Moves::ByShare;
+            continue;
+        }
+        bool followsRight = m_leastSize.width() - (at.x() + at.width()) < at.x();
+        placed.left = placed.right = followsRight ? Moves::ByAll : Moves::Not;
     }
     m_resizable = true;
 }
@@ -243,13 +269,19 @@ void DialogForm::Relayout() {
     if (!m_resizable) return;
     int dx = std::max(0, m_dialog->width() - m_leastSize.width());
     int dy = std::max(0, m_dialog->height() - m_leastSize.height());
+    int share = static_cast<int>(static_cast<long long>(dx) * m_growsWidth /
+                                 std::max(1, m_growsWidth + m_sharesWidth));
+    auto by = [&](Moves moves) {
+        return moves == Moves::ByAll ? dx : moves == Moves::ByShare ? share : 0;
+    };
     for (const Placed& placed : m_placed) {
         if (!placed.control) continue;
         QRect at = placed.geometry;
-        if (placed.growsWidth) at.setWidth(at.width() + dx);
-        if (placed.growsHeight) at.setHeight(at.height() + dy);
-        at.translate(placed.followsRight ? dx : 0, placed.followsBottom ? dy : 0);
-        placed.control->setGeometry(at);
+        int left = at.x() + by(placed.left);
+        int right = at.x() + at.width() + by(placed.right);
+        int top = at.y() + (placed.followsBottom ? dy : 0);
+        placed.control->setGeometry(left, top, right - left,
+                                    at.height() + (placed.growsHeight ? dy : 0));
     }
 }
 

@@ -49,8 +49,12 @@ class DialogForm {
     // Lets the user resize the dialog, down to its present size. `grows`
     // takes the extra room; every other control keeps its distance to the
     // nearest edges of the dialog (a control inside a frame moves with
-    // the frame).
-    void MakeResizable(QWidget* grows);
+    // the frame). With `widens`, the frame that holds it shares the room
+    // across with `grows`, in proportion to their widths: `widens`, and
+    // the frames in it that end where it ends, widen with the frame, its
+    // push buttons keep their distance to the right edge, and the rest
+    // moves with the frame's left edge.
+    void MakeResizable(QWidget* grows, QWidget* widens = nullptr);
     // Places the controls for the dialog's present size; the dialog calls
     // it when it is resized.
     void Relayout();
@@ -61,12 +65,15 @@ class DialogForm {
     int ResourceId() const { return m_resourceId; }
 
   private:
+    // How far an edge moves when the dialog widens: not at all, by the
+    // share of the room that `grows` takes, or by all of it.
+    enum class Moves { Not, ByShare, ByAll };
     struct Placed {
         QPointer<QWidget> control;
         QRect units;     // where the resource puts it, in dialog units
         QRect geometry;  // where it is at the least size, in pixels
-        bool growsWidth = false, growsHeight = false;
-        bool followsRight = false, followsBottom = false;
+        Moves left = Moves::Not, right = Moves::Not;
+        bool growsHeight = false, followsBottom = false;
     };
 
     void Place(QWidget* control, int controlId, int x, int y, int width, int height);
@@ -79,6 +86,9 @@ class DialogForm {
     DialogUnits m_units;
     std::vector<Placed> m_placed;
     QSize m_leastSize;
+    // What `grows` takes of the room across, against what the frame of
+    // `widens` takes (1 : 0 without one).
+    int m_growsWidth = 1, m_sharesWidth = 0;
     bool m_resizable = false;
     QPointer<QWidget> m_lastInTabOrder;
 };

@@ -5,6 +5,7 @@
 #include <QCollator>
 #include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -77,6 +78,7 @@ CLibraryListDlg::CLibraryListDlg(CGeneratorApp& app, UiServices& services, QWidg
     // (this filter sees the request before the help's).
     for (QPushButton* button : {m_btnView, browse, refresh, close, help})
         button->installEventFilter(this);
+    m_listLibraries->installEventFilter(this);
     runModal = [](QDialog& dialog) { return dialog.exec(); };
 }
 
@@ -120,6 +122,8 @@ void CLibraryListDlg::OnInitDialog() {
     m_listLibraries->setColumnWidth(1, q / 2);
     m_listLibraries->setColumnWidth(2, (3 * q) / 2);
     m_listWidth = m_listLibraries->width();
+    m_descriptionWidth = 2 * q;
+    m_tlbidWidth = (3 * q) / 2;
     FillLibraryList();
 }
 
@@ -134,6 +138,13 @@ void CLibraryListDlg::FillLibraryList() {
                                           QString::fromLocal8Bit(row.version),
                                           QString::fromLocal8Bit(row.guid)}),
                      collator);
+    }
+    // How wide the TLBID column must be for a whole GUID.
+    m_guidWidth = m_listLibraries->header()->sectionSizeHint(2);
+    QAbstractItemModel* model = m_listLibraries->model();
+    for (int row = 0; row < model->rowCount(); ++row) {
+        m_guidWidth =
+            std::max(m_guidWidth, m_listLibraries->sizeHintForIndex(model->index(row, 2)).width());
     }
 }
 
@@ -215,8 +226,29 @@ void CLibraryListDlg::contextMenuEvent(QContextMenuEvent* event) {
         ShowWindowMenu(event->globalPos());
 }
 
+bool CLibraryListDlg::SelectFromKeyboard(const QKeyEvent& key) {
+    // With no row selected, the list's current row is its first, unmarked:
+    // Home would not move from it, and the first arrow key would pass it by.
+    if (key.modifiers() != Qt::NoModifier || !m_listLibraries->selectedItems().isEmpty())
+        return false;
+    QTreeWidgetItem* row = nullptr;
+    if (key.key() == Qt::Key_Home) {
+        row = m_listLibraries->topLevelItem(0);
+    } else if (key.key() == Qt::Key_Up || key.key() == Qt::Key_Down) {
+        row = m_listLibraries->currentItem() ? m_listLibraries->currentItem()
+                                             : m_listLibraries->topLevelItem(0);
+    }
+    if (!row) return false;
+    m_listLibraries->setCurrentItem(row);
+    return true;
+}
+
 bool CLibraryListDlg::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::ContextMenu &&
+    if (watched == m_listLibraries && event->type() == QEvent::KeyPress &&
+        SelectFromKeyboard(*static_cast<QKeyEvent*>(event))) {
+        return true;
+    }
+    if (watched != m_listLibraries && event->type() == QEvent::ContextMenu &&
         static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) {
         ShowWindowMenu(static_cast<QContextMenuEvent*>(event)->globalPos());
         return true;
@@ -227,11 +259,27 @@ bool CLibraryListDlg::eventFilter(QObject* watched, QEvent* event) {
 void CLibraryListDlg::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
     m_form.Relayout();
-    // The description takes what the list gains or gives back.
     if (m_listWidth < 0) return;
     int change = m_listLibraries->width() - m_listWidth;
-    m_listLibraries->setColumnWidth(0, std::max(0, m_listLibraries->columnWidth(0) + change));
     m_listWidth = m_listLibraries->width();
+    int description = m_listLibraries->columnWidth(0);
+    int tlbid = m_listLibraries->columnWidth(2);
+    if (change > 0) {
+        // What the list gains goes first to the TLBID column, until a whole
+        // GUID fits, and then to the description.
+        int toTlbid = std::clamp(m_guidWidth - tlbid, 0, change);
+        tlbid += toTlbid;
+        description += change - toTlbid;
+    } else {
+        // What it gives back comes from the description down to the width
+        // it started with, then from the TLBID column down to its own.
+        int fromDescription = std::min(-change, std::max(0, description - m_descriptionWidth));
+        int fromTlbid = std::min(-change - fromDescription, std::max(0, tlbid - m_tlbidWidth));
+        tlbid -= fromTlbid;
+        description = std::max(0, description - (-change - fromTlbid));
+    }
+    m_listLibraries->setColumnWidth(0, description);
+    m_listLibraries->setColumnWidth(2, tlbid);
 }
 
 }  // namespace qorvix

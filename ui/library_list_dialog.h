@@ -8,6 +8,7 @@
 #include "ui/dialog_form.h"
 #include "ui/ui_services.h"
 
+class QKeyEvent;
 class QMenu;
 class QCollator;
 class QPushButton;
@@ -53,6 +54,9 @@ class CLibraryListDlg final : public QDialog {
 
   private:
     void UpdateViewButton();
+    // Home, Up or Down while no row is selected: selects the first row (or
+    // the current one). False when the key is the list's own.
+    bool SelectFromKeyboard(const QKeyEvent& key);
     // Inserts a row where `collator` puts its description.
     void InsertSorted(QTreeWidgetItem* item, const QCollator& collator);
 
@@ -62,8 +66,12 @@ class CLibraryListDlg final : public QDialog {
     QPushButton* m_btnView;
     QTreeWidget* m_listLibraries;
     QMenu* m_windowMenu;
-    // The list's width when its columns were last fitted to it.
+    // The list's width when its columns were last fitted to it, and the
+    // widths the description and TLBID columns started with.
     int m_listWidth = -1;
+    int m_descriptionWidth = 0;
+    int m_tlbidWidth = 0;
+    int m_guidWidth = 0;  // what a whole GUID needs
 };
 
 }  // namespace qorvix

@@ -45,15 +45,23 @@ Answer MessageBoxPrompter::Show(const Message& message) {
             choices = {{Answer::Yes, QMessageBox::YesRole, QMessageBox::tr("&Yes")},
                        {Answer::No, QMessageBox::NoRole, QMessageBox::tr("&No")}};
             break;
+        case MessageButtons::YesNoToAll:
+            choices = {{Answer::Yes, QMessageBox::YesRole, QMessageBox::tr("&Yes")},
+                       {Answer::YesToAll, QMessageBox::YesRole, QMessageBox::tr("Yes to &All")},
+                       {Answer::No, QMessageBox::NoRole, QMessageBox::tr("&No")},
+                       {Answer::NoToAll, QMessageBox::NoRole, QMessageBox::tr("N&o to All")}};
+            break;
     }
+    bool yesNo =
+        message.buttons == MessageButtons::YesNo || message.buttons == MessageButtons::YesNoToAll;
     std::vector<QPushButton*> buttons;
     for (const Choice& choice : choices) {
         QPushButton* button = box.addButton(choice.text, choice.role);
         buttons.push_back(button);
         if (choice.answer == message.defaultAnswer) box.setDefaultButton(button);
     }
-    // Escape: Cancel where there is one; a Yes/No box cannot be escaped,
-    // an OK box answers OK.
+    // Escape: Cancel where there is one; a Yes/No box cannot be escaped
+    // (closing it anyway answers No), an OK box answers OK.
     if (message.buttons == MessageButtons::OkCancel) box.setEscapeButton(buttons[1]);
     if (message.buttons == MessageButtons::Ok) box.setEscapeButton(buttons[0]);
     if (message.foreground) {
@@ -65,7 +73,7 @@ Answer MessageBoxPrompter::Show(const Message& message) {
     for (std::size_t i = 0; i < choices.size(); ++i) {
         if (box.clickedButton() == buttons[i]) return choices[i].answer;
     }
-    return message.buttons == MessageButtons::YesNo ? Answer::No : choices.back().answer;
+    return yesNo ? Answer::No : choices.back().answer;
 }
 
 }  // namespace qorvix

@@ -39,6 +39,20 @@ const char* const kStringTableSources[] = {
     QT_TRANSLATE_NOOP("StringTable", "answered No (standard input is not a terminal)"),
     QT_TRANSLATE_NOOP("StringTable", "Files not written for the same reason: %1"),
     QT_TRANSLATE_NOOP("StringTable", "Not a regular file"),
+    QT_TRANSLATE_NOOP("StringTable",
+                      "The file\n'%1'\nwas written completely by another run at the same "
+                      "time.\nThat run's file has been kept."),
+    QT_TRANSLATE_NOOP("StringTable",
+                      "The file\n'%1'\ncould not be written completely: %2\nThe file has not "
+                      "been written."),
+    QT_TRANSLATE_NOOP("StringTable", "&Yes"),
+    QT_TRANSLATE_NOOP("StringTable", "&No"),
+    QT_TRANSLATE_NOOP("StringTable", "Yes to &All"),
+    QT_TRANSLATE_NOOP("StringTable", "N&o to All"),
+    QT_TRANSLATE_NOOP("StringTable", "&OK"),
+    QT_TRANSLATE_NOOP("StringTable", "&Cancel"),
+    QT_TRANSLATE_NOOP("StringTable", "%1 (%2)"),
+    QT_TRANSLATE_NOOP("StringTable", "%1 [%2]? "),
 };
 
 }  // namespace

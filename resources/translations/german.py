@@ -167,5 +167,19 @@ TEXTS = {
     "answered No (standard input is not a terminal)": "Antwort: Nein (die Standardeingabe ist kein Terminal)",
     "Files not written for the same reason: %1": "Aus demselben Grund nicht geschriebene Dateien: %1",
     "Not a regular file": "Keine reguläre Datei",
+    "The file\n'%1'\nwas written completely by another run at the same time.\nThat run's file has been kept.":
+        "Die Datei\n'%1'\nwurde gleichzeitig von einem anderen Lauf vollständig geschrieben.\nDie Datei des "
+        "anderen Laufs wurde beibehalten.",
+    "The file\n'%1'\ncould not be written completely: %2\nThe file has not been written.":
+        "Die Datei\n'%1'\nkonnte nicht vollständig geschrieben werden: %2\nDie Datei wurde nicht "
+        "geschrieben.",
+    # Answers: message box buttons, and on the terminal the marked letters
+    # give the answers (j, n, a, k; y, n, a, o work as well).
+    "Yes to &All": "Ja, &alle",
+    "N&o to All": "Nein, &keine",
+    "&OK": "&OK",
+    "&Cancel": "&Abbrechen",
+    "%1 (%2)": "%1 (%2)",
+    "%1 [%2]? ": "%1 [%2]? ",
 }
 

@@ -149,6 +149,14 @@
             <source>&amp;No</source>
             <translation>&amp;Nein</translation>
         </message>
+        <message>
+            <source>Yes to &amp;All</source>
+            <translation>Ja, &amp;alle</translation>
+        </message>
+        <message>
+            <source>N&amp;o to All</source>
+            <translation>Nein, &amp;keine</translation>
+        </message>
     </context>
     <context>
         <name>StringTable</name>
@@ -257,6 +265,58 @@ Die Datei ist unverändert geblieben.</translation>
         <message>
             <source>Not a regular file</source>
             <translation>Keine reguläre Datei</translation>
+        </message>
+        <message>
+            <source>The file
+'%1'
+was written completely by another run at the same time.
+That run's file has been kept.</source>
+            <translation>Die Datei
+'%1'
+wurde gleichzeitig von einem anderen Lauf vollständig geschrieben.
+Die Datei des anderen Laufs wurde beibehalten.</translation>
+        </message>
+        <message>
+            <source>The file
+'%1'
+could not be written completely: %2
+The file has not been written.</source>
+            <translation>Die Datei
+'%1'
+konnte nicht vollständig geschrieben werden: %2
+Die Datei wurde nicht geschrieben.</translation>
+        </message>
+        <message>
+            <source>&amp;Yes</source>
+            <translation>&amp;Ja</translation>
+        </message>
+        <message>
+            <source>&amp;No</source>
+            <translation>&amp;Nein</translation>
+        </message>
+        <message>
+            <source>Yes to &amp;All</source>
+            <translation>Ja, &amp;alle</translation>
+        </message>
+        <message>
+            <source>N&amp;o to All</source>
+            <translation>Nein, &amp;keine</translation>
+        </message>
+        <message>
+            <source>&amp;OK</source>
+            <translation>&amp;OK</translation>
+        </message>
+        <message>
+            <source>&amp;Cancel</source>
+            <translation>&amp;Abbrechen</translation>
+        </message>
+        <message>
+            <source>%1 (%2)</source>
+            <translation>%1 (%2)</translation>
+        </message>
+        <message>
+            <source>%1 [%2]? </source>
+            <translation>%1 [%2]? </translation>
         </message>
     </context>
     <context>

@@ -192,6 +192,11 @@ TEST_F(CommandLine, BatchRunsAndTheirFailures) {
     prompter.answers = {Answer::No};
     EXPECT_EQ(Run({"-o\"Out.cpy\"", FixturePath("shapes.tlb")}), kExitFailed);
     EXPECT_EQ(prompter.Ids(), (std::vector<int>{IDS_FILE_EXISTS, IDS_FILES_NOT_WRITTEN}));
+    // With it, none of the class files it was to have: four files in all.
+    prompter.shown.clear();
+    prompter.answers = {Answer::No};
+    EXPECT_EQ(Run({"-id", "-oOut.cpy", FixturePath("shapes.tlb")}), kExitFailed);
+    EXPECT_EQ(prompter.shown.back().text, "Files not written: 4");
 
     // Class files not written fail the run too, and the last message counts them.
     prompter.shown.clear();

@@ -8,7 +8,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <cerrno>
+#include <deque>
 #include <filesystem>
+#include <iterator>
+#include <sstream>
 
 #include "resources/string_table.h"
 #include "tests/cobolgen/writer_fixture.h"
@@ -73,7 +76,7 @@ TEST_F(WriterTest, PipesDevicesAndFoldersAtTheNamesAreRefused) {
     EXPECT_EQ(prompter.shown[0].id, IDS_CANNOT_WRITE);
     EXPECT_EQ(prompter.shown[0].text,
               std::string("The file\n'Out.cpy'\n") + kCannotWrite + "Not a regular file");
-    EXPECT_EQ(notWritten, 1);
+    EXPECT_EQ(notWritten, 3);  // the copy file and with it both class files
     EXPECT_TRUE(fs::is_fifo(dir / "Out.cpy"));
     EXPECT_FALSE(fs::exists(dir / "ithing.cbl"));
 
@@ -208,9 +211,12 @@ TEST_F(WriterTest, AFailedWriteLeavesTheNameAsItWas) {
     EXPECT_EQ(notWritten, 1);
     EXPECT_TRUE(fs::exists(dir / "i00.cbl"));
     EXPECT_TRUE(Leftovers(dir.Path()).empty());
-    // A name that was free stays free.
+    // A name that was free stays free, and the message says so.
     EXPECT_FALSE(Generate(lib, "New.cpy"));
     EXPECT_FALSE(fs::exists(dir / "New.cpy"));
+    EXPECT_EQ(prompter.shown.back().text, "The file\n'New.cpy'\ncould not be written completely: " +
+                                              std::string(std::strerror(EFBIG)) +
+                                              "\nThe file has not been written.");
     EXPECT_TRUE(Leftovers(dir.Path()).empty());
 }
 
@@ -239,11 +245,11 @@ TEST_F(WriterTest, AFullDiskIsShownOnceWithWhatItCost) {
     };
     EXPECT_FALSE(Generate(lib, "Out.cpy", true));
     ASSERT_EQ(prompter.shown.size(), 1u);
-    EXPECT_EQ(prompter.shown[0].id, IDS_WRITE_FAILED);
+    EXPECT_EQ(prompter.shown[0].id, IDS_WRITE_FAILED_NEW);
     EXPECT_EQ(prompter.shown[0].text,
               "The file\n'i03.cbl'\ncould not be written completely: " +
                   std::string(std::strerror(ENOSPC)) +
-                  "\nThe file has been left as it was.\nFiles not written for the same reason: 27");
+                  "\nThe file has not been written.\nFiles not written for the same reason: 27");
     // 26 class files skipped, the one that failed, and the copy file.
     EXPECT_EQ(notWritten, 28);
     for (int i = 0; i < 3; ++i) {
@@ -267,11 +273,82 @@ TEST_F(WriterTest, AFolderRemovedOnTheWayIsShownOnce) {
     EXPECT_FALSE(Generate(lib, dir / "gone/Out.cpy", true));
     ASSERT_EQ(prompter.shown.size(), 1u);
     // The first class file fails at its rename, and so would every other.
-    EXPECT_EQ(prompter.shown[0].id, IDS_WRITE_FAILED);
+    EXPECT_EQ(prompter.shown[0].id, IDS_WRITE_FAILED_NEW);
     EXPECT_NE(prompter.shown[0].text.find("'i00.cbl'"), std::string::npos);
     EXPECT_NE(prompter.shown[0].text.find("\nFiles not written for the same reason: 5"),
               std::string::npos);
     EXPECT_EQ(notWritten, 6);
+}
+
+// ---- Questions and races ----------------------------------------------------
+
+// Question 102 offers answers for all while more than one file of the
+// generation is still to be asked about; they answer every question after it.
+TEST_F(WriterTest, AnswersForAllTheFilesStillToBeAskedAbout) {
+    FakeTypeLib lib;
+    AddInterfaces(lib, 4, 1);  // i00.cbl to i03.cbl
+    const std::string three = "Out.cpy i01.cbl i03.cbl";
+    struct Case {
+        std::string existing;
+        std::deque<Answer> answers;
+        std::string asked;  // "*": with answers for all
+        std::string replaced;
+        int notWritten;
+    };
+    const Case cases[] = {
+        {"Out.cpy", {Answer::Yes}, "Out.cpy", "Out.cpy", 0},
+        {"i02.cbl", {}, "i02.cbl", "", 1},
+        {three, {Answer::Yes, Answer::YesToAll}, "Out.cpy* i01.cbl*", three, 0},
+        {three, {Answer::Yes, Answer::NoToAll}, "Out.cpy* i01.cbl*", "Out.cpy", 2},
+        {three, {Answer::Yes, Answer::No}, "Out.cpy* i01.cbl* i03.cbl", "Out.cpy", 2},
+        {three, {Answer::NoToAll}, "Out.cpy*", "", 5},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.existing + " " + c.asked);
+        for (const auto& entry : fs::directory_iterator(dir.Path()))
+            fs::remove(entry.path());
+        std::istringstream names(c.existing);
+        std::vector<std::string> existing{std::istream_iterator<std::string>(names), {}};
+        for (const std::string& name : existing)
+            WriteText(dir / name, "old");
+        prompter.shown.clear();
+        prompter.answers = c.answers;
+        Generate(lib, "Out.cpy", true);
+        std::string asked, replaced;
+        for (const Message& message : prompter.shown) {
+            EXPECT_EQ(message.defaultAnswer, Answer::No);
+            std::size_t quote = message.text.find('\'');
+            asked +=
+                (asked.empty() ? "" : " ") +
+                message.text.substr(quote + 1, message.text.find('\'', quote + 1) - quote - 1) +
+                (message.buttons == MessageButtons::YesNoToAll ? "*" : "");
+        }
+        for (const std::string& name : existing) {
+            if (ReadText(dir / name) != "old") replaced += (replaced.empty() ? "" : " ") + name;
+        }
+        EXPECT_EQ(asked, c.asked);
+        EXPECT_EQ(replaced, c.replaced);
+        EXPECT_EQ(notWritten, c.notWritten);
+    }
+}
+
+// Two runs into one folder: the run whose free name the other took first,
+// with a whole file, says so and leaves that file.
+TEST_F(WriterTest, AnotherRunTookTheNameFirst) {
+    FakeTypeLib lib;
+    lib.Add(TKIND_INTERFACE, "IThing");
+    writeFile = [&](int fd, const void* data, std::size_t size) -> ssize_t {
+        if (!fs::exists(dir / "Out.cpy")) WriteText(dir / "Out.cpy", "theirs, whole");
+        return write(fd, data, size);
+    };
+    EXPECT_FALSE(Generate(lib, "Out.cpy"));
+    ASSERT_EQ(prompter.Ids(), std::vector<int>{IDS_WRITTEN_BY_OTHER_RUN});
+    EXPECT_EQ(prompter.shown[0].text,
+              "The file\n'Out.cpy'\nwas written completely by another run at the same "
+              "time.\nThat run's file has been kept.");
+    EXPECT_EQ(ReadText(dir / "Out.cpy"), "theirs, whole");
+    EXPECT_EQ(notWritten, 1);
+    EXPECT_TRUE(Leftovers(dir.Path()).empty());
 }
 
 // ---- The program -------------------------------------------------------------
@@ -310,7 +387,7 @@ TEST(Program, AFullDiskOnASmallFileSystem) {
     EXPECT_EQ(run.output,
               "qorvix: The file\n'iwidget.cbl'\ncould not be written completely: " +
                   std::string(std::strerror(ENOSPC)) +
-                  "\nThe file has been left as it was.\nFiles not written for the same reason: 2\n"
+                  "\nThe file has not been written.\nFiles not written for the same reason: 2\n"
                   "qorvix: Files not written: 3\nstatus 1\nishape.cbl\n");
 }
 

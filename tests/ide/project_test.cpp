@@ -134,7 +134,9 @@ TEST_F(ProjectStepTest, TheProjectDirectoryDecidesWhereFilesGo) {
     std::filesystem::create_directory(project);
     prompter.answers = {Answer::Cancel};
     ide.added.clear();
-    EXPECT_FALSE(Generate(ide, true));
+    int notWritten = 0;
+    EXPECT_FALSE(Generate(ide, true, &notWritten));
+    EXPECT_EQ(notWritten, 2);  // the copy file and ishape.cbl
     EXPECT_TRUE(Files(project).empty());
     EXPECT_TRUE(Files(chosen).empty());
     EXPECT_TRUE(ide.added.empty());
@@ -190,8 +192,8 @@ TEST_F(ProjectStepTest, ANameTheIdeCannotCarry) {
     std::filesystem::remove(chosen + "/Shapes.cpy");
     prompter.answers = {Answer::Cancel};
     int notWritten = 0;
-    EXPECT_FALSE(Generate(ide, false, &notWritten));
-    EXPECT_EQ(notWritten, 1);
+    EXPECT_FALSE(Generate(ide, true, &notWritten));
+    EXPECT_EQ(notWritten, 2);
     EXPECT_TRUE(Files(chosen).empty());
 }
 

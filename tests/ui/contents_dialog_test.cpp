@@ -3,8 +3,10 @@
 #include <QAbstractItemModelTester>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QTreeView>
 #include <QWhatsThis>
 #include <cerrno>
@@ -14,6 +16,7 @@
 #include "tests/ui/ui_fixture.h"
 #include "typelib/load.h"
 #include "ui/contents_dialog.h"
+#include "ui/message_box_prompter.h"
 
 namespace qorvix::test {
 
@@ -236,6 +239,26 @@ class ContentsDialogTest : public QObject {
         QCOMPARE(std::filesystem::current_path(), std::filesystem::path(f->dir.Path()));
     }
 
+    // Question 102 with answers for all as a message box: Yes to All and No
+    // to All beside Yes and No, and No the default.
+    void answersForAllInTheMessageBox() {
+        Message question;
+        question.buttons = MessageButtons::YesNoToAll;
+        question.defaultAnswer = Answer::No;
+        QStringList buttons;
+        QTimer::singleShot(0, this, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            buttons << box->defaultButton()->text();
+            for (QAbstractButton* button : box->buttons()) {
+                buttons << button->text();
+                if (button->text() == "Yes to &All") button->click();
+            }
+        });
+        QCOMPARE(MessageBoxPrompter("qorvix").Show(question), Answer::YesToAll);
+        QCOMPARE(buttons, (QStringList{"&No", "&Yes", "Yes to &All", "&No", "N&o to All"}));
+    }
+
     // A disk that is full fails every file: one message box, not one per file.
     void aFullDiskIsOneMessage() {
         f->app->m_bInterfaceClasses = true;
@@ -247,11 +270,11 @@ class ContentsDialogTest : public QObject {
         auto dialog = Open();
         CopyFileEdit(*dialog)->setText(QString::fromStdString(f->dir / "Out.cpy"));
         dialog->OnGenerate();
-        QCOMPARE(f->prompter.Ids(), std::vector<int>{IDS_WRITE_FAILED});
+        QCOMPARE(f->prompter.Ids(), std::vector<int>{IDS_WRITE_FAILED_NEW});
         QCOMPARE(f->prompter.shown[0].text,
                  "The file\n'ishape.cbl'\ncould not be written completely: " +
                      std::string(std::strerror(ENOSPC)) +
-                     "\nThe file has been left as it was.\nFiles not written for the same "
+                     "\nThe file has not been written.\nFiles not written for the same "
                      "reason: 3");
         QVERIFY(!std::filesystem::exists(f->dir / "Out.cpy"));
         QVERIFY(dialog->isVisible());
@@ -293,6 +316,39 @@ class ContentsDialogTest : public QObject {
         QCOMPARE(model->rowCount(rectAlias), 1);
         tree->expand(model->index(0, 0, rectAlias));
         QVERIFY(model->rowCount(model->index(0, 0, rectAlias)) >= 4);
+    }
+
+    // Expanding an item near the bottom scrolls as many of its children into
+    // view as fit; the item itself stays in view.
+    void expandingShowsTheChildren() {
+        auto dialog = Open();
+        QTreeView* tree = dialog->TreeView();
+        QModelIndex library = tree->model()->index(0, 0);
+        tree->expand(library);
+        int groups = tree->model()->rowCount(library);
+        // Room for the library, its groups and two more rows.
+        tree->resize(tree->width(), tree->height() - tree->viewport()->height() +
+                                        (groups + 3) * tree->sizeHintForRow(0));
+        auto top = [&](const QModelIndex& index) { return tree->visualRect(index).top(); };
+        auto visible = [&](const QModelIndex& index) {
+            return top(index) >= 0 && tree->visualRect(index).bottom() < tree->viewport()->height();
+        };
+        bool scrolled = false;
+        for (int row = 0; row < groups; ++row) {
+            QModelIndex group = tree->model()->index(row, 0, library);
+            tree->collapseAll();
+            tree->expand(library);
+            tree->scrollToTop();
+            tree->expand(group);
+            int children = tree->model()->rowCount(group);
+            QVERIFY(visible(group));
+            if (children == 0) continue;
+            // (Also once a scroll bar that came with them has taken its room.)
+            QTRY_VERIFY(visible(tree->model()->index(children - 1, 0, group)) || top(group) == 0);
+            QVERIFY(visible(tree->model()->index(std::min(children, 3) - 1, 0, group)));
+            scrolled = scrolled || top(library) < 0;
+        }
+        QVERIFY(scrolled);  // what this is about
     }
 
     void theModelKeepsQtsRules() {

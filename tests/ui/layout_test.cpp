@@ -157,15 +157,22 @@ class LayoutTest : public QObject {
         for (int id : {1, 1012})  // below it: along the bottom edge
             QCOMPARE(moved(list.Form().Control(id), before[id]), QPoint(0, more.height()));
         QCOMPARE(list.findChild<QLabel*>()->geometry(), label);
-        QCOMPARE(header->sectionSize(0), columns[0] + more.width());
+        // The TLBID column takes what a whole GUID needs, the description the rest.
+        QTreeWidget* rows = LibraryList(list);
+        int guid = rows->fontMetrics().horizontalAdvance(rows->topLevelItem(0)->text(2));
+        QVERIFY(columns[2] < guid);  // what this is about
+        QVERIFY(header->sectionSize(2) > guid);
+        QVERIFY(header->sectionSize(2) < guid + 4 * rows->fontMetrics().averageCharWidth());
+        QCOMPARE(header->sectionSize(0) + header->sectionSize(2),
+                 columns[0] + columns[2] + more.width());
         QCOMPARE(header->sectionSize(1), columns[1]);
-        QCOMPARE(header->sectionSize(2), columns[2]);
         // Back to the least size, which is also as small as it gets.
         list.resize(least - QSize(50, 50));
         QTRY_COMPARE(list.size(), least);
         for (int id : {1004, 1010, 1001, 1005, 1, 1012})
             QCOMPARE(list.Form().Control(id)->geometry(), before[id]);
         QCOMPARE(header->sectionSize(0), columns[0]);
+        QCOMPARE(header->sectionSize(2), columns[2]);
 
         CContentsDlg contents(*f->app, f->services);
         QVERIFY(contents.LoadTypeLibFile(FixturePath("shapes.tlb")));
@@ -177,19 +184,28 @@ class LayoutTest : public QObject {
             placed[control] = control->geometry();
         contents.resize(leastContents + more);
         QTRY_COMPARE(contents.size(), leastContents + more);
+        // The tree and the COBOL frame share the room across as their widths
+        // do; in the frame the copy-file box and the frame that ends with it
+        // widen, the buttons keep to the right edge, the rest to the left.
+        QRect tree = placed[contents.TreeView()];
+        QRect cobol;
+        for (QGroupBox* frame : contents.findChildren<QGroupBox*>())
+            cobol = cobol.width() > frame->width() ? cobol : placed[frame];
+        int share = more.width() * tree.width() / (tree.width() + cobol.width());
         for (auto [control, was] : placed.asKeyValueRange()) {
-            QPoint expected(0, 0);  // the label above the tree
+            QRect expected = was;  // the label above the tree
             if (control == contents.TreeView()) {
-                QCOMPARE(control->size(), was.size() + more);
+                expected.adjust(0, 0, share, more.height());
             } else if (control == contents.Form().Control(2)) {
-                expected = QPoint(0, more.height());  // Cancel, below the tree
-            } else if (was.x() > placed[contents.TreeView()].right()) {
-                expected = QPoint(more.width(), 0);  // the COBOL frame and all in it
+                expected.translate(0, more.height());  // Cancel, below the tree
+            } else if (qobject_cast<QPushButton*>(control)) {
+                expected.translate(more.width(), 0);
+            } else if (was.x() > tree.right()) {
+                expected.translate(share, 0);
+                if (qobject_cast<QGroupBox*>(control) || control == contents.Form().Control(1003))
+                    expected.setRight(was.right() + more.width());
             }
-            if (control != contents.TreeView()) {
-                QCOMPARE(control->size(), was.size());
-                QCOMPARE(moved(control, was), expected);
-            }
+            QCOMPARE(control->geometry(), expected);
         }
     }
 

@@ -118,6 +118,29 @@ class MainDialogTest : public QObject {
         QVERIFY(f->prompter.shown.empty());
     }
 
+    // From the keyboard, with no row selected: Home and the first arrow key
+    // select the first row (Qt's list has it current, not selected), and
+    // Enter opens it.
+    void homeAndTheFirstArrowSelectTheFirstRow() {
+        QTreeWidget* list = LibraryList(*dialog);
+        list->setFocus();
+        for (Qt::Key key : {Qt::Key_Home, Qt::Key_Down, Qt::Key_Up}) {
+            list->clearSelection();
+            QTest::keyClick(list, key);
+            QCOMPARE(list->selectedItems(), QList<QTreeWidgetItem*>{list->topLevelItem(0)});
+        }
+        QTest::keyClick(list, Qt::Key_Down);  // from a selected row, the arrows move
+        QCOMPARE(list->selectedItems(), QList<QTreeWidgetItem*>{list->topLevelItem(1)});
+        QTest::keyClick(list, Qt::Key_Home);
+        QTest::keyClick(list, Qt::Key_Return);  // "<Unknown Name>" registers no file
+        QCOMPARE(f->prompter.Ids(), std::vector<int>{IDS_CANNOT_LOAD});
+        list->clearSelection();
+        QTest::keyClick(list, Qt::Key_End);
+        QTest::keyClick(list, Qt::Key_Up);
+        QCOMPARE(list->selectedItems(),
+                 QList<QTreeWidgetItem*>{list->topLevelItem(list->topLevelItemCount() - 2)});
+    }
+
     void viewAndDoubleClickOpenTheContents() {
         Select("Shapes and widgets");
         QTest::mouseClick(ViewButton(*dialog), Qt::LeftButton);

@@ -14,12 +14,19 @@
 #include <QTreeView>
 #include <QTreeWidget>
 
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include "app/console_prompter.h"
 #include "resources/string_table.h"
 #include "tests/ui/ui_fixture.h"
 #include "ui/about_dialog.h"
 #include "ui/contents_dialog.h"
 #include "ui/library_list_dialog.h"
 #include "ui/translations.h"
+
+Q_DECLARE_METATYPE(qorvix::Answer)
 
 namespace qorvix::test {
 namespace {
@@ -76,7 +83,7 @@ class TranslationTest : public QObject {
     void theStringTableListsItsTexts() {
         QStringList table;
         for (int id : {101, 102, 103, 104, 105, 106, 107, 108, 109, 110, 111, 120, 121, 122, 123,
-                       124, 125, 126, 127}) {
+                       124, 125, 126, 127, 140, 141, 142, 143, 144, 145, 146, 147, 148, 149}) {
             table << QString::fromStdString(BuiltInStrings().Load(id));
         }
         QCOMPARE(StringTableSources(), table);
@@ -208,6 +215,65 @@ class TranslationTest : public QObject {
 
         CAboutDlg about;
         QVERIFY2(ClippedControls(&about).isEmpty(), qPrintable(ClippedControls(&about).join(", ")));
+    }
+
+    // The question on a terminal: the letters of the language in use, the
+    // built-in ones beside them, answers for all, and a reply no answer has
+    // a letter for asks again.
+    void consoleAnswers_data() {
+        QTest::addColumn<bool>("german");
+        QTest::addColumn<bool>("forAll");  // with answers for all
+        QTest::addColumn<QString>("replies");
+        QTest::addColumn<Answer>("answer");
+        QTest::addColumn<int>("prompts");
+        QTest::newRow("en y") << false << false << "y\n" << Answer::Yes << 1;
+        QTest::newRow("en Enter") << false << false << "\n" << Answer::No << 1;
+        QTest::newRow("en j asks again") << false << false << "j\n  ?\n No\n" << Answer::No << 3;
+        QTest::newRow("en a") << false << true << "a\n" << Answer::YesToAll << 1;
+        QTest::newRow("en o") << false << true << "o\n" << Answer::NoToAll << 1;
+        QTest::newRow("de Ja") << true << false << "Ja\n" << Answer::Yes << 1;
+        QTest::newRow("de y") << true << false << "y\n" << Answer::Yes << 1;
+        QTest::newRow("de x asks again") << true << false << "x\nä\nn\n" << Answer::No << 3;
+        QTest::newRow("de a") << true << true << "a\n" << Answer::YesToAll << 1;
+        QTest::newRow("de k") << true << true << "k\n" << Answer::NoToAll << 1;
+    }
+    void consoleAnswers() {
+        QFETCH(bool, german);
+        QFETCH(bool, forAll);
+        QFETCH(QString, replies);
+        QFETCH(Answer, answer);
+        QFETCH(int, prompts);
+        SetStrings(german ? strings.get() : nullptr);
+        int master = -1, slave = -1;
+        QCOMPARE(openpty(&master, &slave, nullptr, nullptr, nullptr), 0);
+        termios modes{};
+        tcgetattr(slave, &modes);
+        modes.c_lflag &= ~static_cast<tcflag_t>(ECHO);
+        tcsetattr(slave, TCSANOW, &modes);
+        // The replies, then the end of input: a prompter that asks once
+        // more gets its default instead of waiting.
+        QByteArray typed = replies.toUtf8() + '\x04';
+        QVERIFY(write(master, typed.data(), static_cast<std::size_t>(typed.size())) > 0);
+        std::FILE* in = fdopen(slave, "r");
+        char* shown = nullptr;
+        std::size_t shownSize = 0;
+        std::FILE* out = open_memstream(&shown, &shownSize);
+        Message question;
+        question.text = "?";
+        question.buttons = forAll ? MessageButtons::YesNoToAll : MessageButtons::YesNo;
+        question.defaultAnswer = Answer::No;
+        Answer given = ConsolePrompter("qorvix", in, out, true).Show(question);
+        std::fclose(out);
+        std::fclose(in);
+        close(master);
+        QString output = QString::fromUtf8(shown);
+        std::free(shown);
+        SetStrings(strings.get());
+        QCOMPARE(given, answer);
+        const char* const kPrompts[2][2] = {
+            {"Yes (y)/No (n) [No]? ", "Yes (y)/No (n)/Yes to All (a)/No to All (o) [No]? "},
+            {"Ja (j)/Nein (n) [Nein]? ", "Ja (j)/Nein (n)/Ja, alle (a)/Nein, keine (k) [Nein]? "}};
+        QCOMPARE(output, "qorvix: ?\n" + QString(kPrompts[german][forAll]).repeated(prompts));
     }
 
     // "Durchsuchen..." is wider than the layout's buttons: its column takes
