@@ -62,12 +62,21 @@ struct Choice {
 };
 
 // Splits an answer's text at its "&": the text without the marker ("&&"
-// stands for "&"), and the marked letter in lower case (empty: none).
+// stands for "&"), and the marked letter in lower case (empty: none). A
+// letter in brackets after the text ("はい(&Y)", as Chinese, Japanese and
+// Korean texts mark it) is left out of the text, since the prompt shows the
+// letter anyway.
 void SplitMarked(std::string_view marked, std::string& text, std::string& letter) {
     text.clear();
     letter.clear();
     for (std::size_t i = 0; i < marked.size(); ++i) {
-        if (marked[i] != '&' || i + 1 == marked.size()) {
+        if (letter.empty() && marked.substr(i, 2) == "(&" && i + 3 < marked.size() &&
+            marked[i + 3] == ')' && static_cast<unsigned char>(marked[i + 2]) < 0x80) {
+            letter = LowerLetter(std::string(1, marked[i + 2]));
+            while (!text.empty() && text.back() == ' ')
+                text.pop_back();
+            i += 3;
+        } else if (marked[i] != '&' || i + 1 == marked.size()) {
             text += marked[i];
         } else if (marked[i + 1] == '&') {
             text += '&';

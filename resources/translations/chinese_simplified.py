@@ -56,8 +56,7 @@ TEXTS = {
     # The desktop front end's console messages
     "%1: cannot show the dialogs: there is no display (DISPLAY and WAYLAND_DISPLAY are not set)":
         "%1: 无法显示对话框：没有显示器（未设置 DISPLAY 和 WAYLAND_DISPLAY）",
-    "%1: cannot show the dialogs: the display cannot be reached (%2)":
-        "%1: 无法显示对话框：无法连接到显示器（%2）",
+    "%1: cannot show the dialogs: the display cannot be reached (%2)": "%1: 无法显示对话框：无法连接到显示器（%2）",
     # Labels of the tree
     "Interfaces": "接口",
     "Automation Interfaces": "自动化接口",
@@ -91,8 +90,7 @@ TEXTS = {
         "打开所选类型库并显示其内容，可在其中为它生成 COBOL。",
     "Browse": "浏览",
     "Chooses a type library file (.tlb, .olb, .dll, .ocx) that need not be registered, and shows its "
-    "contents.":
-        "选择一个类型库文件（.tlb、.olb、.dll、.ocx）并显示其内容；该文件无需注册。",
+    "contents.": "选择一个类型库文件（.tlb、.olb、.dll、.ocx）并显示其内容；该文件无需注册。",
     "Refresh": "刷新",
     "Reads the list of registered type libraries again.": "重新读取已注册类型库的列表。",
     "Ends the program.": "退出程序。",
@@ -116,28 +114,22 @@ TEXTS = {
         "在 COBOL IDE 中打开的项目的目录中生成文件，并将 COPY 文件添加到该项目。安装了 IDE 时可用。",
     "Generate Interface Classes": "生成接口类",
     "Also writes one interface class file for each interface of the library, for calling interfaces "
-    "that do not support automation.":
-        "另外为库中的每个接口编写一个接口类文件，用于调用不支持自动化的接口。",
+    "that do not support automation.": "另外为库中的每个接口编写一个接口类文件，用于调用不支持自动化的接口。",
     "Generate Dual Interfaces": "生成双重接口",
     "Also writes interface class files for dual interfaces, which can otherwise be called through "
-    "automation.":
-        "也为双重接口编写接口类文件（双重接口本来也可以通过自动化调用）。",
+    "automation.": "也为双重接口编写接口类文件（双重接口本来也可以通过自动化调用）。",
     "Generate": "生成",
     "Writes the copy file and, if chosen, the interface class files. The dialog stays open, so you can "
-    "generate again with other settings.":
-        "编写 COPY 文件以及（如果已选择）接口类文件。对话框保持打开，因此可以使用其他设置再次生成。",
+    "generate again with other settings.": "编写 COPY 文件以及（如果已选择）接口类文件。对话框保持打开，因此可以使用其他设置再次生成。",
     "Closes the contents of the type library.": "关闭类型库内容。",
     # String table
     "&About qorvix...": "关于 qorvix(&A)...",
-    "The file\n'%1'\nalready exists. Do you want to overwrite it?":
-        "文件\n“%1”\n已存在。要覆盖它吗？",
+    "The file\n'%1'\nalready exists. Do you want to overwrite it?": "文件\n“%1”\n已存在。要覆盖它吗？",
     "The file\n'%1'\ncan not be written to. Please check the file name and path are correct and do not "
-    "point to a read-only file.\n%2":
-        "无法写入文件\n“%1”\n请检查文件名和路径是否正确，并且没有指向只读文件。\n%2",
+    "point to a read-only file.\n%2": "无法写入文件\n“%1”\n请检查文件名和路径是否正确，并且没有指向只读文件。\n%2",
     "The file\n'%1'\nis already open!": "文件\n“%1”\n已经打开！",
     "The type library could not be loaded.": "无法加载类型库。",
-    "All files will be generated in the project directory\n'%1'":
-        "所有文件都将生成在项目目录中：\n“%1”",
+    "All files will be generated in the project directory\n'%1'": "所有文件都将生成在项目目录中：\n“%1”",
     "No project found. Continue to generate files?": "未找到项目。是否继续生成文件？",
     "Usage: qorvix [-i[d]] [-p] [-o<file>] <typelib>\n  -id Generate (Dual) Interface files\n  -p Add copy "
     "file to Orbanel project\n  -o<file> Copy file to generate":
@@ -156,4 +148,15 @@ TEXTS = {
     "answered No (standard input is not a terminal)": "回答：否（标准输入不是终端）",
     "Files not written for the same reason: %1": "因同一原因未写入的文件：%1",
     "Not a regular file": "不是普通文件",
+    # Answers: message box buttons, and on the terminal the marked letters.
+    "Yes to &All": "全部是(&A)",
+    "N&o to All": "全部否(&O)",
+    "&OK": "确定(&O)",
+    "&Cancel": "取消(&C)",
+    "%1 (%2)": "%1 (%2)",
+    "%1 [%2]? ": "%1 [%2]? ",
+    "The file\n'%1'\nwas written completely by another run at the same time.\nThat run's file has been kept.":
+        "文件\n“%1”\n已由同时运行的另一次生成完整写入。\n已保留那次生成写入的文件。",
+    "The file\n'%1'\ncould not be written completely: %2\nThe file has not been written.":
+        "文件\n“%1”\n未能完整写入：%2\n该文件未写入。",
 }

@@ -57,8 +57,7 @@ TEXTS = {
     # The desktop front end's console messages
     "%1: cannot show the dialogs: there is no display (DISPLAY and WAYLAND_DISPLAY are not set)":
         "%1: 無法顯示對話方塊：沒有顯示器（未設定 DISPLAY 和 WAYLAND_DISPLAY）",
-    "%1: cannot show the dialogs: the display cannot be reached (%2)":
-        "%1: 無法顯示對話方塊：無法連線到顯示器（%2）",
+    "%1: cannot show the dialogs: the display cannot be reached (%2)": "%1: 無法顯示對話方塊：無法連線到顯示器（%2）",
     # Labels of the tree
     "Interfaces": "介面",
     "Automation Interfaces": "自動化介面",
@@ -93,8 +92,7 @@ TEXTS = {
         "開啟選取的型別程式庫並顯示其內容，您可以在其中為它產生 COBOL。",
     "Browse": "瀏覽",
     "Chooses a type library file (.tlb, .olb, .dll, .ocx) that need not be registered, and shows its "
-    "contents.":
-        "選擇型別程式庫檔案（.tlb、.olb、.dll、.ocx）並顯示其內容；該檔案不需要登錄。",
+    "contents.": "選擇型別程式庫檔案（.tlb、.olb、.dll、.ocx）並顯示其內容；該檔案不需要登錄。",
     "Refresh": "重新整理",
     "Reads the list of registered type libraries again.": "重新讀取已登錄型別程式庫的清單。",
     "Ends the program.": "結束程式。",
@@ -118,28 +116,22 @@ TEXTS = {
         "在 COBOL IDE 中開啟之專案的目錄中產生檔案，並將 COPY 檔案加入該專案。安裝 IDE 後才能使用。",
     "Generate Interface Classes": "產生介面類別",
     "Also writes one interface class file for each interface of the library, for calling interfaces "
-    "that do not support automation.":
-        "另外為程式庫的每個介面撰寫一個介面類別檔案，以便呼叫不支援自動化的介面。",
+    "that do not support automation.": "另外為程式庫的每個介面撰寫一個介面類別檔案，以便呼叫不支援自動化的介面。",
     "Generate Dual Interfaces": "產生雙重介面",
     "Also writes interface class files for dual interfaces, which can otherwise be called through "
-    "automation.":
-        "也為雙重介面撰寫介面類別檔案（雙重介面原本也可以透過自動化呼叫）。",
+    "automation.": "也為雙重介面撰寫介面類別檔案（雙重介面原本也可以透過自動化呼叫）。",
     "Generate": "產生",
     "Writes the copy file and, if chosen, the interface class files. The dialog stays open, so you can "
-    "generate again with other settings.":
-        "撰寫 COPY 檔案，以及（若已選擇）介面類別檔案。對話方塊會保持開啟，因此您可以使用其他設定再次產生。",
+    "generate again with other settings.": "撰寫 COPY 檔案，以及（若已選擇）介面類別檔案。對話方塊會保持開啟，因此您可以使用其他設定再次產生。",
     "Closes the contents of the type library.": "關閉型別程式庫內容。",
     # String table
     "&About qorvix...": "關於 qorvix(&A)...",
-    "The file\n'%1'\nalready exists. Do you want to overwrite it?":
-        "檔案\n「%1」\n已經存在。要覆寫它嗎？",
+    "The file\n'%1'\nalready exists. Do you want to overwrite it?": "檔案\n「%1」\n已經存在。要覆寫它嗎？",
     "The file\n'%1'\ncan not be written to. Please check the file name and path are correct and do not "
-    "point to a read-only file.\n%2":
-        "無法寫入檔案\n「%1」\n請確認檔名和路徑正確，且未指向唯讀檔案。\n%2",
+    "point to a read-only file.\n%2": "無法寫入檔案\n「%1」\n請確認檔名和路徑正確，且未指向唯讀檔案。\n%2",
     "The file\n'%1'\nis already open!": "檔案\n「%1」\n已經開啟！",
     "The type library could not be loaded.": "無法載入型別程式庫。",
-    "All files will be generated in the project directory\n'%1'":
-        "所有檔案都會產生在專案目錄中：\n「%1」",
+    "All files will be generated in the project directory\n'%1'": "所有檔案都會產生在專案目錄中：\n「%1」",
     "No project found. Continue to generate files?": "找不到專案。是否繼續產生檔案？",
     "Usage: qorvix [-i[d]] [-p] [-o<file>] <typelib>\n  -id Generate (Dual) Interface files\n  -p Add copy "
     "file to Orbanel project\n  -o<file> Copy file to generate":
@@ -158,4 +150,15 @@ TEXTS = {
     "answered No (standard input is not a terminal)": "回答：否（標準輸入不是終端機）",
     "Files not written for the same reason: %1": "因相同原因未寫入的檔案：%1",
     "Not a regular file": "不是一般檔案",
+    # Answers: message box buttons, and on the terminal the marked letters.
+    "Yes to &All": "全部皆是(&A)",
+    "N&o to All": "全部皆否(&O)",
+    "&OK": "確定(&O)",
+    "&Cancel": "取消(&C)",
+    "%1 (%2)": "%1 (%2)",
+    "%1 [%2]? ": "%1 [%2]? ",
+    "The file\n'%1'\nwas written completely by another run at the same time.\nThat run's file has been kept.":
+        "檔案\n「%1」\n已由同時執行的另一次產生完整寫入。\n已保留那次產生所寫入的檔案。",
+    "The file\n'%1'\ncould not be written completely: %2\nThe file has not been written.":
+        "檔案\n「%1」\n無法完整寫入：%2\n此檔案未寫入。",
 }

@@ -176,4 +176,16 @@ TEXTS = {
         "réponse\u00a0: Non (l'entrée standard n'est pas un terminal)",
     "Files not written for the same reason: %1": "Fichiers non écrits pour la même raison\u00a0: %1",
     "Not a regular file": "Ce n'est pas un fichier ordinaire",
+    # Answers: message box buttons, and on the terminal the marked letters.
+    "Yes to &All": "Oui pour &tout",
+    "N&o to All": "Non &pour tout",
+    "&OK": "&OK",
+    "&Cancel": "&Annuler",
+    "%1 (%2)": "%1 (%2)",
+    "%1 [%2]? ": "%1 [%2]\u00a0? ",
+    "The file\n'%1'\nwas written completely by another run at the same time.\nThat run's file has been kept.":
+        "Le fichier\n'%1'\na été écrit entièrement par une autre exécution au même moment.\n"
+        "Le fichier de cette exécution a été conservé.",
+    "The file\n'%1'\ncould not be written completely: %2\nThe file has not been written.":
+        "Le fichier\n'%1'\nn'a pas pu être écrit entièrement\u00a0: %2\nLe fichier n'a pas été écrit.",
 }

@@ -174,4 +174,16 @@ TEXTS = {
         "risposta: No (l'input standard non è un terminale)",
     "Files not written for the same reason: %1": "File non scritti per lo stesso motivo: %1",
     "Not a regular file": "Non è un file normale",
+    # Answers: message box buttons, and on the terminal the marked letters.
+    "Yes to &All": "Sì a &tutti",
+    "N&o to All": "No a t&utti",
+    "&OK": "&OK",
+    "&Cancel": "&Annulla",
+    "%1 (%2)": "%1 (%2)",
+    "%1 [%2]? ": "%1 [%2]? ",
+    "The file\n'%1'\nwas written completely by another run at the same time.\nThat run's file has been kept.":
+        "Il file\n'%1'\nè stato scritto completamente da un'altra esecuzione nello stesso momento.\n"
+        "Il file di quell'esecuzione è stato mantenuto.",
+    "The file\n'%1'\ncould not be written completely: %2\nThe file has not been written.":
+        "Il file\n'%1'\nnon è stato scritto completamente: %2\nIl file non è stato creato.",
 }

@@ -99,8 +99,7 @@ TEXTS = {
         "タイプ ライブラリ ファイル (.tlb、.olb、.dll、.ocx) を選んで、その内容を表示します。ファイルは"
         "登録されていなくてもかまいません。",
     "Refresh": "更新",
-    "Reads the list of registered type libraries again.":
-        "登録されているタイプ ライブラリの一覧を読み込み直します。",
+    "Reads the list of registered type libraries again.": "登録されているタイプ ライブラリの一覧を読み込み直します。",
     "Ends the program.": "プログラムを終了します。",
     "Help": "ヘルプ",
     "Opens the qorvix manual.": "qorvix のマニュアルを開きます。",
@@ -150,8 +149,7 @@ TEXTS = {
     "The type library could not be loaded.": "タイプ ライブラリを読み込めませんでした。",
     "All files will be generated in the project directory\n'%1'":
         "すべてのファイルを次のプロジェクト ディレクトリに生成します:\n'%1'",
-    "No project found. Continue to generate files?":
-        "プロジェクトが見つかりません。ファイルの生成を続行しますか?",
+    "No project found. Continue to generate files?": "プロジェクトが見つかりません。ファイルの生成を続行しますか?",
     "Usage: qorvix [-i[d]] [-p] [-o<file>] <typelib>\n  -id Generate (Dual) Interface files\n  -p Add copy "
     "file to Orbanel project\n  -o<file> Copy file to generate":
         "使用法: qorvix [-i[d]] [-p] [-o<ファイル>] <タイプ ライブラリ>\n  -id (デュアル) インターフェイス "
@@ -171,4 +169,16 @@ TEXTS = {
     "answered No (standard input is not a terminal)": "応答: いいえ (標準入力が端末ではありません)",
     "Files not written for the same reason: %1": "同じ理由で書き込まれなかったファイル: %1",
     "Not a regular file": "通常のファイルではありません",
+    # Answers: message box buttons, and on the terminal the marked letters.
+    "Yes to &All": "すべてはい(&A)",
+    "N&o to All": "すべていいえ(&O)",
+    "&OK": "OK(&O)",
+    "&Cancel": "キャンセル(&C)",
+    "%1 (%2)": "%1 (%2)",
+    "%1 [%2]? ": "%1 [%2]? ",
+    "The file\n'%1'\nwas written completely by another run at the same time.\nThat run's file has been kept.":
+        "次のファイルは\n'%1'\n同時に実行された別の処理によって最後まで書き込まれました。\n"
+        "その処理のファイルが保持されています。",
+    "The file\n'%1'\ncould not be written completely: %2\nThe file has not been written.":
+        "次のファイルを\n'%1'\n最後まで書き込めませんでした: %2\nファイルは書き込まれていません。",
 }

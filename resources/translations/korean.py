@@ -149,8 +149,7 @@ TEXTS = {
     "The type library could not be loaded.": "형식 라이브러리를 로드할 수 없습니다.",
     "All files will be generated in the project directory\n'%1'":
         "모든 파일이 다음 프로젝트 디렉터리에 생성됩니다.\n'%1'",
-    "No project found. Continue to generate files?":
-        "프로젝트를 찾을 수 없습니다. 파일 생성을 계속하시겠습니까?",
+    "No project found. Continue to generate files?": "프로젝트를 찾을 수 없습니다. 파일 생성을 계속하시겠습니까?",
     "Usage: qorvix [-i[d]] [-p] [-o<file>] <typelib>\n  -id Generate (Dual) Interface files\n  -p Add copy "
     "file to Orbanel project\n  -o<file> Copy file to generate":
         "사용법: qorvix [-i[d]] [-p] [-o<파일>] <형식 라이브러리>\n  -id (이중) 인터페이스 파일 생성\n"
@@ -168,4 +167,15 @@ TEXTS = {
     "answered No (standard input is not a terminal)": "응답: 아니요(표준 입력이 터미널이 아님)",
     "Files not written for the same reason: %1": "같은 이유로 쓰지 않은 파일: %1",
     "Not a regular file": "일반 파일이 아닙니다",
+    # Answers: message box buttons, and on the terminal the marked letters.
+    "Yes to &All": "모두 예(&A)",
+    "N&o to All": "모두 아니요(&O)",
+    "&OK": "확인(&O)",
+    "&Cancel": "취소(&C)",
+    "%1 (%2)": "%1 (%2)",
+    "%1 [%2]? ": "%1 [%2]? ",
+    "The file\n'%1'\nwas written completely by another run at the same time.\nThat run's file has been kept.":
+        "다음 파일은\n'%1'\n동시에 실행된 다른 작업이 끝까지 썼습니다.\n그 작업의 파일이 유지되었습니다.",
+    "The file\n'%1'\ncould not be written completely: %2\nThe file has not been written.":
+        "다음 파일을\n'%1'\n끝까지 쓰지 못했습니다: %2\n파일을 쓰지 않았습니다.",
 }

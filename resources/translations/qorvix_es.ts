@@ -149,6 +149,14 @@
             <source>&amp;No</source>
             <translation>&amp;No</translation>
         </message>
+        <message>
+            <source>Yes to &amp;All</source>
+            <translation>Sí a &amp;todo</translation>
+        </message>
+        <message>
+            <source>N&amp;o to All</source>
+            <translation>No a t&amp;odo</translation>
+        </message>
     </context>
     <context>
         <name>StringTable</name>
@@ -257,6 +265,58 @@ El archivo se ha dejado como estaba.</translation>
         <message>
             <source>Not a regular file</source>
             <translation>No es un archivo normal</translation>
+        </message>
+        <message>
+            <source>The file
+'%1'
+was written completely by another run at the same time.
+That run's file has been kept.</source>
+            <translation>El archivo
+'%1'
+lo ha escrito por completo otra ejecución al mismo tiempo.
+Se ha conservado el archivo de esa ejecución.</translation>
+        </message>
+        <message>
+            <source>The file
+'%1'
+could not be written completely: %2
+The file has not been written.</source>
+            <translation>El archivo
+'%1'
+no se pudo escribir por completo: %2
+El archivo no se ha escrito.</translation>
+        </message>
+        <message>
+            <source>&amp;Yes</source>
+            <translation>&amp;Sí</translation>
+        </message>
+        <message>
+            <source>&amp;No</source>
+            <translation>&amp;No</translation>
+        </message>
+        <message>
+            <source>Yes to &amp;All</source>
+            <translation>Sí a &amp;todo</translation>
+        </message>
+        <message>
+            <source>N&amp;o to All</source>
+            <translation>No a t&amp;odo</translation>
+        </message>
+        <message>
+            <source>&amp;OK</source>
+            <translation>&amp;Aceptar</translation>
+        </message>
+        <message>
+            <source>&amp;Cancel</source>
+            <translation>&amp;Cancelar</translation>
+        </message>
+        <message>
+            <source>%1 (%2)</source>
+            <translation>%1 (%2)</translation>
+        </message>
+        <message>
+            <source>%1 [%2]? </source>
+            <translation>¿%1 [%2]? </translation>
         </message>
     </context>
     <context>

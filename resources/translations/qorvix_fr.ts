@@ -149,6 +149,14 @@
             <source>&amp;No</source>
             <translation>&amp;Non</translation>
         </message>
+        <message>
+            <source>Yes to &amp;All</source>
+            <translation>Oui pour &amp;tout</translation>
+        </message>
+        <message>
+            <source>N&amp;o to All</source>
+            <translation>Non &amp;pour tout</translation>
+        </message>
     </context>
     <context>
         <name>StringTable</name>
@@ -257,6 +265,58 @@ Le fichier est resté inchangé.</translation>
         <message>
             <source>Not a regular file</source>
             <translation>Ce n'est pas un fichier ordinaire</translation>
+        </message>
+        <message>
+            <source>The file
+'%1'
+was written completely by another run at the same time.
+That run's file has been kept.</source>
+            <translation>Le fichier
+'%1'
+a été écrit entièrement par une autre exécution au même moment.
+Le fichier de cette exécution a été conservé.</translation>
+        </message>
+        <message>
+            <source>The file
+'%1'
+could not be written completely: %2
+The file has not been written.</source>
+            <translation>Le fichier
+'%1'
+n'a pas pu être écrit entièrement : %2
+Le fichier n'a pas été écrit.</translation>
+        </message>
+        <message>
+            <source>&amp;Yes</source>
+            <translation>&amp;Oui</translation>
+        </message>
+        <message>
+            <source>&amp;No</source>
+            <translation>&amp;Non</translation>
+        </message>
+        <message>
+            <source>Yes to &amp;All</source>
+            <translation>Oui pour &amp;tout</translation>
+        </message>
+        <message>
+            <source>N&amp;o to All</source>
+            <translation>Non &amp;pour tout</translation>
+        </message>
+        <message>
+            <source>&amp;OK</source>
+            <translation>&amp;OK</translation>
+        </message>
+        <message>
+            <source>&amp;Cancel</source>
+            <translation>&amp;Annuler</translation>
+        </message>
+        <message>
+            <source>%1 (%2)</source>
+            <translation>%1 (%2)</translation>
+        </message>
+        <message>
+            <source>%1 [%2]? </source>
+            <translation>%1 [%2] ? </translation>
         </message>
     </context>
     <context>

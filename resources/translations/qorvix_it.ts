@@ -149,6 +149,14 @@
             <source>&amp;No</source>
             <translation>&amp;No</translation>
         </message>
+        <message>
+            <source>Yes to &amp;All</source>
+            <translation>Sì a &amp;tutti</translation>
+        </message>
+        <message>
+            <source>N&amp;o to All</source>
+            <translation>No a t&amp;utti</translation>
+        </message>
     </context>
     <context>
         <name>StringTable</name>
@@ -257,6 +265,58 @@ Il file è rimasto invariato.</translation>
         <message>
             <source>Not a regular file</source>
             <translation>Non è un file normale</translation>
+        </message>
+        <message>
+            <source>The file
+'%1'
+was written completely by another run at the same time.
+That run's file has been kept.</source>
+            <translation>Il file
+'%1'
+è stato scritto completamente da un'altra esecuzione nello stesso momento.
+Il file di quell'esecuzione è stato mantenuto.</translation>
+        </message>
+        <message>
+            <source>The file
+'%1'
+could not be written completely: %2
+The file has not been written.</source>
+            <translation>Il file
+'%1'
+non è stato scritto completamente: %2
+Il file non è stato creato.</translation>
+        </message>
+        <message>
+            <source>&amp;Yes</source>
+            <translation>&amp;Sì</translation>
+        </message>
+        <message>
+            <source>&amp;No</source>
+            <translation>&amp;No</translation>
+        </message>
+        <message>
+            <source>Yes to &amp;All</source>
+            <translation>Sì a &amp;tutti</translation>
+        </message>
+        <message>
+            <source>N&amp;o to All</source>
+            <translation>No a t&amp;utti</translation>
+        </message>
+        <message>
+            <source>&amp;OK</source>
+            <translation>&amp;OK</translation>
+        </message>
+        <message>
+            <source>&amp;Cancel</source>
+            <translation>&amp;Annulla</translation>
+        </message>
+        <message>
+            <source>%1 (%2)</source>
+            <translation>%1 (%2)</translation>
+        </message>
+        <message>
+            <source>%1 [%2]? </source>
+            <translation>%1 [%2]? </translation>
         </message>
     </context>
     <context>

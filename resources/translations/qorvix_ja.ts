@@ -149,6 +149,14 @@
             <source>&amp;No</source>
             <translation>いいえ(&amp;N)</translation>
         </message>
+        <message>
+            <source>Yes to &amp;All</source>
+            <translation>すべてはい(&amp;A)</translation>
+        </message>
+        <message>
+            <source>N&amp;o to All</source>
+            <translation>すべていいえ(&amp;O)</translation>
+        </message>
     </context>
     <context>
         <name>StringTable</name>
@@ -257,6 +265,58 @@ The file has been left as it was.</source>
         <message>
             <source>Not a regular file</source>
             <translation>通常のファイルではありません</translation>
+        </message>
+        <message>
+            <source>The file
+'%1'
+was written completely by another run at the same time.
+That run's file has been kept.</source>
+            <translation>次のファイルは
+'%1'
+同時に実行された別の処理によって最後まで書き込まれました。
+その処理のファイルが保持されています。</translation>
+        </message>
+        <message>
+            <source>The file
+'%1'
+could not be written completely: %2
+The file has not been written.</source>
+            <translation>次のファイルを
+'%1'
+最後まで書き込めませんでした: %2
+ファイルは書き込まれていません。</translation>
+        </message>
+        <message>
+            <source>&amp;Yes</source>
+            <translation>はい(&amp;Y)</translation>
+        </message>
+        <message>
+            <source>&amp;No</source>
+            <translation>いいえ(&amp;N)</translation>
+        </message>
+        <message>
+            <source>Yes to &amp;All</source>
+            <translation>すべてはい(&amp;A)</translation>
+        </message>
+        <message>
+            <source>N&amp;o to All</source>
+            <translation>すべていいえ(&amp;O)</translation>
+        </message>
+        <message>
+            <source>&amp;OK</source>
+            <translation>OK(&amp;O)</translation>
+        </message>
+        <message>
+            <source>&amp;Cancel</source>
+            <translation>キャンセル(&amp;C)</translation>
+        </message>
+        <message>
+            <source>%1 (%2)</source>
+            <translation>%1 (%2)</translation>
+        </message>
+        <message>
+            <source>%1 [%2]? </source>
+            <translation>%1 [%2]? </translation>
         </message>
     </context>
     <context>

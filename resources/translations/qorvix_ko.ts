@@ -149,6 +149,14 @@
             <source>&amp;No</source>
             <translation>아니요(&amp;N)</translation>
         </message>
+        <message>
+            <source>Yes to &amp;All</source>
+            <translation>모두 예(&amp;A)</translation>
+        </message>
+        <message>
+            <source>N&amp;o to All</source>
+            <translation>모두 아니요(&amp;O)</translation>
+        </message>
     </context>
     <context>
         <name>StringTable</name>
@@ -257,6 +265,58 @@ The file has been left as it was.</source>
         <message>
             <source>Not a regular file</source>
             <translation>일반 파일이 아닙니다</translation>
+        </message>
+        <message>
+            <source>The file
+'%1'
+was written completely by another run at the same time.
+That run's file has been kept.</source>
+            <translation>다음 파일은
+'%1'
+동시에 실행된 다른 작업이 끝까지 썼습니다.
+그 작업의 파일이 유지되었습니다.</translation>
+        </message>
+        <message>
+            <source>The file
+'%1'
+could not be written completely: %2
+The file has not been written.</source>
+            <translation>다음 파일을
+'%1'
+끝까지 쓰지 못했습니다: %2
+파일을 쓰지 않았습니다.</translation>
+        </message>
+        <message>
+            <source>&amp;Yes</source>
+            <translation>예(&amp;Y)</translation>
+        </message>
+        <message>
+            <source>&amp;No</source>
+            <translation>아니요(&amp;N)</translation>
+        </message>
+        <message>
+            <source>Yes to &amp;All</source>
+            <translation>모두 예(&amp;A)</translation>
+        </message>
+        <message>
+            <source>N&amp;o to All</source>
+            <translation>모두 아니요(&amp;O)</translation>
+        </message>
+        <message>
+            <source>&amp;OK</source>
+            <translation>확인(&amp;O)</translation>
+        </message>
+        <message>
+            <source>&amp;Cancel</source>
+            <translation>취소(&amp;C)</translation>
+        </message>
+        <message>
+            <source>%1 (%2)</source>
+            <translation>%1 (%2)</translation>
+        </message>
+        <message>
+            <source>%1 [%2]? </source>
+            <translation>%1 [%2]? </translation>
         </message>
     </context>
     <context>

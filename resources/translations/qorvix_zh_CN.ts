@@ -149,6 +149,14 @@
             <source>&amp;No</source>
             <translation>否(&amp;N)</translation>
         </message>
+        <message>
+            <source>Yes to &amp;All</source>
+            <translation>全部是(&amp;A)</translation>
+        </message>
+        <message>
+            <source>N&amp;o to All</source>
+            <translation>全部否(&amp;O)</translation>
+        </message>
     </context>
     <context>
         <name>StringTable</name>
@@ -257,6 +265,58 @@ The file has been left as it was.</source>
         <message>
             <source>Not a regular file</source>
             <translation>不是普通文件</translation>
+        </message>
+        <message>
+            <source>The file
+'%1'
+was written completely by another run at the same time.
+That run's file has been kept.</source>
+            <translation>文件
+“%1”
+已由同时运行的另一次生成完整写入。
+已保留那次生成写入的文件。</translation>
+        </message>
+        <message>
+            <source>The file
+'%1'
+could not be written completely: %2
+The file has not been written.</source>
+            <translation>文件
+“%1”
+未能完整写入：%2
+该文件未写入。</translation>
+        </message>
+        <message>
+            <source>&amp;Yes</source>
+            <translation>是(&amp;Y)</translation>
+        </message>
+        <message>
+            <source>&amp;No</source>
+            <translation>否(&amp;N)</translation>
+        </message>
+        <message>
+            <source>Yes to &amp;All</source>
+            <translation>全部是(&amp;A)</translation>
+        </message>
+        <message>
+            <source>N&amp;o to All</source>
+            <translation>全部否(&amp;O)</translation>
+        </message>
+        <message>
+            <source>&amp;OK</source>
+            <translation>确定(&amp;O)</translation>
+        </message>
+        <message>
+            <source>&amp;Cancel</source>
+            <translation>取消(&amp;C)</translation>
+        </message>
+        <message>
+            <source>%1 (%2)</source>
+            <translation>%1 (%2)</translation>
+        </message>
+        <message>
+            <source>%1 [%2]? </source>
+            <translation>%1 [%2]? </translation>
         </message>
     </context>
     <context>

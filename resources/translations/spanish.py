@@ -173,4 +173,16 @@ TEXTS = {
         "respuesta: No (la entrada estándar no es un terminal)",
     "Files not written for the same reason: %1": "Archivos no escritos por el mismo motivo: %1",
     "Not a regular file": "No es un archivo normal",
+    # Answers: message box buttons, and on the terminal the marked letters.
+    "Yes to &All": "Sí a &todo",
+    "N&o to All": "No a t&odo",
+    "&OK": "&Aceptar",
+    "&Cancel": "&Cancelar",
+    "%1 (%2)": "%1 (%2)",
+    "%1 [%2]? ": "¿%1 [%2]? ",
+    "The file\n'%1'\nwas written completely by another run at the same time.\nThat run's file has been kept.":
+        "El archivo\n'%1'\nlo ha escrito por completo otra ejecución al mismo tiempo.\n"
+        "Se ha conservado el archivo de esa ejecución.",
+    "The file\n'%1'\ncould not be written completely: %2\nThe file has not been written.":
+        "El archivo\n'%1'\nno se pudo escribir por completo: %2\nEl archivo no se ha escrito.",
 }

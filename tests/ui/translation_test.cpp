@@ -217,33 +217,78 @@ class TranslationTest : public QObject {
         QVERIFY2(ClippedControls(&about).isEmpty(), qPrintable(ClippedControls(&about).join(", ")));
     }
 
-    // The question on a terminal: the letters of the language in use, the
-    // built-in ones beside them, answers for all, and a reply no answer has
-    // a letter for asks again.
+    // The question on a terminal, in every language: the letters of the
+    // language in use, the built-in ones beside them, answers for all, and a
+    // reply no answer has a letter for asks again.
     void consoleAnswers_data() {
-        QTest::addColumn<bool>("german");
-        QTest::addColumn<bool>("forAll");  // with answers for all
+        QTest::addColumn<QString>("extension");  // empty: English
+        QTest::addColumn<bool>("forAll");        // with answers for all
         QTest::addColumn<QString>("replies");
         QTest::addColumn<Answer>("answer");
         QTest::addColumn<int>("prompts");
-        QTest::newRow("en y") << false << false << "y\n" << Answer::Yes << 1;
-        QTest::newRow("en Enter") << false << false << "\n" << Answer::No << 1;
-        QTest::newRow("en j asks again") << false << false << "j\n  ?\n No\n" << Answer::No << 3;
-        QTest::newRow("en a") << false << true << "a\n" << Answer::YesToAll << 1;
-        QTest::newRow("en o") << false << true << "o\n" << Answer::NoToAll << 1;
-        QTest::newRow("de Ja") << true << false << "Ja\n" << Answer::Yes << 1;
-        QTest::newRow("de y") << true << false << "y\n" << Answer::Yes << 1;
-        QTest::newRow("de x asks again") << true << false << "x\nä\nn\n" << Answer::No << 3;
-        QTest::newRow("de a") << true << true << "a\n" << Answer::YesToAll << 1;
-        QTest::newRow("de k") << true << true << "k\n" << Answer::NoToAll << 1;
+        QTest::addColumn<QString>("prompt");
+        struct Language {
+            const char* extension;
+            const char* yes;  // the letters of Yes, No, Yes to All and No to All
+            const char* no;
+            const char* yesToAll;
+            const char* noToAll;
+            const char* prompt;
+            const char* promptForAll;
+        };
+        const Language kLanguages[] = {
+            {"", "y", "n", "a", "o", "Yes (y)/No (n) [No]? ",
+             "Yes (y)/No (n)/Yes to All (a)/No to All (o) [No]? "},
+            {"deu", "j", "n", "a", "k", "Ja (j)/Nein (n) [Nein]? ",
+             "Ja (j)/Nein (n)/Ja, alle (a)/Nein, keine (k) [Nein]? "},
+            {"fra", "o", "n", "t", "p", "Oui (o)/Non (n) [Non]\u00a0? ",
+             "Oui (o)/Non (n)/Oui pour tout (t)/Non pour tout (p) [Non]\u00a0? "},
+            {"esp", "s", "n", "t", "o", "¿Sí (s)/No (n) [No]? ",
+             "¿Sí (s)/No (n)/Sí a todo (t)/No a todo (o) [No]? "},
+            {"ita", "s", "n", "t", "u", "Sì (s)/No (n) [No]? ",
+             "Sì (s)/No (n)/Sì a tutti (t)/No a tutti (u) [No]? "},
+            {"jpn", "y", "n", "a", "o", "はい (y)/いいえ (n) [いいえ]? ",
+             "はい (y)/いいえ (n)/すべてはい (a)/すべていいえ (o) [いいえ]? "},
+            {"kor", "y", "n", "a", "o", "예 (y)/아니요 (n) [아니요]? ",
+             "예 (y)/아니요 (n)/모두 예 (a)/모두 아니요 (o) [아니요]? "},
+            {"chs", "y", "n", "a", "o", "是 (y)/否 (n) [否]? ",
+             "是 (y)/否 (n)/全部是 (a)/全部否 (o) [否]? "},
+            {"cht", "y", "n", "a", "o", "是 (y)/否 (n) [否]? ",
+             "是 (y)/否 (n)/全部皆是 (a)/全部皆否 (o) [否]? "},
+        };
+        for (const Language& l : kLanguages) {
+            QString name = *l.extension ? l.extension : "en";
+            auto row = [&](const char* what, bool forAll) -> QTestData& {
+                return QTest::newRow(qPrintable(name + " " + what))
+                       << QString(l.extension) << forAll;
+            };
+            QString prompt = QString::fromUtf8(l.prompt);
+            QString promptForAll = QString::fromUtf8(l.promptForAll);
+            row("yes", false) << QString(l.yes).toUpper() + "\n" << Answer::Yes << 1 << prompt;
+            row("no", false) << QString(l.no) + "\n" << Answer::No << 1 << prompt;
+            row("Enter", false) << "\n" << Answer::No << 1 << prompt;
+            row("built-in y", false) << "yes\n" << Answer::Yes << 1 << prompt;
+            row("unknown letters ask again", false) << "x\n  ?\nä\n" + QString(l.no) + "\n"
+                                                    << Answer::No << 4 << prompt;
+            row("yes to all", true) << QString(l.yesToAll) + "\n"
+                                    << Answer::YesToAll << 1 << promptForAll;
+            row("no to all", true) << QString(l.noToAll) + "\n"
+                                   << Answer::NoToAll << 1 << promptForAll;
+        }
     }
     void consoleAnswers() {
-        QFETCH(bool, german);
+        QFETCH(QString, extension);
         QFETCH(bool, forAll);
         QFETCH(QString, replies);
         QFETCH(Answer, answer);
         QFETCH(int, prompts);
-        SetStrings(german ? strings.get() : nullptr);
+        QFETCH(QString, prompt);
+        QTranslator satellite;
+        TranslatedStrings table(satellite);
+        if (!extension.isEmpty())
+            QVERIFY(satellite.load(QORVIX_SATELLITE_DIR "/qorvix." + extension));
+        SetStrings(extension.isEmpty() ? nullptr : &table);
+        auto restore = qScopeGuard([this] { SetStrings(strings.get()); });
         int master = -1, slave = -1;
         QCOMPARE(openpty(&master, &slave, nullptr, nullptr, nullptr), 0);
         termios modes{};
@@ -268,12 +313,8 @@ class TranslationTest : public QObject {
         close(master);
         QString output = QString::fromUtf8(shown);
         std::free(shown);
-        SetStrings(strings.get());
         QCOMPARE(given, answer);
-        const char* const kPrompts[2][2] = {
-            {"Yes (y)/No (n) [No]? ", "Yes (y)/No (n)/Yes to All (a)/No to All (o) [No]? "},
-            {"Ja (j)/Nein (n) [Nein]? ", "Ja (j)/Nein (n)/Ja, alle (a)/Nein, keine (k) [Nein]? "}};
-        QCOMPARE(output, "qorvix: ?\n" + QString(kPrompts[german][forAll]).repeated(prompts));
+        QCOMPARE(output, "qorvix: ?\n" + prompt.repeated(prompts));
     }
 
     // "Durchsuchen..." is wider than the layout's buttons: its column takes
