@@ -201,7 +201,8 @@ class TranslationTest : public QObject {
         f->menuChoice = -1;
         QVERIFY(f->help.ContextMenu(LibraryList(list), QPoint()));
         QVERIFY2(SharedAccelerators(f->menuTexts).isEmpty(), qPrintable(f->menuTexts.join(", ")));
-        QStringList yesNo{QMessageBox::tr("&Yes"), QMessageBox::tr("&No")};
+        QStringList yesNo{QMessageBox::tr("&Yes"), QMessageBox::tr("&No"),
+                          QMessageBox::tr("Yes to &All"), QMessageBox::tr("N&o to All")};
         QVERIFY2(SharedAccelerators(yesNo).isEmpty(), qPrintable(yesNo.join(", ")));
 
         CContentsDlg contents(*f->app, f->services);
