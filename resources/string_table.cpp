@@ -36,6 +36,7 @@ class EnglishStrings final : public StringTable {
             {IDS_ANSWERED_NO, "answered No (standard input is not a terminal)"},
             {IDS_FILES_SKIPPED, "Files not written for the same reason: %1"},
             {IDS_NOT_REGULAR_FILE, "Not a regular file"},
+            {IDS_CONTROL_NAME, "The name holds a control character"},
         };
         auto it = kTexts.find(id);
         return it == kTexts.end() ? std::string() : it->second;

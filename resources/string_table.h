@@ -38,6 +38,8 @@ enum StringId : int {
     IDS_FILES_SKIPPED = 126,
     // The reason a pipe, socket or device is not written to.
     IDS_NOT_REGULAR_FILE = 127,
+    // The reason a copy-file name with a control character is refused.
+    IDS_CONTROL_NAME = 128,
 };
 
 class StringTable {

@@ -37,6 +37,7 @@ const char* const kStringTableSources[] = {
     QT_TRANSLATE_NOOP("StringTable", "answered No (standard input is not a terminal)"),
     QT_TRANSLATE_NOOP("StringTable", "Files not written for the same reason: %1"),
     QT_TRANSLATE_NOOP("StringTable", "Not a regular file"),
+    QT_TRANSLATE_NOOP("StringTable", "The name holds a control character"),
 };
 
 }  // namespace

@@ -155,6 +155,7 @@ GERMAN = {
     "answered No (standard input is not a terminal)": "Antwort: Nein (die Standardeingabe ist kein Terminal)",
     "Files not written for the same reason: %1": "Aus demselben Grund nicht geschriebene Dateien: %1",
     "Not a regular file": "Keine reguläre Datei",
+    "The name holds a control character": "Der Name enthält ein Steuerzeichen",
 }
 
 

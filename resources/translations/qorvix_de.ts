@@ -258,6 +258,10 @@ Die Datei ist unverändert geblieben.</translation>
             <source>Not a regular file</source>
             <translation>Keine reguläre Datei</translation>
         </message>
+        <message>
+            <source>The name holds a control character</source>
+            <translation>Der Name enthält ein Steuerzeichen</translation>
+        </message>
     </context>
     <context>
         <name>TreeLabels</name>
