@@ -113,6 +113,8 @@ void CCblFile::WriteCopyFile(ITypeLib& lib, const std::string& copyFileName) {
     m_copyText.SetSink(&m_output.CopyFile());
     WriteCopy("      *> QORVIX v1.0.16 generated copy file.\n\n");
     m_strCopyFileName = copyFileName;
+    LibAttrPtr libAttr;
+    m_pointerSize = FAILED(lib.GetLibAttr(libAttr)) ? 0 : libAttr->syskind == SYS_WIN64 ? 8 : 4;
     WriteHead(lib);
     NameTypes(lib);
     for (KindCode kind : kCopyFileOrder)

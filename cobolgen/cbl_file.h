@@ -3,6 +3,7 @@
 // GenerationOutput. It touches no file itself (the document driver does).
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -111,6 +112,9 @@ class CCblFile {
     FixedFormatText m_copyText{16};
     FixedFormatText m_classText{15};
     std::string m_strCopyFileName;
+    // The bytes of a pointer in the library's layout (by its SYSKIND); 0
+    // when the library does not say, and records get no fillers.
+    std::uint64_t m_pointerSize = 0;
     // The types that can be written: each one's information, attributes
     // and name could be read.
     struct CollectedType {
@@ -138,5 +142,10 @@ bool MemberName(ITypeInfo& info, MEMBERID memid, CobolNaming& naming, WordScope&
 
 // A quoted COBOL literal of text, its quotes doubled.
 std::string Quoted(std::string_view text);
+
+// A class file's copy statement for the copy file `copyFileName` (its
+// lines, each with "\n"): one line, or, for a name too long for one, the
+// literal continued on lines with a hyphen in column 7.
+std::string CopyStatement(std::string_view copyFileName);
 
 }  // namespace qorvix

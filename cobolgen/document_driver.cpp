@@ -3,10 +3,12 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 
+#include "platform/locale_text.h"
 #include "resources/string_table.h"
 
 namespace qorvix {
@@ -30,6 +32,26 @@ bool IsUsableDirectoryText(const std::string& directory) {
         if (b < 0x20 || b == 0x7F) return false;
     }
     return true;
+}
+
+// A control character (C0, DEL, or C1 as the locale's character set reads
+// it: in UTF-8 the bytes 0x80 to 0x9F are parts of other characters).
+bool IsControl(char16_t c) {
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F);
+}
+
+// A copy-file name with a control character would break the copy
+// statement of every class file apart.
+bool HoldsControlCharacter(const std::string& name) {
+    std::u16string wide = LocaleToUtf16(name);
+    return std::any_of(wide.begin(), wide.end(), IsControl);
+}
+
+// The name as a message can show it, its control characters as '?'.
+std::string Shown(const std::string& name) {
+    std::u16string wide = LocaleToUtf16(name);
+    std::replace_if(wide.begin(), wide.end(), IsControl, u'?');
+    return Utf16ToLocale(wide);
 }
 
 // The system's reason for an error number, for a line of its own.
@@ -159,6 +181,14 @@ bool DocumentDriver::ResolveCopyFile(std::string& name) {
         struct stat st {};
         int error = stat(path.c_str(), &st) != 0 ? errno : S_ISDIR(st.st_mode) ? EISDIR : ENOTDIR;
         CannotWrite(given, error);
+        return false;
+    }
+    if (HoldsControlCharacter(bare)) {
+        Message message;
+        message.id = IDS_CANNOT_WRITE;
+        message.text = FormatString(IDS_CANNOT_WRITE, Shown(given), LoadString(IDS_CONTROL_NAME));
+        message.icon = MessageIcon::Warning;
+        if (m_services.prompter) m_services.prompter->Show(message);
         return false;
     }
     // A folder that cannot be used must not send the file elsewhere.

@@ -1,7 +1,53 @@
 // One interface class file per interface.
+#include <algorithm>
+
 #include "cobolgen/cbl_file.h"
+#include "platform/locale_text.h"
 
 namespace qorvix {
+
+namespace {
+
+// The first part of a literal's body (its quotes doubled) for a line with
+// `room` bytes: whole characters, no doubled quote split, and, where it can
+// be, not ending on a quote, which a reader could take for the literal's
+// end, or on a blank, which an editor could drop.
+std::string_view LiteralPart(std::string_view body, std::size_t room) {
+    std::size_t size = CutToBytes(body, room).size();
+    std::size_t end = size;
+    while (end > 0 && (body[end - 1] == '"' || body[end - 1] == ' '))
+        --end;
+    if (end > 0) return body.substr(0, end);
+    std::size_t quotes = 0;
+    while (quotes < size && body[size - 1 - quotes] == '"')
+        ++quotes;
+    return body.substr(0, size - quotes % 2);
+}
+
+}  // namespace
+
+std::string CopyStatement(std::string_view copyFileName) {
+    const std::string literal = Quoted(copyFileName);
+    std::string line = "         copy ";
+    if (line.size() + literal.size() + 1 <= kLastCodeColumn) return line + literal + ".\n";
+    // Too long for its line: the literal runs to column 72 and goes on in
+    // continuation lines, each with a hyphen in column 7 and the rest after
+    // a quote. Blanks before a part's opening quote fill what the part
+    // leaves free, so that every part ends in column 72.
+    std::string_view rest(literal);
+    rest = rest.substr(1, rest.size() - 2);
+    std::string lines;
+    while (line.size() + 1 + rest.size() + 2 > kLastCodeColumn) {
+        std::size_t room = kLastCodeColumn - line.size() - 1;
+        // The last line keeps at least one character.
+        std::string_view part = LiteralPart(rest, std::min(room, rest.size() - 1));
+        if (part.empty()) break;
+        lines += line + std::string(room - part.size(), ' ') + "\"" + std::string(part) + "\n";
+        rest.remove_prefix(part.size());
+        line = "      -    ";
+    }
+    return lines + line + "\"" + std::string(rest) + "\".\n";
+}
 
 bool CCblFile::WriteInterfaceClass(ITypeInfo& info, const TYPEATTR& attr, const std::string& name,
                                    const std::string& doc) {
@@ -45,7 +91,8 @@ void CCblFile::WriteClassHead(const std::string& name, const std::string& baseNa
     WriteClass("           " + name + " is class \"" + ClassFileStem(name) + "\"\n");
     WriteClass("           .\n\n");
     WriteClass("       working-storage section.\n         copy \"kzole.cpy\".\n");
-    WriteClass("         copy " + Quoted(m_strCopyFileName) + ".\n\n");
+    WriteClass(CopyStatement(m_strCopyFileName));
+    WriteClass("\n");
     WriteClass("       class-object.\n       object-storage section.\n\n");
     WriteClass("       end class-object.\n\n");
     WriteClass("       object.\n       object-storage section.\n\n");

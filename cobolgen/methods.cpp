@@ -47,15 +47,17 @@ constexpr SignatureStyle kClassStyle{
     "       01 ", "\n               returning ", "\n               by ",
     PARAMFLAG_FIN | PARAMFLAG_FOUT | PARAMFLAG_FOPT | PARAMFLAG_FRETVAL};
 
-// A class's method-id for "get", "set" or nothing followed by `member`: a
-// word, unique in the class. A property putref beside a put of the same
-// property is "setRef" + name, wherever it stands; otherwise the first
-// method keeps its name, and a later one whose name is taken takes "-2",
-// "-3", ... within 31 characters.
-std::string MethodId(WordScope& methods, const std::string& method, bool putRefBesidePut,
+// A class's method-id for `prefix` ("get", "set" or nothing) followed by
+// `member`: a word of at most 31 characters, prefix included (the member is
+// cut to make room for it), unique in the class. A property putref beside a
+// put of the same property is "setRef" + name, wherever it stands;
+// otherwise the first method keeps its name, and a later one whose name is
+// taken takes "-2", "-3", ... within 31 characters.
+std::string MethodId(WordScope& methods, std::string_view prefix, bool putRefBesidePut,
                      const std::string& member) {
-    std::string word = CobolWord(method);
-    if (putRefBesidePut) word = CobolWord(CutName("setRef" + member, 31));
+    constexpr std::size_t kLimit = 31;
+    if (putRefBesidePut) prefix = "setRef";
+    std::string word = CobolWord(std::string(prefix) + CutName(member, kLimit - prefix.size()));
     if (word.empty()) word = "Unknown";
     if (methods.Take(word)) return word;
     return methods.Claim(word);
@@ -231,12 +233,12 @@ bool CCblFile::WriteMethods(bool classForm, ITypeInfo& info, const TYPEATTR& att
         if (func->invkind == INVOKE_PROPERTYPUT || func->invkind == INVOKE_PROPERTYPUTREF)
             prefix = "set";
         std::string member = MakeMemberName(names[0]);
-        std::string method = prefix + member;
+        std::string method;
         if (classForm) {
             bool besidePut = func->invkind == INVOKE_PROPERTYPUTREF &&
                              HasPut(info, attr, func->memid, i, putsSeen);
             if (func->invkind == INVOKE_PROPERTYPUT) putsSeen.push_back(func->memid);
-            method = MethodId(methods, method, besidePut, member);
+            method = MethodId(methods, prefix, besidePut, member);
             ClassParts("       method-id. ", method, ".\n");
             WriteClass("       local-storage section.\n");
             WriteClass("       linkage section.\n");
@@ -245,6 +247,8 @@ bool CCblFile::WriteMethods(bool classForm, ITypeInfo& info, const TYPEATTR& att
             WriteClass("           exit method.\n");
             ClassParts("       end method ", method, ".\n\n");
         } else {
+            // A comment shows the whole name.
+            method = prefix + member;
             CopyParts("      *> Method: \"", method, "\".\n");
             std::string signature = BuildInvokeSignature(info, names, *func);
             CopyParts("      *> invoke", signature);

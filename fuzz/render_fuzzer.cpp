@@ -2,7 +2,8 @@
 // generation with -id does, the copy file and every class file, into
 // memory, with the run-time system's reserved words. Every file must be
 // whole fixed-format lines: CR LF ends, nothing in columns 1 to 6, no
-// control byte; every class file's name must stay a name in the folder.
+// control byte, no code past column 72 and no word longer than 31
+// characters; every class file's name must stay a name in the folder.
 // Some class files are declined, as a user may.
 #include <clocale>
 #include <cstddef>
@@ -34,6 +35,55 @@ int IsReserved(const char* text, int length) {
     std::abort();
 }
 
+constexpr std::size_t kLastCodeColumn = 72;
+constexpr std::size_t kLongestWord = 31;
+
+bool IsWordByte(char c) {
+    auto b = static_cast<unsigned char>(c);
+    return b >= 0x80 || (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') ||
+           (c >= 'a' && c <= 'z') || c == '-' || c == '_';
+}
+
+// A code line (indicator blank, or '-' for a literal continued from the
+// line before): its code, up to a floating comment, ends by column 72, and
+// no word in it, outside literals, is longer than 31 characters.
+void CheckCode(const std::string& file, std::size_t number, std::string_view line) {
+    bool inLiteral = line[6] == '-';  // a continuation goes on after its quote
+    bool opened = !inLiteral;
+    std::size_t end = line.size();
+    std::size_t word = 0;
+    for (std::size_t i = 7; i < line.size(); ++i) {
+        char c = line[i];
+        if (!opened) {
+            opened = c == '"';
+            continue;
+        }
+        if (inLiteral) {
+            if (c != '"') continue;
+            if (i + 1 < line.size() && line[i + 1] == '"') {
+                ++i;  // a doubled quote stands for one
+            } else {
+                inLiteral = false;
+            }
+            continue;
+        }
+        if (c == '"') {
+            inLiteral = true;
+            word = 0;
+            continue;
+        }
+        if (c == '*' && i + 1 < line.size() && line[i + 1] == '>') {
+            end = i;
+            break;
+        }
+        word = IsWordByte(c) ? word + 1 : 0;
+        if (word > kLongestWord) Fail(file, number, "a word longer than 31 characters");
+    }
+    while (end > 7 && line[end - 1] == ' ')
+        --end;
+    if (end > kLastCodeColumn) Fail(file, number, "code past column 72");
+}
+
 void CheckLines(const std::string& file, std::string_view text) {
     std::size_t number = 0;
     while (!text.empty()) {
@@ -49,8 +99,9 @@ void CheckLines(const std::string& file, std::string_view text) {
         if (line.empty()) continue;
         if (line.size() < 7 || line.substr(0, 6) != "      ")
             Fail(file, number, "text in columns 1 to 6");
-        if (line[6] != ' ' && line[6] != '*' && line[6] != '$')
+        if (line[6] != ' ' && line[6] != '*' && line[6] != '$' && line[6] != '-')
             Fail(file, number, "text in the indicator column");
+        if (line[6] == ' ' || line[6] == '-') CheckCode(file, number, line);
     }
 }
 

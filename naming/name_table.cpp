@@ -56,7 +56,7 @@ bool WordScope::Take(std::string_view word) {
 }
 
 std::string WordScope::Claim(std::string_view stem, std::size_t limit, std::string_view prefix,
-                             std::string_view suffix) {
+                             std::string_view suffix, std::string* tag) {
     std::size_t fixed = prefix.size() + suffix.size();
     std::size_t room = limit > fixed ? limit - fixed : 0;
     std::string word;
@@ -64,11 +64,13 @@ std::string WordScope::Claim(std::string_view stem, std::size_t limit, std::stri
     word += prefix;
     word += CutStem(stem, room, suffix.empty());
     word += suffix;
+    std::string number;
     for (unsigned n = 2; !Take(word); ++n) {
-        std::string tag = "-" + std::to_string(n);
-        std::size_t shorter = room > tag.size() ? room - tag.size() : 0;
-        word = std::string(prefix) + CutStem(stem, shorter, true) + tag + std::string(suffix);
+        number = "-" + std::to_string(n);
+        std::size_t shorter = room > number.size() ? room - number.size() : 0;
+        word = std::string(prefix) + CutStem(stem, shorter, true) + number + std::string(suffix);
     }
+    if (tag) *tag = std::move(number);
     return word;
 }
 
@@ -130,8 +132,31 @@ void TypeNames::Declare(ITypeInfo& type, const Bstr& name) {
     Entry made;
     Entry& entry = Find(type, name, made);
     if (entry.declared) return;
-    entry.name = m_words.Claim(entry.name);
+    std::string tag;
+    std::string claimed = m_words.Claim(entry.name, 31, {}, {}, &tag);
+    if (!tag.empty()) {
+        entry.stem = std::move(entry.name);
+        entry.tag = std::move(tag);
+    }
+    entry.name = std::move(claimed);
     entry.declared = true;
+}
+
+std::string TypeNames::PointerName(ITypeInfo& type, const std::string& name) {
+    constexpr std::size_t kLimit = 31;
+    ComPtr<ITypeLib> lib;
+    UINT index = 0;
+    if (KeyOf(type, lib, index)) {
+        auto found = m_entries.find(std::make_pair(static_cast<const ITypeLib*>(lib.Get()), index));
+        if (found != m_entries.end() && !found->second.tag.empty()) {
+            // The stem cut as the type's own name was, before its number.
+            const Entry& entry = found->second;
+            std::string suffix = entry.tag + "-PTR";
+            std::string word = CutStem(entry.stem, kLimit - suffix.size(), true) + suffix;
+            if (m_words.Take(word)) return word;
+        }
+    }
+    return m_words.Claim(name, kLimit, "", "-PTR");
 }
 
 std::string TypeNames::NameOf(ITypeInfo& type, const Bstr& name) {

@@ -22,9 +22,10 @@ class WordScope {
     // Claims prefix + stem + suffix, the stem cut so that the whole stays
     // within `limit` bytes; a word never ends in a hyphen. When that word is
     // taken, the stem, cut shorter, is followed by "-2", "-3", ... (before
-    // the suffix), and the first free word is claimed.
+    // the suffix), and the first free word is claimed; `tag`, when given,
+    // takes that "-2", "-3", ... (empty for the first word).
     std::string Claim(std::string_view stem, std::size_t limit = 31, std::string_view prefix = {},
-                      std::string_view suffix = {});
+                      std::string_view suffix = {}, std::string* tag = nullptr);
     // Claims exactly `word`; false (nothing claimed) when it is taken.
     bool Take(std::string_view word);
     bool Has(std::string_view word) const;
@@ -62,6 +63,10 @@ class TypeNames final : public TypeNamer {
     std::string NameOf(ITypeInfo& type, const Bstr& name) override;
     // The name without the check (the IID constants and their comments).
     std::string PlainNameOf(ITypeInfo& type, const Bstr& name);
+    // Claims the word of the pointer typedef of `type`, declared as `name`:
+    // its name with "-PTR", within 31 characters. A name that took a number
+    // to be unique keeps it, so that the typedef names its own type.
+    std::string PointerName(ITypeInfo& type, const std::string& name);
     // The copy file's level-01 and level-78 words.
     WordScope& Words() { return m_words; }
 
@@ -70,6 +75,10 @@ class TypeNames final : public TypeNamer {
         std::string name;
         std::string plain;
         bool declared = false;
+        // A declared name that took a number: the name it was made from,
+        // and its "-2", "-3", ...
+        std::string stem;
+        std::string tag;
     };
     Entry Make(const Bstr& name);
     // The entry of a type, made on first sight; `made`, filled afresh, when

@@ -50,6 +50,7 @@ class EnglishStrings final : public StringTable {
             {IDS_CONSOLE_CANCEL, "&Cancel"},
             {IDS_CONSOLE_CHOICE, "%1 (%2)"},
             {IDS_CONSOLE_PROMPT, "%1 [%2]? "},
+            {IDS_CONTROL_NAME, "The name holds a control character"},
         };
         auto it = kTexts.find(id);
         return it == kTexts.end() ? std::string() : it->second;

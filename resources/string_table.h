@@ -57,6 +57,8 @@ enum StringId : int {
     // The prompt: %1 the answers, each as IDS_CONSOLE_CHOICE, between "/";
     // %2 the default answer.
     IDS_CONSOLE_PROMPT = 149,
+    // The reason a copy-file name with a control character is refused.
+    IDS_CONTROL_NAME = 128,
 };
 
 class StringTable {

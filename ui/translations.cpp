@@ -53,6 +53,7 @@ const char* const kStringTableSources[] = {
     QT_TRANSLATE_NOOP("StringTable", "&Cancel"),
     QT_TRANSLATE_NOOP("StringTable", "%1 (%2)"),
     QT_TRANSLATE_NOOP("StringTable", "%1 [%2]? "),
+    QT_TRANSLATE_NOOP("StringTable", "The name holds a control character"),
 };
 
 }  // namespace

@@ -148,6 +148,7 @@ TEXTS = {
     "answered No (standard input is not a terminal)": "回答：否（标准输入不是终端）",
     "Files not written for the same reason: %1": "因同一原因未写入的文件：%1",
     "Not a regular file": "不是普通文件",
+    "The name holds a control character": "名称包含控制字符",
     # Answers: message box buttons, and on the terminal the marked letters.
     "Yes to &All": "全部是(&A)",
     "N&o to All": "全部否(&O)",

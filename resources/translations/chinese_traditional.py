@@ -150,6 +150,7 @@ TEXTS = {
     "answered No (standard input is not a terminal)": "回答：否（標準輸入不是終端機）",
     "Files not written for the same reason: %1": "因相同原因未寫入的檔案：%1",
     "Not a regular file": "不是一般檔案",
+    "The name holds a control character": "名稱包含控制字元",
     # Answers: message box buttons, and on the terminal the marked letters.
     "Yes to &All": "全部皆是(&A)",
     "N&o to All": "全部皆否(&O)",

@@ -176,6 +176,7 @@ TEXTS = {
         "réponse\u00a0: Non (l'entrée standard n'est pas un terminal)",
     "Files not written for the same reason: %1": "Fichiers non écrits pour la même raison\u00a0: %1",
     "Not a regular file": "Ce n'est pas un fichier ordinaire",
+    "The name holds a control character": "Le nom contient un caractère de contrôle",
     # Answers: message box buttons, and on the terminal the marked letters.
     "Yes to &All": "Oui pour &tout",
     "N&o to All": "Non &pour tout",

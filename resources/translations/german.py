@@ -181,5 +181,6 @@ TEXTS = {
     "&Cancel": "&Abbrechen",
     "%1 (%2)": "%1 (%2)",
     "%1 [%2]? ": "%1 [%2]? ",
+    "The name holds a control character": "Der Name enthält ein Steuerzeichen",
 }
 

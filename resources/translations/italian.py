@@ -174,6 +174,7 @@ TEXTS = {
         "risposta: No (l'input standard non è un terminale)",
     "Files not written for the same reason: %1": "File non scritti per lo stesso motivo: %1",
     "Not a regular file": "Non è un file normale",
+    "The name holds a control character": "Il nome contiene un carattere di controllo",
     # Answers: message box buttons, and on the terminal the marked letters.
     "Yes to &All": "Sì a &tutti",
     "N&o to All": "No a t&utti",

@@ -169,6 +169,7 @@ TEXTS = {
     "answered No (standard input is not a terminal)": "応答: いいえ (標準入力が端末ではありません)",
     "Files not written for the same reason: %1": "同じ理由で書き込まれなかったファイル: %1",
     "Not a regular file": "通常のファイルではありません",
+    "The name holds a control character": "名前に制御文字が含まれています",
     # Answers: message box buttons, and on the terminal the marked letters.
     "Yes to &All": "すべてはい(&A)",
     "N&o to All": "すべていいえ(&O)",

@@ -167,6 +167,7 @@ TEXTS = {
     "answered No (standard input is not a terminal)": "응답: 아니요(표준 입력이 터미널이 아님)",
     "Files not written for the same reason: %1": "같은 이유로 쓰지 않은 파일: %1",
     "Not a regular file": "일반 파일이 아닙니다",
+    "The name holds a control character": "이름에 제어 문자가 있습니다",
     # Answers: message box buttons, and on the terminal the marked letters.
     "Yes to &All": "모두 예(&A)",
     "N&o to All": "모두 아니요(&O)",

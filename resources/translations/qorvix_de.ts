@@ -318,6 +318,10 @@ Die Datei wurde nicht geschrieben.</translation>
             <source>%1 [%2]? </source>
             <translation>%1 [%2]? </translation>
         </message>
+        <message>
+            <source>The name holds a control character</source>
+            <translation>Der Name enthält ein Steuerzeichen</translation>
+        </message>
     </context>
     <context>
         <name>TreeLabels</name>

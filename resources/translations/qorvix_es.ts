@@ -318,6 +318,10 @@ El archivo no se ha escrito.</translation>
             <source>%1 [%2]? </source>
             <translation>¿%1 [%2]? </translation>
         </message>
+        <message>
+            <source>The name holds a control character</source>
+            <translation>El nombre contiene un carácter de control</translation>
+        </message>
     </context>
     <context>
         <name>TreeLabels</name>

@@ -318,6 +318,10 @@ Le fichier n'a pas été écrit.</translation>
             <source>%1 [%2]? </source>
             <translation>%1 [%2] ? </translation>
         </message>
+        <message>
+            <source>The name holds a control character</source>
+            <translation>Le nom contient un caractère de contrôle</translation>
+        </message>
     </context>
     <context>
         <name>TreeLabels</name>

@@ -318,6 +318,10 @@ Il file non è stato creato.</translation>
             <source>%1 [%2]? </source>
             <translation>%1 [%2]? </translation>
         </message>
+        <message>
+            <source>The name holds a control character</source>
+            <translation>Il nome contiene un carattere di controllo</translation>
+        </message>
     </context>
     <context>
         <name>TreeLabels</name>

@@ -318,6 +318,10 @@ The file has not been written.</source>
             <source>%1 [%2]? </source>
             <translation>%1 [%2]? </translation>
         </message>
+        <message>
+            <source>The name holds a control character</source>
+            <translation>이름에 제어 문자가 있습니다</translation>
+        </message>
     </context>
     <context>
         <name>TreeLabels</name>

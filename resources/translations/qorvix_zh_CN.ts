@@ -318,6 +318,10 @@ The file has not been written.</source>
             <source>%1 [%2]? </source>
             <translation>%1 [%2]? </translation>
         </message>
+        <message>
+            <source>The name holds a control character</source>
+            <translation>名称包含控制字符</translation>
+        </message>
     </context>
     <context>
         <name>TreeLabels</name>

@@ -318,6 +318,10 @@ The file has not been written.</source>
             <source>%1 [%2]? </source>
             <translation>%1 [%2]? </translation>
         </message>
+        <message>
+            <source>The name holds a control character</source>
+            <translation>名稱包含控制字元</translation>
+        </message>
     </context>
     <context>
         <name>TreeLabels</name>

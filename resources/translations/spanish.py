@@ -173,6 +173,7 @@ TEXTS = {
         "respuesta: No (la entrada estándar no es un terminal)",
     "Files not written for the same reason: %1": "Archivos no escritos por el mismo motivo: %1",
     "Not a regular file": "No es un archivo normal",
+    "The name holds a control character": "El nombre contiene un carácter de control",
     # Answers: message box buttons, and on the terminal the marked letters.
     "Yes to &All": "Sí a &todo",
     "N&o to All": "No a t&odo",

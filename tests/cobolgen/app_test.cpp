@@ -301,6 +301,29 @@ TEST(Program, ExitStatusAndMessages) {
     EXPECT_FALSE(std::filesystem::exists(dir / "New.cpy"));
 }
 
+// A copy-file name with a control character is refused before anything is
+// written. C1 is judged on the characters of the locale: in UTF-8 the bytes
+// 0x80 to 0x9F are parts of other characters ("\u2026" holds 0x80).
+TEST(Program, ACopyFileNameWithAControlCharacter) {
+    TempDir dir;
+    std::string run = "LC_ALL=C.UTF-8 " + std::string(QORVIX_PROGRAM) + " -id \"-o$(printf '";
+    std::string library = "')\" " + FixturePath("shapes.tlb");
+    for (const char* name :
+         {"Out\\nx.cpy", "Out\\tx.cpy", "Out\\033x.cpy", "Out\\177x.cpy", "Out\\302\\205x.cpy"}) {
+        Result refused = Shell(dir.Path(), run + name + library);
+        EXPECT_EQ(refused.status, 1) << name;
+        EXPECT_EQ(refused.output,
+                  "qorvix: The file\n'Out?x.cpy'\ncan not be written to. Please check the file "
+                  "name and path are correct and do not point to a read-only file.\nThe name "
+                  "holds a control character\nqorvix: Files not written: 1\n")
+            << name;
+        EXPECT_TRUE(std::filesystem::is_empty(dir.Path())) << name;
+    }
+    Result written = Shell(dir.Path(), run + "Out\\342\\200\\246.cpy" + library);
+    EXPECT_EQ(written.status, 0) << written.output;
+    EXPECT_TRUE(std::filesystem::exists(dir / "Out\u2026.cpy"));
+}
+
 // A class file left stale (the question's default is No) or not writable
 // fails the run; the others are written all the same.
 TEST(Program, ClassFilesNotWritten) {

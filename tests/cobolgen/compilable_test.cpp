@@ -10,6 +10,7 @@
 #include "naming/cobol_name.h"
 #include "naming/name_table.h"
 #include "naming/type_text.h"
+#include "platform/locale_text.h"
 #include "tests/cobolgen/writer_fixture.h"
 #include "tests/support/crafted_libraries.h"
 #include "tests/support/fake_typelib.h"
@@ -360,6 +361,98 @@ TEST_F(WriterTest, PointerFieldsTakeAPointersRoom) {
     EXPECT_EQ(Count(FileLines("iuse.cbl"), "       01 list                          LIST."), 1u);
 }
 
+// The library's offsets and sizes, for 4- and 8-byte pointers: fillers
+// before a field, after the last, and as a union's last member; aliases of
+// pointers take a pointer's room. Accessors stay within 31 characters.
+TEST_F(WriterTest, RecordsHaveTheLibrarysLayout) {
+    for (auto [syskind, pptrGap, choiceGap] :
+         {std::tuple{SYS_WIN32, "", "          03 FILLER    pic x(4)."},
+          std::tuple{SYS_WIN64, "          03 FILLER    pic x(4).", ""}}) {
+        SCOPED_TRACE(syskind);
+        ComPtr<ITypeLib> lib = LoadBytes(LayoutLibrary(syskind));
+        ASSERT_TRUE(lib);
+        ASSERT_TRUE(Generate(*lib, "Out.cpy", true));
+        Lines copy = FileLines("Out.cpy");
+        EXPECT_EQ(Block(copy, "       01 CHOICE    typedef.", 5),
+                  (Lines{"       01 CHOICE    typedef.", "          03 number    LONG.",
+                         "          03 p    pointer redefines number.",
+                         "          03 FILLER    pic x(16) redefines number.", ""}));
+        EXPECT_EQ(Block(copy, "       01 INNER    typedef.", 7),
+                  (Lines{"       01 INNER    typedef.", "          03 tag    UCHAR.",
+                         "          03 FILLER    pic x(7).", "          03 amount    CURRENCYTYPE.",
+                         "          03 small    SHORT.", "          03 FILLER    pic x(6).",
+                         "       01 INNER-PTR   pointer typedef."}));
+        Lines outer{"       01 OUTER    typedef.",
+                    "          03 flag    UCHAR.",
+                    "          03 FILLER    pic x(7).",
+                    "          03 inner    INNER.",
+                    "          03 ptr    pointer.",
+                    "          03 count    LONG.",
+                    pptrGap,
+                    "          03 pptr    pointer.",
+                    "          03 ptrs    pointer occurs 2.",
+                    choiceGap,
+                    "          03 choice    CHOICE.",
+                    "          03 last    SHORT.",
+                    "          03 FILLER    pic x(6).",
+                    "       01 OUTER-PTR   pointer typedef."};
+        outer.erase(std::remove(outer.begin(), outer.end(), ""), outer.end());
+        EXPECT_EQ(Block(copy, outer[0], outer.size()), outer);
+        // Aliases keep the type a pointer points to.
+        EXPECT_EQ(Count(copy, "       01 PPVALUE    PVALUE typedef."), 1u);
+
+        Lines ids;
+        for (const std::string& line : FileLines("ilongproperties.cbl")) {
+            if (line.rfind("       method-id. ", 0) == 0) ids.push_back(line.substr(18));
+        }
+        EXPECT_EQ(ids,
+                  (Lines{"getAllowOutboundDestinationUnre.", "setAllowOutboundDestinationUnre.",
+                         "setRefAllowOutboundDestinationU.", "getAllowOutboundDestinationUn-2.",
+                         "setAllowOutboundDestinationUn-2.", "setRefAllowOutboundDestinatio-2."}));
+        std::filesystem::remove(dir / "Out.cpy");
+        std::filesystem::remove(dir / "ilongproperties.cbl");
+    }
+}
+
+// Where the offsets cannot be trusted, the record is written as before:
+// fields that overlap, or a record smaller than its fields.
+TEST_F(WriterTest, ARecordWithoutALayoutGetsNoFillers) {
+    FakeTypeLib lib;
+    FakeTypeInfo& gap = lib.Add(TKIND_RECORD, "GAP");
+    gap.AddVar("a", Simple(VT_I2), VAR_PERINSTANCE);
+    gap.AddVar("b", Simple(VT_I4), VAR_PERINSTANCE).vars.back().desc.oInst = 4;
+    gap.attr.cbSizeInstance = 8;
+    FakeTypeInfo& overlap = lib.Add(TKIND_RECORD, "OVERLAP");
+    overlap.AddVar("a", Simple(VT_I4), VAR_PERINSTANCE);
+    overlap.AddVar("b", Simple(VT_I4), VAR_PERINSTANCE);  // also at offset 0
+    overlap.attr.cbSizeInstance = 16;
+    FakeTypeInfo& small = lib.Add(TKIND_RECORD, "SMALL");
+    small.AddVar("a", Simple(VT_R8), VAR_PERINSTANCE);
+    small.attr.cbSizeInstance = 4;
+    ASSERT_TRUE(Generate(lib, "Out.cpy"));
+    Lines copy = FileLines("Out.cpy");
+    EXPECT_EQ(Block(copy, "       01 GAP    typedef.", 3)[2], "          03 FILLER    pic x(2).");
+    EXPECT_EQ(Block(copy, "       01 OVERLAP    typedef.", 4)[3],
+              "       01 OVERLAP-PTR   pointer typedef.");
+    EXPECT_EQ(Block(copy, "       01 SMALL    typedef.", 3)[2],
+              "       01 SMALL-PTR   pointer typedef.");
+}
+
+// A -PTR typedef keeps the number its type's name took.
+TEST_F(WriterTest, PointerTypedefsNameTheirOwnType) {
+    FakeTypeLib lib;
+    const std::string longName = "A_union_and_records_of_one_long_name";
+    lib.Add(TKIND_UNION, longName).AddVar("a", Simple(VT_I4), VAR_PERINSTANCE);
+    lib.Add(TKIND_RECORD, longName).AddVar("a", Simple(VT_I4), VAR_PERINSTANCE);
+    lib.Add(TKIND_RECORD, longName).AddVar("a", Simple(VT_I4), VAR_PERINSTANCE);
+    ASSERT_TRUE(Generate(lib, "Out.cpy"));
+    Lines copy = FileLines("Out.cpy");
+    EXPECT_EQ(Block(copy, "       01 A-union-and-records-of-one-lo-2    typedef.", 3)[2],
+              "       01 A-union-and-records-of-on-2-PTR   pointer typedef.");
+    EXPECT_EQ(Block(copy, "       01 A-union-and-records-of-one-lo-3    typedef.", 3)[2],
+              "       01 A-union-and-records-of-on-3-PTR   pointer typedef.");
+}
+
 TEST_F(WriterTest, ValuesAreLiterals) {
     FakeTypeLib lib;
     FakeTypeInfo& e = lib.Add(TKIND_ENUM, "Values");
@@ -459,6 +552,49 @@ TEST(FitCodeLine, NeverSplitsACharacter) {
         std::size_t open = line.find('"'), close = line.rfind('"');
         EXPECT_EQ((close - open - 1) % 2, 0u) << line;
     }
+}
+
+// A copy statement too long for its line continues its literal: every
+// line ends in column 72, a part holds whole characters, and no part ends
+// on a blank or a quote while it can end elsewhere.
+TEST(CopyStatement, ContinuesALongLiteral) {
+    ASSERT_TRUE(std::setlocale(LC_ALL, "C.UTF-8"));
+    EXPECT_EQ(CopyStatement("Out\"1.cpy"), "         copy \"Out\"\"1.cpy\".\n");
+    std::string fits(55, 'n');
+    EXPECT_EQ(CopyStatement(fits), "         copy \"" + fits + "\".\n");
+    std::string accents;
+    for (int i = 0; i < 97; ++i)
+        accents += "\xc3\xa9";
+    for (const std::string& name :
+         {std::string(56, 'n'), std::string(200, 'n'), "x" + accents + "x.cpy",
+          std::string("ab cd") + std::string(51, ' ') + "e\"f" + std::string(100, 'g'),
+          "a" + std::string(60, '"') + "b"}) {
+        SCOPED_TRACE(name);
+        Lines lines = Split(CopyStatement(name));
+        ASSERT_EQ(lines.back(), "");
+        lines.pop_back();
+        ASSERT_GT(lines.size(), 1u);
+        std::string literal;
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            const std::string& line = lines[i];
+            EXPECT_EQ(line.substr(0, 7), i == 0 ? "       " : "      -");
+            std::size_t quote = line.find('"');
+            ASSERT_NE(quote, std::string::npos);
+            EXPECT_GE(quote, 11u);
+            if (i + 1 < lines.size()) {
+                EXPECT_EQ(line.size(), kLastCodeColumn);
+                EXPECT_NE(line.back(), ' ');
+                literal += line.substr(quote + 1);
+            } else {
+                EXPECT_LE(line.size(), kLastCodeColumn);
+                EXPECT_EQ(line.substr(line.size() - 2), "\".");
+                literal += line.substr(quote + 1, line.size() - quote - 3);
+            }
+            EXPECT_EQ(LocaleToUtf16(line).find(u'\uFFFD'), std::u16string::npos);
+        }
+        EXPECT_EQ("\"" + literal + "\"", Quoted(name));
+    }
+    std::setlocale(LC_ALL, "C");
 }
 
 }  // namespace

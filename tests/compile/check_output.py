@@ -54,7 +54,6 @@ ALLOWED = [
 
 LAST_CODE_COLUMN = 72
 NAME_LIMIT = 31
-METHOD_LIMIT = 34  # "get" or "set" and a member name of 31
 
 DATA_KEYWORDS = {
     "typedef", "pic", "picture", "pointer", "comp-1", "comp-2", "comp-3", "comp-5", "binary",
@@ -215,17 +214,13 @@ def word(token):
 
 def check_tokens(sentences, name, sources):
     problems = []
-    method = False
     for sentence in sentences:
         previous = ""
-        method = method or word(sentence[0]).lower() == "end"
         for number, _, text in sentence:
-            limit = METHOD_LIMIT if method else NAME_LIMIT
-            problem = token_problem(text, previous, limit)
+            problem = token_problem(text, previous, NAME_LIMIT)
             if problem:
                 problems.append(Problem("lint", name, number, problem, sources[number]))
             previous = text
-        method = sentence[0][2].lower() == "method-id."
     return problems
 
 
@@ -326,10 +321,11 @@ def pointer_typedefs(code_lines):
                     "streamed-object", "stored-object", "blob-object"}
 
 
-def adapt_for_gnucobol(path):
+def adapt_for_gnucobol(path, pointer="PIC X(8)"):
     """The copy file's lines as GnuCOBOL reads them (see the top), for each
     line the number of the line it came from, and the typedef names that are
-    used before the line that declares them."""
+    used before the line that declares them. `pointer` spells a pointer
+    field."""
     _, code_lines = lint_lines(path, "")
     found = list(statements(code_lines))
     pointers = pointer_typedefs(code_lines)
@@ -350,7 +346,7 @@ def adapt_for_gnucobol(path):
         field = level != "01"
         where = usages.setdefault(sentence[2][0], [])
         if field and (usage == "pointer" or usage in pointers):
-            where.append((sentence[2][1], len(word(sentence[2])), "PIC X(8)"))
+            where.append((sentence[2][1], len(word(sentence[2])), pointer))
         elif usage not in DATA_KEYWORDS:
             where.append((sentence[2][1], 0, "USAGE"))
         if usage not in DATA_KEYWORDS:

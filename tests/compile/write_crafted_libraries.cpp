@@ -19,6 +19,8 @@ int main(int argc, char** argv) {
         return static_cast<bool>(out);
     };
     bool ok = write("hostile-names.tlb", qorvix::test::HostileNamesLibrary()) &&
-              write("compiler-faults.tlb", qorvix::test::CompilerFaultsLibrary());
+              write("compiler-faults.tlb", qorvix::test::CompilerFaultsLibrary()) &&
+              write("layout-32.tlb", qorvix::test::LayoutLibrary(qorvix::SYS_WIN32)) &&
+              write("layout-64.tlb", qorvix::test::LayoutLibrary(qorvix::SYS_WIN64));
     return ok ? 0 : 1;
 }

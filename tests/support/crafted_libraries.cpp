@@ -24,12 +24,15 @@ Builder::Var Constant(const std::string& name, MEMBERID memid, VARTYPE vt, Value
     return var;
 }
 
-Builder::Var Field(const std::string& name, MEMBERID memid, std::int32_t type) {
+// A record's or union's field at `offset`.
+Builder::Var Field(const std::string& name, MEMBERID memid, std::int32_t type,
+                   std::uint32_t offset = 0) {
     Builder::Var var;
     var.name = name;
     var.memid = memid;
     var.varkind = VAR_PERINSTANCE;
     var.type = type;
+    var.oInst = offset;
     return var;
 }
 
@@ -97,14 +100,16 @@ std::vector<std::uint8_t> HostileNamesLibrary() {
 
         Builder::Type r = Named(TKIND_RECORD, name);
         r.vars = {Field(name, 0, Builder::Inline(VT_I4)),
-                  Field(name + "P", 1, b.Ptr(Builder::Inline(VT_I2))),
-                  Field(name + "A", 2, b.CArray(Builder::Inline(VT_UI1), {{4, 0}, {2, 0}})),
-                  Field(name + "E", 3, b.UserDefined(Builder::LocalHref(enumIndex)))};
+                  Field(name + "P", 1, b.Ptr(Builder::Inline(VT_I2)), 4),
+                  Field(name + "A", 2, b.CArray(Builder::Inline(VT_UI1), {{4, 0}, {2, 0}}), 8),
+                  Field(name + "E", 3, b.UserDefined(Builder::LocalHref(enumIndex)), 16)};
+        r.size = 20;
         std::size_t recordIndex = b.AddType(r);
 
         Builder::Type u = Named(TKIND_UNION, name);
         u.vars = {Field(name, 0, Builder::Inline(VT_I4)),
                   Field(name + "2", 1, b.UserDefined(Builder::LocalHref(recordIndex)))};
+        u.size = 20;
         b.AddType(u);
 
         Builder::Type alias = Named(TKIND_ALIAS, name);
@@ -173,9 +178,10 @@ std::vector<std::uint8_t> CompilerFaultsLibrary() {
     std::size_t listIndex = b.AddType(Named(TKIND_RECORD, "LIST_ENTRY"));
     b.TypeAt(listIndex).vars = {
         Field("pszName", 0, b.Ptr(Builder::Inline(VT_I2))),
-        Field("Next", 1, b.Ptr(b.UserDefined(Builder::LocalHref(listIndex)))),
-        Field("Table", 2, b.CArray(b.Ptr(Builder::Inline(VT_R8)), {{8, 0}})),
-        Field("Kind", 3, b.UserDefined(Builder::LocalHref(securityIndex)))};
+        Field("Next", 1, b.Ptr(b.UserDefined(Builder::LocalHref(listIndex))), 4),
+        Field("Table", 2, b.CArray(b.Ptr(Builder::Inline(VT_R8)), {{8, 0}}), 8),
+        Field("Kind", 3, b.UserDefined(Builder::LocalHref(securityIndex)), 40)};
+    b.TypeAt(listIndex).size = 44;
     Builder::Type values = Named(TKIND_UNION, "VALUES");
     values.vars = {Field("lValue", 0, Builder::Inline(VT_I4)),
                    Field("pValue", 1, b.Ptr(Builder::Inline(VT_VOID))),
@@ -244,6 +250,73 @@ std::vector<std::uint8_t> CompilerFaultsLibrary() {
     b.AddType(Named(TKIND_INTERFACE, "ITHING", 6));
     b.AddType(Named(TKIND_COCLASS, "A_coclass_name_that_runs_past_the_cut_1", 7));
     b.AddType(Named(TKIND_COCLASS, "A_coclass_name_that_runs_past_the_cut_2", 8));
+    return b.Build();
+}
+
+std::vector<std::uint8_t> LayoutLibrary(SYSKIND syskind) {
+    Builder b;
+    b.syskind = syskind;
+    b.libName = syskind == SYS_WIN64 ? "Layout64" : "Layout32";
+    const std::uint32_t p = syskind == SYS_WIN64 ? 8 : 4;  // a pointer's size
+
+    Builder::Type pointer = Named(TKIND_ALIAS, "PVALUE");
+    pointer.datatype1 = b.Ptr(Builder::Inline(VT_I4));
+    pointer.size = static_cast<std::int32_t>(p);
+    std::size_t pointerIndex = b.AddType(pointer);
+    Builder::Type twice = Named(TKIND_ALIAS, "PPVALUE");
+    twice.datatype1 = b.UserDefined(Builder::LocalHref(pointerIndex));
+    twice.size = static_cast<std::int32_t>(p);
+    std::size_t twiceIndex = b.AddType(twice);
+    const std::int32_t pvalue = b.UserDefined(Builder::LocalHref(pointerIndex));
+
+    // Gaps before a field and after the last. (The 8-byte field is not a
+    // comp-2: GnuCOBOL cannot nest a typedef with one twice.)
+    Builder::Type inner = Named(TKIND_RECORD, "INNER");
+    inner.vars = {Field("tag", 0, Builder::Inline(VT_UI1)),
+                  Field("amount", 1, Builder::Inline(VT_CY), 8),
+                  Field("small", 2, Builder::Inline(VT_I2), 16)};
+    inner.size = 24;
+    inner.alignment = 8;
+    std::size_t innerIndex = b.AddType(inner);
+
+    Builder::Type choice = Named(TKIND_UNION, "CHOICE");
+    choice.vars = {Field("number", 0, Builder::Inline(VT_I4)), Field("p", 1, pvalue)};
+    choice.size = 16;
+    std::size_t choiceIndex = b.AddType(choice);
+
+    // Its gaps differ with the size of a pointer.
+    const bool wide = syskind == SYS_WIN64;
+    Builder::Type outer = Named(TKIND_RECORD, "OUTER");
+    outer.vars = {
+        Field("flag", 0, Builder::Inline(VT_UI1)),
+        Field("inner", 1, b.UserDefined(Builder::LocalHref(innerIndex)), 8),
+        Field("ptr", 2, pvalue, 32),
+        Field("count", 3, Builder::Inline(VT_I4), 32 + p),
+        Field("pptr", 4, b.UserDefined(Builder::LocalHref(twiceIndex)), wide ? 48 : 40),
+        Field("ptrs", 5, b.CArray(pvalue, {{2, 0}}), wide ? 56 : 44),
+        Field("choice", 6, b.UserDefined(Builder::LocalHref(choiceIndex)), wide ? 72 : 56),
+        Field("last", 7, Builder::Inline(VT_I2), wide ? 88 : 72)};
+    outer.size = wide ? 96 : 80;
+    outer.alignment = 8;
+    b.AddType(outer);
+
+    // Accessors whose "get", "set" or "setRef" would take them past 31
+    // characters, and two properties that meet once cut.
+    Builder::Type props = Named(TKIND_INTERFACE, "ILongProperties", 1);
+    const std::int32_t value = Builder::Inline(VT_I4);
+    MEMBERID memid = 1;
+    for (const char* name :
+         {"AllowOutboundDestinationUnreach", "AllowOutboundDestinationUnreachable"}) {
+        props.funcs.push_back(
+            Method(name, memid, INVOKE_PROPERTYGET,
+                   {Param("pValue", b.Ptr(value), PARAMFLAG_FOUT | PARAMFLAG_FRETVAL)}));
+        props.funcs.push_back(
+            Method(name, memid, INVOKE_PROPERTYPUT, {Param("value", value, PARAMFLAG_FIN)}));
+        props.funcs.push_back(
+            Method(name, memid, INVOKE_PROPERTYPUTREF, {Param("value", value, PARAMFLAG_FIN)}));
+        ++memid;
+    }
+    b.AddType(props);
     return b.Build();
 }
 

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "typelib/oleauto.h"
+
 namespace qorvix::test {
 
 // Names with CR, LF, CR LF followed by code, TAB, ESC, BEL, NUL, DEL and
@@ -19,5 +21,11 @@ std::vector<std::string> HostileNames();
 // Duplicate and cut names, trailing underscores, long lines, pointer
 // fields, property accessors, dates and strings, non-ASCII names.
 std::vector<std::uint8_t> CompilerFaultsLibrary();
+
+// Records as C lays them out for `syskind` (SYS_WIN32 or SYS_WIN64): fields
+// of an alias of a pointer and of an alias of one, gaps before a field and
+// at a record's end, a nested record with gaps, a union larger than its
+// members; and properties whose accessors' names reach 31 characters.
+std::vector<std::uint8_t> LayoutLibrary(SYSKIND syskind);
 
 }  // namespace qorvix::test

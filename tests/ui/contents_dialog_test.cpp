@@ -259,6 +259,23 @@ class ContentsDialogTest : public QObject {
         QCOMPARE(buttons, (QStringList{"&No", "&Yes", "Yes to &All", "&No", "N&o to All"}));
     }
 
+    // A name with a control character (here C1, NEL) is refused before
+    // anything is written, with message 103 and the reason.
+    void aControlCharacterInTheNameIsRefused() {
+        f->app->m_bInterfaceClasses = true;
+        auto dialog = Open();
+        CopyFileEdit(*dialog)->setText(QString::fromStdString(f->dir / "Out") + QChar(0x85) +
+                                       "x.cpy");
+        dialog->OnGenerate();
+        QCOMPARE(f->prompter.Ids(), std::vector<int>{IDS_CANNOT_WRITE});
+        QCOMPARE(f->prompter.shown[0].text.substr(f->prompter.shown[0].text.size() - 35),
+                 std::string("\nThe name holds a control character"));
+        for (const auto& entry : std::filesystem::directory_iterator(f->dir.Path()))
+            QVERIFY2(entry.path().extension() != ".cpy" && entry.path().extension() != ".cbl",
+                     entry.path().c_str());
+        QVERIFY(dialog->isVisible());
+    }
+
     // A disk that is full fails every file: one message box, not one per file.
     void aFullDiskIsOneMessage() {
         f->app->m_bInterfaceClasses = true;
