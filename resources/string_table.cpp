@@ -36,6 +36,7 @@ class EnglishStrings final : public StringTable {
             {IDS_ANSWERED_NO, "answered No (standard input is not a terminal)"},
             {IDS_FILES_SKIPPED, "Files not written for the same reason: %1"},
             {IDS_NOT_REGULAR_FILE, "Not a regular file"},
+            {IDS_CONTROL_NAME, "The name holds a control character"},
             {IDS_WRITTEN_BY_OTHER_RUN,
              "The file\n'%1'\nwas written completely by another run at the same time.\nThat "
              "run's file has been kept."},
@@ -50,7 +51,6 @@ class EnglishStrings final : public StringTable {
             {IDS_CONSOLE_CANCEL, "&Cancel"},
             {IDS_CONSOLE_CHOICE, "%1 (%2)"},
             {IDS_CONSOLE_PROMPT, "%1 [%2]? "},
-            {IDS_CONTROL_NAME, "The name holds a control character"},
         };
         auto it = kTexts.find(id);
         return it == kTexts.end() ? std::string() : it->second;

@@ -38,6 +38,8 @@ enum StringId : int {
     IDS_FILES_SKIPPED = 126,
     // The reason a pipe, socket or device is not written to.
     IDS_NOT_REGULAR_FILE = 127,
+    // The reason a copy-file name with a control character is refused.
+    IDS_CONTROL_NAME = 128,
     // A file whose free name another run took, with a whole file, while
     // this run wrote its own.
     IDS_WRITTEN_BY_OTHER_RUN = 140,
@@ -57,8 +59,6 @@ enum StringId : int {
     // The prompt: %1 the answers, each as IDS_CONSOLE_CHOICE, between "/";
     // %2 the default answer.
     IDS_CONSOLE_PROMPT = 149,
-    // The reason a copy-file name with a control character is refused.
-    IDS_CONTROL_NAME = 128,
 };
 
 class StringTable {

@@ -39,6 +39,7 @@ const char* const kStringTableSources[] = {
     QT_TRANSLATE_NOOP("StringTable", "answered No (standard input is not a terminal)"),
     QT_TRANSLATE_NOOP("StringTable", "Files not written for the same reason: %1"),
     QT_TRANSLATE_NOOP("StringTable", "Not a regular file"),
+    QT_TRANSLATE_NOOP("StringTable", "The name holds a control character"),
     QT_TRANSLATE_NOOP("StringTable",
                       "The file\n'%1'\nwas written completely by another run at the same "
                       "time.\nThat run's file has been kept."),
@@ -53,7 +54,6 @@ const char* const kStringTableSources[] = {
     QT_TRANSLATE_NOOP("StringTable", "&Cancel"),
     QT_TRANSLATE_NOOP("StringTable", "%1 (%2)"),
     QT_TRANSLATE_NOOP("StringTable", "%1 [%2]? "),
-    QT_TRANSLATE_NOOP("StringTable", "The name holds a control character"),
 };
 
 }  // namespace

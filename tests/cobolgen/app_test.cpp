@@ -315,7 +315,7 @@ TEST(Program, ACopyFileNameWithAControlCharacter) {
         EXPECT_EQ(refused.output,
                   "qorvix: The file\n'Out?x.cpy'\ncan not be written to. Please check the file "
                   "name and path are correct and do not point to a read-only file.\nThe name "
-                  "holds a control character\nqorvix: Files not written: 1\n")
+                  "holds a control character\nqorvix: Files not written: 4\n")
             << name;
         EXPECT_TRUE(std::filesystem::is_empty(dir.Path())) << name;
     }
