@@ -175,6 +175,7 @@ case "$command" in
         "$root/build-bench/bench/batch_bench"
         "$root/build-bench/bench/browser_bench"
         "$root/build-bench/bench/ui_bench"
+        "$root/build-bench/bench/registry_bench"
         ;;
     *)
         sed -n '2,14p' "$0"

@@ -129,7 +129,8 @@ const Registry& MachineServices::GetRegistry() const {
         for (const RegistryWarning& warning : warnings) {
             if (m_warningSink) {
                 m_warningSink(warning);
-            } else if (warning.kind == RegistryWarning::kNotRead) {
+            } else if (warning.kind == RegistryWarning::kNotRead ||
+                       warning.kind == RegistryWarning::kTooDeep) {
                 std::fprintf(stderr, "%s\n", warning.text.c_str());
             }
         }

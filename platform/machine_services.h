@@ -52,7 +52,8 @@ class MachineServices final : public ImportResolver,
     // constructor is kept).
     void ReloadRegistry();
     // Told what reading the prefix's files found. Without one, a file that
-    // is there but was not read is reported on standard error.
+    // is there but was not read, and keys nested too deep, are reported on
+    // standard error.
     using RegistryWarningSink = std::function<void(const RegistryWarning&)>;
     void SetWarningSink(RegistryWarningSink sink);
 
