@@ -240,6 +240,27 @@ TEST(HostilePrefix, MissingFilesAreNoFault) {
     });
     EXPECT_FALSE(machine.GetRegistry().OpenClassesRoot("TypeLib"));
     EXPECT_EQ(told.size(), 2u);
+
+    // tlblist says a folder without them is no prefix, rather than that it
+    // registers nothing; and it knows its options.
+    std::string tlblist = std::string(QORVIX_TLBLIST) + " ";
+    struct Case {
+        std::string args;
+        int status;
+        std::string output;
+    };
+    for (const Case& c :
+         {Case{prefix.Path(), 1,
+               "tlblist: " + prefix.Path() +
+                   " is not a Wine prefix: it has no system.reg or user.reg\n"},
+          Case{"/nonexistent", 1,
+               "tlblist: /nonexistent is not a Wine prefix: it has no system.reg or user.reg\n"},
+          Case{"--bogus", 1, "tlblist: unknown option '--bogus'\nusage: tlblist [WINEPREFIX]\n"},
+          Case{"--help 2>/dev/null", 0, "usage: tlblist [WINEPREFIX]\n"}}) {
+        ShellResult run = Shell(prefix.Path(), tlblist + c.args);
+        EXPECT_EQ(run.status, c.status) << c.args;
+        EXPECT_EQ(run.output, c.output);
+    }
 }
 
 }  // namespace
