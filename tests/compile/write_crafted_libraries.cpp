@@ -19,6 +19,7 @@ int main(int argc, char** argv) {
         return static_cast<bool>(out);
     };
     bool ok = write("hostile-names.tlb", qorvix::test::HostileNamesLibrary()) &&
-              write("compiler-faults.tlb", qorvix::test::CompilerFaultsLibrary());
+              write("compiler-faults.tlb", qorvix::test::CompilerFaultsLibrary()) &&
+              write("missing-import.tlb", qorvix::test::MissingImportLibrary());
     return ok ? 0 : 1;
 }

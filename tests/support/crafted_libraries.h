@@ -20,4 +20,8 @@ std::vector<std::string> HostileNames();
 // fields, property accessors, dates and strings, non-ASCII names.
 std::vector<std::uint8_t> CompilerFaultsLibrary();
 
+// Records, an alias and an interface that use types of a library that is
+// not registered and not beside it: every reference to it fails.
+std::vector<std::uint8_t> MissingImportLibrary();
+
 }  // namespace qorvix::test
