@@ -6,6 +6,7 @@
 // knows: a short reason and the file offset of the damage.
 // Exit status: 0 loaded, 2 the load failed (the JSON still says how),
 // 1 usage or output error.
+#include <csignal>
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -16,6 +17,7 @@
 
 int main(int argc, char** argv) {
     using namespace qorvix;
+    std::signal(SIGXFSZ, SIG_IGN);  // a dump past ulimit -f is an output error, not a signal
     std::string path;
     bool registry = true;
     bool reasons = false;
