@@ -78,6 +78,17 @@ void CGeneratorApp::CheckIdeRegistered() {
     m_bIdeRegistered = m_services.ideRegistered ? m_services.ideRegistered() : false;
 }
 
+bool CGeneratorApp::StartDialogRun() {
+    // The display first: without one the run ends at once, and a session
+    // bus that never answers must not keep it waiting first.
+    if (m_services.startDesktop && !m_services.startDesktop(*this)) {
+        m_exitStatus = kExitFailed;
+        return false;
+    }
+    CheckIdeRegistered();
+    return true;
+}
+
 WriterServices CGeneratorApp::Writer() {
     WriterServices writer;
     writer.prompter = m_services.prompter;
@@ -162,8 +173,7 @@ int CGeneratorApp::InitInstance(const std::vector<std::string>& args) {
     }
     if (m_services.loadReservedWords) m_naming.SetReservedWordCheck(m_services.loadReservedWords());
     m_exitStatus = kExitGenerated;
-    if (ParseCommandLine(args)) {
-        CheckIdeRegistered();
+    if (ParseCommandLine(args) && StartDialogRun()) {
         m_exitStatus = m_services.openMainDialog ? m_services.openMainDialog(*this) : kExitFailed;
     }
     return m_exitStatus;
@@ -246,7 +256,7 @@ bool CGeneratorApp::ParseCommandLine(const std::vector<std::string>& args) {
             m_exitStatus = generated && notWritten == 0 ? kExitGenerated : kExitFailed;
             return false;
         }
-        CheckIdeRegistered();
+        if (!StartDialogRun()) return false;
         m_exitStatus = m_services.openContentsDialog ? m_services.openContentsDialog(*this, path)
                                                      : kExitFailed;
         return false;

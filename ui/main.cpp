@@ -60,6 +60,7 @@ int main(int argc, char** argv) {
     DesktopFrontEnd desktop(argc, argv, machine);
     services.executablePath = ExecutablePath();
     services.loadSatellite = [&desktop](const std::string& path) { desktop.LoadSatellite(path); };
+    services.startDesktop = [&desktop](CGeneratorApp& app) { return desktop.Start(app); };
     services.openContentsDialog = [&desktop](CGeneratorApp& app, const std::string& path) {
         return desktop.OpenContentsDialog(app, path);
     };
