@@ -146,6 +146,21 @@ std::string CGeneratorApp::SatellitePath(const std::string& executablePath,
     return base + "." + extension;
 }
 
+Message CGeneratorApp::CannotLoadMessage(const std::string& file, const std::string& why) {
+    // A file that could not be read comes back named in its reason.
+    std::string reason = why;
+    for (const std::string& named : {file, SplitTypeLibPath(file).file}) {
+        if (reason.compare(0, named.size() + 2, named + ": ") == 0) {
+            reason.erase(0, named.size() + 2);
+            break;
+        }
+    }
+    Message message;
+    message.id = IDS_CANNOT_LOAD;
+    message.text = FormatString(IDS_CANNOT_LOAD, file, reason);
+    return message;
+}
+
 void CGeneratorApp::ShowMessage(int id, std::string_view arg) {
     Message message;
     message.id = id;
@@ -239,8 +254,9 @@ bool CGeneratorApp::ParseCommandLine(const std::vector<std::string>& args) {
             typeLib->empty() ? std::string() : std::filesystem::absolute(*typeLib, error).string();
         if (!copyFile.empty()) {
             ComPtr<ITypeLib> lib;
-            if (path.empty() || LoadTypeLibEx(path, m_services.loadOptions, lib) != S_OK || !lib) {
-                ShowMessage(IDS_CANNOT_LOAD, "");
+            std::string why;
+            if (LoadTypeLibEx(path, m_services.loadOptions, lib, &why) != S_OK || !lib) {
+                if (m_services.prompter) m_services.prompter->Show(CannotLoadMessage(path, why));
                 m_exitStatus = kExitFailed;
                 return false;
             }

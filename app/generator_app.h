@@ -58,6 +58,10 @@ class CGeneratorApp {
     // true when the main dialog is to be shown.
     bool ParseCommandLine(const std::vector<std::string>& args);
 
+    // Message 105 for `file`, with the reader's reason (`why` as the
+    // loader gives it; a leading "file: " is not repeated).
+    static Message CannotLoadMessage(const std::string& file, const std::string& why);
+
     // The satellite extension for a language name ("german" -> "deu").
     static std::optional<std::string> FindLanguageExtension(std::string_view language);
     // The language part of the locale name, mapped to the table's language

@@ -173,10 +173,6 @@ is already open!</source>
 ist bereits geöffnet!</translation>
         </message>
         <message>
-            <source>The type library could not be loaded.</source>
-            <translation>Die Typbibliothek konnte nicht geladen werden.</translation>
-        </message>
-        <message>
             <source>All files will be generated in the project directory
 '%1'</source>
             <translation>Alle Dateien werden im Projektverzeichnis erzeugt:
@@ -257,6 +253,12 @@ Die Datei ist unverändert geblieben.</translation>
         <message>
             <source>Not a regular file</source>
             <translation>Keine reguläre Datei</translation>
+        </message>
+        <message>
+            <source>The type library could not be loaded.
+'%1': %2</source>
+            <translation>Die Typbibliothek konnte nicht geladen werden.
+'%1': %2</translation>
         </message>
     </context>
     <context>

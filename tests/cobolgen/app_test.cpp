@@ -178,13 +178,20 @@ TEST_F(CommandLine, BatchRunsAndTheirFailures) {
     EXPECT_TRUE(std::filesystem::exists(dir / "Out.cpy"));
     EXPECT_TRUE(std::filesystem::exists(dir / "ishape.cbl"));
 
-    for (std::vector<std::string> args : {std::vector<std::string>{"-oNew.cpy", "missing.tlb"},
-                                          {"-oNew.cpy", "\""},
-                                          {"-oNew.cpy", dir.Path()}}) {
+    // 105 names the file and the reader's reason.
+    WriteText(dir / "text.tlb", "not a library");
+    WriteText(dir / "cut.tlb", ReadText(FixturePath("shapes.tlb")).substr(0, 40));
+    for (auto [library, reason] :
+         {std::pair{dir / "missing.tlb", "No such file or directory"},
+          {std::string(), "No such file or directory"},
+          {dir.Path(), "is a directory"},
+          {dir / "text.tlb", "not a type library (unknown file signature)"},
+          {dir / "cut.tlb", "truncated MSFT header"}}) {
         prompter.shown.clear();
-        EXPECT_EQ(Run(args), kExitFailed);
+        EXPECT_EQ(Run({"-oNew.cpy", library.empty() ? "\"" : library}), kExitFailed);
         ASSERT_EQ(prompter.shown.size(), 1u);
-        EXPECT_EQ(prompter.shown[0].text, "The type library could not be loaded.");
+        EXPECT_EQ(prompter.shown[0].text,
+                  "The type library could not be loaded.\n'" + library + "': " + reason);
         EXPECT_FALSE(std::filesystem::exists(dir / "New.cpy"));
     }
     // A copy file the user declines to overwrite.
@@ -274,14 +281,16 @@ TEST(Program, ExitStatusAndMessages) {
     EXPECT_EQ(bad.status, 2);
     Result noLibrary = Shell(dir.Path(), qorvix + " -oNew.cpy nothing.tlb");
     EXPECT_EQ(noLibrary.status, 1);
-    EXPECT_EQ(noLibrary.output, "qorvix: The type library could not be loaded.\n");
+    EXPECT_EQ(noLibrary.output, "qorvix: The type library could not be loaded.\n'" +
+                                    dir / "nothing.tlb" + "': No such file or directory\n");
     // An absolute path that is not there is a library that is not there,
     // not a switch; and no window opens in a batch run.
     for (const char* missing : {"/home/me/Shapes.tlb", "/opt/vendor/typo.tlb"}) {
         Result absolute = Shell(
             dir.Path(), "env -u DISPLAY -u WAYLAND_DISPLAY " + qorvix + " -oNew.cpy " + missing);
         EXPECT_EQ(absolute.status, 1) << missing;
-        EXPECT_EQ(absolute.output, "qorvix: The type library could not be loaded.\n");
+        EXPECT_EQ(absolute.output, std::string("qorvix: The type library could not be loaded.\n'") +
+                                       missing + "': No such file or directory\n");
     }
     EXPECT_FALSE(std::filesystem::exists(dir / "New.cpy"));
 }
