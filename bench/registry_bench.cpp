@@ -112,6 +112,15 @@ std::string KeysWithValues() {
     return text;
 }
 
+// The same as small as it gets: short keys with an empty default value
+// (the worst shape found).
+std::string SmallKeysWithValues() {
+    std::string text = Header();
+    for (std::size_t i = 0; text.size() < kFileBytes; ++i)
+        text += "[" + Name(i) + "]\n@=\"\"\n";
+    return text;
+}
+
 std::size_t HeapInUse() {
     struct mallinfo2 info = mallinfo2();
     return info.uordblks + info.hblkhd;
@@ -141,6 +150,8 @@ BENCHMARK_CAPTURE(BM_ReadRegistry, chains, Chains)->Unit(benchmark::kMillisecond
 BENCHMARK_CAPTURE(BM_ReadRegistry, many_values, ManyValues)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_ReadRegistry, long_names, LongNames)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_ReadRegistry, keys_with_values, KeysWithValues)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ReadRegistry, small_keys_with_values, SmallKeysWithValues)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -128,39 +128,47 @@ class NameIndex {
 
 }  // namespace
 
-// One hive: its keys and values as small records, their names and data in
-// one store. A hostile file chooses its shape (deep, wide, many values),
-// so no record holds containers of its own.
+// One hive: its keys and values as small records (24 and 32 bytes), their
+// names and data in one store. A hostile file chooses its shape (deep,
+// wide, many values), so no record holds containers of its own.
 struct Registry::Hive {
     struct KeyRecord {
-        std::string_view name;
+        const char* name = nullptr;
+        std::uint32_t nameSize = 0;
         std::uint32_t parent = kNone;
         std::uint32_t newestChild = kNone;  // children are linked newest first
         std::uint32_t olderSibling = kNone;
+        std::string_view Name() const { return {name, nameSize}; }
     };
     struct ValueRecord {
-        std::string_view name;
-        std::string_view data;  // the text (UTF-8) or the bytes
+        const char* name = nullptr;
+        const char* data = nullptr;  // the text (UTF-8) or the bytes
+        std::uint32_t nameSize = 0;
+        std::uint32_t dataSize = 0;
         std::uint32_t type = REG_NONE;
         std::uint32_t key : 31;
         std::uint32_t isText : 1;
+        std::string_view Name() const { return {name, nameSize}; }
+        std::string_view Data() const { return {data, dataSize}; }
     };
 
     Hive() { keys.push_back({}); }  // the root
 
     std::uint32_t Child(std::uint32_t parent, std::string_view name) const {
         return keyIndex.Find(NameHash(parent, name), [&](std::uint32_t k) {
-            return keys[k].parent == parent && SameName(keys[k].name, name);
+            return keys[k].parent == parent && SameName(keys[k].Name(), name);
         });
     }
     std::uint32_t AddChild(std::uint32_t parent, std::string_view name) {
         std::uint32_t found = Child(parent, name);
         if (found != kNone || keys.size() >= kNone / 2) return found;
         auto k = static_cast<std::uint32_t>(keys.size());
-        keys.push_back({bytes.Add(name), parent, kNone, keys[parent].newestChild});
+        std::string_view stored = bytes.Add(name);
+        keys.push_back({stored.data(), static_cast<std::uint32_t>(stored.size()), parent, kNone,
+                        keys[parent].newestChild});
         keys[parent].newestChild = k;
         keyIndex.Add(NameHash(parent, name), k, [this](std::uint32_t other) {
-            return NameHash(keys[other].parent, keys[other].name);
+            return NameHash(keys[other].parent, keys[other].Name());
         });
         return k;
     }
@@ -173,7 +181,7 @@ struct Registry::Hive {
     }
     const ValueRecord* Value(std::uint32_t key, std::string_view name) const {
         std::uint32_t v = valueIndex.Find(NameHash(key, name), [&](std::uint32_t other) {
-            return values[other].key == key && SameName(values[other].name, name);
+            return values[other].key == key && SameName(values[other].Name(), name);
         });
         return v == kNone ? nullptr : &values[v];
     }
@@ -187,19 +195,24 @@ struct Registry::Hive {
             isText ? std::string_view(value.text)
                    : std::string_view(reinterpret_cast<const char*>(value.data.data()),
                                       value.data.size());
+        if (data.size() >= kNone || value.name.size() >= kNone) return;
         std::uint64_t hash = NameHash(key, value.name);
         std::uint32_t v = valueIndex.Find(hash, [&](std::uint32_t other) {
-            return values[other].key == key && SameName(values[other].name, value.name);
+            return values[other].key == key && SameName(values[other].Name(), value.name);
         });
         if (v == kNone) {
             if (values.size() >= kNone / 2) return;
             v = static_cast<std::uint32_t>(values.size());
-            values.push_back({bytes.Add(value.name), {}, REG_NONE, key, 0});
+            std::string_view name = bytes.Add(value.name);
+            values.push_back({name.data(), nullptr, static_cast<std::uint32_t>(name.size()), 0,
+                              REG_NONE, key, 0});
             valueIndex.Add(hash, v, [this](std::uint32_t other) {
-                return NameHash(values[other].key, values[other].name);
+                return NameHash(values[other].key, values[other].Name());
             });
         }
-        values[v].data = bytes.Add(data);
+        std::string_view stored = bytes.Add(data);
+        values[v].data = stored.data();
+        values[v].dataSize = static_cast<std::uint32_t>(stored.size());
         values[v].type = value.type;
         values[v].isText = isText;
     }
@@ -210,6 +223,7 @@ struct Registry::Hive {
     NameIndex valueIndex;  // by key and name
     ByteStore bytes;
 };
+static_assert(sizeof(Registry::Hive::KeyRecord) == 24 && sizeof(Registry::Hive::ValueRecord) == 32);
 
 namespace {
 
@@ -614,8 +628,8 @@ std::optional<std::string> Registry::Key::EnumKey(std::size_t index) const {
             const auto& keys = layer.hive->keys;
             for (std::uint32_t k = keys[layer.key].newestChild; k != kNone;
                  k = keys[k].olderSibling) {
-                if (m_layers.size() == 1 || seen.insert(LowerAscii(keys[k].name)).second)
-                    m_subkeys->emplace_back(keys[k].name);
+                if (m_layers.size() == 1 || seen.insert(LowerAscii(keys[k].Name())).second)
+                    m_subkeys->emplace_back(keys[k].Name());
             }
             // In the order the file has them.
             std::reverse(m_subkeys->begin() + static_cast<std::ptrdiff_t>(first), m_subkeys->end());
@@ -642,12 +656,12 @@ const RegistryValue* Registry::Key::Value(std::string_view name) const {
         const Hive::ValueRecord* stored = layer.hive->Value(layer.key, name);
         if (!stored) continue;
         RegistryValue value;
-        value.name = stored->name;
+        value.name = stored->Name();
         value.type = stored->type;
         if (stored->isText) {
-            value.text = stored->data;
+            value.text = stored->Data();
         } else {
-            value.data.assign(stored->data.begin(), stored->data.end());
+            value.data.assign(stored->Data().begin(), stored->Data().end());
         }
         return &m_values.emplace(lower, std::move(value)).first->second;
     }
@@ -663,7 +677,8 @@ std::optional<std::string> Registry::Key::Text(std::string_view name,
                                value->type != REG_MULTI_SZ)) {
             return std::nullopt;
         }
-        std::string text(value->data.substr(0, value->data.find('\0')));
+        std::string_view data = value->Data();
+        std::string text(data.substr(0, data.find('\0')));
         if (bufferBytes != SIZE_MAX && text.size() + 1 > bufferBytes) return std::nullopt;
         return text;
     }
