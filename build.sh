@@ -143,8 +143,12 @@ case "$command" in
             for folder in "${folders[@]}"; do seeds+=("$root/fuzz/$folder"); done
             if [ -n "$only" ] && [ "$only" != "$name" ]; then continue; fi
             mkdir -p "$work/$name"
-            echo "== $name for $seconds s"
-            "$root/build-fuzz/fuzz/$name" -max_total_time="$seconds" -max_len=65536 \
+            # Inputs as large as the largest seed (real libraries run to a few
+            # MB; a cut seed tests only its head), and never below 64 KiB.
+            max_len=$(find "${seeds[@]}" -type f -printf '%s\n' | sort -n | tail -n 1)
+            max_len=$(( ${max_len:-0} > 65536 ? max_len : 65536 ))
+            echo "== $name for $seconds s, inputs up to $max_len bytes"
+            "$root/build-fuzz/fuzz/$name" -max_total_time="$seconds" -max_len="$max_len" \
                 -timeout=30 -rss_limit_mb=2048 -print_final_stats=1 "$work/$name" "${seeds[@]}"
         done
         ;;
@@ -173,6 +177,7 @@ case "$command" in
         "$root/build-bench/bench/batch_bench"
         "$root/build-bench/bench/browser_bench"
         "$root/build-bench/bench/ui_bench"
+        "$root/build-bench/bench/registry_bench"
         ;;
     *)
         sed -n '2,14p' "$0"

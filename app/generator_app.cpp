@@ -78,6 +78,17 @@ void CGeneratorApp::CheckIdeRegistered() {
     m_bIdeRegistered = m_services.ideRegistered ? m_services.ideRegistered() : false;
 }
 
+bool CGeneratorApp::StartDialogRun() {
+    // The display first: without one the run ends at once, and a session
+    // bus that never answers must not keep it waiting first.
+    if (m_services.startDesktop && !m_services.startDesktop(*this)) {
+        m_exitStatus = kExitFailed;
+        return false;
+    }
+    CheckIdeRegistered();
+    return true;
+}
+
 WriterServices CGeneratorApp::Writer() {
     WriterServices writer;
     writer.prompter = m_services.prompter;
@@ -135,6 +146,21 @@ std::string CGeneratorApp::SatellitePath(const std::string& executablePath,
     return base + "." + extension;
 }
 
+Message CGeneratorApp::CannotLoadMessage(const std::string& file, const std::string& why) {
+    // A file that could not be read comes back named in its reason.
+    std::string reason = why;
+    for (const std::string& named : {file, SplitTypeLibPath(file).file}) {
+        if (reason.compare(0, named.size() + 2, named + ": ") == 0) {
+            reason.erase(0, named.size() + 2);
+            break;
+        }
+    }
+    Message message;
+    message.id = IDS_CANNOT_LOAD;
+    message.text = FormatString(IDS_CANNOT_LOAD, file, reason);
+    return message;
+}
+
 void CGeneratorApp::ShowMessage(int id, std::string_view arg) {
     Message message;
     message.id = id;
@@ -162,8 +188,7 @@ int CGeneratorApp::InitInstance(const std::vector<std::string>& args) {
     }
     if (m_services.loadReservedWords) m_naming.SetReservedWordCheck(m_services.loadReservedWords());
     m_exitStatus = kExitGenerated;
-    if (ParseCommandLine(args)) {
-        CheckIdeRegistered();
+    if (ParseCommandLine(args) && StartDialogRun()) {
         m_exitStatus = m_services.openMainDialog ? m_services.openMainDialog(*this) : kExitFailed;
     }
     return m_exitStatus;
@@ -229,8 +254,9 @@ bool CGeneratorApp::ParseCommandLine(const std::vector<std::string>& args) {
             typeLib->empty() ? std::string() : std::filesystem::absolute(*typeLib, error).string();
         if (!copyFile.empty()) {
             ComPtr<ITypeLib> lib;
-            if (path.empty() || LoadTypeLibEx(path, m_services.loadOptions, lib) != S_OK || !lib) {
-                ShowMessage(IDS_CANNOT_LOAD, "");
+            std::string why;
+            if (LoadTypeLibEx(path, m_services.loadOptions, lib, &why) != S_OK || !lib) {
+                if (m_services.prompter) m_services.prompter->Show(CannotLoadMessage(path, why));
                 m_exitStatus = kExitFailed;
                 return false;
             }
@@ -246,7 +272,7 @@ bool CGeneratorApp::ParseCommandLine(const std::vector<std::string>& args) {
             m_exitStatus = generated && notWritten == 0 ? kExitGenerated : kExitFailed;
             return false;
         }
-        CheckIdeRegistered();
+        if (!StartDialogRun()) return false;
         m_exitStatus = m_services.openContentsDialog ? m_services.openContentsDialog(*this, path)
                                                      : kExitFailed;
         return false;

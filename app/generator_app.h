@@ -35,7 +35,10 @@ class CGeneratorApp {
         // Loading the satellite: the translation at this path, if any.
         std::function<void(const std::string& path)> loadSatellite;
         std::string executablePath;  // where the satellite is looked for
-        // The desktop runs: the contents dialog on a library, the main dialog.
+        // The desktop runs: before anything else of them, whether a window
+        // can be shown (false: it said why not); then the contents dialog
+        // on a library, the main dialog.
+        std::function<bool(CGeneratorApp&)> startDesktop;
         std::function<int(CGeneratorApp&, const std::string& path)> openContentsDialog;
         std::function<int(CGeneratorApp&)> openMainDialog;
         // How generated files are written; empty: the system's write
@@ -54,6 +57,10 @@ class CGeneratorApp {
     // Parses the arguments and performs the batch and contents-dialog runs;
     // true when the main dialog is to be shown.
     bool ParseCommandLine(const std::vector<std::string>& args);
+
+    // Message 105 for `file`, with the reader's reason (`why` as the
+    // loader gives it; a leading "file: " is not repeated).
+    static Message CannotLoadMessage(const std::string& file, const std::string& why);
 
     // The satellite extension for a language name ("german" -> "deu").
     static std::optional<std::string> FindLanguageExtension(std::string_view language);
@@ -88,6 +95,9 @@ class CGeneratorApp {
     void ShowMessage(int id, std::string_view arg);
     // Sets m_bIdeRegistered; only the runs that can use the IDE call it.
     void CheckIdeRegistered();
+    // A dialog run: starts the desktop, then asks about the IDE; false when
+    // no window can be shown.
+    bool StartDialogRun();
 
     Services m_services;
     CobolNaming m_naming;

@@ -35,4 +35,16 @@ set(CPACK_DEBIAN_PACKAGE_SUGGESTS "wine")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
     ${PROJECT_SOURCE_DIR}/resources/debian/postinst ${PROJECT_SOURCE_DIR}/resources/debian/postrm)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+
+# /usr/share/doc/qorvix/copyright, in Debian's machine-readable format. The
+# sources name no licence of their own; whoever publishes the package says
+# which one applies.
+set(QORVIX_PACKAGE_COPYRIGHT "qorvix maintainers" CACHE STRING "The copyright holders")
+set(QORVIX_PACKAGE_LICENSE "other" CACHE STRING "The licence's short name")
+set(QORVIX_PACKAGE_LICENSE_TEXT
+    "No licence has been published with qorvix; ask the copyright holders what use they permit."
+    CACHE STRING "The licence's text (one paragraph)")
+configure_file(${PROJECT_SOURCE_DIR}/resources/debian/copyright.in
+               ${CMAKE_BINARY_DIR}/debian/copyright @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/debian/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 include(CPack)

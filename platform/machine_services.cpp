@@ -129,7 +129,8 @@ const Registry& MachineServices::GetRegistry() const {
         for (const RegistryWarning& warning : warnings) {
             if (m_warningSink) {
                 m_warningSink(warning);
-            } else if (warning.kind == RegistryWarning::kNotRead) {
+            } else if (warning.kind == RegistryWarning::kNotRead ||
+                       warning.kind == RegistryWarning::kTooDeep) {
                 std::fprintf(stderr, "%s\n", warning.text.c_str());
             }
         }
@@ -245,8 +246,8 @@ std::string MachineServices::MapOntoPrefix(const WindowsPath& path) const {
     return current;
 }
 
-HRESULT MachineServices::QueryPathOfRegTypeLib(const GUID& guid, WORD major, WORD minor, LCID lcid,
-                                               std::string& path) const {
+HRESULT MachineServices::RegisteredFile(const GUID& guid, WORD major, WORD minor, LCID lcid,
+                                        std::string& file) const {
     std::string name = GuidToString(guid);
     auto versions = m_versions.find(name);
     if (versions == m_versions.end()) {
@@ -254,18 +255,41 @@ HRESULT MachineServices::QueryPathOfRegTypeLib(const GUID& guid, WORD major, WOR
         if (!library) return TYPE_E_LIBNOTREGISTERED;
         versions = m_versions.emplace(name, RegisteredVersions(*library)).first;
     }
-    auto file = versions->second.File(major, minor, lcid);
-    if (!file) return TYPE_E_LIBNOTREGISTERED;
-    path = UnixPath(*file);
+    auto registered = versions->second.File(major, minor, lcid);
+    if (!registered) return TYPE_E_LIBNOTREGISTERED;
+    file = *registered;
+    return S_OK;
+}
+
+HRESULT MachineServices::QueryPathOfRegTypeLib(const GUID& guid, WORD major, WORD minor, LCID lcid,
+                                               std::string& path) const {
+    std::string file;
+    HRESULT hr = RegisteredFile(guid, major, minor, lcid, file);
+    if (FAILED(hr)) return hr;
+    path = UnixPath(file);
     return path.empty() ? TYPE_E_CANTLOADLIBRARY : S_OK;
 }
 
 HRESULT MachineServices::LoadRegTypeLib(const GUID& guid, WORD major, WORD minor, LCID lcid,
-                                        ComPtr<ITypeLib>& lib) {
-    std::string path;
-    HRESULT hr = QueryPathOfRegTypeLib(guid, major, minor, lcid, path);
-    if (FAILED(hr)) return hr;
-    return LoadTypeLibEx(path, Options(), lib);
+                                        ComPtr<ITypeLib>& lib, std::string* file,
+                                        std::string* why) {
+    std::string registered;
+    HRESULT hr = RegisteredFile(guid, major, minor, lcid, registered);
+    if (FAILED(hr)) {
+        char version[16];
+        std::snprintf(version, sizeof version, "%x.%x", major, minor);
+        if (file) *file = "TypeLib\\" + GuidToString(guid) + "\\" + version;
+        if (why) *why = "no file is registered for this version";
+        return hr;
+    }
+    std::string path = UnixPath(registered);
+    if (path.empty()) {
+        if (file) *file = registered;
+        if (why) *why = "no such file in the Wine prefix";
+        return TYPE_E_CANTLOADLIBRARY;
+    }
+    if (file) *file = path;
+    return LoadTypeLibEx(path, Options(), lib, why);
 }
 
 HRESULT MachineServices::LoadImport(const ImportSpec& spec, const std::string& importerPath,

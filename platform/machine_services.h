@@ -52,7 +52,8 @@ class MachineServices final : public ImportResolver,
     // constructor is kept).
     void ReloadRegistry();
     // Told what reading the prefix's files found. Without one, a file that
-    // is there but was not read is reported on standard error.
+    // is there but was not read, and keys nested too deep, are reported on
+    // standard error.
     using RegistryWarningSink = std::function<void(const RegistryWarning&)>;
     void SetWarningSink(RegistryWarningSink sink);
 
@@ -62,8 +63,12 @@ class MachineServices final : public ImportResolver,
     // The registered file of a library version, as a path on this machine.
     HRESULT QueryPathOfRegTypeLib(const GUID& guid, WORD major, WORD minor, LCID lcid,
                                   std::string& path) const;
+    // On failure `file` (optional) names what could not be loaded: the
+    // registered file as a path of the prefix, else as registered, else the
+    // version's key; and `why` (optional) says why.
     HRESULT LoadRegTypeLib(const GUID& guid, WORD major, WORD minor, LCID lcid,
-                           ComPtr<ITypeLib>& lib);
+                           ComPtr<ITypeLib>& lib, std::string* file = nullptr,
+                           std::string* why = nullptr);
     // How libraries are loaded on this machine: imports resolve here.
     LoadOptions Options();
 
@@ -87,6 +92,9 @@ class MachineServices final : public ImportResolver,
         const std::string* Find(const std::string& name) const;
     };
 
+    // The file a library version registers, as registered (a Windows path).
+    HRESULT RegisteredFile(const GUID& guid, WORD major, WORD minor, LCID lcid,
+                           std::string& file) const;
     const PrefixEnvironment& Environment() const;
     const std::vector<SearchFolder>& SearchFolders() const;
     std::string MapOntoPrefix(const WindowsPath& path) const;

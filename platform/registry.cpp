@@ -3,39 +3,19 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <map>
+#include <deque>
+#include <random>
+#include <unordered_set>
 
 #include "platform/split_path.h"
 #include "typelib/codepage.h"
 
 namespace qorvix {
-
-struct Registry::Node {
-    Node() = default;
-    Node(const Node&) = delete;
-    Node& operator=(const Node&) = delete;
-    // Frees the subtree with a loop: a hostile file can nest keys deeper
-    // than the stack would allow a recursive destruction to go.
-    ~Node() {
-        std::vector<std::unique_ptr<Node>> pending = std::move(children);
-        while (!pending.empty()) {
-            std::unique_ptr<Node> node = std::move(pending.back());
-            pending.pop_back();
-            for (auto& child : node->children)
-                pending.push_back(std::move(child));
-            node->children.clear();
-        }
-    }
-
-    std::string name;
-    std::vector<std::unique_ptr<Node>> children;
-    std::map<std::string, Node*> byName;          // lower-case name
-    std::map<std::string, RegistryValue> values;  // by lower-case name
-};
 
 std::string LowerAscii(std::string_view text) {
     std::string lower(text);
@@ -47,36 +27,211 @@ std::string LowerAscii(std::string_view text) {
 
 namespace {
 
+constexpr std::uint32_t kNone = 0xFFFFFFFF;
+
 char LowerLetter(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
+
+bool SameName(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (LowerLetter(a[i]) != LowerLetter(b[i])) return false;
+    }
+    return true;
+}
+
+// The hash of a name (without regard to case) under its key. Seeded once
+// per process, so that a file cannot be written to make its names collide.
+std::uint64_t NameHash(std::uint32_t owner, std::string_view name) {
+    static const std::uint64_t kSeed = std::random_device{}();
+    std::uint64_t hash = (kSeed ^ 0xcbf29ce484222325ull) + owner;
+    for (char c : name) {
+        hash ^= static_cast<unsigned char>(LowerLetter(c));
+        hash *= 0x100000001b3ull;
+    }
+    hash ^= hash >> 33;
+    hash *= 0xff51afd7ed558ccdull;
+    return hash ^ (hash >> 33);
+}
+
+// Bytes that stay where they are: names and value data, in blocks.
+class ByteStore {
+  public:
+    std::string_view Add(std::string_view bytes) {
+        if (bytes.empty()) return {};
+        char* at;
+        if (bytes.size() > kBlock / 8) {
+            m_blocks.push_back(std::make_unique<char[]>(bytes.size()));
+            at = m_blocks.back().get();
+        } else {
+            if (bytes.size() > m_free) {
+                m_blocks.push_back(std::make_unique<char[]>(kBlock));
+                m_next = m_blocks.back().get();
+                m_free = kBlock;
+            }
+            at = m_next;
+            m_next += bytes.size();
+            m_free -= bytes.size();
+        }
+        std::memcpy(at, bytes.data(), bytes.size());
+        return std::string_view(at, bytes.size());
+    }
+
+  private:
+    static constexpr std::size_t kBlock = 64 << 10;
+    std::vector<std::unique_ptr<char[]>> m_blocks;
+    char* m_next = nullptr;
+    std::size_t m_free = 0;
+};
+
+// Open addressing over record numbers, at most half full: four to eight
+// bytes a record, where a tree of maps took over a hundred.
+class NameIndex {
+  public:
+    // The first record for which `matches` holds, among those of `hash`.
+    template <typename Matches>
+    std::uint32_t Find(std::uint64_t hash, Matches matches) const {
+        if (m_slots.empty()) return kNone;
+        std::size_t mask = m_slots.size() - 1;
+        for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+            if (m_slots[i] == 0) return kNone;
+            if (matches(m_slots[i] - 1)) return m_slots[i] - 1;
+        }
+    }
+    // `hashOf(record)` gives the hash of a record already added.
+    template <typename HashOf>
+    void Add(std::uint64_t hash, std::uint32_t record, HashOf hashOf) {
+        if ((m_count + 1) * 2 > m_slots.size()) {
+            std::vector<std::uint32_t> old = std::move(m_slots);
+            m_slots.assign(std::max<std::size_t>(16, old.size() * 2), 0);
+            for (std::uint32_t slot : old) {
+                if (slot) Place(hashOf(slot - 1), slot - 1);
+            }
+        }
+        Place(hash, record);
+        ++m_count;
+    }
+
+  private:
+    void Place(std::uint64_t hash, std::uint32_t record) {
+        std::size_t mask = m_slots.size() - 1;
+        std::size_t i = hash & mask;
+        while (m_slots[i] != 0)
+            i = (i + 1) & mask;
+        m_slots[i] = record + 1;
+    }
+
+    std::vector<std::uint32_t> m_slots;  // record + 1; 0 is free
+    std::size_t m_count = 0;
+};
+
+}  // namespace
+
+// One hive: its keys and values as small records (24 and 32 bytes), their
+// names and data in one store. A hostile file chooses its shape (deep,
+// wide, many values), so no record holds containers of its own.
+struct Registry::Hive {
+    struct KeyRecord {
+        const char* name = nullptr;
+        std::uint32_t nameSize = 0;
+        std::uint32_t parent = kNone;
+        std::uint32_t newestChild = kNone;  // children are linked newest first
+        std::uint32_t olderSibling = kNone;
+        std::string_view Name() const { return {name, nameSize}; }
+    };
+    struct ValueRecord {
+        const char* name = nullptr;
+        const char* data = nullptr;  // the text (UTF-8) or the bytes
+        std::uint32_t nameSize = 0;
+        std::uint32_t dataSize = 0;
+        std::uint32_t type = REG_NONE;
+        std::uint32_t key : 31;
+        std::uint32_t isText : 1;
+        std::string_view Name() const { return {name, nameSize}; }
+        std::string_view Data() const { return {data, dataSize}; }
+    };
+
+    Hive() { keys.push_back({}); }  // the root
+
+    std::uint32_t Child(std::uint32_t parent, std::string_view name) const {
+        return keyIndex.Find(NameHash(parent, name), [&](std::uint32_t k) {
+            return keys[k].parent == parent && SameName(keys[k].Name(), name);
+        });
+    }
+    std::uint32_t AddChild(std::uint32_t parent, std::string_view name) {
+        std::uint32_t found = Child(parent, name);
+        if (found != kNone || keys.size() >= kNone / 2) return found;
+        auto k = static_cast<std::uint32_t>(keys.size());
+        std::string_view stored = bytes.Add(name);
+        keys.push_back({stored.data(), static_cast<std::uint32_t>(stored.size()), parent, kNone,
+                        keys[parent].newestChild});
+        keys[parent].newestChild = k;
+        keyIndex.Add(NameHash(parent, name), k, [this](std::uint32_t other) {
+            return NameHash(keys[other].parent, keys[other].Name());
+        });
+        return k;
+    }
+    std::uint32_t Find(std::uint32_t key, std::string_view path) const {
+        for (std::string_view part : SplitPath(path, "\\")) {
+            if (key == kNone) break;
+            key = Child(key, part);
+        }
+        return key;
+    }
+    const ValueRecord* Value(std::uint32_t key, std::string_view name) const {
+        std::uint32_t v = valueIndex.Find(NameHash(key, name), [&](std::uint32_t other) {
+            return values[other].key == key && SameName(values[other].Name(), name);
+        });
+        return v == kNone ? nullptr : &values[v];
+    }
+    // A later line for the same name replaces the value.
+    void SetValue(std::uint32_t key, const RegistryValue& value) {
+        // Quoted and str(N) values have text only; text kinds stored as hex
+        // keep the text made of their bytes.
+        bool isText = value.data.empty() || value.type == REG_SZ || value.type == REG_EXPAND_SZ ||
+                      value.type == REG_MULTI_SZ;
+        std::string_view data =
+            isText ? std::string_view(value.text)
+                   : std::string_view(reinterpret_cast<const char*>(value.data.data()),
+                                      value.data.size());
+        if (data.size() >= kNone || value.name.size() >= kNone) return;
+        std::uint64_t hash = NameHash(key, value.name);
+        std::uint32_t v = valueIndex.Find(hash, [&](std::uint32_t other) {
+            return values[other].key == key && SameName(values[other].Name(), value.name);
+        });
+        if (v == kNone) {
+            if (values.size() >= kNone / 2) return;
+            v = static_cast<std::uint32_t>(values.size());
+            std::string_view name = bytes.Add(value.name);
+            values.push_back({name.data(), nullptr, static_cast<std::uint32_t>(name.size()), 0,
+                              REG_NONE, key, 0});
+            valueIndex.Add(hash, v, [this](std::uint32_t other) {
+                return NameHash(values[other].key, values[other].Name());
+            });
+        }
+        std::string_view stored = bytes.Add(data);
+        values[v].data = stored.data();
+        values[v].dataSize = static_cast<std::uint32_t>(stored.size());
+        values[v].type = value.type;
+        values[v].isText = isText;
+    }
+
+    std::deque<KeyRecord> keys;  // keys[0] is the root
+    std::deque<ValueRecord> values;
+    NameIndex keyIndex;    // by parent and name
+    NameIndex valueIndex;  // by key and name
+    ByteStore bytes;
+};
+static_assert(sizeof(Registry::Hive::KeyRecord) == 24 && sizeof(Registry::Hive::ValueRecord) == 32);
+
+namespace {
 
 int HexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     c = LowerLetter(c);
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
     return -1;
-}
-
-Registry::Node* Child(Registry::Node& parent, std::string_view name, bool create) {
-    std::string lower = LowerAscii(name);
-    auto it = parent.byName.find(lower);
-    if (it != parent.byName.end()) return it->second;
-    if (!create) return nullptr;
-    auto child = std::make_unique<Registry::Node>();
-    child->name = std::string(name);
-    Registry::Node* raw = child.get();
-    parent.children.push_back(std::move(child));
-    parent.byName.emplace(lower, raw);
-    return raw;
-}
-
-const Registry::Node* Find(const Registry::Node* node, std::string_view path) {
-    for (std::string_view part : SplitPath(path, "\\")) {
-        if (!node) return nullptr;
-        node = Child(const_cast<Registry::Node&>(*node), part, false);
-    }
-    return node;
 }
 
 // Wine's string escapes: \\ \" \a \b \e \f \n \r \t \v, \x and up to four
@@ -250,9 +405,21 @@ bool ReadValue(std::string_view text, RegistryValue& value) {
     return false;
 }
 
-std::size_t LoadHive(Registry::Node& root, std::string_view file) {
+// True when `path` has at most kMaxKeyDepth parts; counts no further.
+bool WithinKeyDepth(std::string_view path) {
+    std::size_t parts = 0;
+    for (std::size_t start = 0; start < path.size();) {
+        std::size_t end = std::min(path.find('\\', start), path.size());
+        if (end > start && ++parts > kMaxKeyDepth) return false;
+        start = end + 1;
+    }
+    return true;
+}
+
+std::size_t LoadHive(Registry::Hive& hive, std::string_view file, std::size_t* tooDeep) {
     std::size_t skipped = 0;
-    Registry::Node* current = nullptr;
+    std::uint32_t current = kNone;
+    bool deepKey = false;  // the values of a key left out go with it
     std::size_t at = 0;
     bool first = true;
     while (at < file.size()) {
@@ -280,22 +447,27 @@ std::size_t LoadHive(Registry::Node& root, std::string_view file) {
             // [path] timestamp; the path uses the value string escapes.
             std::string path;
             std::size_t close = line.rfind(']');
-            if (close == std::string::npos) {
-                current = nullptr;
+            current = kNone;
+            deepKey = false;
+            if (close == std::string::npos ||
+                !UnescapeKeyPath(std::string_view(line).substr(1, close - 1), path)) {
                 ++skipped;
                 continue;
             }
-            if (!UnescapeKeyPath(std::string_view(line).substr(1, close - 1), path)) {
-                current = nullptr;
-                ++skipped;
+            if (!WithinKeyDepth(path)) {
+                deepKey = true;
+                if (tooDeep) ++*tooDeep;
                 continue;
             }
-            current = &root;
-            for (std::string_view part : SplitPath(path, "\\"))
-                current = Child(*current, part, true);
+            current = 0;
+            for (std::string_view part : SplitPath(path, "\\")) {
+                current = hive.AddChild(current, part);
+                if (current == kNone) break;
+            }
             continue;
         }
-        if (!current) {
+        if (deepKey) continue;
+        if (current == kNone) {
             ++skipped;
             continue;
         }
@@ -311,9 +483,7 @@ std::size_t LoadHive(Registry::Node& root, std::string_view file) {
             ++skipped;
             continue;
         }
-        // A later line for the same name replaces the value.
-        std::string key = LowerAscii(value.name);
-        current->values[key] = std::move(value);
+        hive.SetValue(current, value);
     }
     return skipped;
 }
@@ -374,7 +544,7 @@ bool ReadHiveFile(const std::string& path, std::string& text, RegistryWarning& w
 
 }  // namespace
 
-Registry::Registry() : m_machine(std::make_unique<Node>()), m_user(std::make_unique<Node>()) {}
+Registry::Registry() : m_machine(std::make_unique<Hive>()), m_user(std::make_unique<Hive>()) {}
 Registry::~Registry() = default;
 Registry::Registry(Registry&&) noexcept = default;
 Registry& Registry::operator=(Registry&&) noexcept = default;
@@ -396,8 +566,17 @@ Registry Registry::LoadWinePrefix(const std::string& prefix,
             if (warnings) warnings->push_back(std::move(why));
             continue;
         }
-        std::size_t skipped = user ? registry.LoadUser(text) : registry.LoadMachine(text);
-        if (skipped && warnings) {
+        std::size_t tooDeep = 0;
+        std::size_t skipped =
+            user ? registry.LoadUser(text, &tooDeep) : registry.LoadMachine(text, &tooDeep);
+        if (!warnings) continue;
+        if (tooDeep) {
+            warnings->push_back({path + ": keys nested deeper than " +
+                                     std::to_string(kMaxKeyDepth) +
+                                     " levels not read: " + std::to_string(tooDeep),
+                                 RegistryWarning::kTooDeep});
+        }
+        if (skipped) {
             warnings->push_back({path + ": " + std::to_string(skipped) + " lines skipped",
                                  RegistryWarning::kSkippedLines});
         }
@@ -405,48 +584,55 @@ Registry Registry::LoadWinePrefix(const std::string& prefix,
     return registry;
 }
 
-std::size_t Registry::LoadMachine(std::string_view text) {
-    return LoadHive(*m_machine, text);
+std::size_t Registry::LoadMachine(std::string_view text, std::size_t* tooDeep) {
+    return LoadHive(*m_machine, text, tooDeep);
 }
-std::size_t Registry::LoadUser(std::string_view text) {
-    return LoadHive(*m_user, text);
+std::size_t Registry::LoadUser(std::string_view text, std::size_t* tooDeep) {
+    return LoadHive(*m_user, text, tooDeep);
 }
 
 std::optional<Registry::Key> Registry::OpenClassesRoot(std::string_view path) const {
     Key key;
     std::string full = "Software\\Classes\\" + std::string(path);
-    for (const Node* hive : {m_user.get(), m_machine.get()}) {
-        if (const Node* node = Find(hive, full)) key.m_layers.push_back(node);
+    for (const Hive* hive : {m_user.get(), m_machine.get()}) {
+        std::uint32_t found = hive->Find(0, full);
+        if (found != kNone) key.m_layers.push_back({hive, found});
     }
     if (key.m_layers.empty()) return std::nullopt;
     return key;
 }
 
 std::optional<Registry::Key> Registry::OpenMachine(std::string_view path) const {
-    const Node* node = Find(m_machine.get(), path);
-    if (!node) return std::nullopt;
-    Key key;
-    key.m_layers.push_back(node);
-    return key;
+    return Key::OpenIn(*m_machine, 0, path);
 }
 
 std::optional<Registry::Key> Registry::OpenUser(std::string_view path) const {
-    const Node* node = Find(m_user.get(), path);
-    if (!node) return std::nullopt;
+    return Key::OpenIn(*m_user, 0, path);
+}
+
+std::optional<Registry::Key> Registry::Key::OpenIn(const Hive& hive, std::uint32_t from,
+                                                   std::string_view path) {
+    std::uint32_t found = hive.Find(from, path);
+    if (found == kNone) return std::nullopt;
     Key key;
-    key.m_layers.push_back(node);
+    key.m_layers.push_back({&hive, found});
     return key;
 }
 
 std::optional<std::string> Registry::Key::EnumKey(std::size_t index) const {
     if (!m_subkeys) {
         m_subkeys.emplace();
-        std::map<std::string, bool> seen;
-        for (const Node* layer : m_layers) {
-            for (const auto& child : layer->children) {
-                if (seen.emplace(LowerAscii(child->name), true).second)
-                    m_subkeys->push_back(child->name);
+        std::unordered_set<std::string> seen;  // a name the first layer has hides the others'
+        for (const Layer& layer : m_layers) {
+            std::size_t first = m_subkeys->size();
+            const auto& keys = layer.hive->keys;
+            for (std::uint32_t k = keys[layer.key].newestChild; k != kNone;
+                 k = keys[k].olderSibling) {
+                if (m_layers.size() == 1 || seen.insert(LowerAscii(keys[k].Name())).second)
+                    m_subkeys->emplace_back(keys[k].Name());
             }
+            // In the order the file has them.
+            std::reverse(m_subkeys->begin() + static_cast<std::ptrdiff_t>(first), m_subkeys->end());
         }
     }
     if (index >= m_subkeys->size()) return std::nullopt;
@@ -455,8 +641,9 @@ std::optional<std::string> Registry::Key::EnumKey(std::size_t index) const {
 
 std::optional<Registry::Key> Registry::Key::Open(std::string_view path) const {
     Key key;
-    for (const Node* layer : m_layers) {
-        if (const Node* node = Find(layer, path)) key.m_layers.push_back(node);
+    for (const Layer& layer : m_layers) {
+        std::uint32_t found = layer.hive->Find(layer.key, path);
+        if (found != kNone) key.m_layers.push_back({layer.hive, found});
     }
     if (key.m_layers.empty()) return std::nullopt;
     return key;
@@ -464,23 +651,38 @@ std::optional<Registry::Key> Registry::Key::Open(std::string_view path) const {
 
 const RegistryValue* Registry::Key::Value(std::string_view name) const {
     std::string lower = LowerAscii(name);
-    for (const Node* layer : m_layers) {
-        auto it = layer->values.find(lower);
-        if (it != layer->values.end()) return &it->second;
+    if (auto cached = m_values.find(lower); cached != m_values.end()) return &cached->second;
+    for (const Layer& layer : m_layers) {
+        const Hive::ValueRecord* stored = layer.hive->Value(layer.key, name);
+        if (!stored) continue;
+        RegistryValue value;
+        value.name = stored->Name();
+        value.type = stored->type;
+        if (stored->isText) {
+            value.text = stored->Data();
+        } else {
+            value.data.assign(stored->Data().begin(), stored->Data().end());
+        }
+        return &m_values.emplace(lower, std::move(value)).first->second;
     }
     return nullptr;
 }
 
 std::optional<std::string> Registry::Key::Text(std::string_view name,
                                                std::size_t bufferBytes) const {
-    const RegistryValue* value = Value(name);
-    if (!value ||
-        (value->type != REG_SZ && value->type != REG_EXPAND_SZ && value->type != REG_MULTI_SZ)) {
-        return std::nullopt;
+    for (const Layer& layer : m_layers) {
+        const Hive::ValueRecord* value = layer.hive->Value(layer.key, name);
+        if (!value) continue;
+        if (!value->isText || (value->type != REG_SZ && value->type != REG_EXPAND_SZ &&
+                               value->type != REG_MULTI_SZ)) {
+            return std::nullopt;
+        }
+        std::string_view data = value->Data();
+        std::string text(data.substr(0, data.find('\0')));
+        if (bufferBytes != SIZE_MAX && text.size() + 1 > bufferBytes) return std::nullopt;
+        return text;
     }
-    std::string text = value->text.substr(0, value->text.find('\0'));
-    if (bufferBytes != SIZE_MAX && text.size() + 1 > bufferBytes) return std::nullopt;
-    return text;
+    return std::nullopt;
 }
 
 }  // namespace qorvix

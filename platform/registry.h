@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -35,6 +36,8 @@ std::string LowerAscii(std::string_view text);
 // The most of a registry file that is read: far more than any real
 // prefix holds, and a limit for a file that never ends.
 constexpr std::uint64_t kMaxRegistryFileBytes = std::uint64_t{256} << 20;
+// The deepest key path the platform allows; a deeper key is not read.
+constexpr std::size_t kMaxKeyDepth = 512;
 
 // What loading a prefix's files had to say.
 struct RegistryWarning {
@@ -42,6 +45,7 @@ struct RegistryWarning {
         kNotRead,       // the file is there but was refused or could not be read
         kMissing,       // no such file: an empty hive, as in a prefix not yet made
         kSkippedLines,  // lines that could not be read were left out
+        kTooDeep,       // keys nested deeper than kMaxKeyDepth were left out
     };
     std::string text;
     Kind kind = kNotRead;
@@ -49,7 +53,7 @@ struct RegistryWarning {
 
 class Registry {
   public:
-    struct Node;
+    struct Hive;
 
     // An open key: the same path in one or more hives, the first winning.
     class Key {
@@ -57,6 +61,7 @@ class Registry {
         // The name of subkey `index` (case as stored), or nullopt past the end.
         std::optional<std::string> EnumKey(std::size_t index) const;
         std::optional<Key> Open(std::string_view path) const;
+        // Valid as long as this key object.
         const RegistryValue* Value(std::string_view name) const;
         // A string value read as text into a buffer of `bufferBytes` bytes
         // (terminator included): nullopt when missing, not text, or too long.
@@ -65,8 +70,15 @@ class Registry {
 
       private:
         friend class Registry;
-        std::vector<const Node*> m_layers;
+        static std::optional<Key> OpenIn(const Hive& hive, std::uint32_t from,
+                                         std::string_view path);
+        struct Layer {
+            const Hive* hive;
+            std::uint32_t key;
+        };
+        std::vector<Layer> m_layers;
         mutable std::optional<std::vector<std::string>> m_subkeys;
+        mutable std::map<std::string, RegistryValue> m_values;  // asked for, by lower-case name
     };
 
     Registry();
@@ -84,17 +96,19 @@ class Registry {
     static std::string DefaultPrefix();
 
     // Parses the text of a .reg file into the machine's or the user's hive.
-    // Lines it cannot read are skipped; returns how many were.
-    std::size_t LoadMachine(std::string_view text);
-    std::size_t LoadUser(std::string_view text);
+    // Lines it cannot read are skipped; returns how many were. A key nested
+    // deeper than kMaxKeyDepth is left out with its values, and counted in
+    // `tooDeep` (optional).
+    std::size_t LoadMachine(std::string_view text, std::size_t* tooDeep = nullptr);
+    std::size_t LoadUser(std::string_view text, std::size_t* tooDeep = nullptr);
 
     std::optional<Key> OpenClassesRoot(std::string_view path = {}) const;
     std::optional<Key> OpenMachine(std::string_view path) const;
     std::optional<Key> OpenUser(std::string_view path) const;
 
   private:
-    std::unique_ptr<Node> m_machine;
-    std::unique_ptr<Node> m_user;
+    std::unique_ptr<Hive> m_machine;
+    std::unique_ptr<Hive> m_user;
 };
 
 }  // namespace qorvix

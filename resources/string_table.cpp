@@ -15,7 +15,7 @@ class EnglishStrings final : public StringTable {
              "The file\n'%1'\ncan not be written to. Please check the file name and path are "
              "correct and do not point to a read-only file.\n%2"},
             {IDS_ALREADY_OPEN, "The file\n'%1'\nis already open!"},
-            {IDS_CANNOT_LOAD, "The type library could not be loaded."},
+            {IDS_CANNOT_LOAD, "The type library could not be loaded.\n'%1': %2"},
             {IDS_PROJECT_DIRECTORY, "All files will be generated in the project directory\n'%1'"},
             {IDS_NO_PROJECT, "No project found. Continue to generate files?"},
             {IDS_USAGE,

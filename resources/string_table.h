@@ -20,7 +20,8 @@ enum StringId : int {
     IDS_BAD_OPTION = 109,
     IDS_DESCRIPTION = 110,
     IDS_VERSION = 111,
-    // Message 103 carries the system's reason as %2, on a line of its own.
+    // Message 103 carries the system's reason as %2, on a line of its own;
+    // message 105 the file (%1) and the reader's reason (%2).
     // Beyond the original table: a write that failed part way, with the
     // system's reason as %2.
     IDS_WRITE_FAILED = 120,

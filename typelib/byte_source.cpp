@@ -1,7 +1,6 @@
 #include "typelib/byte_source.h"
 
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <cerrno>
@@ -10,28 +9,16 @@
 namespace qorvix {
 namespace {
 
-class MappedFile final : public ByteSource {
-  public:
-    MappedFile(void* base, std::size_t size) : m_base(base), m_size(size) {}
-    ~MappedFile() override {
-        if (m_base) munmap(m_base, m_size);
-    }
-    Region Bytes() const override {
-        return Region(static_cast<const std::uint8_t*>(m_base), m_size);
-    }
-
-  private:
-    void* m_base;
-    std::size_t m_size;
-};
-
 class OwnedBytes final : public ByteSource {
   public:
-    explicit OwnedBytes(std::vector<std::uint8_t> bytes) : m_bytes(std::move(bytes)) {}
-    Region Bytes() const override { return Region(m_bytes.data(), m_bytes.size()); }
+    OwnedBytes(std::unique_ptr<std::uint8_t[]> bytes, std::size_t size, std::int64_t origin = 0)
+        : m_bytes(std::move(bytes)), m_size(size), m_origin(origin) {}
+    Region Bytes() const override { return Region(m_bytes.get(), m_size, m_origin); }
 
   private:
-    std::vector<std::uint8_t> m_bytes;
+    std::unique_ptr<std::uint8_t[]> m_bytes;
+    std::size_t m_size;
+    std::int64_t m_origin;
 };
 
 class StaticBytes final : public ByteSource {
@@ -58,55 +45,100 @@ const char* NotARegularFile(mode_t mode) {
     return "not a regular file";
 }
 
+// The same file, not written to since `before`.
+bool Unchanged(const struct stat& before, const struct stat& after) {
+    return before.st_dev == after.st_dev && before.st_ino == after.st_ino &&
+           before.st_size == after.st_size && before.st_mtim.tv_sec == after.st_mtim.tv_sec &&
+           before.st_mtim.tv_nsec == after.st_mtim.tv_nsec &&
+           before.st_ctim.tv_sec == after.st_ctim.tv_sec &&
+           before.st_ctim.tv_nsec == after.st_ctim.tv_nsec;
+}
+
+enum class ReadResult { kRead, kChanged, kFailed };
+
+// Reads the `size` bytes of `fd` into `bytes`. kChanged when the file
+// turns out shorter or longer than that, or was written to meanwhile.
+ReadResult ReadWhole(int fd, const struct stat& before, std::uint8_t* bytes, std::size_t size,
+                     int& error) {
+    std::size_t done = 0;
+    while (done < size) {
+        ssize_t n = pread(fd, bytes + done, size - done, static_cast<off_t>(done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            error = errno;
+            return ReadResult::kFailed;
+        }
+        if (n == 0) return ReadResult::kChanged;  // cut short meanwhile
+        done += static_cast<std::size_t>(n);
+    }
+    std::uint8_t more;
+    ssize_t n;
+    do {
+        n = pread(fd, &more, 1, static_cast<off_t>(size));
+    } while (n < 0 && errno == EINTR);
+    struct stat after {};
+    if (n != 0 || fstat(fd, &after) != 0 || !Unchanged(before, after)) return ReadResult::kChanged;
+    return ReadResult::kRead;
+}
+
 }  // namespace
 
-std::shared_ptr<const ByteSource> ByteSource::MapFile(const std::string& path, std::string* error) {
+std::shared_ptr<const ByteSource> ByteSource::ReadFile(const std::string& path,
+                                                       std::string* error) {
+    auto fail = [error](std::string why) -> std::shared_ptr<const ByteSource> {
+        if (error) *error = std::move(why);
+        return nullptr;
+    };
     // Nothing is opened before it is known to be a regular file: opening a
     // named pipe waits for a writer for ever, and opening a device can do
     // things of its own.
     struct stat st {};
-    if (stat(path.c_str(), &st) != 0) {
-        if (error) *error = ErrnoText(errno);
-        return nullptr;
-    }
-    if (const char* why = NotARegularFile(st.st_mode)) {
-        if (error) *error = why;
-        return nullptr;
-    }
+    if (stat(path.c_str(), &st) != 0) return fail(ErrnoText(errno));
+    if (const char* why = NotARegularFile(st.st_mode)) return fail(why);
     // Should the name be replaced by something else in between, opening
     // does not wait, and the check below refuses it.
     int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (fd < 0) {
-        if (error) *error = ErrnoText(errno);
-        return nullptr;
+    if (fd < 0) return fail(ErrnoText(errno));
+    std::shared_ptr<const ByteSource> bytes;
+    std::string why = "the file kept changing while it was read";
+    // A file being rewritten while it is read is read again, a few times.
+    for (int attempt = 0; attempt < 3 && !bytes; ++attempt) {
+        if (fstat(fd, &st) != 0) {
+            why = ErrnoText(errno);
+            break;
+        }
+        if (const char* notRegular = NotARegularFile(st.st_mode)) {
+            why = notRegular;
+            break;
+        }
+        if (static_cast<std::uint64_t>(st.st_size) > kMaxLibraryFileBytes) {
+            why = "larger than " + std::to_string(kMaxLibraryFileBytes >> 20) +
+                  " MiB; not read as a type library";
+            break;
+        }
+        auto size = static_cast<std::size_t>(st.st_size);
+        auto buffer = std::make_unique_for_overwrite<std::uint8_t[]>(size);
+        int readError = 0;
+        ReadResult result = ReadWhole(fd, st, buffer.get(), size, readError);
+        if (result == ReadResult::kFailed) {
+            why = ErrnoText(readError);
+            break;
+        }
+        if (result == ReadResult::kRead)
+            bytes = std::make_shared<OwnedBytes>(std::move(buffer), size);
     }
-    if (fstat(fd, &st) != 0) {
-        if (error) *error = ErrnoText(errno);
-        close(fd);
-        return nullptr;
-    }
-    if (const char* why = NotARegularFile(st.st_mode)) {
-        if (error) *error = why;
-        close(fd);
-        return nullptr;
-    }
-    if (st.st_size == 0) {
-        close(fd);
-        return std::make_shared<OwnedBytes>(std::vector<std::uint8_t>{});
-    }
-    auto size = static_cast<std::size_t>(st.st_size);
-    void* base = mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0);
-    int mapError = errno;
     close(fd);
-    if (base == MAP_FAILED) {
-        if (error) *error = ErrnoText(mapError);
-        return nullptr;
-    }
-    return std::make_shared<MappedFile>(base, size);
+    return bytes ? bytes : fail(why);
 }
 
 std::shared_ptr<const ByteSource> ByteSource::Copy(const std::uint8_t* data, std::size_t size) {
-    return std::make_shared<OwnedBytes>(std::vector<std::uint8_t>(data, data + size));
+    return Copy(Region(data, size));
+}
+
+std::shared_ptr<const ByteSource> ByteSource::Copy(Region region) {
+    auto bytes = std::make_unique_for_overwrite<std::uint8_t[]>(region.Size());
+    if (region.Size() > 0) std::memcpy(bytes.get(), region.Text().data(), region.Size());
+    return std::make_shared<OwnedBytes>(std::move(bytes), region.Size(), region.FileOffset(0));
 }
 
 std::shared_ptr<const ByteSource> ByteSource::Static(const std::uint8_t* data, std::size_t size) {

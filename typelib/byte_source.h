@@ -1,5 +1,5 @@
-// The bytes a library is read from: a read-only mapping of a file, bytes
-// owned in memory, or static bytes compiled into the program.
+// The bytes a library is read from: a file read into memory, bytes owned
+// in memory, or static bytes compiled into the program.
 #pragma once
 
 #include <cstdint>
@@ -11,15 +11,23 @@
 
 namespace qorvix {
 
+// The largest file read as a library: far more than any library holds,
+// and a limit for a name that leads to something else entirely.
+constexpr std::uint64_t kMaxLibraryFileBytes = std::uint64_t{256} << 20;
+
 class ByteSource {
   public:
     virtual ~ByteSource() = default;
     virtual Region Bytes() const = 0;
 
-    // Maps the file read-only. On failure returns null and sets `error` to
-    // the system's reason.
-    static std::shared_ptr<const ByteSource> MapFile(const std::string& path, std::string* error);
+    // Reads the whole file into memory, so that nothing another process
+    // does to the file afterwards can reach the reader; a file that changes
+    // while it is read is read again, and refused if it keeps changing.
+    // On failure returns null and sets `error` to the reason.
+    static std::shared_ptr<const ByteSource> ReadFile(const std::string& path, std::string* error);
     static std::shared_ptr<const ByteSource> Copy(const std::uint8_t* data, std::size_t size);
+    // A copy of `region` that keeps its file offsets (its origin).
+    static std::shared_ptr<const ByteSource> Copy(Region region);
     // The caller guarantees the bytes outlive every user (static data).
     static std::shared_ptr<const ByteSource> Static(const std::uint8_t* data, std::size_t size);
 };

@@ -117,6 +117,9 @@ const std::vector<FuncEntry>& TypeInfoImpl::FuncList() {
             m_funcList.push_back(std::move(entry));
         }
     }
+    // Kept for the type's life: without the room it grew into (a megabyte
+    // over a large library).
+    m_funcList.shrink_to_fit();
     return m_funcList;
 }
 

@@ -45,7 +45,7 @@ HRESULT LoadTypeLibEx(const std::string& path, const LoadOptions& options, ComPt
                       std::string* why) {
     TypeLibPath split = SplitTypeLibPath(path);
     std::string error;
-    auto bytes = ByteSource::MapFile(split.file, &error);
+    auto bytes = ByteSource::ReadFile(split.file, &error);
     if (!bytes) {
         if (why) *why = split.file + ": " + error;
         return TYPE_E_CANTLOADLIBRARY;
@@ -67,6 +67,12 @@ HRESULT LoadTypeLibFromBytesAt(std::shared_ptr<const ByteSource> bytes, std::uin
     if (!container.ok) {
         if (why) *why = container.error;
         return TYPE_E_CANTLOADLIBRARY;
+    }
+    // A DLL's library is kept without the rest of the DLL (libraries stay
+    // loaded for the run, imported ones too).
+    if (container.image.Size() < bytes->Bytes().Size() / 2) {
+        bytes = ByteSource::Copy(container.image);
+        container.image = bytes->Bytes();
     }
     std::unique_ptr<StoredLibrary> stored;
     std::string reason;

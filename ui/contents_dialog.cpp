@@ -96,10 +96,8 @@ CContentsDlg::~CContentsDlg() {
     m_model->Clear();
 }
 
-void CContentsDlg::CannotLoad() {
-    Message message;
-    message.id = IDS_CANNOT_LOAD;
-    message.text = LoadString(IDS_CANNOT_LOAD);
+void CContentsDlg::CannotLoad(const std::string& file, const std::string& why) {
+    Message message = CGeneratorApp::CannotLoadMessage(file, why);
     message.icon = MessageIcon::Warning;
     if (Prompter* prompter = m_app.GetServices().prompter) prompter->Show(message);
 }
@@ -107,25 +105,27 @@ void CContentsDlg::CannotLoad() {
 bool CContentsDlg::LoadRegisteredTypeLib(const GUID& guid, WORD major, WORD minor) {
     if (m_pTypeLib) return true;
     ComPtr<ITypeLib> lib;
-    HRESULT hr = m_services.machine
-                     ? m_services.machine->LoadRegTypeLib(guid, major, minor, 0x0800, lib)
-                     : TYPE_E_LIBNOTREGISTERED;
+    std::string file = GuidToString(guid), why = "no registry";
+    HRESULT hr = m_services.machine ? m_services.machine->LoadRegTypeLib(guid, major, minor, 0x0800,
+                                                                         lib, &file, &why)
+                                    : TYPE_E_LIBNOTREGISTERED;
     if (hr == S_OK && lib) {
         m_pTypeLib = std::move(lib);
         return true;
     }
-    CannotLoad();
+    CannotLoad(file, why);
     return false;
 }
 
 bool CContentsDlg::LoadTypeLibFile(const std::string& path) {
     if (m_pTypeLib) return true;
     ComPtr<ITypeLib> lib;
-    if (!path.empty() && LoadTypeLibEx(path, m_app.GetServices().loadOptions, lib) == S_OK && lib) {
+    std::string why;
+    if (LoadTypeLibEx(path, m_app.GetServices().loadOptions, lib, &why) == S_OK && lib) {
         m_pTypeLib = std::move(lib);
         return true;
     }
-    CannotLoad();
+    CannotLoad(path, why);
     return false;
 }
 

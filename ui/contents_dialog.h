@@ -61,7 +61,7 @@ class CContentsDlg final : public QDialog {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
-    void CannotLoad();
+    void CannotLoad(const std::string& file, const std::string& why);
     // Shows the options in the controls, with the enabling that follows
     // from them.
     void ShowOptions();

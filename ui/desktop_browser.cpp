@@ -54,4 +54,16 @@ bool DesktopShowsHtml() {
     return !entry.isEmpty() && ShowsHtml(entry);
 }
 
+bool OpenInDesktopBrowser(const QUrl& url) {
+    QString xdgOpen = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (xdgOpen.isEmpty()) return false;
+    QProcess open;
+    open.setProgram(xdgOpen);
+    open.setArguments({url.toString(QUrl::FullyEncoded)});
+    open.setStandardInputFile(QProcess::nullDevice());
+    open.setStandardOutputFile(QProcess::nullDevice());
+    open.setStandardErrorFile(QProcess::nullDevice());
+    return open.startDetached();
+}
+
 }  // namespace qorvix

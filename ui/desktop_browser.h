@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QString>
+#include <QUrl>
 
 namespace qorvix {
 
@@ -14,5 +15,10 @@ bool DesktopShowsHtml();
 
 // The same test for one desktop entry (a .desktop file).
 bool ShowsHtml(const QString& desktopEntryPath);
+
+// Hands `url` to the desktop (xdg-open), detached, with its output and
+// errors dropped: a browser's own log lines are not the program's
+// messages. False when it could not be started.
+bool OpenInDesktopBrowser(const QUrl& url);
 
 }  // namespace qorvix

@@ -27,6 +27,10 @@ class DesktopFrontEnd {
     // the string table at once and the dialogs once they exist.
     void LoadSatellite(const std::string& path);
 
+    // Makes the Qt application (once) and shows the run's messages in
+    // message boxes from then on; false, having said why on standard
+    // error, when there is no display or it cannot be reached.
+    bool Start(CGeneratorApp& app);
     // Runs 2 and 3; they return the exit status (1 when the library could
     // not be loaded or there is no display).
     int OpenContentsDialog(CGeneratorApp& app, const std::string& path);
@@ -42,7 +46,6 @@ class DesktopFrontEnd {
     std::string UnreachableDisplayMessage(const std::string& programName) const;
 
   private:
-    bool Start(CGeneratorApp& app);
     QString Translate(const char* text) const;
 
     int& m_argc;

@@ -3,7 +3,6 @@
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QContextMenuEvent>
-#include <QDesktopServices>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFile>
@@ -110,7 +109,7 @@ void RequestContextMenu(QWidget* dialog) {
 
 Help::Help(QString manualPath, QObject* parent)
     : QObject(parent), m_manualPath(std::move(manualPath)) {
-    openUrl = [](const QUrl& url) { return DesktopShowsHtml() && QDesktopServices::openUrl(url); };
+    openUrl = [](const QUrl& url) { return DesktopShowsHtml() && OpenInDesktopBrowser(url); };
     showText = [](const QPoint& at, const QString& text, QWidget* widget) {
         QWhatsThis::showText(at, text, widget);
     };

@@ -2,6 +2,7 @@
 // Wires the real services into the application object: the machine's
 // registry, the IDE on the session bus, the reserved-word service, and the
 // desktop front end for the dialog runs.
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -34,6 +35,10 @@ class RegistryProgIds final : public qorvix::ProgIdLookup {
 
 int main(int argc, char** argv) {
     using namespace qorvix;
+    // Past a file-size limit (ulimit -f) a write fails with EFBIG and is
+    // reported like a full disk, instead of the signal ending the program
+    // with a temporary file left behind.
+    std::signal(SIGXFSZ, SIG_IGN);
     std::vector<std::string> args(argv, argv + argc);
     std::string programName =
         argc > 0 ? std::filesystem::path(argv[0]).filename().string() : "qorvix";
@@ -55,6 +60,7 @@ int main(int argc, char** argv) {
     DesktopFrontEnd desktop(argc, argv, machine);
     services.executablePath = ExecutablePath();
     services.loadSatellite = [&desktop](const std::string& path) { desktop.LoadSatellite(path); };
+    services.startDesktop = [&desktop](CGeneratorApp& app) { return desktop.Start(app); };
     services.openContentsDialog = [&desktop](CGeneratorApp& app, const std::string& path) {
         return desktop.OpenContentsDialog(app, path);
     };

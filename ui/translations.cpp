@@ -16,7 +16,7 @@ const char* const kStringTableSources[] = {
         "The file\n'%1'\ncan not be written to. Please check the file name and path are "
         "correct and do not point to a read-only file.\n%2"),
     QT_TRANSLATE_NOOP("StringTable", "The file\n'%1'\nis already open!"),
-    QT_TRANSLATE_NOOP("StringTable", "The type library could not be loaded."),
+    QT_TRANSLATE_NOOP("StringTable", "The type library could not be loaded.\n'%1': %2"),
     QT_TRANSLATE_NOOP("StringTable", "All files will be generated in the project directory\n'%1'"),
     QT_TRANSLATE_NOOP("StringTable", "No project found. Continue to generate files?"),
     QT_TRANSLATE_NOOP(

@@ -128,7 +128,7 @@ TEXTS = {
     "The file\n'%1'\ncan not be written to. Please check the file name and path are correct and do not "
     "point to a read-only file.\n%2": "无法写入文件\n“%1”\n请检查文件名和路径是否正确，并且没有指向只读文件。\n%2",
     "The file\n'%1'\nis already open!": "文件\n“%1”\n已经打开！",
-    "The type library could not be loaded.": "无法加载类型库。",
+    "The type library could not be loaded.\n'%1': %2": "无法加载类型库。\n“%1”：%2",
     "All files will be generated in the project directory\n'%1'": "所有文件都将生成在项目目录中：\n“%1”",
     "No project found. Continue to generate files?": "未找到项目。是否继续生成文件？",
     "Usage: qorvix [-i[d]] [-p] [-o<file>] <typelib>\n  -id Generate (Dual) Interface files\n  -p Add copy "

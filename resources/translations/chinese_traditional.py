@@ -130,7 +130,7 @@ TEXTS = {
     "The file\n'%1'\ncan not be written to. Please check the file name and path are correct and do not "
     "point to a read-only file.\n%2": "無法寫入檔案\n「%1」\n請確認檔名和路徑正確，且未指向唯讀檔案。\n%2",
     "The file\n'%1'\nis already open!": "檔案\n「%1」\n已經開啟！",
-    "The type library could not be loaded.": "無法載入型別程式庫。",
+    "The type library could not be loaded.\n'%1': %2": "無法載入型別程式庫。\n「%1」：%2",
     "All files will be generated in the project directory\n'%1'": "所有檔案都會產生在專案目錄中：\n「%1」",
     "No project found. Continue to generate files?": "找不到專案。是否繼續產生檔案？",
     "Usage: qorvix [-i[d]] [-p] [-o<file>] <typelib>\n  -id Generate (Dual) Interface files\n  -p Add copy "

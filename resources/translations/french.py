@@ -148,7 +148,8 @@ TEXTS = {
         "Impossible d'écrire dans le fichier\n'%1'\nVérifiez que le nom et le chemin du fichier sont "
         "corrects et ne désignent pas un fichier en lecture seule.\n%2",
     "The file\n'%1'\nis already open!": "Le fichier\n'%1'\nest déjà ouvert\u00a0!",
-    "The type library could not be loaded.": "Impossible de charger la bibliothèque de types.",
+    "The type library could not be loaded.\n'%1': %2":
+        "Impossible de charger la bibliothèque de types.\n'%1'\u00a0: %2",
     "All files will be generated in the project directory\n'%1'":
         "Tous les fichiers seront générés dans le répertoire du projet\n'%1'",
     "No project found. Continue to generate files?":

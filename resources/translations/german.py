@@ -143,7 +143,8 @@ TEXTS = {
         "In die Datei\n'%1'\nkann nicht geschrieben werden. Bitte prüfen Sie, ob Dateiname und Pfad "
         "stimmen und nicht auf eine schreibgeschützte Datei verweisen.\n%2",
     "The file\n'%1'\nis already open!": "Die Datei\n'%1'\nist bereits geöffnet!",
-    "The type library could not be loaded.": "Die Typbibliothek konnte nicht geladen werden.",
+    "The type library could not be loaded.\n'%1': %2":
+        "Die Typbibliothek konnte nicht geladen werden.\n'%1': %2",
     "All files will be generated in the project directory\n'%1'":
         "Alle Dateien werden im Projektverzeichnis erzeugt:\n'%1'",
     "No project found. Continue to generate files?": "Kein Projekt gefunden. Trotzdem Dateien erzeugen?",

@@ -147,7 +147,8 @@ TEXTS = {
         "Impossibile scrivere nel file\n'%1'\nVerificare che il nome e il percorso del file siano corretti "
         "e non indichino un file di sola lettura.\n%2",
     "The file\n'%1'\nis already open!": "Il file\n'%1'\nè già aperto.",
-    "The type library could not be loaded.": "Impossibile caricare la libreria dei tipi.",
+    "The type library could not be loaded.\n'%1': %2":
+        "Impossibile caricare la libreria dei tipi.\n'%1': %2",
     "All files will be generated in the project directory\n'%1'":
         "Tutti i file verranno generati nella directory del progetto\n'%1'",
     "No project found. Continue to generate files?":

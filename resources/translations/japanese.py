@@ -146,7 +146,7 @@ TEXTS = {
         "次のファイルに\n'%1'\n書き込めません。ファイル名とパスが正しく、読み取り専用のファイルを指していない"
         "ことを確認してください。\n%2",
     "The file\n'%1'\nis already open!": "次のファイルは\n'%1'\n既に開かれています。",
-    "The type library could not be loaded.": "タイプ ライブラリを読み込めませんでした。",
+    "The type library could not be loaded.\n'%1': %2": "タイプ ライブラリを読み込めませんでした。\n'%1': %2",
     "All files will be generated in the project directory\n'%1'":
         "すべてのファイルを次のプロジェクト ディレクトリに生成します:\n'%1'",
     "No project found. Continue to generate files?": "プロジェクトが見つかりません。ファイルの生成を続行しますか?",

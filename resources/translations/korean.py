@@ -146,7 +146,7 @@ TEXTS = {
         "다음 파일에\n'%1'\n쓸 수 없습니다. 파일 이름과 경로가 올바르고 읽기 전용 파일을 가리키지 않는지 "
         "확인하십시오.\n%2",
     "The file\n'%1'\nis already open!": "다음 파일은\n'%1'\n이미 열려 있습니다.",
-    "The type library could not be loaded.": "형식 라이브러리를 로드할 수 없습니다.",
+    "The type library could not be loaded.\n'%1': %2": "형식 라이브러리를 로드할 수 없습니다.\n'%1': %2",
     "All files will be generated in the project directory\n'%1'":
         "모든 파일이 다음 프로젝트 디렉터리에 생성됩니다.\n'%1'",
     "No project found. Continue to generate files?": "프로젝트를 찾을 수 없습니다. 파일 생성을 계속하시겠습니까?",

@@ -181,10 +181,6 @@ is already open!</source>
 ist bereits geöffnet!</translation>
         </message>
         <message>
-            <source>The type library could not be loaded.</source>
-            <translation>Die Typbibliothek konnte nicht geladen werden.</translation>
-        </message>
-        <message>
             <source>All files will be generated in the project directory
 '%1'</source>
             <translation>Alle Dateien werden im Projektverzeichnis erzeugt:
@@ -321,6 +317,12 @@ Die Datei wurde nicht geschrieben.</translation>
         <message>
             <source>The name holds a control character</source>
             <translation>Der Name enthält ein Steuerzeichen</translation>
+        </message>
+        <message>
+            <source>The type library could not be loaded.
+'%1': %2</source>
+            <translation>Die Typbibliothek konnte nicht geladen werden.
+'%1': %2</translation>
         </message>
     </context>
     <context>

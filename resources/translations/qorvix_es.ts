@@ -191,10 +191,6 @@ is already open!</source>
 ya está abierto!</translation>
         </message>
         <message>
-            <source>The type library could not be loaded.</source>
-            <translation>No se pudo cargar la biblioteca de tipos.</translation>
-        </message>
-        <message>
             <source>All files will be generated in the project directory
 '%1'</source>
             <translation>Todos los archivos se generarán en el directorio del proyecto
@@ -321,6 +317,12 @@ El archivo no se ha escrito.</translation>
         <message>
             <source>The name holds a control character</source>
             <translation>El nombre contiene un carácter de control</translation>
+        </message>
+        <message>
+            <source>The type library could not be loaded.
+'%1': %2</source>
+            <translation>No se pudo cargar la biblioteca de tipos.
+'%1': %2</translation>
         </message>
     </context>
     <context>

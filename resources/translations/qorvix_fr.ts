@@ -191,10 +191,6 @@ is already open!</source>
 est déjà ouvert !</translation>
         </message>
         <message>
-            <source>The type library could not be loaded.</source>
-            <translation>Impossible de charger la bibliothèque de types.</translation>
-        </message>
-        <message>
             <source>All files will be generated in the project directory
 '%1'</source>
             <translation>Tous les fichiers seront générés dans le répertoire du projet
@@ -321,6 +317,12 @@ Le fichier n'a pas été écrit.</translation>
         <message>
             <source>The name holds a control character</source>
             <translation>Le nom contient un caractère de contrôle</translation>
+        </message>
+        <message>
+            <source>The type library could not be loaded.
+'%1': %2</source>
+            <translation>Impossible de charger la bibliothèque de types.
+'%1' : %2</translation>
         </message>
     </context>
     <context>

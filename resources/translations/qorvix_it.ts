@@ -191,10 +191,6 @@ is already open!</source>
 è già aperto.</translation>
         </message>
         <message>
-            <source>The type library could not be loaded.</source>
-            <translation>Impossibile caricare la libreria dei tipi.</translation>
-        </message>
-        <message>
             <source>All files will be generated in the project directory
 '%1'</source>
             <translation>Tutti i file verranno generati nella directory del progetto
@@ -321,6 +317,12 @@ Il file non è stato creato.</translation>
         <message>
             <source>The name holds a control character</source>
             <translation>Il nome contiene un carattere di controllo</translation>
+        </message>
+        <message>
+            <source>The type library could not be loaded.
+'%1': %2</source>
+            <translation>Impossibile caricare la libreria dei tipi.
+'%1': %2</translation>
         </message>
     </context>
     <context>

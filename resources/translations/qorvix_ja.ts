@@ -191,10 +191,6 @@ is already open!</source>
 既に開かれています。</translation>
         </message>
         <message>
-            <source>The type library could not be loaded.</source>
-            <translation>タイプ ライブラリを読み込めませんでした。</translation>
-        </message>
-        <message>
             <source>All files will be generated in the project directory
 '%1'</source>
             <translation>すべてのファイルを次のプロジェクト ディレクトリに生成します:
@@ -321,6 +317,12 @@ The file has not been written.</source>
         <message>
             <source>The name holds a control character</source>
             <translation>名前に制御文字が含まれています</translation>
+        </message>
+        <message>
+            <source>The type library could not be loaded.
+'%1': %2</source>
+            <translation>タイプ ライブラリを読み込めませんでした。
+'%1': %2</translation>
         </message>
     </context>
     <context>

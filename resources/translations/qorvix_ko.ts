@@ -191,10 +191,6 @@ is already open!</source>
 이미 열려 있습니다.</translation>
         </message>
         <message>
-            <source>The type library could not be loaded.</source>
-            <translation>형식 라이브러리를 로드할 수 없습니다.</translation>
-        </message>
-        <message>
             <source>All files will be generated in the project directory
 '%1'</source>
             <translation>모든 파일이 다음 프로젝트 디렉터리에 생성됩니다.
@@ -321,6 +317,12 @@ The file has not been written.</source>
         <message>
             <source>The name holds a control character</source>
             <translation>이름에 제어 문자가 있습니다</translation>
+        </message>
+        <message>
+            <source>The type library could not be loaded.
+'%1': %2</source>
+            <translation>형식 라이브러리를 로드할 수 없습니다.
+'%1': %2</translation>
         </message>
     </context>
     <context>

@@ -191,10 +191,6 @@ is already open!</source>
 已经打开！</translation>
         </message>
         <message>
-            <source>The type library could not be loaded.</source>
-            <translation>无法加载类型库。</translation>
-        </message>
-        <message>
             <source>All files will be generated in the project directory
 '%1'</source>
             <translation>所有文件都将生成在项目目录中：
@@ -321,6 +317,12 @@ The file has not been written.</source>
         <message>
             <source>The name holds a control character</source>
             <translation>名称包含控制字符</translation>
+        </message>
+        <message>
+            <source>The type library could not be loaded.
+'%1': %2</source>
+            <translation>无法加载类型库。
+“%1”：%2</translation>
         </message>
     </context>
     <context>

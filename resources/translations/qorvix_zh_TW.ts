@@ -191,10 +191,6 @@ is already open!</source>
 已經開啟！</translation>
         </message>
         <message>
-            <source>The type library could not be loaded.</source>
-            <translation>無法載入型別程式庫。</translation>
-        </message>
-        <message>
             <source>All files will be generated in the project directory
 '%1'</source>
             <translation>所有檔案都會產生在專案目錄中：
@@ -321,6 +317,12 @@ The file has not been written.</source>
         <message>
             <source>The name holds a control character</source>
             <translation>名稱包含控制字元</translation>
+        </message>
+        <message>
+            <source>The type library could not be loaded.
+'%1': %2</source>
+            <translation>無法載入型別程式庫。
+「%1」：%2</translation>
         </message>
     </context>
     <context>

@@ -145,7 +145,8 @@ TEXTS = {
         "No se puede escribir en el archivo\n'%1'\nCompruebe que el nombre y la ruta del archivo sean "
         "correctos y no apunten a un archivo de solo lectura.\n%2",
     "The file\n'%1'\nis already open!": "¡El archivo\n'%1'\nya está abierto!",
-    "The type library could not be loaded.": "No se pudo cargar la biblioteca de tipos.",
+    "The type library could not be loaded.\n'%1': %2":
+        "No se pudo cargar la biblioteca de tipos.\n'%1': %2",
     "All files will be generated in the project directory\n'%1'":
         "Todos los archivos se generarán en el directorio del proyecto\n'%1'",
     "No project found. Continue to generate files?":

@@ -3,12 +3,14 @@
 
 #include <sys/wait.h>
 #include <array>
+#include <chrono>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
 
 #include "app/generator_app.h"
 #include "resources/string_table.h"
+#include "tests/support/msft_builder.h"
 #include "tests/support/paths.h"
 #include "tests/support/scripted_prompter.h"
 #include "tests/support/shell.h"
@@ -178,13 +180,20 @@ TEST_F(CommandLine, BatchRunsAndTheirFailures) {
     EXPECT_TRUE(std::filesystem::exists(dir / "Out.cpy"));
     EXPECT_TRUE(std::filesystem::exists(dir / "ishape.cbl"));
 
-    for (std::vector<std::string> args : {std::vector<std::string>{"-oNew.cpy", "missing.tlb"},
-                                          {"-oNew.cpy", "\""},
-                                          {"-oNew.cpy", dir.Path()}}) {
+    // 105 names the file and the reader's reason.
+    WriteText(dir / "text.tlb", "not a library");
+    WriteText(dir / "cut.tlb", ReadText(FixturePath("shapes.tlb")).substr(0, 40));
+    for (auto [library, reason] :
+         {std::pair{dir / "missing.tlb", "No such file or directory"},
+          {std::string(), "No such file or directory"},
+          {dir.Path(), "is a directory"},
+          {dir / "text.tlb", "not a type library (unknown file signature)"},
+          {dir / "cut.tlb", "truncated MSFT header"}}) {
         prompter.shown.clear();
-        EXPECT_EQ(Run(args), kExitFailed);
+        EXPECT_EQ(Run({"-oNew.cpy", library.empty() ? "\"" : library}), kExitFailed);
         ASSERT_EQ(prompter.shown.size(), 1u);
-        EXPECT_EQ(prompter.shown[0].text, "The type library could not be loaded.");
+        EXPECT_EQ(prompter.shown[0].text,
+                  "The type library could not be loaded.\n'" + library + "': " + reason);
         EXPECT_FALSE(std::filesystem::exists(dir / "New.cpy"));
     }
     // A copy file the user declines to overwrite.
@@ -289,14 +298,16 @@ TEST(Program, ExitStatusAndMessages) {
     EXPECT_EQ(bad.status, 2);
     Result noLibrary = Shell(dir.Path(), qorvix + " -oNew.cpy nothing.tlb");
     EXPECT_EQ(noLibrary.status, 1);
-    EXPECT_EQ(noLibrary.output, "qorvix: The type library could not be loaded.\n");
+    EXPECT_EQ(noLibrary.output, "qorvix: The type library could not be loaded.\n'" +
+                                    dir / "nothing.tlb" + "': No such file or directory\n");
     // An absolute path that is not there is a library that is not there,
     // not a switch; and no window opens in a batch run.
     for (const char* missing : {"/home/me/Shapes.tlb", "/opt/vendor/typo.tlb"}) {
         Result absolute = Shell(
             dir.Path(), "env -u DISPLAY -u WAYLAND_DISPLAY " + qorvix + " -oNew.cpy " + missing);
         EXPECT_EQ(absolute.status, 1) << missing;
-        EXPECT_EQ(absolute.output, "qorvix: The type library could not be loaded.\n");
+        EXPECT_EQ(absolute.output, std::string("qorvix: The type library could not be loaded.\n'") +
+                                       missing + "': No such file or directory\n");
     }
     EXPECT_FALSE(std::filesystem::exists(dir / "New.cpy"));
 }
@@ -383,14 +394,69 @@ TEST(Program, GermanMessages) {
 TEST(Program, AWriteThatFailsLeavesNoCopyFile) {
     TempDir dir;
     std::string qorvix = QORVIX_PROGRAM;
-    // A file-size limit of 4 KB makes the writes fail part way.
-    Result full = Shell(dir.Path(), "trap '' XFSZ; ulimit -f 8; " + qorvix + " -oOut.cpy " +
-                                        FixturePath("shapes.tlb"));
+    // A file-size limit of 8 KB makes the copy file's writes fail part way
+    // (the class files fit): the signal it sends must not end the program
+    // before it can tidy up and say so.
+    Result full = Shell(dir.Path(),
+                        "ulimit -f 16; " + qorvix + " -id -oOut.cpy " + FixturePath("shapes.tlb"));
     EXPECT_EQ(full.status, 1) << full.output;
-    EXPECT_NE(full.output.find("qorvix: The file\n'Out.cpy'\ncould not be written completely: "),
-              std::string::npos)
+    // One message with the reason, and the count.
+    EXPECT_EQ(
+        full.output.rfind(
+            "qorvix: The file\n'Out.cpy'\ncould not be written completely: File too large\n", 0),
+        0u)
+        << full.output;
+    EXPECT_EQ(full.output.find("qorvix: ", 1), full.output.rfind("qorvix: Files not written: 1\n"))
         << full.output;
     EXPECT_FALSE(std::filesystem::exists(dir / "Out.cpy"));
+    for (const auto& entry : std::filesystem::directory_iterator(dir.Path()))
+        EXPECT_EQ(entry.path().extension(), ".cbl") << entry.path();
+}
+
+// A build that writes the library again in place while qorvix reads it:
+// each run completes, or says 105 and fails; never a signal, never a
+// temporary file left. The library (60 interfaces of 40 methods) is cut
+// short at moments spread over the time one run takes.
+TEST(Program, ALibraryCutShortWhileItIsRead) {
+    MsftBuilder b;
+    for (std::uint8_t t = 0; t < 60; ++t) {
+        MsftBuilder::Type itf;
+        itf.kind = TKIND_INTERFACE;
+        itf.name = "IInterface" + std::to_string(t);
+        itf.guid = GUID{0x5A0C0DE0, 0x1A, 0x4000, {0x80, 0, 0, 0, 0, 0, 0x1A, t}};
+        MsftBuilder::Param param{"argument", MsftBuilder::Inline(VT_BSTR)};
+        for (int f = 0; f < 40; ++f) {
+            itf.funcs.push_back({"Method" + std::to_string(f), 0x60000000 + f});
+            itf.funcs.back().returnType = MsftBuilder::Inline(VT_HRESULT);
+            itf.funcs.back().params = {param, param, param};
+        }
+        b.AddType(itf);
+    }
+    auto bytes = b.Build();
+    const std::string library(bytes.begin(), bytes.end());
+    TempDir dir;
+    std::string run = std::string(QORVIX_PROGRAM) + " -id -oOut.cpy ../large.tlb";
+    WriteText(dir / "large.tlb", library);
+    std::filesystem::create_directory(dir / "whole");
+    auto begun = std::chrono::steady_clock::now();
+    ASSERT_EQ(Shell(dir / "whole", run).status, 0);
+    std::chrono::duration<double> once = std::chrono::steady_clock::now() - begun;
+    constexpr int kRuns = 24;
+    for (int i = 0; i < kRuns; ++i) {
+        WriteText(dir / "large.tlb", library);
+        std::filesystem::remove_all(dir / "cut");
+        std::filesystem::create_directory(dir / "cut");
+        Result cut =
+            Shell(dir / "cut", run + " & sleep " + std::to_string(once.count() * i / kRuns) +
+                                   "; truncate -s 4096 ../large.tlb; wait $!; echo $?");
+        if (cut.output != "0\n") {
+            EXPECT_EQ(cut.output.rfind("qorvix: The type library could not be loaded.\n'", 0), 0u)
+                << cut.output;
+            EXPECT_EQ(cut.output.substr(cut.output.size() - 2), "1\n") << cut.output;
+        }
+        for (const auto& entry : std::filesystem::directory_iterator(dir / "cut"))
+            EXPECT_NE(entry.path().filename().string().rfind(".qorvix-", 0), 0u) << entry.path();
+    }
 }
 
 }  // namespace

@@ -45,7 +45,10 @@ ALLOWED = [
      "SAFEARRAY(...) stands for a safe array as the output has always written it"),
     ("cobc", r"unknown USAGE: SAFEARRAY$", r"SAFEARRAY\(",
      "SAFEARRAY(...) stands for a safe array as the output has always written it"),
-    ("lint", r"not a COBOL word or literal: <GetRefTypeInfo", r"",
+    ("lint", r"not a COBOL word or literal: (<GetRefTypeInfo|failed>)",
+     r"<GetRefTypeInfo|^ +failed>",
+     "the failure text in place of a type whose reference cannot be resolved"),
+    ("cobc", r"^syntax error, unexpected <$", r"<GetRefTypeInfo failed>",
      "the failure text in place of a type whose reference cannot be resolved"),
     ("lint", r"not a COBOL word or literal: (ITypeInfo::GetDocumentation|failed|in|"
      r"TYPEDESCToString)", r"ITypeInfo::GetDocumentation\(\) failed",

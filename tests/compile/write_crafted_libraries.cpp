@@ -21,6 +21,7 @@ int main(int argc, char** argv) {
     bool ok = write("hostile-names.tlb", qorvix::test::HostileNamesLibrary()) &&
               write("compiler-faults.tlb", qorvix::test::CompilerFaultsLibrary()) &&
               write("layout-32.tlb", qorvix::test::LayoutLibrary(qorvix::SYS_WIN32)) &&
-              write("layout-64.tlb", qorvix::test::LayoutLibrary(qorvix::SYS_WIN64));
+              write("layout-64.tlb", qorvix::test::LayoutLibrary(qorvix::SYS_WIN64)) &&
+              write("missing-import.tlb", qorvix::test::MissingImportLibrary());
     return ok ? 0 : 1;
 }

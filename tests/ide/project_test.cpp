@@ -459,5 +459,27 @@ TEST(SilentBusTest, OnlyRunsThatUseTheIdeTouchTheBus) {
     EXPECT_EQ(silent.TakeConnections(), 1);
 }
 
+// A dialog run without a display ends at once: it never asks the bus about
+// the IDE, which would first wait out the IDE's time limit.
+TEST(SilentBusTest, NoDisplayNoBus) {
+    TempDir dir;
+    SilentBus silent(dir / "bus");
+    ASSERT_FALSE(silent.Address().empty());
+    std::string qorvix =
+        "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "
+        "DBUS_SESSION_BUS_ADDRESS='" +
+        silent.Address() + "' timeout 80 " + QORVIX_PROGRAM;
+    for (const std::string& args :
+         std::vector<std::string>{std::string(), " " + FixturePath("shapes.tlb"),
+                                  " -p " + FixturePath("shapes.tlb"), " -p"}) {
+        ShellResult run = Shell(dir.Path(), qorvix + args);
+        EXPECT_EQ(run.status, 1) << args;
+        EXPECT_EQ(run.output,
+                  "qorvix: cannot show the dialogs: there is no display (DISPLAY and "
+                  "WAYLAND_DISPLAY are not set)\n");
+        EXPECT_EQ(silent.TakeConnections(), 0) << args;
+    }
+}
+
 }  // namespace
 }  // namespace qorvix::test

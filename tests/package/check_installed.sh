@@ -6,7 +6,8 @@
 #     and finds its translations and their manuals beside itself;
 #   - man shows the three manual pages, also where dpkg leaves out
 #     /usr/share/man;
-#   - the desktop knows the MIME type and opens it with qorvix.
+#   - the desktop knows the MIME type and opens it with qorvix;
+#   - /usr/share/doc/qorvix/copyright is in Debian's machine-readable format.
 set -euo pipefail
 package=$(realpath "$1")
 built=$(realpath "$2")
@@ -59,8 +60,13 @@ env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM qorvix 2>"$work/display.txt
 
 tlbdump "$sample" >"$work/shapes.json" || fail "tlbdump failed: $?"
 grep -q '^{"file":"shapes.tlb","hr":"0x00000000"' "$work/shapes.json" || fail "tlbdump's JSON"
+tlbdump --help | grep -q "^usage: tlbdump" || fail "tlbdump --help"
 mkdir -p "$work/prefix"
+WINEPREFIX="$work/prefix" tlblist 2>/dev/null && fail "tlblist took a folder without a registry for a prefix"
+: >"$work/prefix/system.reg"
 WINEPREFIX="$work/prefix" tlblist | grep -q "^0 libraries, 0 not loaded" || fail "tlblist"
+head -n 1 /usr/share/doc/qorvix/copyright | grep -q "^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" ||
+    fail "no copyright file in Debian's format"
 
 # Recommended with the package: Qt's own texts (file dialogs) in the
 # satellites' languages, and a font for Chinese, Japanese and Korean.

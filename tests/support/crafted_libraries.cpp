@@ -320,4 +320,30 @@ std::vector<std::uint8_t> LayoutLibrary(SYSKIND syskind) {
     return b.Build();
 }
 
+std::vector<std::uint8_t> MissingImportLibrary() {
+    Builder b;
+    b.libName = "MissingImport";
+    b.libDoc = "Types of a library that is not on the machine";
+    const GUID absent{0x5A0C0DE0, 0xAB5E, 0x4000, {0x80, 0, 0, 0, 0, 0, 0x0C, 0xFF}};
+    std::int32_t record = b.UserDefined(
+        b.Import(absent, 1, 0, "C:\\Nowhere\\absent.tlb", TKIND_RECORD, std::nullopt, 0));
+    std::int32_t itf = b.UserDefined(
+        b.Import(absent, 1, 0, "C:\\Nowhere\\absent.tlb", TKIND_INTERFACE, Numbered(0xF0), 1));
+
+    b.AddRecord("Holder", {{"missing", record}, {"pointer", b.Ptr(record)}});
+    Builder::Type alias = Named(TKIND_ALIAS, "MissingAlias");
+    alias.datatype1 = record;
+    b.AddType(alias);
+    Builder::Type uses = Named(TKIND_INTERFACE, "IUsesMissing", 1);
+    uses.funcs = {
+        Method("Take", 1, INVOKE_FUNC,
+               {Param("value", record, PARAMFLAG_FIN), Param("other", b.Ptr(itf), PARAMFLAG_FIN)}),
+        Method("Give", 2, INVOKE_FUNC,
+               {Param("result", b.Ptr(b.Ptr(itf)), PARAMFLAG_FOUT | PARAMFLAG_FRETVAL)}),
+        Method("Item", 3, INVOKE_PROPERTYGET,
+               {Param("result", b.Ptr(record), PARAMFLAG_FOUT | PARAMFLAG_FRETVAL)})};
+    b.AddType(uses);
+    return b.Build();
+}
+
 }  // namespace qorvix::test

@@ -28,4 +28,8 @@ std::vector<std::uint8_t> CompilerFaultsLibrary();
 // members; and properties whose accessors' names reach 31 characters.
 std::vector<std::uint8_t> LayoutLibrary(SYSKIND syskind);
 
+// Records, an alias and an interface that use types of a library that is
+// not registered and not beside it: every reference to it fails.
+std::vector<std::uint8_t> MissingImportLibrary();
+
 }  // namespace qorvix::test

@@ -49,5 +49,17 @@ TEST(LibraryFiles, ALinkToALibraryIsRead) {
     EXPECT_GT(lib->GetTypeInfoCount(), 0u);
 }
 
+// The library is read into memory, so a file larger than any library is
+// refused before it is read (it holds no data, and takes no room).
+TEST(LibraryFiles, AHugeFileIsNotRead) {
+    TempDir dir;
+    std::filesystem::copy_file(FixturePath("shapes.tlb"), dir / "huge.tlb");
+    std::filesystem::resize_file(dir / "huge.tlb", kMaxLibraryFileBytes + 1);
+    ComPtr<ITypeLib> lib;
+    std::string why;
+    EXPECT_EQ(LoadTypeLibEx(dir / "huge.tlb", LoadOptions{}, lib, &why), TYPE_E_CANTLOADLIBRARY);
+    EXPECT_EQ(why, dir / "huge.tlb: larger than 256 MiB; not read as a type library");
+}
+
 }  // namespace
 }  // namespace qorvix::test

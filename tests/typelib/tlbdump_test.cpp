@@ -7,6 +7,8 @@
 #include "tests/support/fifo_watch.h"
 #include "tests/support/json_value.h"
 #include "tests/support/msft_builder.h"
+#include "tests/support/paths.h"
+#include "tests/support/pe_builder.h"
 #include "tests/support/shell.h"
 #include "tests/support/temp_dir.h"
 
@@ -68,6 +70,29 @@ TEST_F(TlbdumpTest, ReasonsOnRequest) {
     ShellResult usage = Shell(dir.Path(), QORVIX_TLBDUMP);
     EXPECT_EQ(usage.status, 1);
     EXPECT_NE(usage.output.find("[--reasons] FILE"), std::string::npos) << usage.output;
+    // Asked for, the usage is the answer: standard output, status 0.
+    ShellResult help = Shell(dir.Path(), std::string(QORVIX_TLBDUMP) + " --help 2>/dev/null");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.output, "usage: tlbdump [--no-registry] [--reasons] FILE\n");
+}
+
+// A resource number keeps the file's name beside it, with either slash.
+TEST_F(TlbdumpTest, TheFileOfAResource) {
+    std::string raw = ReadText(FixturePath("shapes.tlb"));
+    std::vector<std::uint8_t> bytes(raw.begin(), raw.end());
+    auto pe =
+        BuildPe({PeResource{u"TYPELIB", 0, 1, 0, bytes}, PeResource{u"TYPELIB", 0, 2, 0, bytes}});
+    WriteText(dir / "two.dll", std::string(pe.begin(), pe.end()));
+    for (auto [path, file] : {std::pair{"two.dll/2", "two.dll/2"},
+                              {"two.dll\\2", "two.dll\\2"},
+                              {"./two.dll/2", "two.dll/2"},
+                              {"two.dll", "two.dll"}}) {
+        ShellResult result = Dump(std::string("'") + path + "'");
+        EXPECT_EQ(result.status, 0) << path;
+        auto json = ParseJson(result.output);
+        ASSERT_TRUE(json) << result.output;
+        EXPECT_EQ((*json)["file"].String(), file);
+    }
 }
 
 }  // namespace

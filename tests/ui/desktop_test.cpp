@@ -1,6 +1,8 @@
 // What the program meets on a desktop: a display it cannot reach, and a
 // desktop that may have no browser for the manual.
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <QProcess>
 #include <QTest>
 #include <filesystem>
@@ -124,6 +126,34 @@ class DesktopTest : public QObject {
         qputenv("XDG_DATA_DIRS", dataDirs);
         qputenv("XDG_DATA_HOME", dataHome);
         QCOMPARE(result, shows);
+    }
+
+    // The browser's own lines (on either stream) do not reach ours.
+    void theBrowserKeepsItsLogToItself() {
+        TempDir dir;
+        std::filesystem::create_directories(dir / "bin");
+        WriteScript(dir / "bin/xdg-open",
+                    "echo 'browser: log line' >&2\necho 'browser: output'\n"
+                    "echo \"$1\" >'" +
+                        dir / "opened.tmp" + "'\nmv '" + dir / "opened.tmp" + "' '" +
+                        dir / "opened" + "'\n");
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QByteArray::fromStdString(dir / "bin:") + path);
+        // Our standard error, as the started program would inherit it.
+        std::fflush(stderr);
+        int saved = dup(2);
+        int capture = open((dir / "errors").c_str(), O_CREAT | O_WRONLY | O_TRUNC, 0600);
+        dup2(capture, 2);
+        bool started = OpenInDesktopBrowser(QUrl::fromLocalFile("/opt/qorvix/qorvix.html"));
+        for (int i = 0; i < 200 && !std::filesystem::exists(dir / "opened"); ++i)
+            QTest::qWait(50);
+        dup2(saved, 2);
+        close(saved);
+        close(capture);
+        qputenv("PATH", path);
+        QVERIFY(started);
+        QCOMPARE(ReadText(dir / "opened"), std::string("file:///opt/qorvix/qorvix.html\n"));
+        QCOMPARE(ReadText(dir / "errors"), std::string());
     }
 };
 

@@ -156,11 +156,17 @@ class MainDialogTest : public QObject {
         dialog->OnView();
         QCOMPARE(shown.size(), 2);
         QCOMPARE(f->prompter.Ids(), std::vector<int>{IDS_CANNOT_LOAD});
-        QCOMPARE(f->prompter.shown[0].text, std::string("The type library could not be loaded."));
+        QCOMPARE(f->prompter.shown[0].text,
+                 std::string("The type library could not be loaded.\n'C:\\Libs\\gone.tlb': no "
+                             "such file in the Wine prefix"));
         // A version that registers no file: 105 again.
         Select("Delta");
         dialog->OnView();
         QCOMPARE(f->prompter.Ids().size(), std::size_t(2));
+        QCOMPARE(f->prompter.shown[1].text,
+                 std::string("The type library could not be loaded.\n'TypeLib\\{88888888-0000-"
+                             "4000-8000-000000000001}\\1.0': no file is registered for this "
+                             "version"));
     }
 
     void browse() {
@@ -175,6 +181,9 @@ class MainDialogTest : public QObject {
         QCOMPARE(f->files.calls[0].suffix, QString("tlb"));
         dialog->OnBrowse();  // not a library
         QCOMPARE(f->prompter.Ids(), std::vector<int>{IDS_CANNOT_LOAD});
+        QCOMPARE(f->prompter.shown[0].text, "The type library could not be loaded.\n'" +
+                                                f->dir / "prefix/system.reg" +
+                                                "': not a type library (unknown file signature)");
         QVERIFY(shown.isEmpty());
         dialog->OnBrowse();
         QCOMPARE(shown, QStringList{"Shapes"});

@@ -94,8 +94,9 @@ class TranslationTest : public QObject {
             QVERIFY2(!translator.translate("StringTable", source.toUtf8()).isEmpty(),
                      qPrintable(source));
         }
-        QCOMPARE(LoadString(IDS_CANNOT_LOAD),
-                 std::string("Die Typbibliothek konnte nicht geladen werden."));
+        QCOMPARE(FormatString(IDS_CANNOT_LOAD, "x.tlb", "the file is empty"),
+                 std::string("Die Typbibliothek konnte nicht geladen werden.\n'x.tlb': the file "
+                             "is empty"));
         QCOMPARE(FormatString(IDS_BAD_OPTION, "ix"),
                  std::string("Die Option 'ix' ist keine gültige Option.\nMit qorvix -? erhalten "
                              "Sie eine Liste der "

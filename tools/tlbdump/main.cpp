@@ -6,6 +6,7 @@
 // knows: a short reason and the file offset of the damage.
 // Exit status: 0 loaded, 2 the load failed (the JSON still says how),
 // 1 usage or output error.
+#include <csignal>
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -16,13 +17,18 @@
 
 int main(int argc, char** argv) {
     using namespace qorvix;
+    std::signal(SIGXFSZ, SIG_IGN);  // a dump past ulimit -f is an output error, not a signal
     std::string path;
     bool registry = true;
     bool reasons = false;
     bool usage = false;
+    const char* usageText = "usage: tlbdump [--no-registry] [--reasons] FILE\n";
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
-        if (arg == "--no-registry") {
+        if (arg == "-h" || arg == "--help") {
+            std::fputs(usageText, stdout);
+            return std::fflush(stdout) == 0 ? 0 : 1;
+        } else if (arg == "--no-registry") {
             registry = false;
         } else if (arg == "--reasons") {
             reasons = true;
@@ -33,10 +39,13 @@ int main(int argc, char** argv) {
         }
     }
     if (usage || path.empty()) {
-        std::fprintf(stderr, "usage: tlbdump [--no-registry] [--reasons] FILE\n");
+        std::fputs(usageText, stderr);
         return 1;
     }
-    std::string fileName = path.substr(path.find_last_of('/') + 1);
+    // The file's name, and the resource number where the path names one
+    // ("lib.dll/2" and "lib.dll\\2" alike).
+    std::string file = SplitTypeLibPath(path).file;
+    std::string fileName = file.substr(file.find_last_of('/') + 1) + path.substr(file.size());
     // The machine's services live as long as the library: they hold what
     // it imports.
     std::shared_ptr<MachineServices> machine;

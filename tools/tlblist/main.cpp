@@ -1,7 +1,8 @@
 // tlblist [PREFIX]: the libraries a Wine prefix registers, as the main
 // dialog lists them, each loaded the way the contents dialog loads it.
 // Prints one line per row: status, version, GUID, description, file.
-// Exit status: 0 every row loads, 2 some row does not, 1 usage error.
+// Exit status: 0 every row loads, 2 some row does not, 1 usage error or no
+// prefix there.
 #include <clocale>
 #include <cstdio>
 #include <string>
@@ -13,16 +14,37 @@ int main(int argc, char** argv) {
     using namespace qorvix;
     // Descriptions are written in the user's character set, as the list shows them.
     std::setlocale(LC_ALL, "");
-    if (argc > 2 ||
-        (argc == 2 && (std::string(argv[1]) == "-h" || std::string(argv[1]) == "--help"))) {
-        std::fprintf(stderr, "usage: tlblist [WINEPREFIX]\n");
+    const char* usage = "usage: tlblist [WINEPREFIX]\n";
+    std::string arg = argc == 2 ? argv[1] : "";
+    if (arg == "-h" || arg == "--help") {
+        std::fputs(usage, stdout);
+        return std::fflush(stdout) == 0 ? 0 : 1;
+    }
+    if (argc > 2 || (arg.size() > 1 && arg[0] == '-')) {
+        if (argc == 2) std::fprintf(stderr, "tlblist: unknown option '%s'\n", arg.c_str());
+        std::fputs(usage, stderr);
         return 1;
     }
-    std::shared_ptr<MachineServices> machine = argc == 2
-                                                   ? std::make_shared<MachineServices>(argv[1])
-                                                   : MachineServices::ForDefaultPrefix();
+    std::string prefix = argc == 2 ? arg : Registry::DefaultPrefix();
+    auto machine = std::make_shared<MachineServices>(prefix);
+    // A folder with neither registry file is no prefix: listing nothing
+    // would look like a prefix that registers nothing.
+    int missing = 0;
+    machine->SetWarningSink([&missing](const RegistryWarning& warning) {
+        if (warning.kind == RegistryWarning::kMissing) {
+            ++missing;
+        } else if (warning.kind != RegistryWarning::kSkippedLines) {
+            std::fprintf(stderr, "%s\n", warning.text.c_str());
+        }
+    });
+    const Registry& registry = machine->GetRegistry();
+    if (missing == 2) {
+        std::fprintf(stderr, "tlblist: %s is not a Wine prefix: it has no system.reg or user.reg\n",
+                     prefix.c_str());
+        return 1;
+    }
     int failed = 0;
-    auto rows = FillLibraryList(machine->GetRegistry());
+    auto rows = FillLibraryList(registry);
     for (const RegisteredLibrary& row : rows) {
         auto guid = GuidFromString(Utf8ToUtf16(row.guid));
         auto [major, minor] = ParseLibraryVersion(row.version);
