@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QTest>
+#include <QTimer>
 #include <QTranslator>
 #include <QTreeView>
 #include <QTreeWidget>
@@ -24,6 +25,7 @@
 #include "ui/about_dialog.h"
 #include "ui/contents_dialog.h"
 #include "ui/library_list_dialog.h"
+#include "ui/message_box_prompter.h"
 #include "ui/translations.h"
 
 Q_DECLARE_METATYPE(qorvix::Answer)
@@ -205,6 +207,26 @@ class TranslationTest : public QObject {
         QStringList yesNo{QMessageBox::tr("&Yes"), QMessageBox::tr("&No"),
                           QMessageBox::tr("Yes to &All"), QMessageBox::tr("N&o to All")};
         QVERIFY2(SharedAccelerators(yesNo).isEmpty(), qPrintable(yesNo.join(", ")));
+        // Its message box: the four buttons of one width, each text inside.
+        QStringList buttons;
+        QList<int> widths, needs;
+        QTimer::singleShot(0, this, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            for (QAbstractButton* button : box->buttons()) {
+                buttons << QString("%1 (%2)").arg(button->text()).arg(button->width());
+                widths << button->width();
+                needs << button->sizeHint().width();
+            }
+            box->buttons().first()->click();
+        });
+        Message question;
+        question.buttons = MessageButtons::YesNoToAll;
+        MessageBoxPrompter("qorvix").Show(question);
+        QCOMPARE(widths.size(), 4);
+        for (int i = 0; i < 4; ++i)
+            QVERIFY2(widths[i] == widths[0] && widths[i] >= needs[i],
+                     qPrintable(buttons.join(", ")));
 
         CContentsDlg contents(*f->app, f->services);
         QVERIFY(contents.LoadTypeLibFile(FixturePath("shapes.tlb")));
