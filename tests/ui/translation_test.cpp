@@ -2,6 +2,7 @@
 // help topics in German; every language's dialogs with nothing cut off and
 // no accelerator twice, with its manual and Qt's own texts.
 #include <QCheckBox>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLibraryInfo>
@@ -10,6 +11,9 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextLayout>
 #include <QTimer>
 #include <QTranslator>
 #include <QTreeView>
@@ -192,6 +196,19 @@ class TranslationTest : public QObject {
         QCOMPARE(Help::ManualFor(manual, extension),
                  QString(QORVIX_SATELLITE_DIR "/qorvix." + extension + ".html"));
         QCOMPARE(Help::ManualFor(manual, "nld"), manual);  // no Dutch manual: the English one
+
+        // The manual in the help window: its lines as far apart as a
+        // browser sets them (1.45 or 1.6 times the font's size), not that
+        // times the line's own height, which a CJK font makes far larger.
+        Help help(QORVIX_SATELLITE_DIR "/qorvix." + extension + ".html");
+        help.openUrl = [](const QUrl&) { return false; };
+        help.HelpButton(nullptr);
+        QTextBlock paragraph = help.WindowText()->document()->findBlockByNumber(1);
+        QTRY_VERIFY(paragraph.layout()->lineCount() > 1);
+        qreal pitch = paragraph.layout()->lineAt(1).y() - paragraph.layout()->lineAt(0).y();
+        qreal size = QFontInfo(paragraph.charFormat().font()).pixelSize();
+        QVERIFY2(pitch >= 1.4 * size && pitch <= 1.7 * size, qPrintable(QString::number(pitch)));
+        help.CloseWindow();
 
         CLibraryListDlg list(*f->app, f->services);
         list.OnInitDialog();
