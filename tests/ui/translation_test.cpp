@@ -225,25 +225,20 @@ class TranslationTest : public QObject {
                           QMessageBox::tr("Yes to &All"), QMessageBox::tr("N&o to All")};
         QVERIFY2(SharedAccelerators(yesNo).isEmpty(), qPrintable(yesNo.join(", ")));
         // Its message box: the four buttons of one width, each text inside.
-        QStringList buttons;
-        QList<int> widths, needs;
+        QSet<int> widths;
+        bool fit = true;
         QTimer::singleShot(0, this, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box) return;
             for (QAbstractButton* button : box->buttons()) {
-                buttons << QString("%1 (%2)").arg(button->text()).arg(button->width());
                 widths << button->width();
-                needs << button->sizeHint().width();
+                fit = fit && button->width() >= button->sizeHint().width();
             }
             box->buttons().first()->click();
         });
         Message question;
         question.buttons = MessageButtons::YesNoToAll;
         MessageBoxPrompter("qorvix").Show(question);
-        QCOMPARE(widths.size(), 4);
-        for (int i = 0; i < 4; ++i)
-            QVERIFY2(widths[i] == widths[0] && widths[i] >= needs[i],
-                     qPrintable(buttons.join(", ")));
+        QVERIFY(fit && widths.size() == 1);
 
         CContentsDlg contents(*f->app, f->services);
         QVERIFY(contents.LoadTypeLibFile(FixturePath("shapes.tlb")));
