@@ -7,11 +7,14 @@
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QVBoxLayout>
 #include <QWhatsThis>
 
@@ -103,6 +106,21 @@ void RequestContextMenu(QWidget* dialog) {
         at = area->viewport()->mapTo(target, at);
     QContextMenuEvent request(QContextMenuEvent::Keyboard, at, target->mapToGlobal(at));
     QCoreApplication::sendEvent(target, &request);
+}
+
+// Browsers take a line height without a unit as a multiple of the font's
+// size, Qt's rich text as a multiple of each line's own height, which a
+// Chinese, Japanese or Korean font (or a monospaced one that comes with
+// them) makes nearly one and a half times that size: the manual's lines are
+// spaced as the desktop's browser spaces them.
+void SpaceLinesAsBrowsersDo(QTextDocument& document) {
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        QTextBlockFormat format = block.blockFormat();
+        if (format.lineHeightType() != QTextBlockFormat::ProportionalHeight) continue;
+        qreal size = QFontInfo(block.charFormat().font()).pixelSize();
+        format.setLineHeight(format.lineHeight() / 100 * size, QTextBlockFormat::MinimumHeight);
+        QTextCursor(block).setBlockFormat(format);
+    }
 }
 
 }  // namespace
@@ -203,6 +221,7 @@ void Help::ShowWindow(QWidget* owner, bool manual) {
     if (manual) {
         browser->setObjectName(QStringLiteral("manual"));
         browser->setSource(QUrl::fromLocalFile(m_manualPath));
+        SpaceLinesAsBrowsersDo(*browser->document());
     } else {
         browser->setObjectName(QStringLiteral("topics"));
         QString html;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <algorithm>
 
 namespace qorvix {
 
@@ -55,11 +56,17 @@ Answer MessageBoxPrompter::Show(const Message& message) {
     bool yesNo =
         message.buttons == MessageButtons::YesNo || message.buttons == MessageButtons::YesNoToAll;
     std::vector<QPushButton*> buttons;
+    int width = 0;
     for (const Choice& choice : choices) {
         QPushButton* button = box.addButton(choice.text, choice.role);
         buttons.push_back(button);
+        width = std::max(width, button->sizeHint().width());
         if (choice.answer == message.defaultAnswer) box.setDefaultButton(button);
     }
+    // One width for all, the longest text's, as the dialogs' buttons of one
+    // row or column have.
+    for (QPushButton* button : buttons)
+        button->setMinimumWidth(width);
     // Escape: Cancel where there is one; a Yes/No box cannot be escaped
     // (closing it anyway answers No), an OK box answers OK.
     if (message.buttons == MessageButtons::OkCancel) box.setEscapeButton(buttons[1]);

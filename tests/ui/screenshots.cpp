@@ -111,19 +111,24 @@ int main(int argc, char** argv) {
     CAboutDlg about;
     Save(about, folder, QStringLiteral("about"));
 
-    // A question of the writer, as its message box.
+    // A question of the writer, as its message box: alone, and with answers
+    // for all (when more files of the generation are still to be asked about).
     MessageBoxPrompter prompter(QStringLiteral("qorvix"));
-    QTimer::singleShot(200, [&folder] {
-        if (QWidget* box = QApplication::activeModalWidget()) {
-            box->grab().save(folder + QStringLiteral("/question.png"));
-            box->close();
-        }
-    });
-    Message question;
-    question.text = FormatString(IDS_FILE_EXISTS, "Shapes.cpy");
-    question.icon = MessageIcon::Question;
-    question.buttons = MessageButtons::YesNo;
-    question.defaultAnswer = Answer::No;
-    prompter.Show(question);
+    for (auto [buttons, name] : {std::pair{MessageButtons::YesNo, "question"},
+                                 std::pair{MessageButtons::YesNoToAll, "question-all"}}) {
+        QString file = folder + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png");
+        QTimer::singleShot(200, [file] {
+            if (QWidget* box = QApplication::activeModalWidget()) {
+                box->grab().save(file);
+                box->close();
+            }
+        });
+        Message question;
+        question.text = FormatString(IDS_FILE_EXISTS, "Shapes.cpy");
+        question.icon = MessageIcon::Question;
+        question.buttons = buttons;
+        question.defaultAnswer = Answer::No;
+        prompter.Show(question);
+    }
     return 0;
 }

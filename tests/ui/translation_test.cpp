@@ -2,6 +2,7 @@
 // help topics in German; every language's dialogs with nothing cut off and
 // no accelerator twice, with its manual and Qt's own texts.
 #include <QCheckBox>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLibraryInfo>
@@ -10,6 +11,10 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextLayout>
+#include <QTimer>
 #include <QTranslator>
 #include <QTreeView>
 #include <QTreeWidget>
@@ -24,6 +29,7 @@
 #include "ui/about_dialog.h"
 #include "ui/contents_dialog.h"
 #include "ui/library_list_dialog.h"
+#include "ui/message_box_prompter.h"
 #include "ui/translations.h"
 
 Q_DECLARE_METATYPE(qorvix::Answer)
@@ -191,6 +197,19 @@ class TranslationTest : public QObject {
                  QString(QORVIX_SATELLITE_DIR "/qorvix." + extension + ".html"));
         QCOMPARE(Help::ManualFor(manual, "nld"), manual);  // no Dutch manual: the English one
 
+        // The manual in the help window: its lines as far apart as a
+        // browser sets them (1.45 or 1.6 times the font's size), not that
+        // times the line's own height, which a CJK font makes far larger.
+        Help help(QORVIX_SATELLITE_DIR "/qorvix." + extension + ".html");
+        help.openUrl = [](const QUrl&) { return false; };
+        help.HelpButton(nullptr);
+        QTextBlock paragraph = help.WindowText()->document()->findBlockByNumber(1);
+        QTRY_VERIFY(paragraph.layout()->lineCount() > 1);
+        qreal pitch = paragraph.layout()->lineAt(1).y() - paragraph.layout()->lineAt(0).y();
+        qreal size = QFontInfo(paragraph.charFormat().font()).pixelSize();
+        QVERIFY2(pitch >= 1.4 * size && pitch <= 1.7 * size, qPrintable(QString::number(pitch)));
+        help.CloseWindow();
+
         CLibraryListDlg list(*f->app, f->services);
         list.OnInitDialog();
         QVERIFY(ViewButton(list)->text() != "&View...");
@@ -205,6 +224,21 @@ class TranslationTest : public QObject {
         QStringList yesNo{QMessageBox::tr("&Yes"), QMessageBox::tr("&No"),
                           QMessageBox::tr("Yes to &All"), QMessageBox::tr("N&o to All")};
         QVERIFY2(SharedAccelerators(yesNo).isEmpty(), qPrintable(yesNo.join(", ")));
+        // Its message box: the four buttons of one width, each text inside.
+        QSet<int> widths;
+        bool fit = true;
+        QTimer::singleShot(0, this, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            for (QAbstractButton* button : box->buttons()) {
+                widths << button->width();
+                fit = fit && button->width() >= button->sizeHint().width();
+            }
+            box->buttons().first()->click();
+        });
+        Message question;
+        question.buttons = MessageButtons::YesNoToAll;
+        MessageBoxPrompter("qorvix").Show(question);
+        QVERIFY(fit && widths.size() == 1);
 
         CContentsDlg contents(*f->app, f->services);
         QVERIFY(contents.LoadTypeLibFile(FixturePath("shapes.tlb")));
