@@ -97,10 +97,16 @@ class CCblFile {
                              const std::string& name, const std::string& doc);
     void WriteDispinterfaceEntry(ITypeInfo& info, const TYPEATTR& attr, const Bstr& typeName,
                                  const std::string& name, const std::string& doc);
-    std::string BuildInvokeSignature(ITypeInfo& info, const std::vector<Bstr>& names,
-                                     const FUNCDESC& func);
-    std::string BuildClassSignature(ITypeInfo& info, const std::vector<Bstr>& names,
-                                    const FUNCDESC& func, bool dual);
+    // A method's linkage declarations (to `declarations`) and the phrases
+    // of its invoke or procedure division header, in the copy file's
+    // comment form or the class file's form (to `phrases`, ending as the
+    // header ends).
+    void BuildInvokeSignature(ITypeInfo& info, const std::vector<Bstr>& names, const FUNCDESC& func,
+                              std::string& declarations, std::string& phrases);
+    void BuildClassSignature(ITypeInfo& info, const std::vector<Bstr>& names, const FUNCDESC& func,
+                             bool dual, std::string& declarations, std::string& phrases);
+    bool BuildSignature(ITypeInfo& info, const std::vector<Bstr>& names, const FUNCDESC& func,
+                        bool classForm, bool dual, std::string& declarations, std::string& phrases);
 
     bool m_bInterfaceClasses;
     bool m_bDualInterfaces;
@@ -123,12 +129,30 @@ class CCblFile {
         Bstr name;
     };
     std::vector<CollectedType> m_types;
+    // The text of one member at a time, in buffers that keep their room
+    // from member to member: a large library has tens of thousands.
+    struct MemberBuffers {
+        std::vector<Bstr> names;
+        Bstr doc;
+        std::string text;  // a member's lines, written at once
+        std::string member;
+        std::string method;
+        std::string declarations;
+        std::string phrases;
+        std::string name;
+        std::string typeText;
+        std::string resultText;
+        std::string returning;
+        WordScope linkage;
+    };
+    MemberBuffers m_member;
 };
 
 // A comment line's text: line breaks and other control characters (also
 // those beyond ASCII) become blanks, so that text from a library stays on
 // its comment line.
 std::string OneLine(std::string_view text);
+void MakeOneLine(std::string& text);
 
 // A class file's name for an interface's COBOL name: lower case (every
 // letter the locale knows), and no character that could lead out of the

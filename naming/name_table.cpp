@@ -92,7 +92,8 @@ TypeNames::Entry TypeNames::Make(const Bstr& name) {
         entry.plain = m_naming.MadeUpName();
         entry.name = entry.plain;
     } else {
-        entry.name = m_naming.CheckReserved(entry.plain);
+        entry.name = entry.plain;
+        m_naming.CheckReserved(entry.name);
     }
     return entry;
 }

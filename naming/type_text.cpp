@@ -83,58 +83,86 @@ constexpr const char* kVarTypeNames[73] = {
 
 constexpr int kMaxDepth = 64;
 
-// The text of `desc`; `status` takes the failure of a reference that could
-// not be followed.
-std::string TypeText(ITypeInfo& info, const TYPEDESC& desc, TypeNamer& namer, int depth,
-                     HRESULT& status) {
+const char* VarTypeName(VARTYPE vt) {
+    unsigned index = vt & 0xFFF;
+    return index > 72 ? "BAD-VARTYPE" : kVarTypeNames[index];
+}
+
+// Appends the text of `desc` to `out`; `status` takes the failure of a
+// reference that could not be followed.
+void TypeText(ITypeInfo& info, const TYPEDESC& desc, TypeNamer& namer, int depth, HRESULT& status,
+              std::string& out) {
     // Descriptions from a library are finite, but a hand-made one could nest
     // without end; the depth only guards against that.
-    if (depth > kMaxDepth) return "BAD-VARTYPE";
+    if (depth > kMaxDepth) {
+        out += "BAD-VARTYPE";
+        return;
+    }
     if (desc.vt == VT_PTR) {
-        return desc.lptdesc ? TypeText(info, *desc.lptdesc, namer, depth + 1, status)
-                            : VARTYPEToString(desc.vt);
+        if (desc.lptdesc) {
+            TypeText(info, *desc.lptdesc, namer, depth + 1, status, out);
+        } else {
+            out += VarTypeName(desc.vt);
+        }
+        return;
     }
     if ((desc.vt & 0xFFF) == VT_CARRAY) {
-        if (!desc.lpadesc) return VARTYPEToString(desc.vt);
-        std::string text = TypeText(info, desc.lpadesc->tdescElem, namer, depth + 1, status);
-        for (const SAFEARRAYBOUND& bound : desc.lpadesc->rgbounds) {
-            text += "[" + std::to_string(bound.cElements) + "]";
+        if (!desc.lpadesc) {
+            out += VarTypeName(desc.vt);
+            return;
         }
-        return text;
+        TypeText(info, desc.lpadesc->tdescElem, namer, depth + 1, status, out);
+        for (const SAFEARRAYBOUND& bound : desc.lpadesc->rgbounds) {
+            out += '[';
+            out += std::to_string(bound.cElements);
+            out += ']';
+        }
+        return;
     }
     if ((desc.vt & 0xFFF) == VT_SAFEARRAY) {
-        if (!desc.lptdesc) return VARTYPEToString(desc.vt);
-        return "SAFEARRAY(" + TypeText(info, *desc.lptdesc, namer, depth + 1, status) + ")";
+        if (!desc.lptdesc) {
+            out += VarTypeName(desc.vt);
+            return;
+        }
+        out += "SAFEARRAY(";
+        TypeText(info, *desc.lptdesc, namer, depth + 1, status, out);
+        out += ')';
+        return;
     }
     if (desc.vt == VT_USERDEFINED) {
         ComPtr<ITypeInfo> referenced;
         HRESULT hr = info.GetRefTypeInfo(desc.hreftype, referenced);
         if (FAILED(hr)) {
             status = hr;
-            return "<GetRefTypeInfo failed>";
+            out += "<GetRefTypeInfo failed>";
+            return;
         }
         std::string known;
-        if (namer.Known(*referenced, known)) return known;
+        if (namer.Known(*referenced, known)) {
+            out += known;
+            return;
+        }
         Bstr name;
         if (FAILED(referenced->GetDocumentation(MEMBERID_NIL, &name, nullptr, nullptr, nullptr))) {
-            return "ITypeInfo::GetDocumentation() failed in TYPEDESCToString";
+            out += "ITypeInfo::GetDocumentation() failed in TYPEDESCToString";
+            return;
         }
-        return namer.NameOf(*referenced, name);
+        out += namer.NameOf(*referenced, name);
+        return;
     }
-    return VARTYPEToString(desc.vt);
+    out += VarTypeName(desc.vt);
 }
 
 }  // namespace
 
 std::string VARTYPEToString(VARTYPE vt) {
-    unsigned index = vt & 0xFFF;
-    if (index > 72) return "BAD-VARTYPE";
-    return kVarTypeNames[index];
+    return VarTypeName(vt);
 }
 
 HRESULT TypeDescText(ITypeInfo& info, const TYPEDESC& desc, TypeNamer& namer, std::string& text) {
     HRESULT status = S_OK;
-    text = TypeText(info, desc, namer, 0, status);
+    text.clear();
+    TypeText(info, desc, namer, 0, status, text);
     return status;
 }
 
@@ -155,11 +183,20 @@ std::string GuidToHex(const GUID& guid) {
 }
 
 std::string MakeMemberName(const Bstr& name) {
+    std::string text;
+    MakeMemberName(name, text);
+    return text;
+}
+
+void MakeMemberName(const Bstr& name, std::string& out) {
     // Method names become words too (the writer trims their ends once the
     // "get" or "set" is in front).
-    std::string text = MemberWordBytes(name);
-    if (text.empty()) return "Unknown";
-    return CutName(text, 31);
+    MemberWordBytes(name, out);
+    if (out.empty()) {
+        out = "Unknown";
+    } else if (out.size() > 31) {
+        out = CutName(out, 31);
+    }
 }
 
 std::string MakeCoclassName(const Bstr& name) {
