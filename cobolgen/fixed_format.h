@@ -2,6 +2,8 @@
 // to column 72.
 #pragma once
 
+#include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -38,11 +40,21 @@ class FixedFormatText {
     // Lines FitCodeLine has joined with "\n", the last without its end.
     void WriteFitted(std::string_view lines);
     void Pass();
+    // Appends to the complete lines: a buffer of its own, since every line
+    // of a generation passes through here.
+    void Append(const char* bytes, std::size_t size) {
+        if (size > m_room - m_used) Grow(size);
+        std::memcpy(m_lines.get() + m_used, bytes, size);
+        m_used += size;
+    }
+    void Grow(std::size_t size);
 
     TextSink* m_sink = nullptr;
     std::size_t m_indent;
     std::string m_pending;
-    std::string m_lines;  // complete lines the sink has not had yet
+    std::unique_ptr<char[]> m_lines;  // complete lines the sink has not had yet
+    std::size_t m_used = 0;
+    std::size_t m_room = 0;
 };
 
 }  // namespace qorvix
