@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "cobolgen/fixed_format.h"
@@ -107,6 +108,15 @@ class CCblFile {
                              bool dual, std::string& declarations, std::string& phrases);
     bool BuildSignature(ITypeInfo& info, const std::vector<Bstr>& names, const FUNCDESC& func,
                         bool classForm, bool dual, std::string& declarations, std::string& phrases);
+    // A method of the member buffers (names, documentation), appended to
+    // `text`: the copy file's comments, or the class file's method.
+    void WriteCopyMethod(ITypeInfo& info, const FUNCDESC& func, std::string_view prefix,
+                         std::string& text);
+    void WriteClassMethod(ITypeInfo& info, const FUNCDESC& func, bool dual,
+                          const std::string& method, std::string& text);
+    // Everything the copy file's comments on a method are made of.
+    void CopyMethodKey(ITypeInfo& info, const FUNCDESC& func, bool documented, std::string& key);
+    void AppendTypeKey(ITypeInfo& info, const TYPEDESC& desc, int depth, std::string& key);
 
     bool m_bInterfaceClasses;
     bool m_bDualInterfaces;
@@ -143,9 +153,14 @@ class CCblFile {
         std::string typeText;
         std::string resultText;
         std::string returning;
+        std::string key;
         WordScope linkage;
     };
     MemberBuffers m_member;
+    // The copy file's comment blocks on methods, by what they are made of
+    // (CopyMethodKey).
+    std::unordered_map<std::string, std::string> m_copyMethods;
+    std::unordered_map<ITypeInfo*, ComPtr<ITypeInfo>> m_keyTypes;  // the types keys name
 };
 
 // A comment line's text: line breaks and other control characters (also

@@ -211,6 +211,93 @@ void CCblFile::BuildClassSignature(ITypeInfo& info, const std::vector<Bstr>& nam
     phrases += endsInComment ? "\n               .\n" : ".\n";
 }
 
+namespace {
+
+template <typename T>
+void AppendBytes(std::string& key, const T& value) {
+    key.append(reinterpret_cast<const char*>(&value), sizeof value);
+}
+
+void AppendText(std::string& key, const Bstr& text) {
+    AppendBytes(key, text ? text->size() : std::size_t(-1));
+    if (text) key.append(reinterpret_cast<const char*>(text->data()), text->size() * 2);
+}
+
+}  // namespace
+
+// What a type description says, for a key: every field it has, and for a
+// user-defined type the type it leads to (held, so that its address stays
+// its own for the generation).
+void CCblFile::AppendTypeKey(ITypeInfo& info, const TYPEDESC& desc, int depth, std::string& key) {
+    AppendBytes(key, desc.vt);
+    if (depth > 70) return;  // type text gives up well before this depth
+    if (desc.vt == VT_USERDEFINED) {
+        ComPtr<ITypeInfo> referenced;
+        HRESULT hr = info.GetRefTypeInfo(desc.hreftype, referenced);
+        AppendBytes(key, hr);
+        AppendBytes(key, static_cast<const void*>(referenced.Get()));
+        if (referenced) m_keyTypes.try_emplace(referenced.Get(), referenced);
+    }
+    key += desc.lptdesc ? 'P' : '-';
+    if (desc.lptdesc) AppendTypeKey(info, *desc.lptdesc, depth + 1, key);
+    key += desc.lpadesc ? 'A' : '-';
+    if (desc.lpadesc) {
+        AppendTypeKey(info, desc.lpadesc->tdescElem, depth + 1, key);
+        AppendBytes(key, desc.lpadesc->rgbounds.size());
+        for (const SAFEARRAYBOUND& bound : desc.lpadesc->rgbounds)
+            AppendBytes(key, bound.cElements);
+    }
+}
+
+void CCblFile::CopyMethodKey(ITypeInfo& info, const FUNCDESC& func, bool documented,
+                             std::string& key) {
+    const MemberBuffers& b = m_member;
+    key.clear();
+    key += documented ? 'D' : '-';
+    if (documented) AppendText(key, b.doc);
+    AppendBytes(key, func.invkind);
+    AppendBytes(key, func.cParams);
+    AppendBytes(key, b.names.size());
+    for (const Bstr& name : b.names)
+        AppendText(key, name);
+    AppendTypeKey(info, func.elemdescFunc.tdesc, 0, key);
+    for (int i = 0; i < std::max<int>(func.cParams, 0); ++i) {
+        const ELEMDESC& param = func.lprgelemdescParam[static_cast<std::size_t>(i)];
+        AppendTypeKey(info, param.tdesc, 0, key);
+        AppendBytes(key, param.paramdesc.wParamFlags);
+    }
+}
+
+void CCblFile::WriteCopyMethod(ITypeInfo& info, const FUNCDESC& func, std::string_view prefix,
+                               std::string& text) {
+    MemberBuffers& b = m_member;
+    // A comment shows the whole name.
+    text += "      *> Method: \"";
+    text += prefix;
+    text += b.member;
+    text += "\".\n";
+    BuildInvokeSignature(info, b.names, func, b.declarations, b.phrases);
+    text += b.declarations;
+    text += "      *> invoke";
+    text += b.phrases;
+    text += "      *> ----------------\n";
+}
+
+void CCblFile::WriteClassMethod(ITypeInfo& info, const FUNCDESC& func, bool dual,
+                                const std::string& method, std::string& text) {
+    MemberBuffers& b = m_member;
+    text += "       method-id. ";
+    text += method;
+    text += ".\n       local-storage section.\n       linkage section.\n";
+    BuildClassSignature(info, b.names, func, dual, b.declarations, b.phrases);
+    text += b.declarations;
+    text += "       procedure division";
+    text += b.phrases;
+    text += "           exit method.\n       end method ";
+    text += method;
+    text += ".\n\n";
+}
+
 bool CCblFile::WriteMethods(bool classForm, ITypeInfo& info, const TYPEATTR& attr) {
     bool dual = (attr.wTypeFlags & TYPEFLAG_FDUAL) != 0;
     UINT first = dual ? 7 : 0;
@@ -225,8 +312,22 @@ bool CCblFile::WriteMethods(bool classForm, ITypeInfo& info, const TYPEATTR& att
     for (UINT i = first; i < attr.cFuncs; ++i) {
         if (FAILED(info.GetFuncDesc(i, func))) continue;
         if (FAILED(info.GetNames(func->memid, b.names, kMaxNames)) || b.names.empty()) continue;
+        bool documented =
+            SUCCEEDED(info.GetDocumentation(func->memid, nullptr, &b.doc, nullptr, nullptr));
+        // The copy file's comments on a method are made of its description,
+        // names and documentation alone, and a library's dispinterfaces
+        // repeat the members of its interfaces (nine in ten of MSHTML's):
+        // a block made before is written again.
+        if (!classForm) {
+            CopyMethodKey(info, *func, documented, b.key);
+            if (auto made = m_copyMethods.find(b.key); made != m_copyMethods.end()) {
+                out.Write(made->second);
+                continue;
+            }
+        }
+        int madeUpNames = m_context.naming.MadeUpNameCounter();
         text.clear();
-        if (SUCCEEDED(info.GetDocumentation(func->memid, nullptr, &b.doc, nullptr, nullptr))) {
+        if (documented) {
             WideToAnsi(b.doc, b.method);
             if (!b.method.empty()) {
                 MakeOneLine(b.method);
@@ -246,27 +347,13 @@ bool CCblFile::WriteMethods(bool classForm, ITypeInfo& info, const TYPEATTR& att
                              HasPut(info, attr, func->memid, i, putsSeen);
             if (func->invkind == INVOKE_PROPERTYPUT) putsSeen.push_back(func->memid);
             b.method = MethodId(methods, prefix, besidePut, b.member);
-            text += "       method-id. ";
-            text += b.method;
-            text += ".\n       local-storage section.\n       linkage section.\n";
-            BuildClassSignature(info, b.names, *func, dual, b.declarations, b.phrases);
-            text += b.declarations;
-            text += "       procedure division";
-            text += b.phrases;
-            text += "           exit method.\n       end method ";
-            text += b.method;
-            text += ".\n\n";
+            WriteClassMethod(info, *func, dual, b.method, text);
         } else {
-            // A comment shows the whole name.
-            text += "      *> Method: \"";
-            text += prefix;
-            text += b.member;
-            text += "\".\n";
-            BuildInvokeSignature(info, b.names, *func, b.declarations, b.phrases);
-            text += b.declarations;
-            text += "      *> invoke";
-            text += b.phrases;
-            text += "      *> ----------------\n";
+            WriteCopyMethod(info, *func, prefix, text);
+            // A block that took a made-up name is not the same again: the
+            // next one numbers on.
+            if (m_context.naming.MadeUpNameCounter() == madeUpNames)
+                m_copyMethods.emplace(b.key, text);
         }
         out.Write(text);
     }
