@@ -114,6 +114,11 @@ class CCblFile {
                          std::string& text);
     void WriteClassMethod(ITypeInfo& info, const FUNCDESC& func, bool dual,
                           const std::string& method, std::string& text);
+    // A method's documentation line (to `text`) and its member name (to the
+    // member buffers); the prefix of its accessor ("get", "set", none).
+    std::string_view StartMethod(const FUNCDESC& func, bool documented, std::string& text);
+    // The copy file's comments on a method, made once for all that are alike.
+    void WriteCopyMethodOnce(ITypeInfo& info, const FUNCDESC& func, bool documented);
     // Everything the copy file's comments on a method are made of.
     void CopyMethodKey(ITypeInfo& info, const FUNCDESC& func, bool documented, std::string& key);
     void AppendTypeKey(ITypeInfo& info, const TYPEDESC& desc, int depth, std::string& key);
@@ -127,6 +132,7 @@ class CCblFile {
     // procedure division's phrases do).
     FixedFormatText m_copyText{16};
     FixedFormatText m_classText{15};
+    FixedFormatText m_madeText{16};  // makes blocks of the copy file's lines
     std::string m_strCopyFileName;
     // The bytes of a pointer in the library's layout (by its SYSKIND); 0
     // when the library does not say, and records get no fillers.
@@ -155,6 +161,7 @@ class CCblFile {
         std::string returning;
         std::string key;
         WordScope linkage;
+        StringSink made;  // a block's lines, as the copy file's text makes them
     };
     MemberBuffers m_member;
     // The copy file's comment blocks on methods, by what they are made of

@@ -169,12 +169,6 @@ std::string FitCodeLine(std::string_view line, std::size_t indent) {
     return result + rest + std::string(tail);
 }
 
-namespace {
-
-constexpr std::size_t kPassAt = 1 << 16;
-
-}  // namespace
-
 void FixedFormatText::SetSink(TextSink* sink) {
     Pass();
     m_sink = sink;

@@ -110,11 +110,15 @@ bool CCblFile::BuildSignature(ITypeInfo& info, const std::vector<Bstr>& names, c
     linkage.Clear();
     if (classForm && dual) linkage.Claim("hResult");
     int cParams = std::max<int>(func.cParams, 0);
-    TYPEDESC resultType = func.elemdescFunc.tdesc;
-    if (classForm && dual && !IsVoid(resultType) && resultType.vt != VT_PTR) {
-        TYPEDESC pointer{VT_PTR};
-        pointer.lptdesc = std::make_shared<TYPEDESC>(resultType);
-        resultType = pointer;
+    const TYPEDESC& declared = func.elemdescFunc.tdesc;
+    TYPEDESC resultType;
+    if (classForm && dual && !IsVoid(declared) && declared.vt != VT_PTR) {
+        // A pointer to the declared type, without a copy of it.
+        resultType.vt = VT_PTR;
+        resultType.lptdesc =
+            std::shared_ptr<const TYPEDESC>(std::shared_ptr<const TYPEDESC>(), &declared);
+    } else {
+        resultType = declared;
     }
     b.resultText.clear();
     if (!IsVoid(resultType)) TypeDescText(info, resultType, m_context.names, b.resultText);
@@ -298,6 +302,50 @@ void CCblFile::WriteClassMethod(ITypeInfo& info, const FUNCDESC& func, bool dual
     text += ".\n\n";
 }
 
+std::string_view CCblFile::StartMethod(const FUNCDESC& func, bool documented, std::string& text) {
+    MemberBuffers& b = m_member;
+    text.clear();
+    if (documented) {
+        WideToAnsi(b.doc, b.method);
+        if (!b.method.empty()) {
+            MakeOneLine(b.method);
+            text += "      *> ";
+            text += b.method;
+            text += "\n";
+        }
+    }
+    MakeMemberName(b.names[0], b.member);
+    b.declarations.clear();
+    if (func.invkind == INVOKE_PROPERTYGET) return "get";
+    if (func.invkind == INVOKE_PROPERTYPUT || func.invkind == INVOKE_PROPERTYPUTREF) return "set";
+    return {};
+}
+
+void CCblFile::WriteCopyMethodOnce(ITypeInfo& info, const FUNCDESC& func, bool documented) {
+    // The copy file's comments on a method are made of its description,
+    // names and documentation alone, and a library's dispinterfaces repeat
+    // the members of its interfaces (nine in ten of MSHTML's): a block made
+    // before is written again, as the lines it made.
+    MemberBuffers& b = m_member;
+    CopyMethodKey(info, func, documented, b.key);
+    if (auto made = m_copyMethods.find(b.key); made != m_copyMethods.end()) {
+        m_copyText.WriteMade(made->second);
+        return;
+    }
+    int madeUpNames = m_context.naming.MadeUpNameCounter();
+    std::string_view prefix = StartMethod(func, documented, b.text);
+    WriteCopyMethod(info, func, prefix, b.text);
+    b.made.text.clear();
+    m_madeText.SetSink(&b.made);
+    m_madeText.Write(b.text);
+    m_madeText.Finish();
+    m_copyText.WriteMade(b.made.text);
+    // A block that took a made-up name is not the same again: the next one
+    // numbers on.
+    if (m_context.naming.MadeUpNameCounter() == madeUpNames)
+        m_copyMethods.emplace(b.key, b.made.text);
+}
+
 bool CCblFile::WriteMethods(bool classForm, ITypeInfo& info, const TYPEATTR& attr) {
     bool dual = (attr.wTypeFlags & TYPEFLAG_FDUAL) != 0;
     UINT first = dual ? 7 : 0;
@@ -307,55 +355,27 @@ bool CCblFile::WriteMethods(bool classForm, ITypeInfo& info, const TYPEATTR& att
     std::vector<MEMBERID> putsSeen;  // the properties with a put so far
     // A member's lines go out at once, from buffers that keep their room.
     MemberBuffers& b = m_member;
-    std::string& text = b.text;
     FuncDescPtr func;
     for (UINT i = first; i < attr.cFuncs; ++i) {
         if (FAILED(info.GetFuncDesc(i, func))) continue;
         if (FAILED(info.GetNames(func->memid, b.names, kMaxNames)) || b.names.empty()) continue;
         bool documented =
             SUCCEEDED(info.GetDocumentation(func->memid, nullptr, &b.doc, nullptr, nullptr));
-        // The copy file's comments on a method are made of its description,
-        // names and documentation alone, and a library's dispinterfaces
-        // repeat the members of its interfaces (nine in ten of MSHTML's):
-        // a block made before is written again.
-        if (!classForm) {
-            CopyMethodKey(info, *func, documented, b.key);
-            if (auto made = m_copyMethods.find(b.key); made != m_copyMethods.end()) {
-                out.Write(made->second);
-                continue;
-            }
+        if (!classForm && out.AtLineStart()) {
+            WriteCopyMethodOnce(info, *func, documented);
+            continue;
         }
-        int madeUpNames = m_context.naming.MadeUpNameCounter();
-        text.clear();
-        if (documented) {
-            WideToAnsi(b.doc, b.method);
-            if (!b.method.empty()) {
-                MakeOneLine(b.method);
-                text += "      *> ";
-                text += b.method;
-                text += "\n";
-            }
-        }
-        std::string_view prefix;
-        if (func->invkind == INVOKE_PROPERTYGET) prefix = "get";
-        if (func->invkind == INVOKE_PROPERTYPUT || func->invkind == INVOKE_PROPERTYPUTREF)
-            prefix = "set";
-        MakeMemberName(b.names[0], b.member);
-        b.declarations.clear();
+        std::string_view prefix = StartMethod(*func, documented, b.text);
         if (classForm) {
             bool besidePut = func->invkind == INVOKE_PROPERTYPUTREF &&
                              HasPut(info, attr, func->memid, i, putsSeen);
             if (func->invkind == INVOKE_PROPERTYPUT) putsSeen.push_back(func->memid);
             b.method = MethodId(methods, prefix, besidePut, b.member);
-            WriteClassMethod(info, *func, dual, b.method, text);
+            WriteClassMethod(info, *func, dual, b.method, b.text);
         } else {
-            WriteCopyMethod(info, *func, prefix, text);
-            // A block that took a made-up name is not the same again: the
-            // next one numbers on.
-            if (m_context.naming.MadeUpNameCounter() == madeUpNames)
-                m_copyMethods.emplace(b.key, text);
+            WriteCopyMethod(info, *func, prefix, b.text);
         }
-        out.Write(text);
+        out.Write(b.text);
     }
     return true;
 }

@@ -173,12 +173,22 @@ std::string TYPEDESCToString(ITypeInfo& info, const TYPEDESC& desc, TypeNamer& n
 }
 
 std::string GuidToHex(const GUID& guid) {
-    std::string braced = GuidToString(guid);  // {XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX}
-    std::string text = braced.substr(1);
-    std::string hex;
-    for (int at : {6, 4, 2, 0, 11, 9, 16, 14, 19, 21})
-        hex += text.substr(static_cast<std::size_t>(at), 2);
-    hex += text.substr(24, 12);
+    // The fields' bytes, the numbers little-endian as they lie in memory.
+    std::uint8_t bytes[16];
+    for (int i = 0; i < 4; ++i)
+        bytes[i] = static_cast<std::uint8_t>(guid.Data1 >> (8 * i));
+    for (int i = 0; i < 2; ++i) {
+        bytes[4 + i] = static_cast<std::uint8_t>(guid.Data2 >> (8 * i));
+        bytes[6 + i] = static_cast<std::uint8_t>(guid.Data3 >> (8 * i));
+    }
+    for (int i = 0; i < 8; ++i)
+        bytes[8 + i] = guid.Data4[static_cast<std::size_t>(i)];
+    static const char kDigits[] = "0123456789ABCDEF";
+    std::string hex(32, '0');
+    for (int i = 0; i < 16; ++i) {
+        hex[static_cast<std::size_t>(2 * i)] = kDigits[bytes[i] >> 4];
+        hex[static_cast<std::size_t>(2 * i + 1)] = kDigits[bytes[i] & 15];
+    }
     return hex;
 }
 

@@ -150,7 +150,11 @@ std::u16string LocaleToUtf16(std::string_view text) {
 }
 
 std::string CutToBytes(std::string_view text, std::size_t bytes) {
-    if (text.size() <= bytes) return std::string(text);
+    return std::string(text.substr(0, CutLength(text, bytes)));
+}
+
+std::size_t CutLength(std::string_view text, std::size_t bytes) {
+    if (text.size() <= bytes) return text.size();
     std::mbstate_t state{};
     std::size_t at = 0;
     while (at < text.size()) {
@@ -164,7 +168,7 @@ std::string CutToBytes(std::string_view text, std::size_t bytes) {
         if (at + length > bytes) break;
         at += length;
     }
-    return std::string(text.substr(0, at));
+    return at;
 }
 
 }  // namespace qorvix

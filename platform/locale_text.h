@@ -18,5 +18,7 @@ std::u16string LocaleToUtf16(std::string_view text);
 // The longest prefix of `text` of at most `bytes` bytes that ends on a
 // character boundary of the locale's character set.
 std::string CutToBytes(std::string_view text, std::size_t bytes);
+// How long that prefix is.
+std::size_t CutLength(std::string_view text, std::size_t bytes);
 
 }  // namespace qorvix
