@@ -22,11 +22,12 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${QORVIX_PACKAGE_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION devel)
-# The shared libraries come from dpkg-shlibdeps (Qt, libsystemd, the C++
-# run time); Qt's window-system plugins are loaded, not linked.
+# The shared libraries come from dpkg-shlibdeps (Qt through the dialogs'
+# module, the C++ run time); Qt's window-system plugins and libsystemd (for
+# the IDE's bus) are loaded, not linked.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${CMAKE_BINARY_DIR}/app)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libsystemd0")
 # Qt's own texts in the satellites' languages, and a font with the Chinese,
 # Japanese and Korean characters.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS

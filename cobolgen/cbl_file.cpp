@@ -11,13 +11,18 @@
 namespace qorvix {
 std::string OneLine(std::string_view text) {
     std::string line(text);
+    MakeOneLine(line);
+    return line;
+}
+
+void MakeOneLine(std::string& line) {
     bool ascii = true;
     for (char& c : line) {
         auto b = static_cast<unsigned char>(c);
         if (b < 0x20 || b == 0x7F) c = ' ';
         if (b >= 0x80) ascii = false;
     }
-    if (ascii) return line;
+    if (ascii) return;
     // Editors also end a line at the C1 controls (NEL among them) and at
     // the Unicode line and paragraph separators; which bytes those are
     // depends on the locale's character set.
@@ -29,7 +34,7 @@ std::string OneLine(std::string_view text) {
             changed = true;
         }
     }
-    return changed ? Utf16ToLocale(wide) : line;
+    if (changed) line = Utf16ToLocale(wide);
 }
 
 std::string ClassFileStem(const std::string& interfaceName) {

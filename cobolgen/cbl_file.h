@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "cobolgen/fixed_format.h"
@@ -97,10 +98,30 @@ class CCblFile {
                              const std::string& name, const std::string& doc);
     void WriteDispinterfaceEntry(ITypeInfo& info, const TYPEATTR& attr, const Bstr& typeName,
                                  const std::string& name, const std::string& doc);
-    std::string BuildInvokeSignature(ITypeInfo& info, const std::vector<Bstr>& names,
-                                     const FUNCDESC& func);
-    std::string BuildClassSignature(ITypeInfo& info, const std::vector<Bstr>& names,
-                                    const FUNCDESC& func, bool dual);
+    // A method's linkage declarations (to `declarations`) and the phrases
+    // of its invoke or procedure division header, in the copy file's
+    // comment form or the class file's form (to `phrases`, ending as the
+    // header ends).
+    void BuildInvokeSignature(ITypeInfo& info, const std::vector<Bstr>& names, const FUNCDESC& func,
+                              std::string& declarations, std::string& phrases);
+    void BuildClassSignature(ITypeInfo& info, const std::vector<Bstr>& names, const FUNCDESC& func,
+                             bool dual, std::string& declarations, std::string& phrases);
+    bool BuildSignature(ITypeInfo& info, const std::vector<Bstr>& names, const FUNCDESC& func,
+                        bool classForm, bool dual, std::string& declarations, std::string& phrases);
+    // A method of the member buffers (names, documentation), appended to
+    // `text`: the copy file's comments, or the class file's method.
+    void WriteCopyMethod(ITypeInfo& info, const FUNCDESC& func, std::string_view prefix,
+                         std::string& text);
+    void WriteClassMethod(ITypeInfo& info, const FUNCDESC& func, bool dual,
+                          const std::string& method, std::string& text);
+    // A method's documentation line (to `text`) and its member name (to the
+    // member buffers); the prefix of its accessor ("get", "set", none).
+    std::string_view StartMethod(const FUNCDESC& func, bool documented, std::string& text);
+    // The copy file's comments on a method, made once for all that are alike.
+    void WriteCopyMethodOnce(ITypeInfo& info, const FUNCDESC& func, bool documented);
+    // Everything the copy file's comments on a method are made of.
+    void CopyMethodKey(ITypeInfo& info, const FUNCDESC& func, bool documented, std::string& key);
+    void AppendTypeKey(ITypeInfo& info, const TYPEDESC& desc, int depth, std::string& key);
 
     bool m_bInterfaceClasses;
     bool m_bDualInterfaces;
@@ -111,6 +132,7 @@ class CCblFile {
     // procedure division's phrases do).
     FixedFormatText m_copyText{16};
     FixedFormatText m_classText{15};
+    FixedFormatText m_madeText{16};  // makes blocks of the copy file's lines
     std::string m_strCopyFileName;
     // The bytes of a pointer in the library's layout (by its SYSKIND); 0
     // when the library does not say, and records get no fillers.
@@ -123,12 +145,36 @@ class CCblFile {
         Bstr name;
     };
     std::vector<CollectedType> m_types;
+    // The text of one member at a time, in buffers that keep their room
+    // from member to member: a large library has tens of thousands.
+    struct MemberBuffers {
+        std::vector<Bstr> names;
+        Bstr doc;
+        std::string text;  // a member's lines, written at once
+        std::string member;
+        std::string method;
+        std::string declarations;
+        std::string phrases;
+        std::string name;
+        std::string typeText;
+        std::string resultText;
+        std::string returning;
+        std::string key;
+        WordScope linkage;
+        StringSink made;  // a block's lines, as the copy file's text makes them
+    };
+    MemberBuffers m_member;
+    // The copy file's comment blocks on methods, by what they are made of
+    // (CopyMethodKey).
+    std::unordered_map<std::string, std::string> m_copyMethods;
+    std::unordered_map<ITypeInfo*, ComPtr<ITypeInfo>> m_keyTypes;  // the types keys name
 };
 
 // A comment line's text: line breaks and other control characters (also
 // those beyond ASCII) become blanks, so that text from a library stays on
 // its comment line.
 std::string OneLine(std::string_view text);
+void MakeOneLine(std::string& text);
 
 // A class file's name for an interface's COBOL name: lower case (every
 // letter the locale knows), and no character that could lead out of the

@@ -1,5 +1,6 @@
 #include "cobolgen/fixed_format.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/locale_text.h"
@@ -168,37 +169,46 @@ std::string FitCodeLine(std::string_view line, std::size_t indent) {
     return result + rest + std::string(tail);
 }
 
-namespace {
-
-constexpr std::size_t kPassAt = 1 << 16;
-
-}  // namespace
-
 void FixedFormatText::SetSink(TextSink* sink) {
     Pass();
     m_sink = sink;
     m_pending.clear();
 }
 
+void FixedFormatText::Grow(std::size_t size) {
+    std::size_t room = std::max({kPassAt + 4096, 2 * m_room, m_used + size});
+    auto lines = std::make_unique<char[]>(room);
+    if (m_used) std::memcpy(lines.get(), m_lines.get(), m_used);
+    m_lines = std::move(lines);
+    m_room = room;
+}
+
 void FixedFormatText::Pass() {
-    if (m_sink && !m_lines.empty()) m_sink->Write(m_lines);
-    m_lines.clear();
+    if (m_sink && m_used) m_sink->Write(std::string_view(m_lines.get(), m_used));
+    m_used = 0;
 }
 
 void FixedFormatText::Write(std::string_view text) {
     if (!m_sink) return;
-    std::size_t at = 0;
-    for (std::size_t end; (end = text.find('\n', at)) != std::string_view::npos; at = end + 1) {
+    const char* at = text.data();
+    const char* end = at + text.size();
+    while (at < end) {
+        const auto* newline = static_cast<const char*>(std::memchr(at, '\n', end - at));
+        if (!newline) {
+            m_pending.append(at, end);
+            break;
+        }
+        std::string_view line(at, static_cast<std::size_t>(newline - at));
         if (m_pending.empty()) {
-            WriteLine(text.substr(at, end - at));
+            WriteLine(line);
         } else {
-            m_pending.append(text.substr(at, end - at));
+            m_pending.append(line);
             WriteLine(m_pending);
             m_pending.clear();
         }
+        at = newline + 1;
     }
-    if (at < text.size()) m_pending.append(text.substr(at));
-    if (m_lines.size() >= kPassAt) Pass();
+    if (m_used >= kPassAt) Pass();
 }
 
 void FixedFormatText::Finish() {
@@ -213,19 +223,20 @@ void FixedFormatText::Finish() {
 
 void FixedFormatText::WriteLine(std::string_view line) {
     if (line.size() <= kLastCodeColumn) {
-        m_lines.append(line);
+        Append(line.data(), line.size());
     } else {
         WriteFitted(FitCodeLine(line, m_indent));
     }
-    m_lines.append("\r\n", 2);
+    Append("\r\n", 2);
 }
 
 void FixedFormatText::WriteFitted(std::string_view lines) {
     for (std::size_t end; (end = lines.find('\n')) != std::string_view::npos;
          lines.remove_prefix(end + 1)) {
-        m_lines.append(lines.substr(0, end)).append("\r\n", 2);
+        Append(lines.data(), end);
+        Append("\r\n", 2);
     }
-    m_lines.append(lines);
+    Append(lines.data(), lines.size());
 }
 
 }  // namespace qorvix

@@ -84,176 +84,298 @@ bool IsVoid(const TYPEDESC& type) {
 
 }  // namespace
 
+// Pads `text` from `start` as PadToColumn pads a text of its own.
+static void PadFrom(std::string& text, std::size_t start, std::size_t column) {
+    std::size_t size = text.size() - start;
+    std::size_t target = column;
+    if (size >= column) target = column + ((size - column) / 4 + 1) * 4;
+    text.append(target - size, ' ');
+}
+
 // In the class form a procedure division header has one returning phrase,
 // after every passing phrase: the result's when it has one, else the first
 // [retval] parameter's. Any other [retval] parameter is passed by reference
 // with its tags, as in the dual form. Linkage names are unique in a method.
-template <typename Write>
-static std::string BuildSignature(ITypeInfo& info, CobolNaming& naming, TypeNamer& namer,
-                                  const std::vector<Bstr>& names, const FUNCDESC& func,
-                                  bool classForm, bool dual, Write&& write, bool& endsInComment) {
+// Returns whether the phrases end in a tag comment. The texts are built in
+// the member buffers (every parameter of every member passes through here).
+bool CCblFile::BuildSignature(ITypeInfo& info, const std::vector<Bstr>& names, const FUNCDESC& func,
+                              bool classForm, bool dual, std::string& declarations,
+                              std::string& text) {
     const SignatureStyle& style = classForm ? kClassStyle : kInvokeStyle;
-    std::string text;
-    std::string returning;  // the class form's returning phrase, written last
-    endsInComment = false;
-    WordScope linkage;
+    MemberBuffers& b = m_member;
+    text.clear();
+    b.returning.clear();  // the class form's returning phrase, written last
+    bool endsInComment = false;
+    WordScope& linkage = b.linkage;
+    linkage.Clear();
     if (classForm && dual) linkage.Claim("hResult");
     int cParams = std::max<int>(func.cParams, 0);
-    TYPEDESC resultType = func.elemdescFunc.tdesc;
-    if (classForm && dual && !IsVoid(resultType) && resultType.vt != VT_PTR) {
-        TYPEDESC pointer{VT_PTR};
-        pointer.lptdesc = std::make_shared<TYPEDESC>(resultType);
-        resultType = pointer;
+    const TYPEDESC& declared = func.elemdescFunc.tdesc;
+    TYPEDESC resultType;
+    if (classForm && dual && !IsVoid(declared) && declared.vt != VT_PTR) {
+        // A pointer to the declared type, without a copy of it.
+        resultType.vt = VT_PTR;
+        resultType.lptdesc =
+            std::shared_ptr<const TYPEDESC>(std::shared_ptr<const TYPEDESC>(), &declared);
+    } else {
+        resultType = declared;
     }
-    std::string resultText =
-        IsVoid(resultType) ? std::string() : TYPEDESCToString(info, resultType, namer);
-    bool resultReturns = classForm && !dual && !resultText.empty();
+    b.resultText.clear();
+    if (!IsVoid(resultType)) TypeDescText(info, resultType, m_context.names, b.resultText);
+    bool resultReturns = classForm && !dual && !b.resultText.empty();
+    // In the copy file the declarations are comments: keep each on its line.
+    if (!classForm) MakeOneLine(b.resultText);
+    std::string& name = b.name;
     for (int i = 0; i <= cParams; ++i) {
-        std::string name;
+        name.clear();
         if (static_cast<std::size_t>(i) + 1 < names.size()) {
-            name = naming.MakeCobolName(names[static_cast<std::size_t>(i) + 1], true);
+            m_context.naming.MakeCobolName(names[static_cast<std::size_t>(i) + 1], true, name);
         } else if (i == 0 && IsProperty(func.invkind) && !names.empty()) {
-            name = naming.MakeCobolName(names[0], true);
+            m_context.naming.MakeCobolName(names[0], true, name);
         }
         if (name.empty()) name = "MethodVar" + std::to_string(i + 1);
 
-        TYPEDESC type;
+        const TYPEDESC* type;
         USHORT flags;
-        std::string typeText;
+        const std::string* typeText = &b.resultText;
         if (i < cParams) {
             const ELEMDESC& param = func.lprgelemdescParam[static_cast<std::size_t>(i)];
-            type = param.tdesc;
+            type = &param.tdesc;
             flags = param.paramdesc.wParamFlags;
-            if (IsVoid(type)) continue;
-            typeText = TYPEDESCToString(info, type, namer);
+            if (IsVoid(*type)) continue;
+            TypeDescText(info, *type, m_context.names, b.typeText);
+            if (!classForm) MakeOneLine(b.typeText);
+            typeText = &b.typeText;
         } else {
             if (IsVoid(resultType)) break;
-            type = resultType;
+            type = &resultType;
             flags = PARAMFLAG_FOUT | PARAMFLAG_FRETVAL;
-            typeText = resultText;
         }
-        if (typeText.empty()) continue;
-        // In the copy file these lines are comments: keep each on its line.
-        if (!classForm) typeText = OneLine(typeText);
+        if (typeText->empty()) continue;
         if (classForm) name = linkage.Claim(name);
 
-        std::string line;
-        line.reserve(64);
-        line += style.declaration;
-        line += name;
-        PadToColumn(line, 40, 4);
-        line += typeText;
-        line += ".\n";
-        write(line);
+        std::size_t line = declarations.size();
+        declarations += style.declaration;
+        declarations += name;
+        PadFrom(declarations, line, 40);
+        declarations += *typeText;
+        declarations += ".\n";
 
         bool retval = (flags & PARAMFLAG_FRETVAL) != 0;
         if (retval && !classForm) {
-            text +=
-                (text.empty() ? std::string(" returning ") : std::string(style.returning)) + name;
+            text += text.empty() ? " returning " : style.returning;
+            text += name;
             endsInComment = false;
-        } else if (retval && !dual && returning.empty() && (i == cParams || !resultReturns)) {
-            returning = name;
+        } else if (retval && !dual && b.returning.empty() && (i == cParams || !resultReturns)) {
+            b.returning = name;
         } else {
             if (text.empty()) text = " using ";
-            bool byReference = retval || type.vt == VT_PTR || (type.vt & VT_BYREF);
-            std::string phrase =
-                std::string(style.passing) + (byReference ? "reference " : "value ") + name;
+            bool byReference = retval || type->vt == VT_PTR || (type->vt & VT_BYREF);
+            std::size_t phrase = text.size();
+            text += style.passing;
+            text += byReference ? "reference " : "value ";
+            text += name;
             std::string tags = Tags(flags, style.tagBits);
             endsInComment = !tags.empty();
             if (!tags.empty()) {
-                PadToColumn(phrase, 40, 4);
-                phrase += "*> " + tags;
+                PadFrom(text, phrase, 40);
+                text += "*> ";
+                text += tags;
             }
-            text += phrase;
         }
     }
     if (classForm && dual) {
-        std::string line = "       01 hResult";
-        PadToColumn(line, 40, 4);
-        write(line + "HRESULT.\n");
-        returning = "hResult";
+        std::size_t line = declarations.size();
+        declarations += "       01 hResult";
+        PadFrom(declarations, line, 40);
+        declarations += "HRESULT.\n";
+        b.returning = "hResult";
     }
-    if (!returning.empty()) {
-        text +=
-            (text.empty() ? std::string(" returning ") : std::string(style.returning)) + returning;
+    if (!b.returning.empty()) {
+        text += text.empty() ? " returning " : style.returning;
+        text += b.returning;
         endsInComment = false;
     }
-    return text;
+    return endsInComment;
 }
 
-std::string CCblFile::BuildInvokeSignature(ITypeInfo& info, const std::vector<Bstr>& names,
-                                           const FUNCDESC& func) {
-    bool endsInComment;
-    std::string text = BuildSignature(
-        info, m_context.naming, m_context.names, names, func, false, false,
-        [&](const std::string& line) { WriteCopy(line); }, endsInComment);
-    return text + ".\n";
+void CCblFile::BuildInvokeSignature(ITypeInfo& info, const std::vector<Bstr>& names,
+                                    const FUNCDESC& func, std::string& declarations,
+                                    std::string& phrases) {
+    BuildSignature(info, names, func, false, false, declarations, phrases);
+    phrases += ".\n";
 }
 
-std::string CCblFile::BuildClassSignature(ITypeInfo& info, const std::vector<Bstr>& names,
-                                          const FUNCDESC& func, bool dual) {
-    bool endsInComment;
-    std::string text = BuildSignature(
-        info, m_context.naming, m_context.names, names, func, true, dual,
-        [&](const std::string& line) { WriteClass(line); }, endsInComment);
+void CCblFile::BuildClassSignature(ITypeInfo& info, const std::vector<Bstr>& names,
+                                   const FUNCDESC& func, bool dual, std::string& declarations,
+                                   std::string& phrases) {
+    bool endsInComment = BuildSignature(info, names, func, true, dual, declarations, phrases);
     // A period after a tag comment would be part of the comment; the
     // compiler must see it, so it goes on a line of its own.
-    return text + (endsInComment ? "\n               .\n" : ".\n");
+    phrases += endsInComment ? "\n               .\n" : ".\n";
+}
+
+namespace {
+
+template <typename T>
+void AppendBytes(std::string& key, const T& value) {
+    key.append(reinterpret_cast<const char*>(&value), sizeof value);
+}
+
+void AppendText(std::string& key, const Bstr& text) {
+    AppendBytes(key, text ? text->size() : std::size_t(-1));
+    if (text) key.append(reinterpret_cast<const char*>(text->data()), text->size() * 2);
+}
+
+}  // namespace
+
+// What a type description says, for a key: every field it has, and for a
+// user-defined type the type it leads to (held, so that its address stays
+// its own for the generation).
+void CCblFile::AppendTypeKey(ITypeInfo& info, const TYPEDESC& desc, int depth, std::string& key) {
+    AppendBytes(key, desc.vt);
+    if (depth > 70) return;  // type text gives up well before this depth
+    if (desc.vt == VT_USERDEFINED) {
+        ComPtr<ITypeInfo> referenced;
+        HRESULT hr = info.GetRefTypeInfo(desc.hreftype, referenced);
+        AppendBytes(key, hr);
+        AppendBytes(key, static_cast<const void*>(referenced.Get()));
+        if (referenced) m_keyTypes.try_emplace(referenced.Get(), referenced);
+    }
+    key += desc.lptdesc ? 'P' : '-';
+    if (desc.lptdesc) AppendTypeKey(info, *desc.lptdesc, depth + 1, key);
+    key += desc.lpadesc ? 'A' : '-';
+    if (desc.lpadesc) {
+        AppendTypeKey(info, desc.lpadesc->tdescElem, depth + 1, key);
+        AppendBytes(key, desc.lpadesc->rgbounds.size());
+        for (const SAFEARRAYBOUND& bound : desc.lpadesc->rgbounds)
+            AppendBytes(key, bound.cElements);
+    }
+}
+
+void CCblFile::CopyMethodKey(ITypeInfo& info, const FUNCDESC& func, bool documented,
+                             std::string& key) {
+    const MemberBuffers& b = m_member;
+    key.clear();
+    key += documented ? 'D' : '-';
+    if (documented) AppendText(key, b.doc);
+    AppendBytes(key, func.invkind);
+    AppendBytes(key, func.cParams);
+    AppendBytes(key, b.names.size());
+    for (const Bstr& name : b.names)
+        AppendText(key, name);
+    AppendTypeKey(info, func.elemdescFunc.tdesc, 0, key);
+    for (int i = 0; i < std::max<int>(func.cParams, 0); ++i) {
+        const ELEMDESC& param = func.lprgelemdescParam[static_cast<std::size_t>(i)];
+        AppendTypeKey(info, param.tdesc, 0, key);
+        AppendBytes(key, param.paramdesc.wParamFlags);
+    }
+}
+
+void CCblFile::WriteCopyMethod(ITypeInfo& info, const FUNCDESC& func, std::string_view prefix,
+                               std::string& text) {
+    MemberBuffers& b = m_member;
+    // A comment shows the whole name.
+    text += "      *> Method: \"";
+    text += prefix;
+    text += b.member;
+    text += "\".\n";
+    BuildInvokeSignature(info, b.names, func, b.declarations, b.phrases);
+    text += b.declarations;
+    text += "      *> invoke";
+    text += b.phrases;
+    text += "      *> ----------------\n";
+}
+
+void CCblFile::WriteClassMethod(ITypeInfo& info, const FUNCDESC& func, bool dual,
+                                const std::string& method, std::string& text) {
+    MemberBuffers& b = m_member;
+    text += "       method-id. ";
+    text += method;
+    text += ".\n       local-storage section.\n       linkage section.\n";
+    BuildClassSignature(info, b.names, func, dual, b.declarations, b.phrases);
+    text += b.declarations;
+    text += "       procedure division";
+    text += b.phrases;
+    text += "           exit method.\n       end method ";
+    text += method;
+    text += ".\n\n";
+}
+
+std::string_view CCblFile::StartMethod(const FUNCDESC& func, bool documented, std::string& text) {
+    MemberBuffers& b = m_member;
+    text.clear();
+    if (documented) {
+        WideToAnsi(b.doc, b.method);
+        if (!b.method.empty()) {
+            MakeOneLine(b.method);
+            text += "      *> ";
+            text += b.method;
+            text += "\n";
+        }
+    }
+    MakeMemberName(b.names[0], b.member);
+    b.declarations.clear();
+    if (func.invkind == INVOKE_PROPERTYGET) return "get";
+    if (func.invkind == INVOKE_PROPERTYPUT || func.invkind == INVOKE_PROPERTYPUTREF) return "set";
+    return {};
+}
+
+void CCblFile::WriteCopyMethodOnce(ITypeInfo& info, const FUNCDESC& func, bool documented) {
+    // The copy file's comments on a method are made of its description,
+    // names and documentation alone, and a library's dispinterfaces repeat
+    // the members of its interfaces (nine in ten of MSHTML's): a block made
+    // before is written again, as the lines it made.
+    MemberBuffers& b = m_member;
+    CopyMethodKey(info, func, documented, b.key);
+    if (auto made = m_copyMethods.find(b.key); made != m_copyMethods.end()) {
+        m_copyText.WriteMade(made->second);
+        return;
+    }
+    int madeUpNames = m_context.naming.MadeUpNameCounter();
+    std::string_view prefix = StartMethod(func, documented, b.text);
+    WriteCopyMethod(info, func, prefix, b.text);
+    b.made.text.clear();
+    m_madeText.SetSink(&b.made);
+    m_madeText.Write(b.text);
+    m_madeText.Finish();
+    m_copyText.WriteMade(b.made.text);
+    // A block that took a made-up name is not the same again: the next one
+    // numbers on.
+    if (m_context.naming.MadeUpNameCounter() == madeUpNames)
+        m_copyMethods.emplace(b.key, b.made.text);
 }
 
 bool CCblFile::WriteMethods(bool classForm, ITypeInfo& info, const TYPEATTR& attr) {
     bool dual = (attr.wTypeFlags & TYPEFLAG_FDUAL) != 0;
     UINT first = dual ? 7 : 0;
-    auto write = [&](std::string_view text) {
-        if (classForm) {
-            WriteClass(text);
-        } else {
-            WriteCopy(text);
-        }
-    };
-    if (!classForm) WriteCopy("      *> [METHODS:]\n");
+    FixedFormatText& out = classForm ? m_classText : m_copyText;
+    if (!classForm) out.Write("      *> [METHODS:]\n");
     WordScope methods;               // the class's method-ids
     std::vector<MEMBERID> putsSeen;  // the properties with a put so far
+    // A member's lines go out at once, from buffers that keep their room.
+    MemberBuffers& b = m_member;
+    FuncDescPtr func;
     for (UINT i = first; i < attr.cFuncs; ++i) {
-        FuncDescPtr func;
         if (FAILED(info.GetFuncDesc(i, func))) continue;
-        std::vector<Bstr> names;
-        if (FAILED(info.GetNames(func->memid, names, kMaxNames)) || names.empty()) continue;
-        Bstr doc;
-        if (SUCCEEDED(info.GetDocumentation(func->memid, nullptr, &doc, nullptr, nullptr))) {
-            std::string text = WideToAnsi(doc);
-            if (!text.empty()) {
-                write("      *> ");
-                write(OneLine(text));
-                write("\n");
-            }
+        if (FAILED(info.GetNames(func->memid, b.names, kMaxNames)) || b.names.empty()) continue;
+        bool documented =
+            SUCCEEDED(info.GetDocumentation(func->memid, nullptr, &b.doc, nullptr, nullptr));
+        if (!classForm && out.AtLineStart()) {
+            WriteCopyMethodOnce(info, *func, documented);
+            continue;
         }
-        std::string prefix;
-        if (func->invkind == INVOKE_PROPERTYGET) prefix = "get";
-        if (func->invkind == INVOKE_PROPERTYPUT || func->invkind == INVOKE_PROPERTYPUTREF)
-            prefix = "set";
-        std::string member = MakeMemberName(names[0]);
-        std::string method;
+        std::string_view prefix = StartMethod(*func, documented, b.text);
         if (classForm) {
             bool besidePut = func->invkind == INVOKE_PROPERTYPUTREF &&
                              HasPut(info, attr, func->memid, i, putsSeen);
             if (func->invkind == INVOKE_PROPERTYPUT) putsSeen.push_back(func->memid);
-            method = MethodId(methods, prefix, besidePut, member);
-            ClassParts("       method-id. ", method, ".\n");
-            WriteClass("       local-storage section.\n");
-            WriteClass("       linkage section.\n");
-            std::string signature = BuildClassSignature(info, names, *func, dual);
-            ClassParts("       procedure division", signature);
-            WriteClass("           exit method.\n");
-            ClassParts("       end method ", method, ".\n\n");
+            b.method = MethodId(methods, prefix, besidePut, b.member);
+            WriteClassMethod(info, *func, dual, b.method, b.text);
         } else {
-            // A comment shows the whole name.
-            method = prefix + member;
-            CopyParts("      *> Method: \"", method, "\".\n");
-            std::string signature = BuildInvokeSignature(info, names, *func);
-            CopyParts("      *> invoke", signature);
-            WriteCopy("      *> ----------------\n");
+            WriteCopyMethod(info, *func, prefix, b.text);
         }
+        out.Write(b.text);
     }
     return true;
 }

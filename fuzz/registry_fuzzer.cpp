@@ -1,7 +1,8 @@
 // libFuzzer target: read any bytes as a Wine prefix's registry files and
 // do with them what the program does: list the registered libraries, find
 // the file each one registers, map registered paths onto a prefix with the
-// prefix's environment, and walk every key.
+// prefix's environment, and walk every key, with the values read at load
+// and again when asked for (the two must agree).
 #include <stdlib.h>
 #include <unistd.h>
 #include <cstddef>
@@ -26,20 +27,24 @@ void RemovePrefix() {
     std::filesystem::remove_all(g_prefix, error);
 }
 
-// Every key of a hive, breadth first, with its default value as text.
-void WalkKeys(std::optional<qorvix::Registry::Key> root) {
+// Every key of a hive, breadth first, with its default value as text;
+// what it saw, for comparing two readings of one text.
+std::string WalkKeys(std::optional<qorvix::Registry::Key> root) {
+    std::string seen;
     std::deque<qorvix::Registry::Key> pending;
     if (root) pending.push_back(*root);
     for (int visited = 0; !pending.empty() && visited < 20000; ++visited) {
         qorvix::Registry::Key key = pending.front();
         pending.pop_front();
-        key.Text("", 64);
+        seen += key.Text("", 64).value_or("-") + "\n";
         for (std::size_t i = 0; i < 64; ++i) {
             auto name = key.EnumKey(i);
             if (!name) break;
+            seen += *name + "\n";
             if (auto child = key.Open(*name)) pending.push_back(*child);
         }
     }
+    return seen;
 }
 
 }  // namespace
@@ -70,8 +75,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Registry registry;
     registry.LoadMachine(text);
     registry.LoadUser(text.substr(size / 2));
-    WalkKeys(registry.OpenMachine(""));
-    WalkKeys(registry.OpenUser(""));
+    // Values read when asked for are those read at load.
+    Registry lazy;
+    lazy.LoadMachine(text, nullptr, Registry::ValueReading::kWhenAsked);
+    lazy.LoadUser(text.substr(size / 2), nullptr, Registry::ValueReading::kWhenAsked);
+    if (WalkKeys(registry.OpenMachine("")) != WalkKeys(lazy.OpenMachine("")) ||
+        WalkKeys(registry.OpenUser("")) != WalkKeys(lazy.OpenUser(""))) {
+        std::abort();
+    }
 
     auto machine = std::make_shared<MachineServices>(std::move(registry), g_prefix);
     auto rows = FillLibraryList(machine->GetRegistry());

@@ -25,6 +25,14 @@ std::string WideToAnsi(const Bstr& text) {
     return text ? Utf16ToLocale(*text) : std::string();
 }
 
+void WideToAnsi(const Bstr& text, std::string& out) {
+    if (text) {
+        Utf16ToLocale(*text, out);
+    } else {
+        out.clear();
+    }
+}
+
 std::u16string AnsiToWide(std::string_view text) {
     return LocaleToUtf16(text);
 }
@@ -66,7 +74,7 @@ bool BreaksWords(char16_t c) {
 
 // A name in the locale's character set with every character that cannot
 // stand in a word as a hyphen; with `underscores`, '_' is one of them.
-std::string WordBytes(const Bstr& name, bool underscores) {
+void WordBytes(const Bstr& name, bool underscores, std::string& text) {
     // What each ASCII character becomes, with and without underscores.
     static const auto kAscii = [] {
         std::array<std::array<char, 128>, 2> table{};
@@ -80,7 +88,7 @@ std::string WordBytes(const Bstr& name, bool underscores) {
     const std::array<char, 128>& ascii = kAscii[underscores ? 1 : 0];
     std::u16string_view view = name ? std::u16string_view(*name) : std::u16string_view();
     // ASCII, as nearly every name is, has the same bytes in any locale.
-    std::string text(view.size(), '\0');
+    text.resize(view.size());
     for (std::size_t i = 0; i < view.size(); ++i) {
         char16_t c = view[i];
         if (c >= 0x80) {
@@ -88,15 +96,14 @@ std::string WordBytes(const Bstr& name, bool underscores) {
             for (char16_t& w : wide) {
                 if (BreaksWords(w)) w = u'-';
             }
-            text = WideToAnsi(wide);
+            Utf16ToLocale(wide, text);
             for (char& b : text) {
                 if (static_cast<unsigned char>(b) < 0x80) b = ascii[static_cast<unsigned char>(b)];
             }
-            return text;
+            return;
         }
         text[i] = ascii[c];
     }
-    return text;
 }
 
 }  // namespace
@@ -112,7 +119,7 @@ std::string CobolWord(std::string_view text) {
 }
 
 bool CobolNameWord(const Bstr& name, std::string& word) {
-    word = WordBytes(name, true);
+    WordBytes(name, true, word);
     TrimWordEnds(word);
     // The cut may end on a hyphen, which no word may end with.
     if (word.size() > kMaxName) {
@@ -123,30 +130,52 @@ bool CobolNameWord(const Bstr& name, std::string& word) {
 }
 
 std::string MemberWordBytes(const Bstr& name) {
-    return WordBytes(name, false);
+    std::string text;
+    WordBytes(name, false, text);
+    return text;
+}
+
+void MemberWordBytes(const Bstr& name, std::string& out) {
+    WordBytes(name, false, out);
 }
 
 std::string CobolNaming::MadeUpName() {
     return "QORVIX" + std::to_string(m_counter++);
 }
 
-std::string CobolNaming::CheckReserved(std::string word) const {
-    if (!m_check) return word;
-    // Reserved words are ASCII: other bytes can stay as they are.
-    std::string upper = word;
-    for (char& c : upper) {
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+void CobolNaming::CheckReserved(std::string& word) const {
+    if (!m_check) return;
+    // Reserved words are ASCII: other bytes can stay as they are. A word
+    // fits a buffer on the stack (it is checked for every parameter).
+    char buffer[kMaxName + 1];
+    std::string longer;
+    char* upper = buffer;
+    if (word.size() > kMaxName) {
+        longer.resize(word.size());
+        upper = longer.data();
     }
-    if (m_check(upper.c_str(), static_cast<int>(upper.size())) != 0) {
+    for (std::size_t i = 0; i < word.size(); ++i) {
+        char c = word[i];
+        upper[i] = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    }
+    upper[word.size()] = '\0';
+    if (m_check(upper, static_cast<int>(word.size())) != 0) {
         word = CutToBytes(word, kReservedStem) + "-CBL";
     }
-    return word;
 }
 
 std::string CobolNaming::MakeCobolName(const Bstr& name, bool check) {
     std::string word;
-    if (!CobolNameWord(name, word)) return MadeUpName();
-    return check ? CheckReserved(std::move(word)) : word;
+    MakeCobolName(name, check, word);
+    return word;
+}
+
+void CobolNaming::MakeCobolName(const Bstr& name, bool check, std::string& out) {
+    if (!CobolNameWord(name, out)) {
+        out = MadeUpName();
+    } else if (check) {
+        CheckReserved(out);
+    }
 }
 
 bool CobolNaming::Known(ITypeInfo& type, std::string& name) {

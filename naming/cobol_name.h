@@ -15,6 +15,9 @@ namespace qorvix {
 std::string WideToAnsi(std::u16string_view text);
 std::string WideToAnsi(const std::u16string& text);
 std::string WideToAnsi(const Bstr& text);
+// The same into `out`, which keeps its room: the writer converts text of
+// every member.
+void WideToAnsi(const Bstr& text, std::string& out);
 std::u16string AnsiToWide(std::string_view text);
 
 // Appends blanks up to `column`, or, when the text is already that long, to
@@ -35,6 +38,7 @@ using ReservedWordCheck = int (*)(const char* text, int length);
 // with every such character as '-' and leaves the ends to the caller.
 std::string CobolWord(std::string_view text);
 std::string MemberWordBytes(const Bstr& name);
+void MemberWordBytes(const Bstr& name, std::string& out);
 
 // The word of a type-library name without the reserved-word check: the rule
 // above, with underscores and periods as hyphens, at most 31 bytes; false
@@ -75,10 +79,11 @@ class CobolNaming final : public TypeNamer {
     // with `check` and the service present, "-CBL" after a reserved word. A
     // name with nothing left becomes QORVIX<n>.
     std::string MakeCobolName(const Bstr& name, bool check);
+    void MakeCobolName(const Bstr& name, bool check, std::string& out);
     // The next made-up name.
     std::string MadeUpName();
     // The word, or its first 26 bytes and "-CBL" when it is reserved.
-    std::string CheckReserved(std::string word) const;
+    void CheckReserved(std::string& word) const;
     // How many names were made up so far.
     int MadeUpNameCounter() const { return m_counter; }
 

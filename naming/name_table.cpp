@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "naming/cobol_name.h"
+#include "platform/locale_text.h"
 
 namespace qorvix {
 namespace {
@@ -15,11 +16,11 @@ constexpr std::size_t kFewWords = 16;
 
 // The stem cut to `room` bytes; when it ends the word or a number follows,
 // without the hyphens or underscores a word may not end with.
-std::string CutStem(std::string_view stem, std::size_t room, bool trimEnd) {
-    std::string cut = CutName(stem, room);
+std::string_view CutStem(std::string_view stem, std::size_t room, bool trimEnd) {
+    std::string_view cut = stem.substr(0, CutLength(stem, room));
     if (trimEnd) {
         while (!cut.empty() && (cut.back() == '-' || cut.back() == '_'))
-            cut.pop_back();
+            cut.remove_suffix(1);
     }
     return cut;
 }
@@ -68,7 +69,7 @@ std::string WordScope::Claim(std::string_view stem, std::size_t limit, std::stri
     for (unsigned n = 2; !Take(word); ++n) {
         number = "-" + std::to_string(n);
         std::size_t shorter = room > number.size() ? room - number.size() : 0;
-        word = std::string(prefix) + CutStem(stem, shorter, true) + number + std::string(suffix);
+        word.assign(prefix).append(CutStem(stem, shorter, true)).append(number).append(suffix);
     }
     if (tag) *tag = std::move(number);
     return word;
@@ -92,7 +93,8 @@ TypeNames::Entry TypeNames::Make(const Bstr& name) {
         entry.plain = m_naming.MadeUpName();
         entry.name = entry.plain;
     } else {
-        entry.name = m_naming.CheckReserved(entry.plain);
+        entry.name = entry.plain;
+        m_naming.CheckReserved(entry.name);
     }
     return entry;
 }
@@ -152,7 +154,8 @@ std::string TypeNames::PointerName(ITypeInfo& type, const std::string& name) {
             // The stem cut as the type's own name was, before its number.
             const Entry& entry = found->second;
             std::string suffix = entry.tag + "-PTR";
-            std::string word = CutStem(entry.stem, kLimit - suffix.size(), true) + suffix;
+            std::string word(CutStem(entry.stem, kLimit - suffix.size(), true));
+            word += suffix;
             if (m_words.Take(word)) return word;
         }
     }

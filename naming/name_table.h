@@ -29,6 +29,11 @@ class WordScope {
     // Claims exactly `word`; false (nothing claimed) when it is taken.
     bool Take(std::string_view word);
     bool Has(std::string_view word) const;
+    // Forgets every word (keeping the room they took).
+    void Clear() {
+        m_few.clear();
+        m_many.clear();
+    }
 
     // Equality and hashing that do not tell ASCII letter cases apart.
     struct SameWord {

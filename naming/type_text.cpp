@@ -83,58 +83,86 @@ constexpr const char* kVarTypeNames[73] = {
 
 constexpr int kMaxDepth = 64;
 
-// The text of `desc`; `status` takes the failure of a reference that could
-// not be followed.
-std::string TypeText(ITypeInfo& info, const TYPEDESC& desc, TypeNamer& namer, int depth,
-                     HRESULT& status) {
+const char* VarTypeName(VARTYPE vt) {
+    unsigned index = vt & 0xFFF;
+    return index > 72 ? "BAD-VARTYPE" : kVarTypeNames[index];
+}
+
+// Appends the text of `desc` to `out`; `status` takes the failure of a
+// reference that could not be followed.
+void TypeText(ITypeInfo& info, const TYPEDESC& desc, TypeNamer& namer, int depth, HRESULT& status,
+              std::string& out) {
     // Descriptions from a library are finite, but a hand-made one could nest
     // without end; the depth only guards against that.
-    if (depth > kMaxDepth) return "BAD-VARTYPE";
+    if (depth > kMaxDepth) {
+        out += "BAD-VARTYPE";
+        return;
+    }
     if (desc.vt == VT_PTR) {
-        return desc.lptdesc ? TypeText(info, *desc.lptdesc, namer, depth + 1, status)
-                            : VARTYPEToString(desc.vt);
+        if (desc.lptdesc) {
+            TypeText(info, *desc.lptdesc, namer, depth + 1, status, out);
+        } else {
+            out += VarTypeName(desc.vt);
+        }
+        return;
     }
     if ((desc.vt & 0xFFF) == VT_CARRAY) {
-        if (!desc.lpadesc) return VARTYPEToString(desc.vt);
-        std::string text = TypeText(info, desc.lpadesc->tdescElem, namer, depth + 1, status);
-        for (const SAFEARRAYBOUND& bound : desc.lpadesc->rgbounds) {
-            text += "[" + std::to_string(bound.cElements) + "]";
+        if (!desc.lpadesc) {
+            out += VarTypeName(desc.vt);
+            return;
         }
-        return text;
+        TypeText(info, desc.lpadesc->tdescElem, namer, depth + 1, status, out);
+        for (const SAFEARRAYBOUND& bound : desc.lpadesc->rgbounds) {
+            out += '[';
+            out += std::to_string(bound.cElements);
+            out += ']';
+        }
+        return;
     }
     if ((desc.vt & 0xFFF) == VT_SAFEARRAY) {
-        if (!desc.lptdesc) return VARTYPEToString(desc.vt);
-        return "SAFEARRAY(" + TypeText(info, *desc.lptdesc, namer, depth + 1, status) + ")";
+        if (!desc.lptdesc) {
+            out += VarTypeName(desc.vt);
+            return;
+        }
+        out += "SAFEARRAY(";
+        TypeText(info, *desc.lptdesc, namer, depth + 1, status, out);
+        out += ')';
+        return;
     }
     if (desc.vt == VT_USERDEFINED) {
         ComPtr<ITypeInfo> referenced;
         HRESULT hr = info.GetRefTypeInfo(desc.hreftype, referenced);
         if (FAILED(hr)) {
             status = hr;
-            return "<GetRefTypeInfo failed>";
+            out += "<GetRefTypeInfo failed>";
+            return;
         }
         std::string known;
-        if (namer.Known(*referenced, known)) return known;
+        if (namer.Known(*referenced, known)) {
+            out += known;
+            return;
+        }
         Bstr name;
         if (FAILED(referenced->GetDocumentation(MEMBERID_NIL, &name, nullptr, nullptr, nullptr))) {
-            return "ITypeInfo::GetDocumentation() failed in TYPEDESCToString";
+            out += "ITypeInfo::GetDocumentation() failed in TYPEDESCToString";
+            return;
         }
-        return namer.NameOf(*referenced, name);
+        out += namer.NameOf(*referenced, name);
+        return;
     }
-    return VARTYPEToString(desc.vt);
+    out += VarTypeName(desc.vt);
 }
 
 }  // namespace
 
 std::string VARTYPEToString(VARTYPE vt) {
-    unsigned index = vt & 0xFFF;
-    if (index > 72) return "BAD-VARTYPE";
-    return kVarTypeNames[index];
+    return VarTypeName(vt);
 }
 
 HRESULT TypeDescText(ITypeInfo& info, const TYPEDESC& desc, TypeNamer& namer, std::string& text) {
     HRESULT status = S_OK;
-    text = TypeText(info, desc, namer, 0, status);
+    text.clear();
+    TypeText(info, desc, namer, 0, status, text);
     return status;
 }
 
@@ -145,21 +173,40 @@ std::string TYPEDESCToString(ITypeInfo& info, const TYPEDESC& desc, TypeNamer& n
 }
 
 std::string GuidToHex(const GUID& guid) {
-    std::string braced = GuidToString(guid);  // {XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX}
-    std::string text = braced.substr(1);
-    std::string hex;
-    for (int at : {6, 4, 2, 0, 11, 9, 16, 14, 19, 21})
-        hex += text.substr(static_cast<std::size_t>(at), 2);
-    hex += text.substr(24, 12);
+    // The fields' bytes, the numbers little-endian as they lie in memory.
+    std::uint8_t bytes[16];
+    for (int i = 0; i < 4; ++i)
+        bytes[i] = static_cast<std::uint8_t>(guid.Data1 >> (8 * i));
+    for (int i = 0; i < 2; ++i) {
+        bytes[4 + i] = static_cast<std::uint8_t>(guid.Data2 >> (8 * i));
+        bytes[6 + i] = static_cast<std::uint8_t>(guid.Data3 >> (8 * i));
+    }
+    for (int i = 0; i < 8; ++i)
+        bytes[8 + i] = guid.Data4[static_cast<std::size_t>(i)];
+    static const char kDigits[] = "0123456789ABCDEF";
+    std::string hex(32, '0');
+    for (int i = 0; i < 16; ++i) {
+        hex[static_cast<std::size_t>(2 * i)] = kDigits[bytes[i] >> 4];
+        hex[static_cast<std::size_t>(2 * i + 1)] = kDigits[bytes[i] & 15];
+    }
     return hex;
 }
 
 std::string MakeMemberName(const Bstr& name) {
+    std::string text;
+    MakeMemberName(name, text);
+    return text;
+}
+
+void MakeMemberName(const Bstr& name, std::string& out) {
     // Method names become words too (the writer trims their ends once the
     // "get" or "set" is in front).
-    std::string text = MemberWordBytes(name);
-    if (text.empty()) return "Unknown";
-    return CutName(text, 31);
+    MemberWordBytes(name, out);
+    if (out.empty()) {
+        out = "Unknown";
+    } else if (out.size() > 31) {
+        out = CutName(out, 31);
+    }
 }
 
 std::string MakeCoclassName(const Bstr& name) {

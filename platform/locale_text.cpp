@@ -45,14 +45,32 @@ iconv_t Converter(const std::string& to, const std::string& from) {
     return it->second;
 }
 
+// Text with characters beyond ASCII in the locale's character set.
+std::string NonAsciiToLocale(std::u16string_view text);
+
 }  // namespace
 
 std::string Utf16ToLocale(std::u16string_view text) {
+    std::string out;
+    Utf16ToLocale(text, out);
+    return out;
+}
+
+void Utf16ToLocale(std::u16string_view text, std::string& out) {
     // ASCII is the same in every character set a Linux locale uses.
     bool ascii = true;
     for (char16_t c : text)
         ascii &= c < 0x80;
-    if (ascii) return std::string(text.begin(), text.end());
+    if (ascii) {
+        out.assign(text.begin(), text.end());
+        return;
+    }
+    out = NonAsciiToLocale(text);
+}
+
+namespace {
+
+std::string NonAsciiToLocale(std::u16string_view text) {
     std::string codeset = Codeset();
     if (IsUtf8(codeset)) {
         std::string out;
@@ -99,6 +117,8 @@ std::string Utf16ToLocale(std::u16string_view text) {
     return out;
 }
 
+}  // namespace
+
 std::u16string LocaleToUtf16(std::string_view text) {
     std::string codeset = Codeset();
     if (IsUtf8(codeset)) return Utf8ToUtf16(text);
@@ -130,7 +150,11 @@ std::u16string LocaleToUtf16(std::string_view text) {
 }
 
 std::string CutToBytes(std::string_view text, std::size_t bytes) {
-    if (text.size() <= bytes) return std::string(text);
+    return std::string(text.substr(0, CutLength(text, bytes)));
+}
+
+std::size_t CutLength(std::string_view text, std::size_t bytes) {
+    if (text.size() <= bytes) return text.size();
     std::mbstate_t state{};
     std::size_t at = 0;
     while (at < text.size()) {
@@ -144,7 +168,7 @@ std::string CutToBytes(std::string_view text, std::size_t bytes) {
         if (at + length > bytes) break;
         at += length;
     }
-    return std::string(text.substr(0, at));
+    return at;
 }
 
 }  // namespace qorvix

@@ -124,8 +124,13 @@ void MachineServices::SetWarningSink(RegistryWarningSink sink) {
 
 const Registry& MachineServices::GetRegistry() const {
     if (!m_registry) {
+        // Values are read when asked for: a run needs a few keys of files
+        // that hold thousands. Whoever listens for warnings hears of
+        // skipped lines too, which takes reading them all.
         std::vector<RegistryWarning> warnings;
-        m_registry = Registry::LoadWinePrefix(m_prefix, &warnings);
+        m_registry = Registry::LoadWinePrefix(
+            m_prefix, &warnings,
+            m_warningSink ? Registry::ValueReading::kAtLoad : Registry::ValueReading::kWhenAsked);
         for (const RegistryWarning& warning : warnings) {
             if (m_warningSink) {
                 m_warningSink(warning);

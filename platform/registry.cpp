@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <algorithm>
+#include <bit>
 #include <cctype>
 #include <cerrno>
 #include <cstdlib>
@@ -28,6 +29,9 @@ std::string LowerAscii(std::string_view text) {
 namespace {
 
 constexpr std::uint32_t kNone = 0xFFFFFFFF;
+// A record's bytes lie in the hive's text, or, with this bit, among the
+// bytes decoded from it (names and data with escapes, hexadecimal data).
+constexpr std::uint32_t kDecoded = 0x80000000u;
 
 char LowerLetter(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
@@ -43,47 +47,44 @@ bool SameName(std::string_view a, std::string_view b) {
 
 // The hash of a name (without regard to case) under its key. Seeded once
 // per process, so that a file cannot be written to make its names collide.
+// Eight bytes at a time: every header of a file is hashed part by part.
 std::uint64_t NameHash(std::uint32_t owner, std::string_view name) {
     static const std::uint64_t kSeed = std::random_device{}();
-    std::uint64_t hash = (kSeed ^ 0xcbf29ce484222325ull) + owner;
-    for (char c : name) {
-        hash ^= static_cast<unsigned char>(LowerLetter(c));
-        hash *= 0x100000001b3ull;
+    constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+    constexpr std::uint64_t kMultiplier = 0x9E3779B97F4A7C15ull;
+    // ASCII capitals of a word to lower case (other bytes as they are).
+    auto lower = [](std::uint64_t word) {
+        std::uint64_t low = word & (0x7F * kOnes);
+        std::uint64_t capital = ((low + (0x80 - 'A') * kOnes) ^ (low + (0x80 - 'Z' - 1) * kOnes)) &
+                                ~word & (0x80 * kOnes);
+        return word | (capital >> 2);
+    };
+    std::uint64_t hash = (kSeed ^ 0xcbf29ce484222325ull) + owner + name.size();
+    const char* at = name.data();
+    std::size_t left = name.size();
+    for (; left >= 8; at += 8, left -= 8) {
+        std::uint64_t word;
+        std::memcpy(&word, at, 8);
+        hash = (hash ^ lower(word)) * kMultiplier;
+        hash ^= hash >> 29;
+    }
+    if (left > 0) {
+        // The last bytes: the end of the name loaded whole where it is that
+        // long, else byte by byte.
+        std::uint64_t word = 0;
+        if (name.size() >= 8) {
+            std::memcpy(&word, name.data() + name.size() - 8, 8);
+            word >>= (8 - left) * 8;
+        } else {
+            for (std::size_t i = 0; i < left; ++i)
+                word |= std::uint64_t{static_cast<unsigned char>(at[i])} << (8 * i);
+        }
+        hash = (hash ^ lower(word)) * kMultiplier;
     }
     hash ^= hash >> 33;
     hash *= 0xff51afd7ed558ccdull;
     return hash ^ (hash >> 33);
 }
-
-// Bytes that stay where they are: names and value data, in blocks.
-class ByteStore {
-  public:
-    std::string_view Add(std::string_view bytes) {
-        if (bytes.empty()) return {};
-        char* at;
-        if (bytes.size() > kBlock / 8) {
-            m_blocks.push_back(std::make_unique<char[]>(bytes.size()));
-            at = m_blocks.back().get();
-        } else {
-            if (bytes.size() > m_free) {
-                m_blocks.push_back(std::make_unique<char[]>(kBlock));
-                m_next = m_blocks.back().get();
-                m_free = kBlock;
-            }
-            at = m_next;
-            m_next += bytes.size();
-            m_free -= bytes.size();
-        }
-        std::memcpy(at, bytes.data(), bytes.size());
-        return std::string_view(at, bytes.size());
-    }
-
-  private:
-    static constexpr std::size_t kBlock = 64 << 10;
-    std::vector<std::unique_ptr<char[]>> m_blocks;
-    char* m_next = nullptr;
-    std::size_t m_free = 0;
-};
 
 // Open addressing over record numbers, at most half full: four to eight
 // bytes a record, where a tree of maps took over a hundred.
@@ -102,18 +103,30 @@ class NameIndex {
     // `hashOf(record)` gives the hash of a record already added.
     template <typename HashOf>
     void Add(std::uint64_t hash, std::uint32_t record, HashOf hashOf) {
-        if ((m_count + 1) * 2 > m_slots.size()) {
-            std::vector<std::uint32_t> old = std::move(m_slots);
-            m_slots.assign(std::max<std::size_t>(16, old.size() * 2), 0);
-            for (std::uint32_t slot : old) {
-                if (slot) Place(hashOf(slot - 1), slot - 1);
-            }
-        }
+        if ((m_count + 1) * 2 > m_slots.size())
+            Grow(std::max<std::size_t>(16, m_slots.size() * 2), hashOf);
         Place(hash, record);
         ++m_count;
     }
+    // Room for `records` without growing on the way (growing hashes every
+    // record again).
+    template <typename HashOf>
+    void Reserve(std::size_t records, HashOf hashOf) {
+        std::size_t slots = 16;
+        while (slots < records * 2)
+            slots *= 2;
+        if (slots > m_slots.size()) Grow(slots, hashOf);
+    }
 
   private:
+    template <typename HashOf>
+    void Grow(std::size_t slots, HashOf hashOf) {
+        std::vector<std::uint32_t> old = std::move(m_slots);
+        m_slots.assign(slots, 0);
+        for (std::uint32_t slot : old) {
+            if (slot) Place(hashOf(slot - 1), slot - 1);
+        }
+    }
     void Place(std::uint64_t hash, std::uint32_t record) {
         std::size_t mask = m_slots.size() - 1;
         std::size_t i = hash & mask;
@@ -126,106 +139,51 @@ class NameIndex {
     std::size_t m_count = 0;
 };
 
-}  // namespace
+// The logical lines of a registry file: a line that ends in a backslash
+// goes on with the next one, less its indent (long hexadecimal values);
+// a CR before the LF is dropped.
+class LineReader {
+  public:
+    // Lines of `file` from `at`, which starts a line.
+    LineReader(std::string_view file, std::size_t at) : m_file(file), m_at(at) {}
 
-// One hive: its keys and values as small records (24 and 32 bytes), their
-// names and data in one store. A hostile file chooses its shape (deep,
-// wide, many values), so no record holds containers of its own.
-struct Registry::Hive {
-    struct KeyRecord {
-        const char* name = nullptr;
-        std::uint32_t nameSize = 0;
-        std::uint32_t parent = kNone;
-        std::uint32_t newestChild = kNone;  // children are linked newest first
-        std::uint32_t olderSibling = kNone;
-        std::string_view Name() const { return {name, nameSize}; }
-    };
-    struct ValueRecord {
-        const char* name = nullptr;
-        const char* data = nullptr;  // the text (UTF-8) or the bytes
-        std::uint32_t nameSize = 0;
-        std::uint32_t dataSize = 0;
-        std::uint32_t type = REG_NONE;
-        std::uint32_t key : 31;
-        std::uint32_t isText : 1;
-        std::string_view Name() const { return {name, nameSize}; }
-        std::string_view Data() const { return {data, dataSize}; }
-    };
-
-    Hive() { keys.push_back({}); }  // the root
-
-    std::uint32_t Child(std::uint32_t parent, std::string_view name) const {
-        return keyIndex.Find(NameHash(parent, name), [&](std::uint32_t k) {
-            return keys[k].parent == parent && SameName(keys[k].Name(), name);
-        });
-    }
-    std::uint32_t AddChild(std::uint32_t parent, std::string_view name) {
-        std::uint32_t found = Child(parent, name);
-        if (found != kNone || keys.size() >= kNone / 2) return found;
-        auto k = static_cast<std::uint32_t>(keys.size());
-        std::string_view stored = bytes.Add(name);
-        keys.push_back({stored.data(), static_cast<std::uint32_t>(stored.size()), parent, kNone,
-                        keys[parent].newestChild});
-        keys[parent].newestChild = k;
-        keyIndex.Add(NameHash(parent, name), k, [this](std::uint32_t other) {
-            return NameHash(keys[other].parent, keys[other].Name());
-        });
-        return k;
-    }
-    std::uint32_t Find(std::uint32_t key, std::string_view path) const {
-        for (std::string_view part : SplitPath(path, "\\")) {
-            if (key == kNone) break;
-            key = Child(key, part);
+    // The next line: a view into the file, or, when it had to be joined,
+    // into `scratch`. False at the end.
+    bool Next(std::string_view& line, std::string& scratch) {
+        if (m_at >= m_file.size()) return false;
+        line = m_file.substr(m_at, LineEnd(m_at) - m_at);
+        m_at += line.size() + 1;
+        if (!line.empty() && line.back() == '\\' && m_at < m_file.size()) {
+            scratch.assign(line);
+            while (!scratch.empty() && scratch.back() == '\\' && m_at < m_file.size()) {
+                scratch.pop_back();
+                std::string_view more = m_file.substr(m_at, LineEnd(m_at) - m_at);
+                m_at += more.size() + 1;
+                std::size_t indent = more.find_first_not_of(" \t");
+                scratch += more.substr(indent == std::string_view::npos ? more.size() : indent);
+            }
+            line = scratch;
         }
-        return key;
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        return true;
     }
-    const ValueRecord* Value(std::uint32_t key, std::string_view name) const {
-        std::uint32_t v = valueIndex.Find(NameHash(key, name), [&](std::uint32_t other) {
-            return values[other].key == key && SameName(values[other].Name(), name);
-        });
-        return v == kNone ? nullptr : &values[v];
-    }
-    // A later line for the same name replaces the value.
-    void SetValue(std::uint32_t key, const RegistryValue& value) {
-        // Quoted and str(N) values have text only; text kinds stored as hex
-        // keep the text made of their bytes.
-        bool isText = value.data.empty() || value.type == REG_SZ || value.type == REG_EXPAND_SZ ||
-                      value.type == REG_MULTI_SZ;
-        std::string_view data =
-            isText ? std::string_view(value.text)
-                   : std::string_view(reinterpret_cast<const char*>(value.data.data()),
-                                      value.data.size());
-        if (data.size() >= kNone || value.name.size() >= kNone) return;
-        std::uint64_t hash = NameHash(key, value.name);
-        std::uint32_t v = valueIndex.Find(hash, [&](std::uint32_t other) {
-            return values[other].key == key && SameName(values[other].Name(), value.name);
-        });
-        if (v == kNone) {
-            if (values.size() >= kNone / 2) return;
-            v = static_cast<std::uint32_t>(values.size());
-            std::string_view name = bytes.Add(value.name);
-            values.push_back({name.data(), nullptr, static_cast<std::uint32_t>(name.size()), 0,
-                              REG_NONE, key, 0});
-            valueIndex.Add(hash, v, [this](std::uint32_t other) {
-                return NameHash(values[other].key, values[other].Name());
-            });
-        }
-        std::string_view stored = bytes.Add(data);
-        values[v].data = stored.data();
-        values[v].dataSize = static_cast<std::uint32_t>(stored.size());
-        values[v].type = value.type;
-        values[v].isText = isText;
+    // Where the next line starts.
+    std::size_t Position() const { return std::min(m_at, m_file.size()); }
+
+  private:
+    std::size_t LineEnd(std::size_t from) const {
+        const void* end = std::memchr(m_file.data() + from, '\n', m_file.size() - from);
+        return end ? static_cast<std::size_t>(static_cast<const char*>(end) - m_file.data())
+                   : m_file.size();
     }
 
-    std::deque<KeyRecord> keys;  // keys[0] is the root
-    std::deque<ValueRecord> values;
-    NameIndex keyIndex;    // by parent and name
-    NameIndex valueIndex;  // by key and name
-    ByteStore bytes;
+    std::string_view m_file;
+    std::size_t m_at;
 };
-static_assert(sizeof(Registry::Hive::KeyRecord) == 24 && sizeof(Registry::Hive::ValueRecord) == 32);
 
-namespace {
+bool SkippedAlways(std::string_view line) {
+    return line.empty() || line[0] == ';' || line[0] == '#';
+}
 
 int HexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';
@@ -237,13 +195,21 @@ int HexDigit(char c) {
 // Wine's string escapes: \\ \" \a \b \e \f \n \r \t \v, \x and up to four
 // hexadecimal digits (a UTF-16 unit), \ and up to three octal digits.
 // Reads a quoted string starting at `at` (on the opening quote); returns
-// the position after the closing quote, or npos.
-std::size_t ReadQuoted(std::string_view line, std::size_t at, std::string& out) {
+// the position after the closing quote, or npos. With `plain`, a string
+// without escapes is not copied: `plain` views it in `line`, and `out` is
+// left alone; otherwise `plain` is cleared.
+std::size_t ReadQuoted(std::string_view line, std::size_t at, std::string& out,
+                       std::string_view* plain = nullptr) {
+    if (plain) *plain = {};
     if (at >= line.size() || line[at] != '"') return std::string_view::npos;
     // Most strings have no escape: take them as they stand.
     std::size_t special = line.find_first_of("\\\"", at + 1);
     if (special != std::string_view::npos && line[special] == '"') {
-        out.assign(line.substr(at + 1, special - at - 1));
+        if (plain) {
+            *plain = line.substr(at + 1, special - at - 1);
+        } else {
+            out.assign(line.substr(at + 1, special - at - 1));
+        }
         return special + 1;
     }
     std::u16string units;
@@ -359,17 +325,19 @@ bool ReadHex(std::string_view text, std::vector<std::uint8_t>& out) {
 }
 
 // The value part of a line ("..." / dword:... / hex:... / str(N):"...").
-bool ReadValue(std::string_view text, RegistryValue& value) {
+// A quoted string without escapes is left in the line, as `plain`.
+bool ReadValue(std::string_view text, RegistryValue& value, std::string_view& plain) {
+    plain = {};
     if (!text.empty() && text[0] == '"') {
         value.type = REG_SZ;
-        return ReadQuoted(text, 0, value.text) == text.size();
+        return ReadQuoted(text, 0, value.text, &plain) == text.size();
     }
     if (text.rfind("str(", 0) == 0) {
         std::size_t close = text.find("):");
         if (close == std::string_view::npos) return false;
         value.type = static_cast<std::uint32_t>(
             std::strtoul(std::string(text.substr(4, close - 4)).c_str(), nullptr, 16));
-        return ReadQuoted(text, close + 2, value.text) == text.size();
+        return ReadQuoted(text, close + 2, value.text, &plain) == text.size();
     }
     if (text.rfind("dword:", 0) == 0) {
         std::string digits(text.substr(6));
@@ -405,87 +373,394 @@ bool ReadValue(std::string_view text, RegistryValue& value) {
     return false;
 }
 
-// True when `path` has at most kMaxKeyDepth parts; counts no further.
-bool WithinKeyDepth(std::string_view path) {
-    std::size_t parts = 0;
-    for (std::size_t start = 0; start < path.size();) {
-        std::size_t end = std::min(path.find('\\', start), path.size());
-        if (end > start && ++parts > kMaxKeyDepth) return false;
-        start = end + 1;
+}  // namespace
+
+// One hive: the text of its files, kept, and a record for every key its
+// section headers name. A key's values are read from its sections when
+// they are first asked for (or all at load): a run that needs a few keys
+// of a large file reads no more of the rest than the headers. Records are
+// small (24 bytes for a key or a value, 8 for a section) and refer to
+// their bytes by offset, in the text where they stand as they are, else
+// among the decoded bytes; none holds a container of its own, because a
+// hostile file chooses its shape (deep, wide, many values). The parts read
+// on demand change under const: a hive is used by one thread at a time.
+struct Registry::Hive {
+    struct KeyRecord {
+        std::uint32_t nameAt = 0;
+        std::uint32_t nameSize : 31 = 0;
+        std::uint32_t valuesRead : 1 = 0;
+        std::uint32_t parent = kNone;
+        std::uint32_t newestChild = kNone;  // children are linked newest first
+        std::uint32_t olderSibling = kNone;
+        std::uint32_t newestSection = kNone;  // and so are sections
+    };
+    // The lines of a key's section follow its header up to the next one.
+    struct Section {
+        std::uint32_t begin;  // where its first line starts in the text
+        std::uint32_t older;  // the key's section before this one
+    };
+    struct ValueRecord {
+        std::uint32_t nameAt;
+        std::uint32_t nameSize;
+        std::uint32_t dataAt;  // the text (UTF-8) or the bytes
+        std::uint32_t dataSize;
+        std::uint32_t type;
+        std::uint32_t key : 31;
+        std::uint32_t isText : 1;
+    };
+
+    Hive() { keys.push_back({}); }  // the root
+
+    std::string_view Bytes(std::uint32_t at, std::uint32_t size) const {
+        if (size == 0) return {};
+        if (at & kDecoded) return {decoded.data() + (at & ~kDecoded), size};
+        return {text.data() + at, size};
+    }
+    std::string_view Name(const KeyRecord& key) const { return Bytes(key.nameAt, key.nameSize); }
+    std::string_view Name(const ValueRecord& value) const {
+        return Bytes(value.nameAt, value.nameSize);
+    }
+    // Where `bytes` can be found again: in the text, when they stand there,
+    // else copied among the decoded bytes. False when that store is full.
+    bool Keep(std::string_view bytes, std::uint32_t& at) const {
+        auto begin = reinterpret_cast<std::uintptr_t>(bytes.data());
+        auto textBegin = reinterpret_cast<std::uintptr_t>(text.data());
+        if (bytes.empty()) {
+            at = 0;
+        } else if (begin >= textBegin && begin + bytes.size() <= textBegin + text.size()) {
+            at = static_cast<std::uint32_t>(begin - textBegin);
+        } else {
+            if (decoded.size() + bytes.size() >= kDecoded) return false;
+            at = static_cast<std::uint32_t>(decoded.size()) | kDecoded;
+            decoded.append(bytes);
+        }
+        return true;
+    }
+
+    auto KeyHash() const {
+        return [this](std::uint32_t k) { return NameHash(keys[k].parent, Name(keys[k])); };
+    }
+    std::uint32_t Child(std::uint32_t parent, std::string_view name) const {
+        return Child(parent, name, NameHash(parent, name));
+    }
+    std::uint32_t Child(std::uint32_t parent, std::string_view name, std::uint64_t hash) const {
+        return keyIndex.Find(hash, [&](std::uint32_t k) {
+            return keys[k].parent == parent && SameName(Name(keys[k]), name);
+        });
+    }
+    std::uint32_t AddChild(std::uint32_t parent, std::string_view name) {
+        std::uint64_t hash = NameHash(parent, name);
+        std::uint32_t found = Child(parent, name, hash);
+        if (found != kNone || keys.size() >= kNone / 2 || name.size() >= kDecoded) return found;
+        KeyRecord record;
+        if (!Keep(name, record.nameAt)) return kNone;
+        auto k = static_cast<std::uint32_t>(keys.size());
+        record.nameSize = static_cast<std::uint32_t>(name.size());
+        record.parent = parent;
+        record.olderSibling = keys[parent].newestChild;
+        keys.push_back(record);
+        keys[parent].newestChild = k;
+        keyIndex.Add(hash, k, KeyHash());
+        return k;
+    }
+
+    std::uint32_t Find(std::uint32_t key, std::string_view path) const {
+        for (std::size_t start = 0; key != kNone && start < path.size();) {
+            std::size_t end = std::min(path.find('\\', start), path.size());
+            if (end > start) key = Child(key, path.substr(start, end - start));
+            start = end + 1;
+        }
+        return key;
+    }
+
+    const ValueRecord* Value(std::uint32_t key, std::string_view name) const {
+        ReadValues(key);
+        std::uint32_t v = valueIndex.Find(NameHash(key, name), [&](std::uint32_t other) {
+            return values[other].key == key && SameName(Name(values[other]), name);
+        });
+        return v == kNone ? nullptr : &values[v];
+    }
+
+    // The text loaded last, from `base`: a key for every section header.
+    std::size_t Index(std::size_t base, std::size_t* tooDeep);
+    std::uint32_t HeaderKey(std::string_view path, bool inText, std::size_t* tooDeep, bool& deep);
+    void AddSection(std::uint32_t key, std::size_t begin);
+    // Reads the values of `key` from its sections, once; returns how many
+    // of their lines could not be read.
+    std::size_t ReadValues(std::uint32_t key) const;
+    std::size_t ReadSection(std::uint32_t key, std::uint32_t begin) const;
+    // A later line for the same name replaces the value.
+    void SetValue(std::uint32_t key, std::string_view name, std::uint32_t type,
+                  std::string_view data, bool isText) const;
+
+    std::string text;                   // the loaded files, one after the other
+    std::vector<std::size_t> textEnds;  // where each ends
+    mutable std::string decoded;
+    mutable std::deque<KeyRecord> keys;  // keys[0] is the root
+    std::deque<Section> sections;
+    mutable std::deque<ValueRecord> values;
+    NameIndex keyIndex;            // by parent and name
+    mutable NameIndex valueIndex;  // by key and name
+    // The last plain header's path (in the text), its parts and their
+    // keys: a file lists keys next to their neighbours, so most of a
+    // header's path is the one before it.
+    struct PathPart {
+        std::uint32_t begin;
+        std::uint32_t size;
+        std::uint32_t key;
+    };
+    std::string_view previousPath;
+    std::vector<PathPart> previousParts;
+    std::vector<PathPart> currentPath;        // the one being read
+    mutable std::size_t skippedWhenRead = 0;  // lines not read by ReadValues
+};
+static_assert(sizeof(Registry::Hive::KeyRecord) == 24 && sizeof(Registry::Hive::Section) == 8 &&
+              sizeof(Registry::Hive::ValueRecord) == 24);
+
+namespace {
+
+// How many bytes two texts share at their start, eight at a time: a
+// header repeats most of the one before it.
+std::size_t CommonPrefix(std::string_view a, std::string_view b) {
+    std::size_t size = std::min(a.size(), b.size());
+    std::size_t i = 0;
+    for (; i + 8 <= size; i += 8) {
+        std::uint64_t x, y;
+        std::memcpy(&x, a.data() + i, 8);
+        std::memcpy(&y, b.data() + i, 8);
+        if (x != y) return i + static_cast<std::size_t>(std::countr_zero(x ^ y)) / 8;
+    }
+    while (i < size && a[i] == b[i])
+        ++i;
+    return i;
+}
+
+// The parts of a key path as a header writes it, where it stands: its
+// separators are escaped backslashes. False when it holds another escape;
+// parts past kMaxKeyDepth are counted, not kept.
+bool PlainParts(std::string_view path, std::vector<Registry::Hive::PathPart>& parts,
+                std::size_t& count) {
+    parts.clear();
+    count = 0;
+    for (std::size_t start = 0; start <= path.size();) {
+        const void* found = std::memchr(path.data() + start, '\\', path.size() - start);
+        std::size_t end =
+            found ? static_cast<std::size_t>(static_cast<const char*>(found) - path.data())
+                  : path.size();
+        if (end < path.size() && (end + 1 >= path.size() || path[end + 1] != '\\')) return false;
+        if (end > start && ++count <= kMaxKeyDepth)
+            parts.push_back({static_cast<std::uint32_t>(start),
+                             static_cast<std::uint32_t>(end - start), kNone});
+        start = end + 2;
     }
     return true;
 }
 
-std::size_t LoadHive(Registry::Hive& hive, std::string_view file, std::size_t* tooDeep) {
+}  // namespace
+
+std::uint32_t Registry::Hive::HeaderKey(std::string_view path, bool inText, std::size_t* tooDeep,
+                                        bool& deep) {
+    // A path with no escape but its separators is read where it stands.
+    std::vector<PathPart>& parts = currentPath;
+    std::size_t count = 0;
+    bool plain = inText && PlainParts(path, parts, count);
+    std::string unescaped;
+    if (!plain) {
+        parts.clear();
+        count = 0;
+        if (!UnescapeKeyPath(path, unescaped)) return kNone;
+        path = unescaped;
+        for (std::string_view part : SplitPath(path, "\\")) {
+            if (++count <= kMaxKeyDepth)
+                parts.push_back({static_cast<std::uint32_t>(part.data() - path.data()),
+                                 static_cast<std::uint32_t>(part.size()), kNone});
+        }
+    }
+    if (count > kMaxKeyDepth) {
+        deep = true;
+        if (tooDeep) ++*tooDeep;
+        return kNone;
+    }
+    // The parts the previous header had at the same places, with the same
+    // bytes up to their ends, are the same keys.
+    std::size_t same = 0;
+    if (plain) {
+        std::size_t shared = CommonPrefix(path, previousPath);
+        while (same < parts.size() && same < previousParts.size() &&
+               parts[same].begin == previousParts[same].begin &&
+               parts[same].size == previousParts[same].size &&
+               parts[same].begin + parts[same].size <= shared) {
+            parts[same].key = previousParts[same].key;
+            ++same;
+        }
+    }
+    std::uint32_t current = same > 0 ? parts[same - 1].key : 0;
+    for (std::size_t i = same; i < parts.size() && current != kNone; ++i) {
+        current = AddChild(current, path.substr(parts[i].begin, parts[i].size));
+        parts[i].key = current;
+    }
+    if (plain && current != kNone) {
+        std::swap(previousParts, currentPath);
+        previousPath = path;
+    } else {
+        previousParts.clear();
+        previousPath = {};
+    }
+    return current;
+}
+
+void Registry::Hive::AddSection(std::uint32_t key, std::size_t begin) {
+    if (sections.size() >= kNone / 2) return;
+    auto s = static_cast<std::uint32_t>(sections.size());
+    sections.push_back({static_cast<std::uint32_t>(begin), keys[key].newestSection});
+    keys[key].newestSection = s;
+    // A key whose values were read already takes the new ones at once.
+    if (keys[key].valuesRead) skippedWhenRead += ReadSection(key, sections[s].begin);
+}
+
+std::size_t Registry::Hive::Index(std::size_t base, std::size_t* tooDeep) {
+    std::string_view file(text);
+    // About one key for every 64 bytes of a file as Wine writes it.
+    keyIndex.Reserve(keys.size() + (file.size() - base) / 64, KeyHash());
+    LineReader lines(file, base);
+    std::string scratch;
+    std::string_view line;
     std::size_t skipped = 0;
     std::uint32_t current = kNone;
     bool deepKey = false;  // the values of a key left out go with it
-    std::size_t at = 0;
     bool first = true;
-    while (at < file.size()) {
-        std::size_t end = file.find('\n', at);
-        if (end == std::string_view::npos) end = file.size();  // a last line without its newline
-        std::string line(file.substr(at, end - at));
-        at = end + 1;
-        // Long hex values continue on the next line after a backslash.
-        while (!line.empty() && line.back() == '\\' && at < file.size()) {
-            line.pop_back();
-            std::size_t next = file.find('\n', at);
-            if (next == std::string_view::npos) next = file.size();
-            std::string_view more = file.substr(at, next - at);
-            std::size_t indent = more.find_first_not_of(" \t");
-            line += more.substr(indent == std::string_view::npos ? more.size() : indent);
-            at = next + 1;
-        }
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+    previousPath = {};
+    previousParts.clear();
+    while (lines.Next(line, scratch)) {
         if (first) {
             first = false;
             if (line.rfind("WINE REGISTRY Version", 0) == 0) continue;
         }
-        if (line.empty() || line[0] == ';' || line[0] == '#') continue;
+        if (SkippedAlways(line)) continue;
         if (line[0] == '[') {
             // [path] timestamp; the path uses the value string escapes.
-            std::string path;
             std::size_t close = line.rfind(']');
-            current = kNone;
             deepKey = false;
-            if (close == std::string::npos ||
-                !UnescapeKeyPath(std::string_view(line).substr(1, close - 1), path)) {
+            current = close == std::string_view::npos
+                          ? kNone
+                          : HeaderKey(line.substr(1, close - 1), line.data() != scratch.data(),
+                                      tooDeep, deepKey);
+            if (current != kNone) {
+                AddSection(current, lines.Position());
+            } else if (!deepKey) {
                 ++skipped;
-                continue;
-            }
-            if (!WithinKeyDepth(path)) {
-                deepKey = true;
-                if (tooDeep) ++*tooDeep;
-                continue;
-            }
-            current = 0;
-            for (std::string_view part : SplitPath(path, "\\")) {
-                current = hive.AddChild(current, part);
-                if (current == kNone) break;
             }
             continue;
         }
-        if (deepKey) continue;
-        if (current == kNone) {
-            ++skipped;
-            continue;
-        }
-        RegistryValue value;
-        std::size_t equals;
-        if (line[0] == '@') {
-            equals = 1;
-        } else {
-            equals = ReadQuoted(line, 0, value.name);
-        }
+        if (!deepKey && current == kNone) ++skipped;
+    }
+    previousPath = {};
+    previousParts.clear();
+    return skipped;
+}
+
+std::size_t Registry::Hive::ReadValues(std::uint32_t key) const {
+    if (keys[key].valuesRead) return 0;
+    keys[key].valuesRead = 1;
+    std::uint32_t newest = keys[key].newestSection;
+    if (newest == kNone) return 0;
+    std::size_t skipped = 0;
+    if (sections[newest].older == kNone) {
+        skipped = ReadSection(key, sections[newest].begin);
+    } else {
+        // In the order of the file, so that the last line for a name wins.
+        std::vector<std::uint32_t> order;
+        for (std::uint32_t s = newest; s != kNone; s = sections[s].older)
+            order.push_back(sections[s].begin);
+        for (auto begin = order.rbegin(); begin != order.rend(); ++begin)
+            skipped += ReadSection(key, *begin);
+    }
+    skippedWhenRead += skipped;
+    return skipped;
+}
+
+std::size_t Registry::Hive::ReadSection(std::uint32_t key, std::uint32_t begin) const {
+    // The lines up to the next header, in the file that holds them.
+    std::size_t end = *std::lower_bound(textEnds.begin(), textEnds.end(), std::size_t{begin});
+    LineReader lines(std::string_view(text.data(), end), begin);
+    std::string scratch;
+    std::string_view line;
+    std::size_t skipped = 0;
+    RegistryValue value;
+    while (lines.Next(line, scratch)) {
+        if (SkippedAlways(line)) continue;
+        if (line[0] == '[') break;
+        value.name.clear();
+        value.text.clear();
+        value.data.clear();
+        std::string_view plainName, plainData;
+        std::size_t equals = line[0] == '@' ? 1 : ReadQuoted(line, 0, value.name, &plainName);
         if (equals == std::string::npos || equals >= line.size() || line[equals] != '=' ||
-            !ReadValue(std::string_view(line).substr(equals + 1), value)) {
+            !ReadValue(line.substr(equals + 1), value, plainData)) {
             ++skipped;
             continue;
         }
-        hive.SetValue(current, value);
+        // Quoted and str(N) values have text only; text kinds stored as hex
+        // keep the text made of their bytes.
+        bool isText = value.data.empty() || value.type == REG_SZ || value.type == REG_EXPAND_SZ ||
+                      value.type == REG_MULTI_SZ;
+        std::string_view name = plainName.data() ? plainName : std::string_view(value.name);
+        std::string_view data =
+            !isText            ? std::string_view(reinterpret_cast<const char*>(value.data.data()),
+                                                  value.data.size())
+            : plainData.data() ? plainData
+                               : std::string_view(value.text);
+        SetValue(key, name, value.type, data, isText);
     }
     return skipped;
+}
+
+void Registry::Hive::SetValue(std::uint32_t key, std::string_view name, std::uint32_t type,
+                              std::string_view data, bool isText) const {
+    if (data.size() >= kDecoded || name.size() >= kDecoded) return;
+    std::uint64_t hash = NameHash(key, name);
+    std::uint32_t v = valueIndex.Find(hash, [&](std::uint32_t other) {
+        return values[other].key == key && SameName(Name(values[other]), name);
+    });
+    if (v == kNone) {
+        std::uint32_t nameAt = 0;
+        if (values.size() >= kNone / 2 || !Keep(name, nameAt)) return;
+        v = static_cast<std::uint32_t>(values.size());
+        values.push_back({nameAt, static_cast<std::uint32_t>(name.size()), 0, 0, REG_NONE, key, 0});
+        valueIndex.Add(hash, v, [this](std::uint32_t other) {
+            return NameHash(values[other].key, Name(values[other]));
+        });
+    }
+    std::uint32_t dataAt = 0;
+    if (!Keep(data, dataAt)) return;
+    values[v].dataAt = dataAt;
+    values[v].dataSize = static_cast<std::uint32_t>(data.size());
+    values[v].type = type;
+    values[v].isText = isText;
+}
+
+namespace {
+
+// Indexes `text` into `hive` (reading every value with kAtLoad); the
+// skipped lines, as LoadMachine counts them.
+std::size_t LoadHive(Registry::Hive& hive, std::string text, std::size_t* tooDeep,
+                     Registry::ValueReading reading) {
+    if (text.empty()) return 0;
+    std::size_t base = hive.text.size();
+    if (text.size() > Registry::kMaxHiveText - base) return 1;
+    if (base == 0) {
+        hive.text = std::move(text);
+    } else {
+        hive.text += text;
+    }
+    hive.textEnds.push_back(hive.text.size());
+    std::size_t before = hive.skippedWhenRead;
+    std::size_t skipped = hive.Index(base, tooDeep);
+    if (reading == Registry::ValueReading::kAtLoad) {
+        for (std::uint32_t k = 0; k < hive.keys.size(); ++k)
+            hive.ReadValues(k);
+    }
+    return skipped + (hive.skippedWhenRead - before);
 }
 
 // The whole file at once: Wine replaces its registry files by renaming a
@@ -517,27 +792,32 @@ bool ReadHiveFile(const std::string& path, std::string& text, RegistryWarning& w
         close(fd);
         return notRegular();
     }
+    // Read straight into the text; the size is only a first guess, since a
+    // file can grow while it is read, or report no size at all.
     text.clear();
-    text.reserve(static_cast<std::size_t>(st.st_size));
-    char buffer[1 << 16];
+    std::size_t size = 0;
+    std::size_t room = static_cast<std::size_t>(st.st_size) + 1;
     for (;;) {
-        ssize_t n = read(fd, buffer, sizeof buffer);
+        if (size == room) room = std::min<std::size_t>(room * 2, kMaxRegistryFileBytes + 1);
+        text.resize(room);
+        ssize_t n = read(fd, text.data() + size, room - size);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
             int error = errno;
             close(fd);
+            text.clear();
             return fail(std::strerror(error));
         }
         if (n == 0) break;
-        // A file can grow while it is read, or report no size at all.
-        if (text.size() + static_cast<std::size_t>(n) > kMaxRegistryFileBytes) {
+        size += static_cast<std::size_t>(n);
+        if (size > kMaxRegistryFileBytes) {
             close(fd);
             text.clear();
             text.shrink_to_fit();
             return tooLarge();
         }
-        text.append(buffer, static_cast<std::size_t>(n));
     }
+    text.resize(size);
     close(fd);
     return true;
 }
@@ -555,8 +835,8 @@ std::string Registry::DefaultPrefix() {
     return std::string(home ? home : "") + "/.wine";
 }
 
-Registry Registry::LoadWinePrefix(const std::string& prefix,
-                                  std::vector<RegistryWarning>* warnings) {
+Registry Registry::LoadWinePrefix(const std::string& prefix, std::vector<RegistryWarning>* warnings,
+                                  ValueReading reading) {
     Registry registry;
     for (auto [file, user] : {std::pair{"system.reg", false}, {"user.reg", true}}) {
         std::string path = prefix + "/" + file;
@@ -567,8 +847,8 @@ Registry Registry::LoadWinePrefix(const std::string& prefix,
             continue;
         }
         std::size_t tooDeep = 0;
-        std::size_t skipped =
-            user ? registry.LoadUser(text, &tooDeep) : registry.LoadMachine(text, &tooDeep);
+        std::size_t skipped = LoadHive(user ? *registry.m_user : *registry.m_machine,
+                                       std::move(text), &tooDeep, reading);
         if (!warnings) continue;
         if (tooDeep) {
             warnings->push_back({path + ": keys nested deeper than " +
@@ -576,7 +856,7 @@ Registry Registry::LoadWinePrefix(const std::string& prefix,
                                      " levels not read: " + std::to_string(tooDeep),
                                  RegistryWarning::kTooDeep});
         }
-        if (skipped) {
+        if (skipped && reading == ValueReading::kAtLoad) {
             warnings->push_back({path + ": " + std::to_string(skipped) + " lines skipped",
                                  RegistryWarning::kSkippedLines});
         }
@@ -584,11 +864,12 @@ Registry Registry::LoadWinePrefix(const std::string& prefix,
     return registry;
 }
 
-std::size_t Registry::LoadMachine(std::string_view text, std::size_t* tooDeep) {
-    return LoadHive(*m_machine, text, tooDeep);
+std::size_t Registry::LoadMachine(std::string_view text, std::size_t* tooDeep,
+                                  ValueReading reading) {
+    return LoadHive(*m_machine, std::string(text), tooDeep, reading);
 }
-std::size_t Registry::LoadUser(std::string_view text, std::size_t* tooDeep) {
-    return LoadHive(*m_user, text, tooDeep);
+std::size_t Registry::LoadUser(std::string_view text, std::size_t* tooDeep, ValueReading reading) {
+    return LoadHive(*m_user, std::string(text), tooDeep, reading);
 }
 
 std::optional<Registry::Key> Registry::OpenClassesRoot(std::string_view path) const {
@@ -625,11 +906,12 @@ std::optional<std::string> Registry::Key::EnumKey(std::size_t index) const {
         std::unordered_set<std::string> seen;  // a name the first layer has hides the others'
         for (const Layer& layer : m_layers) {
             std::size_t first = m_subkeys->size();
-            const auto& keys = layer.hive->keys;
-            for (std::uint32_t k = keys[layer.key].newestChild; k != kNone;
-                 k = keys[k].olderSibling) {
-                if (m_layers.size() == 1 || seen.insert(LowerAscii(keys[k].Name())).second)
-                    m_subkeys->emplace_back(keys[k].Name());
+            const Hive& hive = *layer.hive;
+            for (std::uint32_t k = hive.keys[layer.key].newestChild; k != kNone;
+                 k = hive.keys[k].olderSibling) {
+                std::string_view name = hive.Name(hive.keys[k]);
+                if (m_layers.size() == 1 || seen.insert(LowerAscii(name)).second)
+                    m_subkeys->emplace_back(name);
             }
             // In the order the file has them.
             std::reverse(m_subkeys->begin() + static_cast<std::ptrdiff_t>(first), m_subkeys->end());
@@ -655,13 +937,14 @@ const RegistryValue* Registry::Key::Value(std::string_view name) const {
     for (const Layer& layer : m_layers) {
         const Hive::ValueRecord* stored = layer.hive->Value(layer.key, name);
         if (!stored) continue;
+        std::string_view data = layer.hive->Bytes(stored->dataAt, stored->dataSize);
         RegistryValue value;
-        value.name = stored->Name();
+        value.name = layer.hive->Name(*stored);
         value.type = stored->type;
         if (stored->isText) {
-            value.text = stored->Data();
+            value.text = data;
         } else {
-            value.data.assign(stored->Data().begin(), stored->Data().end());
+            value.data.assign(data.begin(), data.end());
         }
         return &m_values.emplace(lower, std::move(value)).first->second;
     }
@@ -677,7 +960,7 @@ std::optional<std::string> Registry::Key::Text(std::string_view name,
                                value->type != REG_MULTI_SZ)) {
             return std::nullopt;
         }
-        std::string_view data = value->Data();
+        std::string_view data = layer.hive->Bytes(value->dataAt, value->dataSize);
         std::string text(data.substr(0, data.find('\0')));
         if (bufferBytes != SIZE_MAX && text.size() + 1 > bufferBytes) return std::nullopt;
         return text;

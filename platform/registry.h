@@ -55,6 +55,12 @@ class Registry {
   public:
     struct Hive;
 
+    // When a key's values are read from the text: all at load, which
+    // counts the lines that cannot be read; or when the key's values are
+    // first asked for, so that a run that needs a few keys reads no more of
+    // the rest than their section headers.
+    enum class ValueReading { kAtLoad, kWhenAsked };
+
     // An open key: the same path in one or more hives, the first winning.
     class Key {
       public:
@@ -89,18 +95,26 @@ class Registry {
     // Reads the prefix's system.reg and user.reg. Missing or unreadable
     // files, and anything but a regular file of at most
     // kMaxRegistryFileBytes, leave that hive empty; `warnings` (optional)
-    // says why.
+    // says why. Skipped lines are counted (kSkippedLines) only when the
+    // values are read at load.
     static Registry LoadWinePrefix(const std::string& prefix,
-                                   std::vector<RegistryWarning>* warnings = nullptr);
+                                   std::vector<RegistryWarning>* warnings = nullptr,
+                                   ValueReading reading = ValueReading::kAtLoad);
     // The prefix in use: $WINEPREFIX, else ~/.wine.
     static std::string DefaultPrefix();
 
     // Parses the text of a .reg file into the machine's or the user's hive.
-    // Lines it cannot read are skipped; returns how many were. A key nested
-    // deeper than kMaxKeyDepth is left out with its values, and counted in
-    // `tooDeep` (optional).
-    std::size_t LoadMachine(std::string_view text, std::size_t* tooDeep = nullptr);
-    std::size_t LoadUser(std::string_view text, std::size_t* tooDeep = nullptr);
+    // Lines it cannot read are skipped; returns how many were (with
+    // kWhenAsked, only the lines outside any key: the others are not read
+    // yet). A key nested deeper than kMaxKeyDepth is left out with its
+    // values, and counted in `tooDeep` (optional). A hive keeps the text;
+    // it holds at most kMaxHiveText bytes of it, and a text that would pass
+    // that is not read (one skipped line).
+    static constexpr std::size_t kMaxHiveText = (std::size_t{1} << 31) - 1;
+    std::size_t LoadMachine(std::string_view text, std::size_t* tooDeep = nullptr,
+                            ValueReading reading = ValueReading::kAtLoad);
+    std::size_t LoadUser(std::string_view text, std::size_t* tooDeep = nullptr,
+                         ValueReading reading = ValueReading::kAtLoad);
 
     std::optional<Key> OpenClassesRoot(std::string_view path = {}) const;
     std::optional<Key> OpenMachine(std::string_view path) const;

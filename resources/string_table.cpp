@@ -80,8 +80,11 @@ std::string LoadString(int id) {
 }
 
 std::string FormatString(int id, std::string_view arg1, std::string_view arg2) {
+    return FormatText(LoadString(id), arg1, arg2);
+}
+
+std::string FormatText(std::string_view pattern, std::string_view arg1, std::string_view arg2) {
     // One pass, so that a placeholder inside an argument stays as it is.
-    std::string pattern = LoadString(id);
     std::string text;
     for (std::size_t i = 0; i < pattern.size(); ++i) {
         if (pattern[i] == '%' && i + 1 < pattern.size() &&

@@ -78,5 +78,7 @@ void SetStrings(const StringTable* table);  // null: back to the built-in table
 std::string LoadString(int id);
 // The text of `id` with "%1" replaced by `arg1` (and "%2" by `arg2`).
 std::string FormatString(int id, std::string_view arg1, std::string_view arg2 = {});
+// The same for a text of its own.
+std::string FormatText(std::string_view pattern, std::string_view arg1, std::string_view arg2 = {});
 
 }  // namespace qorvix

@@ -25,7 +25,13 @@ constexpr Windows1252Table kWindows1252;
 }  // namespace
 
 std::u16string DecodeWindows1252(std::string_view bytes) {
-    std::u16string text(bytes.size(), u'\0');
+    std::u16string text;
+    DecodeWindows1252(bytes, text);
+    return text;
+}
+
+void DecodeWindows1252(std::string_view bytes, std::u16string& text) {
+    text.resize(bytes.size());
     unsigned char high = 0;
     for (char c : bytes)
         high |= static_cast<unsigned char>(c);
@@ -34,12 +40,11 @@ std::u16string DecodeWindows1252(std::string_view bytes) {
         for (std::size_t i = 0; i < bytes.size(); ++i) {
             text[i] = static_cast<unsigned char>(bytes[i]);
         }
-        return text;
+        return;
     }
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         text[i] = kWindows1252.units[static_cast<unsigned char>(bytes[i])];
     }
-    return text;
 }
 
 std::string Utf16ToUtf8(std::u16string_view text) {

@@ -137,26 +137,28 @@ HRESULT TypeInfoImpl::PresentedFunc(UINT index, FUNCDESC& out) {
     if (!entry.src) {
         ReadStatus status = StoredFunc(entry.index, out);
         if (!status.Ok()) return Report(status);
-    } else {
+    } else if (!entry.keep) {
         // An inherited function comes presented by its own type info: its
         // offset is in the platform's slots already, whatever its library.
+        // One of this library's views fills `out` itself.
+        HRESULT hr = static_cast<TypeInfoImpl*>(entry.src)->PresentedFunc(entry.index, out);
+        if (FAILED(hr)) return hr;
+    } else {
         FuncDescPtr desc;
         HRESULT hr = entry.src->GetFuncDesc(entry.index, desc);
         if (FAILED(hr)) return hr;
         out = *desc;
-        if (entry.keep) {
-            ITypeInfo* src = entry.src;
-            auto map = [&](HREFTYPE href) {
-                ForeignRef ref;
-                ref.keep = entry.keep;
-                ref.via = src;
-                ref.href = href;
-                return AddForeign(std::move(ref));
-            };
-            out.elemdescFunc.tdesc = Rehome(out.elemdescFunc.tdesc, map);
-            for (ELEMDESC& param : out.lprgelemdescParam)
-                param.tdesc = Rehome(param.tdesc, map);
-        }
+        ITypeInfo* src = entry.src;
+        auto map = [&](HREFTYPE href) {
+            ForeignRef ref;
+            ref.keep = entry.keep;
+            ref.via = src;
+            ref.href = href;
+            return AddForeign(std::move(ref));
+        };
+        out.elemdescFunc.tdesc = Rehome(out.elemdescFunc.tdesc, map);
+        for (ELEMDESC& param : out.lprgelemdescParam)
+            param.tdesc = Rehome(param.tdesc, map);
     }
     RewriteForDispatch(out);
     // GetNames needs the presented parameter count; callers usually ask for
@@ -166,7 +168,9 @@ HRESULT TypeInfoImpl::PresentedFunc(UINT index, FUNCDESC& out) {
 }
 
 HRESULT TypeInfoImpl::GetFuncDesc(UINT index, FuncDescPtr& desc) {
-    auto result = std::make_unique<FUNCDESC>();
+    // A description handed back is filled again, keeping its room: callers
+    // walk member after member. (It was made here, not const.)
+    std::unique_ptr<FUNCDESC> result(desc ? const_cast<FUNCDESC*>(desc.release()) : new FUNCDESC);
     HRESULT hr = PresentedFunc(index, *result);
     if (FAILED(hr)) return hr;
     desc = std::move(result);

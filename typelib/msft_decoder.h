@@ -107,9 +107,20 @@ class MsftLibrary final : public StoredLibrary {
     const std::vector<ImplEntry>& ImplChain(UINT index, const TypeRecord& r) const;
     Bstr Name(std::int32_t offset) const;
     Bstr String(std::int32_t offset) const;
+    // The same into `out`, keeping its room; false (`out` null) when there
+    // is no text.
+    bool NameInto(std::int32_t offset, Bstr& out) const;
+    bool StringInto(std::int32_t offset, Bstr& out) const;
     // Text behind a head that counts its bytes.
     template <typename Head>
-    Bstr CountedText(const Region& segment, std::int32_t offset) const;
+    bool CountedText(const Region& segment, std::int32_t offset, Bstr& out) const;
+    void Decode(std::string_view bytes, std::u16string& out) const {
+        if (m_decode) {
+            out = m_decode(bytes, m_header.lcid);
+        } else {
+            DecodeWindows1252(bytes, out);
+        }
+    }
     std::u16string Decode(std::string_view bytes) const {
         return m_decode ? m_decode(bytes, m_header.lcid) : DecodeWindows1252(bytes);
     }

@@ -45,22 +45,37 @@ bool MsftLibrary::Parse(std::string* why) {
 }
 
 template <typename Head>
-Bstr MsftLibrary::CountedText(const Region& segment, std::int32_t offset) const {
+bool MsftLibrary::CountedText(const Region& segment, std::int32_t offset, Bstr& out) const {
     Head head;
     std::string_view bytes;
     if (offset < 0 || !segment.Read(offset, head) ||
         !segment.Bytes(std::int64_t{offset} + sizeof head, head.length, bytes)) {
-        return std::nullopt;
+        out.reset();
+        return false;
     }
-    return Decode(bytes);
+    if (!out) out.emplace();
+    Decode(bytes, *out);
+    return true;
 }
 
 Bstr MsftLibrary::Name(std::int32_t offset) const {
-    return CountedText<NameHead>(m_segments[kNamesSeg], offset);
+    Bstr name;
+    NameInto(offset, name);
+    return name;
 }
 
 Bstr MsftLibrary::String(std::int32_t offset) const {
-    return CountedText<StringHead>(m_segments[kStringsSeg], offset);
+    Bstr text;
+    StringInto(offset, text);
+    return text;
+}
+
+bool MsftLibrary::NameInto(std::int32_t offset, Bstr& out) const {
+    return CountedText<NameHead>(m_segments[kNamesSeg], offset, out);
+}
+
+bool MsftLibrary::StringInto(std::int32_t offset, Bstr& out) const {
+    return CountedText<StringHead>(m_segments[kStringsSeg], offset, out);
 }
 
 GUID MsftLibrary::Guid(std::int32_t offset) const {

@@ -36,8 +36,11 @@ void MsftLibrary::Documentation(const Member& member, Bstr* docString, DWORD* he
         *helpContext = member.Optional(offsetof(FuncOptional, helpContext), context) ? context : 0;
     }
     if (docString) {
-        *docString =
-            member.Optional(offsetof(FuncOptional, helpString), doc) ? String(doc) : Bstr();
+        if (member.Optional(offsetof(FuncOptional, helpString), doc)) {
+            StringInto(doc, *docString);
+        } else {
+            docString->reset();
+        }
     }
 }
 
@@ -120,7 +123,10 @@ ReadStatus MsftLibrary::FuncDesc(UINT index, UINT func, FUNCDESC& out) const {
     const Function* f;
     ReadStatus status = FuncOf(index, func, table, f);
     if (!status.Ok()) return status;
+    // A description filled again keeps its parameters' room.
+    std::vector<ELEMDESC> params = std::move(out.lprgelemdescParam);
     out = FUNCDESC{};
+    out.lprgelemdescParam = std::move(params);
     out.memid = table->memids[func];
     out.funckind = f->fixed.FuncKind();
     out.invkind = f->fixed.InvKind();
@@ -144,6 +150,7 @@ ReadStatus MsftLibrary::FuncDesc(UINT index, UINT func, FUNCDESC& out) const {
                           param.tdesc);
         if (!status.Ok()) return status;
         param.paramdesc.wParamFlags = static_cast<USHORT>(p.flags & 0xFFFF);
+        param.paramdesc.pparamdescex.reset();
         LeI32 code;
         if ((param.paramdesc.wParamFlags & PARAMFLAG_FHASDEFAULT) && f->Default(i, code)) {
             auto value = std::make_shared<VARIANT>();
@@ -186,7 +193,7 @@ ReadStatus MsftLibrary::FuncName(UINT index, UINT func, Bstr& name) const {
     ReadStatus status = Table(index, table);
     if (!status.Ok()) return status.As(TYPE_E_ELEMENTNOTFOUND);
     if (func >= table->cFuncs) return TYPE_E_ELEMENTNOTFOUND;
-    name = Name(table->nameOffsets[func]);
+    NameInto(table->nameOffsets[func], name);
     if (!name && func > 0) {
         // A second accessor of a property may leave its name to the first.
         Function previous;
@@ -194,7 +201,7 @@ ReadStatus MsftLibrary::FuncName(UINT index, UINT func, Bstr& name) const {
         if (FuncAt(*table, func - 1, previous).Ok() &&
             table->memids[func - 1] == table->memids[func] &&
             (previous.fixed.InvKind() & accessors)) {
-            name = Name(table->nameOffsets[func - 1]);
+            NameInto(table->nameOffsets[func - 1], name);
         }
     }
     return S_OK;
@@ -202,22 +209,31 @@ ReadStatus MsftLibrary::FuncName(UINT index, UINT func, Bstr& name) const {
 
 ReadStatus MsftLibrary::FuncNames(UINT index, UINT func, std::vector<Bstr>& names,
                                   UINT maxNames) const {
+    // Into the elements `names` has: they keep their room from member to
+    // member.
+    std::size_t count = 0;
+    auto next = [&]() -> Bstr& {
+        if (count == names.size()) names.emplace_back();
+        return names[count++];
+    };
     const MemberTable* table;
     const Function* f;
     ReadStatus status = FuncOf(index, func, table, f);
-    if (!status.Ok()) return status;
-    Bstr name;
-    status = FuncName(index, func, name);
-    if (!status.Ok() || !name || maxNames == 0) return status;
-    names.push_back(std::move(name));
-    ParamRecord p;
-    for (std::int16_t i = 0; i < f->fixed.cParams && names.size() < maxNames; ++i) {
-        if (!f->Param(i, p)) break;
-        Bstr param = Name(p.nameOffset);
-        if (!param) break;
-        names.push_back(std::move(param));
+    if (status.Ok() && maxNames > 0) {
+        Bstr& name = next();
+        status = FuncName(index, func, name);
+        if (!status.Ok() || !name) count = 0;
     }
-    return S_OK;
+    ParamRecord p;
+    for (std::int16_t i = 0; count > 0 && i < f->fixed.cParams && count < maxNames; ++i) {
+        if (!f->Param(i, p)) break;
+        if (!NameInto(p.nameOffset, next())) {
+            --count;
+            break;
+        }
+    }
+    names.resize(count);
+    return status;
 }
 
 ReadStatus MsftLibrary::VarName(UINT index, UINT var, Bstr& name) const {

@@ -112,6 +112,7 @@ ReadStatus SltgLibrary::FuncNames(UINT index, UINT func, std::vector<Bstr>& name
     const TypeBlock* t;
     FuncRecord f;
     WORD funcFlags;
+    names.clear();
     ReadStatus status = FuncOf(index, func, t, f, funcFlags);
     if (!status.Ok()) return status;
     Bstr name = Name(f.nameOffset);

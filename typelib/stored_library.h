@@ -87,9 +87,9 @@ class StoredLibrary {
     virtual ReadStatus Members(UINT index, StoredMembers& out) const = 0;
     virtual ReadStatus FuncDesc(UINT index, UINT func, FUNCDESC& out) const = 0;
     virtual ReadStatus VarDesc(UINT index, UINT var, VARDESC& out) const = 0;
-    // Appends the function's name, then its parameters' names up to the
-    // first unnamed one, at most `maxNames` in all. An unnamed function
-    // gives none.
+    // The function's name, then its parameters' names up to the first
+    // unnamed one, at most `maxNames` in all, in place of what `names`
+    // held. An unnamed function gives none.
     virtual ReadStatus FuncNames(UINT index, UINT func, std::vector<Bstr>& names,
                                  UINT maxNames) const = 0;
     // The function's name alone (null when it has none).

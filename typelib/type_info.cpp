@@ -147,7 +147,8 @@ HRESULT TypeInfoImpl::BaseTypeInfo(ComPtr<ITypeInfo>& base) {
 }
 
 HRESULT TypeInfoImpl::GetNames(MEMBERID memid, std::vector<Bstr>& names, UINT maxNames) {
-    names.clear();
+    // The names take the place of what `names` held; the decoder fills its
+    // elements, which keep their room from member to member.
     if (auto func = FindFunc(memid)) {
         FuncEntry* entry = m_view == View::Dispatch ? &m_funcList[*func] : nullptr;
         if (!entry) return Report(Stored().FuncNames(m_index, *func, names, maxNames));
@@ -164,6 +165,7 @@ HRESULT TypeInfoImpl::GetNames(MEMBERID memid, std::vector<Bstr>& names, UINT ma
         if (!entry->src) return Report(Stored().FuncNames(m_index, entry->index, names, limit));
         return entry->src->GetNames(memid, names, limit);
     }
+    names.clear();
     if (auto var = FindVar(memid)) {
         Bstr name;
         ReadStatus status = Stored().VarName(m_index, *var, name);

@@ -27,9 +27,13 @@ class IRefCounted {
 class ITypeInfo : public IRefCounted {
   public:
     virtual HRESULT GetTypeAttr(TypeAttrPtr& attr) = 0;
+    // A description passed in is filled again, keeping its room (a caller
+    // that walks the members hands the last one back); on failure `desc`
+    // is left empty.
     virtual HRESULT GetFuncDesc(UINT index, FuncDescPtr& desc) = 0;
     virtual HRESULT GetVarDesc(UINT index, VarDescPtr& desc) = 0;
-    // Up to `maxNames` names: the member's name, then its parameters'.
+    // Up to `maxNames` names: the member's name, then its parameters', in
+    // place of what `names` held (its elements keep their room).
     virtual HRESULT GetNames(MEMBERID memid, std::vector<Bstr>& names, UINT maxNames) = 0;
     virtual HRESULT GetRefTypeOfImplType(UINT index, HREFTYPE* href) = 0;
     virtual HRESULT GetImplTypeFlags(UINT index, INT* flags) = 0;

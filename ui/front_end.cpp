@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/executable.h"
+#include "resources/satellite.h"
 #include "ui/contents_dialog.h"
 #include "ui/library_list_dialog.h"
 #include "ui/resources.h"
@@ -67,27 +68,26 @@ QString ManualPath() {
 
 }  // namespace
 
-DesktopFrontEnd::DesktopFrontEnd(int& argc, char** argv, std::shared_ptr<MachineServices> machine)
-    : m_argc(argc), m_argv(argv) {
-    m_services.machine = std::move(machine);
+DesktopFrontEnd::DesktopFrontEnd(const DesktopArguments& arguments)
+    : m_argc(*arguments.argc), m_argv(arguments.argv) {
+    m_services.machine = arguments.machine;
     m_services.files = &m_files;
+    // The satellite's bytes stay where the program keeps them.
+    const Satellite* satellite = arguments.satellite;
+    if (satellite && satellite->Loaded() &&
+        m_translator.load(reinterpret_cast<const uchar*>(satellite->Bytes().data()),
+                          static_cast<int>(satellite->Bytes().size()))) {
+        m_satelliteLoaded = true;
+        m_satelliteExtension = QString::fromStdString(satellite->Extension());
+    }
 }
 
 DesktopFrontEnd::~DesktopFrontEnd() {
     m_help.reset();
-    if (m_satelliteLoaded) SetStrings(nullptr);
 }
 
 bool DesktopFrontEnd::DisplayAvailable() {
     return Set("QT_QPA_PLATFORM") || Set("DISPLAY") || Set("WAYLAND_DISPLAY");
-}
-
-void DesktopFrontEnd::LoadSatellite(const std::string& path) {
-    QString file = QString::fromLocal8Bit(path);
-    if (!m_translator.load(file)) return;
-    m_satelliteLoaded = true;
-    m_satelliteExtension = QFileInfo(file).suffix();
-    SetStrings(&m_strings);
 }
 
 QString DesktopFrontEnd::Translate(const char* text) const {

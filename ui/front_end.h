@@ -1,6 +1,7 @@
 // The desktop runs of the program: the contents dialog on a library, and
 // the main dialog. The Qt application is made only for them, so the batch
-// run needs no display.
+// run needs no display; the program loads them from their module
+// (ui/desktop.h).
 #pragma once
 
 #include <QTranslator>
@@ -8,6 +9,7 @@
 #include <string>
 
 #include "app/generator_app.h"
+#include "ui/desktop.h"
 #include "ui/file_dialogs.h"
 #include "ui/help.h"
 #include "ui/message_box_prompter.h"
@@ -18,23 +20,16 @@ class QApplication;
 
 namespace qorvix {
 
-class DesktopFrontEnd {
+class DesktopFrontEnd final : public Desktop {
   public:
-    DesktopFrontEnd(int& argc, char** argv, std::shared_ptr<MachineServices> machine);
-    ~DesktopFrontEnd();
+    // A loaded satellite translates the dialogs once they exist (the
+    // program has it translate the string table).
+    explicit DesktopFrontEnd(const DesktopArguments& arguments);
+    ~DesktopFrontEnd() override;
 
-    // The satellite at `path`, when it loads, translates
-    // the string table at once and the dialogs once they exist.
-    void LoadSatellite(const std::string& path);
-
-    // Makes the Qt application (once) and shows the run's messages in
-    // message boxes from then on; false, having said why on standard
-    // error, when there is no display or it cannot be reached.
-    bool Start(CGeneratorApp& app);
-    // Runs 2 and 3; they return the exit status (1 when the library could
-    // not be loaded or there is no display).
-    int OpenContentsDialog(CGeneratorApp& app, const std::string& path);
-    int OpenMainDialog(CGeneratorApp& app);
+    bool Start(CGeneratorApp& app) override;
+    int OpenContentsDialog(CGeneratorApp& app, const std::string& path) override;
+    int OpenMainDialog(CGeneratorApp& app) override;
 
     // A display the dialogs can use: a Qt platform named in the
     // environment, or an X or Wayland display.
@@ -55,7 +50,6 @@ class DesktopFrontEnd {
     QTranslator m_qtTranslator;
     bool m_satelliteLoaded = false;
     QString m_satelliteExtension;  // the language table's, once loaded ("fra")
-    TranslatedStrings m_strings{m_translator};
     std::unique_ptr<MessageBoxPrompter> m_prompter;
     QtFileDialogs m_files;
     std::unique_ptr<Help> m_help;

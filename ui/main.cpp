@@ -1,7 +1,8 @@
 // qorvix [-i[d]] [-p] [-o<file>] <typelib>
 // Wires the real services into the application object: the machine's
-// registry, the IDE on the session bus, the reserved-word service, and the
-// desktop front end for the dialog runs.
+// registry, the IDE on the session bus, the reserved-word service, the
+// satellite, and the desktop front end for the dialog runs, loaded from its
+// module when a run first needs it. Nothing here uses Qt.
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
@@ -14,7 +15,8 @@
 #include "platform/ide_bus.h"
 #include "platform/machine_services.h"
 #include "platform/reserved_words.h"
-#include "ui/front_end.h"
+#include "resources/satellite.h"
+#include "ui/desktop.h"
 
 namespace {
 
@@ -57,18 +59,42 @@ int main(int argc, char** argv) {
     services.loadReservedWords = [] {
         return LoadReservedWordService(ExecutableDirectory()).vexamir;
     };
-    DesktopFrontEnd desktop(argc, argv, machine);
     services.executablePath = ExecutablePath();
-    services.loadSatellite = [&desktop](const std::string& path) { desktop.LoadSatellite(path); };
-    services.startDesktop = [&desktop](CGeneratorApp& app) { return desktop.Start(app); };
-    services.openContentsDialog = [&desktop](CGeneratorApp& app, const std::string& path) {
-        return desktop.OpenContentsDialog(app, path);
+    // The satellite translates the string table at once; the dialogs get
+    // its bytes for their own translator.
+    Satellite satellite;
+    SatelliteStrings satelliteStrings(satellite);
+    services.loadSatellite = [&](const std::string& path) {
+        if (satellite.Load(path)) SetStrings(&satelliteStrings);
     };
-    services.openMainDialog = [&desktop](CGeneratorApp& app) {
-        return desktop.OpenMainDialog(app);
+    std::unique_ptr<Desktop> desktop;
+    auto loadDesktop = [&](CGeneratorApp& app) -> Desktop* {
+        if (desktop) return desktop.get();
+        std::string error;
+        desktop = LoadDesktop(ExecutableDirectory(), {&argc, argv, machine, &satellite}, error);
+        if (!desktop) {
+            std::fprintf(stderr, "%s\n",
+                         ModuleMissingMessage(satellite, app.m_programName, error).c_str());
+        }
+        return desktop.get();
+    };
+    services.startDesktop = [&](CGeneratorApp& app) {
+        Desktop* loaded = loadDesktop(app);
+        return loaded && loaded->Start(app);
+    };
+    services.openContentsDialog = [&](CGeneratorApp& app, const std::string& path) {
+        Desktop* loaded = loadDesktop(app);
+        return loaded ? loaded->OpenContentsDialog(app, path) : kExitFailed;
+    };
+    services.openMainDialog = [&](CGeneratorApp& app) {
+        Desktop* loaded = loadDesktop(app);
+        return loaded ? loaded->OpenMainDialog(app) : kExitFailed;
     };
     CGeneratorApp app(services);
     int status = app.Run(args);
+    // The dialogs go before what they use; the table before its satellite.
+    desktop.reset();
+    SetStrings(nullptr);
     if (std::fflush(stdout) != 0) return kExitFailed;
     return status;
 }

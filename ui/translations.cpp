@@ -58,13 +58,6 @@ const char* const kStringTableSources[] = {
 
 }  // namespace
 
-std::string TranslatedStrings::Load(int id) const {
-    std::string source = BuiltInStrings().Load(id);
-    if (source.empty()) return {};
-    QString text = m_translator.translate("StringTable", source.c_str());
-    return text.isEmpty() ? std::string() : text.toLocal8Bit().toStdString();
-}
-
 QString QtLanguageOfSatellite(const QString& extension) {
     static const std::pair<const char*, const char*> kLanguages[] = {
         {"chs", "zh_CN"}, {"cht", "zh_TW"}, {"deu", "de"}, {"esp", "es"},

@@ -57,6 +57,8 @@ TEXTS = {
     "%1: cannot show the dialogs: there is no display (DISPLAY and WAYLAND_DISPLAY are not set)":
         "%1: 无法显示对话框：没有显示器（未设置 DISPLAY 和 WAYLAND_DISPLAY）",
     "%1: cannot show the dialogs: the display cannot be reached (%2)": "%1: 无法显示对话框：无法连接到显示器（%2）",
+    "%1: cannot show the dialogs: %2":
+        "%1: 无法显示对话框：%2",
     # Labels of the tree
     "Interfaces": "接口",
     "Automation Interfaces": "自动化接口",

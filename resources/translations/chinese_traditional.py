@@ -58,6 +58,8 @@ TEXTS = {
     "%1: cannot show the dialogs: there is no display (DISPLAY and WAYLAND_DISPLAY are not set)":
         "%1: 無法顯示對話方塊：沒有顯示器（未設定 DISPLAY 和 WAYLAND_DISPLAY）",
     "%1: cannot show the dialogs: the display cannot be reached (%2)": "%1: 無法顯示對話方塊：無法連線到顯示器（%2）",
+    "%1: cannot show the dialogs: %2":
+        "%1: 無法顯示對話方塊：%2",
     # Labels of the tree
     "Interfaces": "介面",
     "Automation Interfaces": "自動化介面",

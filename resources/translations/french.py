@@ -57,6 +57,8 @@ TEXTS = {
         "(DISPLAY et WAYLAND_DISPLAY ne sont pas définies)",
     "%1: cannot show the dialogs: the display cannot be reached (%2)":
         "%1: impossible d'afficher les boîtes de dialogue\u00a0: l'affichage est inaccessible (%2)",
+    "%1: cannot show the dialogs: %2":
+        "%1: impossible d'afficher les boîtes de dialogue\u00a0: %2",
     # Labels of the tree
     "Interfaces": "Interfaces",
     "Automation Interfaces": "Interfaces Automation",

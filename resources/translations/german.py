@@ -56,6 +56,8 @@ TEXTS = {
         "WAYLAND_DISPLAY sind nicht gesetzt)",
     "%1: cannot show the dialogs: the display cannot be reached (%2)":
         "%1: Die Dialoge können nicht angezeigt werden: Die Anzeige ist nicht erreichbar (%2)",
+    "%1: cannot show the dialogs: %2":
+        "%1: Die Dialoge können nicht angezeigt werden: %2",
     # Labels of the tree
     "Interfaces": "Schnittstellen",
     "Automation Interfaces": "Automatisierungsschnittstellen",

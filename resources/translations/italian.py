@@ -57,6 +57,8 @@ TEXTS = {
         "WAYLAND_DISPLAY non sono impostate)",
     "%1: cannot show the dialogs: the display cannot be reached (%2)":
         "%1: impossibile mostrare le finestre di dialogo: il display non è raggiungibile (%2)",
+    "%1: cannot show the dialogs: %2":
+        "%1: impossibile mostrare le finestre di dialogo: %2",
     # Labels of the tree
     "Interfaces": "Interfacce",
     "Automation Interfaces": "Interfacce di automazione",

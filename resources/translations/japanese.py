@@ -59,6 +59,8 @@ TEXTS = {
         "されていません)",
     "%1: cannot show the dialogs: the display cannot be reached (%2)":
         "%1: ダイアログを表示できません: ディスプレイに接続できません (%2)",
+    "%1: cannot show the dialogs: %2":
+        "%1: ダイアログを表示できません: %2",
     # Labels of the tree
     "Interfaces": "インターフェイス",
     "Automation Interfaces": "オートメーション インターフェイス",

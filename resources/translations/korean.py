@@ -59,6 +59,8 @@ TEXTS = {
         "설정되지 않음).",
     "%1: cannot show the dialogs: the display cannot be reached (%2)":
         "%1: 대화 상자를 표시할 수 없습니다. 디스플레이에 연결할 수 없습니다(%2).",
+    "%1: cannot show the dialogs: %2":
+        "%1: 대화 상자를 표시할 수 없습니다. %2",
     # Labels of the tree
     "Interfaces": "인터페이스",
     "Automation Interfaces": "자동화 인터페이스",

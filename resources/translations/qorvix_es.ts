@@ -11,6 +11,10 @@
             <source>%1: cannot show the dialogs: the display cannot be reached (%2)</source>
             <translation>%1: no se pueden mostrar los cuadros de diálogo: no se puede acceder a la pantalla (%2)</translation>
         </message>
+        <message>
+            <source>%1: cannot show the dialogs: %2</source>
+            <translation>%1: no se pueden mostrar los cuadros de diálogo: %2</translation>
+        </message>
     </context>
     <context>
         <name>Help</name>

@@ -11,6 +11,10 @@
             <source>%1: cannot show the dialogs: the display cannot be reached (%2)</source>
             <translation>%1: impossibile mostrare le finestre di dialogo: il display non è raggiungibile (%2)</translation>
         </message>
+        <message>
+            <source>%1: cannot show the dialogs: %2</source>
+            <translation>%1: impossibile mostrare le finestre di dialogo: %2</translation>
+        </message>
     </context>
     <context>
         <name>Help</name>

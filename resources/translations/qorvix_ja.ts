@@ -11,6 +11,10 @@
             <source>%1: cannot show the dialogs: the display cannot be reached (%2)</source>
             <translation>%1: ダイアログを表示できません: ディスプレイに接続できません (%2)</translation>
         </message>
+        <message>
+            <source>%1: cannot show the dialogs: %2</source>
+            <translation>%1: ダイアログを表示できません: %2</translation>
+        </message>
     </context>
     <context>
         <name>Help</name>

@@ -11,6 +11,10 @@
             <source>%1: cannot show the dialogs: the display cannot be reached (%2)</source>
             <translation>%1: 대화 상자를 표시할 수 없습니다. 디스플레이에 연결할 수 없습니다(%2).</translation>
         </message>
+        <message>
+            <source>%1: cannot show the dialogs: %2</source>
+            <translation>%1: 대화 상자를 표시할 수 없습니다. %2</translation>
+        </message>
     </context>
     <context>
         <name>Help</name>

@@ -11,6 +11,10 @@
             <source>%1: cannot show the dialogs: the display cannot be reached (%2)</source>
             <translation>%1: 无法显示对话框：无法连接到显示器（%2）</translation>
         </message>
+        <message>
+            <source>%1: cannot show the dialogs: %2</source>
+            <translation>%1: 无法显示对话框：%2</translation>
+        </message>
     </context>
     <context>
         <name>Help</name>

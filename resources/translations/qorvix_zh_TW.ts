@@ -11,6 +11,10 @@
             <source>%1: cannot show the dialogs: the display cannot be reached (%2)</source>
             <translation>%1: 無法顯示對話方塊：無法連線到顯示器（%2）</translation>
         </message>
+        <message>
+            <source>%1: cannot show the dialogs: %2</source>
+            <translation>%1: 無法顯示對話方塊：%2</translation>
+        </message>
     </context>
     <context>
         <name>Help</name>

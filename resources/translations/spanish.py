@@ -56,6 +56,8 @@ TEXTS = {
         "WAYLAND_DISPLAY no están definidas)",
     "%1: cannot show the dialogs: the display cannot be reached (%2)":
         "%1: no se pueden mostrar los cuadros de diálogo: no se puede acceder a la pantalla (%2)",
+    "%1: cannot show the dialogs: %2":
+        "%1: no se pueden mostrar los cuadros de diálogo: %2",
     # Labels of the tree
     "Interfaces": "Interfaces",
     "Automation Interfaces": "Interfaces de automatización",

@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include "app/generator_app.h"
+#include "resources/satellite.h"
 #include "resources/string_table.h"
 #include "tests/support/msft_builder.h"
 #include "tests/support/paths.h"
@@ -267,6 +268,49 @@ TEST(Languages, TheSatelliteOfTheLocale) {
     std::setlocale(LC_ALL, "C");
 }
 
+// The satellite is read without Qt; a damaged one gives what it can and
+// never reads past its bytes (in a sanitized build, never out of bounds).
+TEST(Languages, DamagedSatellites) {
+    std::string program = QORVIX_PROGRAM;
+    Satellite german;
+    ASSERT_TRUE(german.Load(program.substr(0, program.rfind('/')) + "/qorvix.deu"));
+    EXPECT_EQ(german.Extension(), "deu");
+    const std::string source = "Files not written: %1";
+    EXPECT_EQ(german.Translate("StringTable", source), "Nicht geschriebene Dateien: %1");
+    EXPECT_EQ(german.Translate("NoSuchContext", source), "");
+    const std::string bytes(german.Bytes());
+    auto set32 = [](std::string text, std::size_t at, std::uint32_t value) {
+        for (int i = 0; i < 4; ++i)
+            text[at + i] = static_cast<char>(value >> (24 - 8 * i));
+        return text;
+    };
+    struct Case {
+        std::string bytes;
+        bool loads;
+    };
+    std::vector<Case> cases = {{"", false},
+                               {bytes.substr(0, 15), false},
+                               {"x" + bytes.substr(1), false},
+                               {set32(bytes, 17, 0xFFFFFFF0u), false},  // a block past the end
+                               {bytes.substr(0, 16), true}};            // no blocks: no texts
+    for (std::size_t cut = 17; cut < bytes.size(); cut += 211)
+        cases.push_back({bytes.substr(0, cut), false});
+    // Offsets and lengths anywhere: every byte of the hashes and messages.
+    for (std::size_t at = 16; at < bytes.size(); at += 97)
+        cases.push_back({set32(bytes, at, 0xFFFFFFFDu), true});
+    for (const Case& c : cases) {
+        Satellite damaged;
+        bool loaded = damaged.LoadBytes(c.bytes);
+        if (!c.loads) {
+            EXPECT_FALSE(loaded) << c.bytes.size();
+            EXPECT_EQ(damaged.Translate("StringTable", source), "");
+        } else if (loaded) {
+            std::string text = damaged.Translate("StringTable", source);
+            EXPECT_TRUE(text.empty() || text == "Nicht geschriebene Dateien: %1") << text;
+        }
+    }
+}
+
 // ---- The program itself ------------------------------------------------------
 
 using Result = ShellResult;
@@ -368,6 +412,23 @@ TEST(Program, DialogsWithoutADisplay) {
             "qorvix: cannot show the dialogs: there is no display (DISPLAY and WAYLAND_DISPLAY "
             "are not set)\n");
     }
+}
+
+// The dialogs live in a module of their own: a batch run (German, so with
+// the satellite) loads no Qt library, and a program without the module
+// says so when a run needs a window.
+TEST(Program, TheDialogsModule) {
+    TempDir dir;
+    Result batch = Shell(dir.Path(), "LANG=de_DE.UTF-8 LD_DEBUG=libs " +
+                                         std::string(QORVIX_PROGRAM) + " -id -oOut.cpy " +
+                                         FixturePath("shapes.tlb") + " 2>&1 | grep 'init:'");
+    EXPECT_NE(batch.output.find("libstdc++"), std::string::npos) << batch.output;
+    EXPECT_EQ(batch.output.find("Qt"), std::string::npos) << batch.output;
+    std::filesystem::copy_file(QORVIX_PROGRAM, dir / "qorvix");
+    Result alone = Shell(dir.Path(), "DISPLAY=:0 ./qorvix");
+    EXPECT_EQ(alone.status, 1);
+    EXPECT_EQ(alone.output.rfind("qorvix: cannot show the dialogs: ", 0), 0u) << alone.output;
+    EXPECT_NE(alone.output.find("qorvix-desktop.so"), std::string::npos) << alone.output;
 }
 
 // The German satellite beside the program speaks for the batch run too.

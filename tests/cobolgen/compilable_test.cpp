@@ -554,6 +554,45 @@ TEST(FitCodeLine, NeverSplitsACharacter) {
     }
 }
 
+// Text comes to the fixed-format text in any pieces: the same bytes reach
+// the sink, every line with its CR LF, also past the 64 KiB the sink gets
+// at a time and for a line of 200,000 bytes; and lines another text of the
+// same indent made are passed on as they are.
+TEST(FixedFormatText, AnyPiecesMakeTheSameLines) {
+    std::string text;
+    for (int i = 0; i < 3000; ++i)
+        text += "      *> line " + std::to_string(i) + "\n";
+    text += "      *> " + std::string(200000, 'w') + "\n";
+    text += "       01 Long" + std::string(50, 'n') + "    pic x(4) comp-5.\n";
+    auto write = [&](std::size_t piece) {
+        StringSink sink;
+        FixedFormatText out(16);
+        out.SetSink(&sink);
+        for (std::size_t at = 0; at < text.size(); at += piece)
+            out.Write(std::string_view(text).substr(at, piece));
+        out.Finish();
+        return sink.text;
+    };
+    const std::string whole = write(text.size());
+    EXPECT_EQ(whole.find("\n"), whole.find("\r\n") + 1);
+    EXPECT_NE(whole.find(std::string(200000, 'w') + "\r\n"), std::string::npos);
+    EXPECT_NE(whole.find("    pic\r\n                x(4) comp-5.\r\n"), std::string::npos);
+    for (std::size_t piece : {1, 7, 64, 70000})
+        EXPECT_EQ(write(piece), whole) << piece;
+
+    StringSink made, sink;
+    FixedFormatText maker(16), out(16);
+    maker.SetSink(&made);
+    maker.Write(text);
+    maker.Finish();
+    out.SetSink(&sink);
+    out.Write("      *> first\n");
+    ASSERT_TRUE(out.AtLineStart());
+    out.WriteMade(made.text);
+    out.Finish();
+    EXPECT_EQ(sink.text, "      *> first\r\n" + whole);
+}
+
 // A copy statement too long for its line continues its literal: every
 // line ends in column 72, a part holds whole characters, and no part ends
 // on a blank or a quote while it can end elsewhere.

@@ -486,6 +486,39 @@ TEST_F(WriterTest, MadeUpNamesAndSkippedMembers) {
               1u);
 }
 
+// Dispinterfaces repeat the methods of their interfaces, and the copy file
+// comments on each in full every time: a parameter's type is the one its
+// own handle leads to, and a made-up name numbers on.
+TEST_F(WriterTest, RepeatedMethods) {
+    FakeTypeLib lib;
+    FakeTypeInfo& x = lib.Add(TKIND_ALIAS, "Xtype");
+    FakeTypeInfo& y = lib.Add(TKIND_ALIAS, "Ytype");
+    for (auto [name, target] : {std::pair{"DispA", &x}, {"DispB", &y}}) {
+        FakeTypeInfo& d = lib.Add(TKIND_DISPATCH, name);
+        d.AddFunc("Move", 1, INVOKE_FUNC, VT_VOID, {{"to", UserDefined(d.RefTo(*target))}});
+        d.AddFunc("Odd", 2, INVOKE_FUNC, VT_VOID, {{"__", Simple(VT_I4)}});
+        d.AddFunc("Same", 3, INVOKE_FUNC, VT_I4, {{"n", Simple(VT_I4)}}, {}, "Documented");
+    }
+    int next = naming.MadeUpNameCounter();
+    ASSERT_TRUE(Generate(lib, "Out.cpy"));
+    Lines copy = FileLines("Out.cpy");
+    auto declared = [](const std::string& name, const std::string& type) {
+        std::string line = "      *> 01 " + name;
+        return line + std::string(40 - line.size(), ' ') + type + ".";
+    };
+    EXPECT_EQ(Count(copy, declared("to", "Xtype")), 1u);
+    EXPECT_EQ(Count(copy, declared("to", "Ytype")), 1u);
+    for (int n : {next, next + 1})
+        EXPECT_EQ(Count(copy, declared("QORVIX" + std::to_string(n), "LONG")), 1u) << n;
+    // A method both have is commented on alike, line for line.
+    auto first = std::find(copy.begin(), copy.end(), "      *> Documented");
+    ASSERT_LT(first + 7, copy.end());
+    auto second = std::find(first + 1, copy.end(), "      *> Documented");
+    ASSERT_LT(second + 7, copy.end());
+    EXPECT_TRUE(std::equal(first, first + 7, second));
+    EXPECT_EQ(first[1], "      *> Method: \"Same\".");
+}
+
 TEST_F(WriterTest, CommentsStayOnTheirLineAndClassFilesInTheFolder) {
     FakeTypeLib lib;
     lib.doc = u"Line one\r\nline two";

@@ -3,7 +3,8 @@
 # apt-get, checks what it put on the machine, and removes it again.
 #   - qorvix, tlbdump and tlblist are on the PATH and run; the installed
 #     qorvix writes the same files for the bundled sample as the built one,
-#     and finds its translations and their manuals beside itself;
+#     finds its translations and their manuals beside itself, and loads
+#     its windows' module only for a window;
 #   - man shows the three manual pages, also where dpkg leaves out
 #     /usr/share/man;
 #   - the desktop knows the MIME type and opens it with qorvix;
@@ -57,6 +58,10 @@ status=0
 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM qorvix 2>"$work/display.txt" || status=$?
 [ "$status" -eq 1 ] && grep -q "cannot show the dialogs" "$work/display.txt" ||
     fail "without a display: status $status, $(cat "$work/display.txt")"
+# The windows are a module of their own: the program without a window
+# loads no Qt library.
+[ -f /usr/lib/qorvix/qorvix-desktop.so ] || fail "no qorvix-desktop.so beside the program"
+! LD_DEBUG=libs qorvix -? 2>&1 >/dev/null | grep -q "libQt6" || fail "qorvix -? loads Qt"
 
 tlbdump "$sample" >"$work/shapes.json" || fail "tlbdump failed: $?"
 grep -q '^{"file":"shapes.tlb","hr":"0x00000000"' "$work/shapes.json" || fail "tlbdump's JSON"

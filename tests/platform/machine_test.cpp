@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 #include <clocale>
+#include <functional>
 
 #include "naming/cobol_name.h"
 #include "platform/machine_services.h"
@@ -63,6 +64,49 @@ TEST(Registry, ReadsWineFilesAsWineWritesThem) {
     EXPECT_EQ(key->Value("Count")->data.size(), 4u);
     EXPECT_EQ(key->EnumKey(0), "Other");
     EXPECT_EQ(key->EnumKey(1), "Sub");
+}
+
+// Every key's subkeys and the values named in `names`, one line each.
+std::string Dump(const Registry& registry, const std::vector<std::string>& names) {
+    std::string dump;
+    std::function<void(const Registry::Key&, const std::string&)> walk =
+        [&](const Registry::Key& key, const std::string& path) {
+            for (const std::string& name : names) {
+                if (const RegistryValue* value = key.Value(name)) {
+                    dump += path + " " + name + "=" + std::to_string(value->type) + ":" +
+                            value->text + std::string(value->data.begin(), value->data.end()) +
+                            "\n";
+                }
+            }
+            for (std::size_t i = 0; auto sub = key.EnumKey(i); ++i)
+                walk(*key.Open(*sub), path + "\\" + *sub);
+        };
+    if (auto root = registry.OpenMachine("")) walk(*root, "");
+    return dump;
+}
+
+// Values read when first asked for are the values read at load: each
+// key's lines end at the next header, in the file that holds them; a key
+// written twice has the lines of both; a later line for a name wins, also
+// one that comes in after the key's values were read.
+TEST(Registry, ValuesReadWhenAskedForAreThoseReadAtLoad) {
+    const std::vector<std::string> names = {"", "a", "b", "Hex", "Esc", "last"};
+    const std::vector<std::string> texts = {
+        std::string(kHeader) + "[K] 1\n@=\"top\"\n\"a\"=\"1\"\n[K\\\\Sub] 1\n\"a\"=\"2\"\n" +
+            "[k] 2\n\"A\"=\"again\"\n\"Hex\"=hex:01,\\\n  02\n[K\\\\Esc\\x41pe] 1\n" +
+            "\"Esc\"=\"t\\tab\"\n\"b\"=dword:xyz\n[\\\\\\\\K\\\\\\\\Sub\\\\\\\\] 1\n\"b\"=\"3\"",
+        "\"orphan\"=\"1\"\n[K] 1\n\"last\"=\"no newline\"\n[K\\\\Deep] 1\n[",
+        "[K] 1\n\"a\"=\"second file\"\n[K\\\\Sub] 1\n@=hex(2):41,00\n\"last\"=\\\n"};
+    Registry atLoad, whenAsked;
+    std::size_t skippedAtLoad = 0;
+    for (const std::string& text : texts) {
+        skippedAtLoad += atLoad.LoadMachine(text);
+        whenAsked.LoadMachine(text, nullptr, Registry::ValueReading::kWhenAsked);
+        EXPECT_EQ(Dump(whenAsked, names), Dump(atLoad, names)) << text;
+    }
+    EXPECT_EQ(skippedAtLoad, 4u);  // dword:xyz, the orphan, "[", "last"=
+    EXPECT_NE(Dump(atLoad, names).find("\\K a=1:second file\n"), std::string::npos);
+    EXPECT_EQ(whenAsked.OpenMachine("K\\EscApe")->Text("Esc"), "t\tab");
 }
 
 TEST(Registry, MissingAndDamagedPrefixes) {

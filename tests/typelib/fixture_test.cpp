@@ -282,6 +282,45 @@ TEST_F(ShapesTest, DefaultValuesAndParameterFlags) {
     EXPECT_EQ(Names(*widget, 6), (std::vector<std::string>{"Item", "index"}));
 }
 
+// A description or a list of names handed back is filled again: what the
+// last member left in it (more parameters, default values, longer names)
+// does not show through.
+TEST_F(ShapesTest, DescriptionsAndNamesFilledAgainAreFresh) {
+    auto text = [](ITypeInfo& info, const FUNCDESC& f, const std::vector<Bstr>& names) {
+        std::ostringstream out;
+        out << f.memid << " " << f.invkind << " " << f.cParams << " " << f.oVft << " "
+            << DescText(info, f.elemdescFunc.tdesc);
+        for (const ELEMDESC& p : f.lprgelemdescParam) {
+            out << " (" << DescText(info, p.tdesc) << " " << p.paramdesc.wParamFlags << " "
+                << (p.paramdesc.pparamdescex ? p.paramdesc.pparamdescex->vt : -1) << ")";
+        }
+        for (const Bstr& name : names)
+            out << " " << Utf8(name);
+        return out.str();
+    };
+    int compared = 0;
+    for (UINT t = 0; t < lib->GetTypeInfoCount(); ++t) {
+        ComPtr<ITypeInfo> info;
+        TypeAttrPtr attr;
+        ASSERT_EQ(lib->GetTypeInfo(t, info), S_OK);
+        ASSERT_EQ(info->GetTypeAttr(attr), S_OK);
+        FuncDescPtr reused;
+        std::vector<Bstr> reusedNames;
+        // From the last member to the first, so that longer lists come first.
+        for (UINT i = attr->cFuncs; i-- > 0;) {
+            FuncDescPtr fresh;
+            std::vector<Bstr> freshNames;
+            ASSERT_EQ(info->GetFuncDesc(i, fresh), S_OK);
+            ASSERT_EQ(info->GetFuncDesc(i, reused), S_OK);
+            info->GetNames(fresh->memid, freshNames, 64);
+            info->GetNames(fresh->memid, reusedNames, 64);
+            EXPECT_EQ(text(*info, *reused, reusedNames), text(*info, *fresh, freshNames));
+            ++compared;
+        }
+    }
+    EXPECT_GT(compared, 40);
+}
+
 TEST_F(ShapesTest, RecordFieldsCoverEveryTypeDescriptionShape) {
     ComPtr<ITypeInfo> sampler = TypeByName(*lib, "Sampler");
     std::map<std::string, std::string> expected = {

@@ -13,6 +13,7 @@
 #include <QTreeWidget>
 
 #include "app/generator_app.h"
+#include "resources/satellite.h"
 #include "resources/string_table.h"
 #include "ui/about_dialog.h"
 #include "ui/contents_dialog.h"
@@ -42,12 +43,15 @@ int main(int argc, char** argv) {
     if (argc < 2) return 2;
     QString folder = QString::fromLocal8Bit(argv[1]);
     QTranslator translator;
-    TranslatedStrings strings(translator);
+    Satellite satellite;
+    SatelliteStrings strings(satellite);
     QTranslator qtTranslator;
-    if (argc > 3 && translator.load(QString::fromLocal8Bit(argv[3]))) {
+    if (argc > 3 && satellite.Load(argv[3]) &&
+        translator.load(reinterpret_cast<const uchar*>(satellite.Bytes().data()),
+                        static_cast<int>(satellite.Bytes().size()))) {
         QApplication::installTranslator(&translator);
         SetStrings(&strings);
-        QString qtLanguage = QtLanguageOfSatellite(QFileInfo(translator.filePath()).suffix());
+        QString qtLanguage = QtLanguageOfSatellite(QString::fromStdString(satellite.Extension()));
         if (!qtLanguage.isEmpty() &&
             qtTranslator.load(QStringLiteral("qtbase_") + qtLanguage,
                               QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

@@ -2,6 +2,7 @@
 // help topics in German; every language's dialogs with nothing cut off and
 // no accelerator twice, with its manual and Qt's own texts.
 #include <QCheckBox>
+#include <QFile>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -18,12 +19,14 @@
 #include <QTranslator>
 #include <QTreeView>
 #include <QTreeWidget>
+#include <QXmlStreamReader>
 
 #include <pty.h>
 #include <termios.h>
 #include <unistd.h>
 
 #include "app/console_prompter.h"
+#include "resources/satellite.h"
 #include "resources/string_table.h"
 #include "tests/ui/ui_fixture.h"
 #include "ui/about_dialog.h"
@@ -69,14 +72,16 @@ QStringList ActionTexts(const QList<QAction*>& actions) {
 class TranslationTest : public QObject {
     Q_OBJECT
     QTranslator translator;
-    std::unique_ptr<TranslatedStrings> strings;
+    Satellite german;
+    std::unique_ptr<SatelliteStrings> strings;
     std::unique_ptr<UiFixture> f;
 
   private slots:
     void initTestCase() {
         QVERIFY(translator.load(QStringLiteral(QORVIX_SATELLITE_DIR "/qorvix.deu")));
         QApplication::installTranslator(&translator);
-        strings = std::make_unique<TranslatedStrings>(translator);
+        QVERIFY(german.Load(QORVIX_SATELLITE_DIR "/qorvix.deu"));
+        strings = std::make_unique<SatelliteStrings>(german);
         SetStrings(strings.get());
     }
     void cleanupTestCase() {
@@ -177,7 +182,9 @@ class TranslationTest : public QObject {
         QFETCH(QString, extension);
         QTranslator satellite;
         QVERIFY(satellite.load(QORVIX_SATELLITE_DIR "/qorvix." + extension));
-        TranslatedStrings table(satellite);
+        Satellite file;
+        QVERIFY(file.Load(QORVIX_SATELLITE_DIR "/qorvix." + extension.toStdString()));
+        SatelliteStrings table(file);
         QApplication::removeTranslator(&translator);
         QApplication::installTranslator(&satellite);
         SetStrings(&table);
@@ -189,6 +196,24 @@ class TranslationTest : public QObject {
         for (const QString& source : StringTableSources())
             QVERIFY2(!satellite.translate("StringTable", source.toUtf8()).isEmpty(),
                      qPrintable(source));
+        // The program reads the satellite without Qt: it finds what Qt's
+        // translator finds for every text of the language's table.
+        QFile ts(QORVIX_TRANSLATIONS_DIR "/qorvix_" + QtLanguageOfSatellite(extension) + ".ts");
+        QVERIFY(ts.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&ts);
+        QByteArray context;
+        int compared = 0;
+        while (xml.readNextStartElement() || !xml.atEnd()) {
+            if (xml.name() == u"name") context = xml.readElementText().toUtf8();
+            if (xml.name() != u"source") continue;
+            QByteArray source = xml.readElementText().toUtf8();
+            QCOMPARE(
+                QString::fromStdString(file.Translate(context.toStdString(), source.toStdString())),
+                satellite.translate(context.constData(), source.constData()));
+            ++compared;
+        }
+        QVERIFY(compared > 100);
+        QCOMPARE(file.Translate("NoSuchContext", StringTableSources()[0].toStdString()), "");
         QTranslator qt;
         QVERIFY(qt.load("qtbase_" + QtLanguageOfSatellite(extension),
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
@@ -319,10 +344,10 @@ class TranslationTest : public QObject {
         QFETCH(Answer, answer);
         QFETCH(int, prompts);
         QFETCH(QString, prompt);
-        QTranslator satellite;
-        TranslatedStrings table(satellite);
+        Satellite satellite;
+        SatelliteStrings table(satellite);
         if (!extension.isEmpty())
-            QVERIFY(satellite.load(QORVIX_SATELLITE_DIR "/qorvix." + extension));
+            QVERIFY(satellite.Load(QORVIX_SATELLITE_DIR "/qorvix." + extension.toStdString()));
         SetStrings(extension.isEmpty() ? nullptr : &table);
         auto restore = qScopeGuard([this] { SetStrings(strings.get()); });
         int master = -1, slave = -1;
