@@ -102,9 +102,6 @@ std::string CCblFile::TypeText(ITypeInfo& info, const TYPEDESC& desc) {
 
 void CCblFile::WriteTypedefGuard(const std::string& name, const std::string& typeText,
                                  const char* comment) {
-    // The head's standard types take their words before any type of the
-    // library is named, so that none is named like one of them.
-    m_context.names.Words().Take(name);
     WriteCopy("      $if " + name + " not defined\n");
     if (comment) {
         WriteCopy("       01 " + name + "     " + typeText + " typedef.  *> " + comment + "\n");
@@ -120,6 +117,9 @@ void CCblFile::WriteCopyFile(ITypeLib& lib, const std::string& copyFileName) {
     m_strCopyFileName = copyFileName;
     LibAttrPtr libAttr;
     m_pointerSize = FAILED(lib.GetLibAttr(libAttr)) ? 0 : libAttr->syskind == SYS_WIN64 ? 8 : 4;
+    // The head's standard types take their words before any type of the
+    // library is named, so that none is named like one of them.
+    TakeHeadWords();
     WriteHead(lib);
     NameTypes(lib);
     for (KindCode kind : kCopyFileOrder)
@@ -128,16 +128,37 @@ void CCblFile::WriteCopyFile(ITypeLib& lib, const std::string& copyFileName) {
     m_copyText.Finish();
 }
 
+namespace {
+
+// The head's standard types, as it declares them, and its two records.
+struct HeadTypedef {
+    const char* name;
+    const char* typeText;
+    const char* comment;
+};
+constexpr HeadTypedef kHeadTypedefs[] = {
+    {"IUnknown-ptr", "pointer", nullptr},
+    {"IDispatch-ptr", "pointer", nullptr},
+    {"LPWSTR", "pointer", "Pointer to Unicode string"},
+    {"LPSTR", "pointer", "Pointer to string"},
+    {"OLEDATE", "comp-2", nullptr},
+    {"HRESULT", "pic x(4) comp-5", nullptr},
+};
+constexpr const char* kHeadRecords[] = {"int64", "uint64"};
+
+}  // namespace
+
+void CCblFile::TakeHeadWords() {
+    for (const HeadTypedef& typedef_ : kHeadTypedefs)
+        m_context.names.Words().Take(typedef_.name);
+    for (const char* record : kHeadRecords)
+        m_context.names.Words().Take(record);
+}
+
 void CCblFile::WriteHead(ITypeLib& lib) {
     WriteCopy("      *> Standard parameter types:\n");
-    WriteTypedefGuard("IUnknown-ptr", "pointer", nullptr);
-    WriteTypedefGuard("IDispatch-ptr", "pointer", nullptr);
-    WriteTypedefGuard("LPWSTR", "pointer", "Pointer to Unicode string");
-    WriteTypedefGuard("LPSTR", "pointer", "Pointer to string");
-    WriteTypedefGuard("OLEDATE", "comp-2", nullptr);
-    WriteTypedefGuard("HRESULT", "pic x(4) comp-5", nullptr);
-    m_context.names.Words().Take("int64");
-    m_context.names.Words().Take("uint64");
+    for (const HeadTypedef& typedef_ : kHeadTypedefs)
+        WriteTypedefGuard(typedef_.name, typedef_.typeText, typedef_.comment);
     WriteCopy("      $if int64 not defined\n");
     WriteCopy("       01 int64 typedef.\n");
     WriteCopy("         03 high-int64   pic s9(9) comp-5.\n");

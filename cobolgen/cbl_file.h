@@ -83,6 +83,7 @@ class CCblFile {
   private:
     // Collects the library's types, once, and names those the copy file
     // declares, in its order, before any is written.
+    void TakeHeadWords();
     void NameTypes(ITypeLib& lib);
     // Type text with user-defined types named by this generation's table.
     std::string TypeText(ITypeInfo& info, const TYPEDESC& desc);

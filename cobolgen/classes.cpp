@@ -66,6 +66,7 @@ bool CCblFile::HasClassFile(const TYPEATTR& attr) const {
 std::vector<std::string> CCblFile::ClassFileNames(ITypeLib& lib) {
     std::vector<std::string> names;
     if (!m_bInterfaceClasses) return names;
+    TakeHeadWords();  // as the copy file takes them before naming the types
     NameTypes(lib);
     // As WriteTypesOfKind and WriteTypeInfo take them: a type whose
     // attributes or documentation cannot be read is skipped there too.

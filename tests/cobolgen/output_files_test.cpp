@@ -330,6 +330,20 @@ TEST_F(WriterTest, AnswersForAllTheFilesStillToBeAskedAbout) {
         EXPECT_EQ(replaced, c.replaced);
         EXPECT_EQ(notWritten, c.notWritten);
     }
+    // The files asked about are those the generation writes: an interface
+    // named like one of the head's standard types writes lpwstr-2.cbl.
+    FakeTypeLib named;
+    named.Add(TKIND_INTERFACE, "LPWSTR");
+    for (const auto& entry : fs::directory_iterator(dir.Path()))
+        fs::remove(entry.path());
+    WriteText(dir / "Out.cpy", "old");
+    WriteText(dir / "lpwstr-2.cbl", "old");
+    prompter.shown.clear();
+    prompter.answers = {Answer::YesToAll};
+    Generate(named, "Out.cpy", true);
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(prompter.shown[0].buttons, MessageButtons::YesNoToAll);
+    EXPECT_NE(ReadText(dir / "lpwstr-2.cbl"), "old");
 }
 
 // Two runs into one folder: the run whose free name the other took first,
