@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "cobolgen/cbl_file.h"
+#include "cobolgen/literals.h"
 #include "naming/cobol_name.h"
 #include "naming/type_text.h"
 
@@ -346,7 +347,7 @@ void CCblFile::WriteCopyMethodOnce(ITypeInfo& info, const FUNCDESC& func, bool d
         m_copyMethods.emplace(b.key, b.made.text);
 }
 
-bool CCblFile::WriteMethods(bool classForm, ITypeInfo& info, const TYPEATTR& attr) {
+void CCblFile::WriteMethods(bool classForm, ITypeInfo& info, const TYPEATTR& attr) {
     bool dual = (attr.wTypeFlags & TYPEFLAG_FDUAL) != 0;
     UINT first = dual ? 7 : 0;
     FixedFormatText& out = classForm ? m_classText : m_copyText;
@@ -377,11 +378,10 @@ bool CCblFile::WriteMethods(bool classForm, ITypeInfo& info, const TYPEATTR& att
         }
         out.Write(b.text);
     }
-    return true;
 }
 
-bool CCblFile::WriteProperties(ITypeInfo& info, const TYPEATTR& attr) {
-    if (attr.wTypeFlags & TYPEFLAG_FDUAL) return false;
+void CCblFile::WriteProperties(ITypeInfo& info, const TYPEATTR& attr) {
+    if (attr.wTypeFlags & TYPEFLAG_FDUAL) return;
     WriteCopy("      *> [PROPERTIES:]\n");
     for (UINT i = 0; i < attr.cVars; ++i) {
         VarDescPtr var;
@@ -413,7 +413,6 @@ bool CCblFile::WriteProperties(ITypeInfo& info, const TYPEATTR& attr) {
         }
         WriteCopy("      *> ----------------\n");
     }
-    return true;
 }
 
 }  // namespace qorvix
