@@ -261,13 +261,16 @@ bool CGeneratorApp::ParseCommandLine(const std::vector<std::string>& args) {
                 return false;
             }
             if (m_bAddToProject) CheckIdeRegistered();
-            DocumentDriver writer(m_bInterfaceClasses, m_bDualInterfaces, m_bAddToProject,
-                                  Writer());
-            bool generated = writer.GenerateCopyFile(copyFile, *lib);
-            generated = writer.CloseCopyFile() && generated;
+            GenerationOptions options;
+            options.interfaceClasses = m_bInterfaceClasses;
+            options.dualInterfaces = m_bDualInterfaces;
+            options.addToProject = m_bAddToProject;
+            DocumentDriver driver(options, Writer());
+            bool generated = driver.GenerateCopyFile(copyFile, *lib);
+            generated = driver.CloseCopyFile() && generated;
             // Every file asked for, or the run failed: a class file left
             // stale or unwritten is as much a failure as the copy file.
-            int notWritten = writer.FilesNotWritten();
+            int notWritten = driver.FilesNotWritten();
             if (notWritten > 0) ShowMessage(IDS_FILES_NOT_WRITTEN, std::to_string(notWritten));
             m_exitStatus = generated && notWritten == 0 ? kExitGenerated : kExitFailed;
             return false;

@@ -8,10 +8,10 @@
 #include "platform/locale_text.h"
 
 namespace qorvix {
-CCblFile::CCblFile(bool interfaceClasses, bool dualInterfaces, GenerationContext& context,
+CCblFile::CCblFile(const GenerationOptions& options, GenerationContext& context,
                    GenerationOutput& output)
-    : m_bInterfaceClasses(interfaceClasses),
-      m_bDualInterfaces(interfaceClasses && dualInterfaces),
+    : m_bInterfaceClasses(options.interfaceClasses),
+      m_bDualInterfaces(options.interfaceClasses && options.dualInterfaces),
       m_context(context),
       m_output(output) {}
 

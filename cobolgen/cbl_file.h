@@ -18,8 +18,8 @@ namespace qorvix {
 
 class CCblFile {
   public:
-    // `dualInterfaces` counts only with `interfaceClasses`.
-    CCblFile(bool interfaceClasses, bool dualInterfaces, GenerationContext& context,
+    // Of the options, the writer reads the two class-file switches.
+    CCblFile(const GenerationOptions& options, GenerationContext& context,
              GenerationOutput& output);
     CCblFile(const CCblFile&) = delete;
     CCblFile& operator=(const CCblFile&) = delete;
@@ -59,7 +59,10 @@ class CCblFile {
     // One type, by its own kind; nothing when its attributes or name
     // cannot be read.
     void WriteTypeInfo(ITypeInfo& info);
-    void WriteMethods(bool classForm, ITypeInfo& info, const TYPEATTR& attr);
+    // Where a type's methods go: as comments into the copy file, or as
+    // method definitions into its class file.
+    enum class Target { CopyFile, ClassFile };
+    void WriteMethods(Target target, ITypeInfo& info, const TYPEATTR& attr);
     void WriteConstants(ITypeInfo& info, const TYPEATTR& attr);
     void WriteEnumeration(ITypeInfo& info, const TYPEATTR& attr);
     void WriteRecord(ITypeInfo& info, const TYPEATTR& attr);
@@ -98,17 +101,22 @@ class CCblFile {
     // of its invoke or procedure division header, in the copy file's
     // comment form or the class file's form (to `phrases`, ending as the
     // header ends).
+    enum class SignatureForm {
+        CopyComment,      // the copy file's comments on an invoke
+        ClassMethod,      // a class file's method, returning the result
+        DualClassMethod,  // a dual interface's: the result by reference, HRESULT returned
+    };
     void BuildInvokeSignature(ITypeInfo& info, const std::vector<Bstr>& names, const FUNCDESC& func,
                               std::string& declarations, std::string& phrases);
     void BuildClassSignature(ITypeInfo& info, const std::vector<Bstr>& names, const FUNCDESC& func,
-                             bool dual, std::string& declarations, std::string& phrases);
+                             SignatureForm form, std::string& declarations, std::string& phrases);
     bool BuildSignature(ITypeInfo& info, const std::vector<Bstr>& names, const FUNCDESC& func,
-                        bool classForm, bool dual, std::string& declarations, std::string& phrases);
+                        SignatureForm form, std::string& declarations, std::string& phrases);
     // A method of the member buffers (names, documentation), appended to
     // `text`: the copy file's comments, or the class file's method.
     void WriteCopyMethod(ITypeInfo& info, const FUNCDESC& func, std::string_view prefix,
                          std::string& text);
-    void WriteClassMethod(ITypeInfo& info, const FUNCDESC& func, bool dual,
+    void WriteClassMethod(ITypeInfo& info, const FUNCDESC& func, SignatureForm form,
                           const std::string& method, std::string& text);
     // A method's documentation line (to `text`) and its member name (to the
     // member buffers); the prefix of its accessor ("get", "set", none).

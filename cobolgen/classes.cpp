@@ -62,7 +62,7 @@ void CCblFile::WriteDispinterfaceEntry(ITypeInfo& info, const TYPEATTR& attr, co
         WriteConstants(info, attr);
         WriteProperties(info, attr);
     }
-    if (attr.cFuncs != 0) WriteMethods(false, info, attr);
+    if (attr.cFuncs != 0) WriteMethods(Target::CopyFile, info, attr);
     WriteCopy("\n");
 }
 

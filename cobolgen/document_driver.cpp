@@ -61,12 +61,20 @@ std::string Reason(int error) {
 
 }  // namespace
 
-DocumentDriver::DocumentDriver(bool interfaceClasses, bool dualInterfaces, bool addToProject,
-                               WriterServices services)
-    : m_bInterfaceClasses(interfaceClasses),
-      m_bDualInterfaces(interfaceClasses && dualInterfaces),
-      m_bAddToProject(addToProject && services.ideRegistered),
+DocumentDriver::DocumentDriver(const GenerationOptions& options, WriterServices services)
+    : m_bInterfaceClasses(options.interfaceClasses),
+      m_bDualInterfaces(options.interfaceClasses && options.dualInterfaces),
+      m_bAddToProject(options.addToProject && services.ideRegistered),
       m_services(std::move(services)) {}
+
+GenerationOptions DocumentDriver::Options() const {
+    GenerationOptions options;
+    options.copyFile = m_strCopyFileName;
+    options.interfaceClasses = m_bInterfaceClasses;
+    options.dualInterfaces = m_bDualInterfaces;
+    options.addToProject = m_bAddToProject;
+    return options;
+}
 
 DocumentDriver::~DocumentDriver() {
     CloseCopyFile();
@@ -233,7 +241,7 @@ bool DocumentDriver::GenerateCopyFile(std::string& name, ITypeLib& lib) {
     {
         GenerationContext context(m_services.naming ? *m_services.naming : m_ownNaming,
                                   m_services.progIds);
-        CCblFile writer(m_bInterfaceClasses, m_bDualInterfaces, context, *this);
+        CCblFile writer(Options(), context, *this);
         writer.WriteCopyFile(lib, name);
     }
     bool placed = Commit(m_copyFile, true);
@@ -251,7 +259,7 @@ void DocumentDriver::PlanClassFiles(ITypeLib& lib) {
     CobolNaming lookAhead;
     lookAhead.StartFrom(m_services.naming ? *m_services.naming : m_ownNaming);
     GenerationContext context(lookAhead);
-    CCblFile writer(m_bInterfaceClasses, m_bDualInterfaces, context, *this);
+    CCblFile writer(Options(), context, *this);
     m_classFiles = writer.ClassFileNames(lib);
 }
 

@@ -35,8 +35,8 @@ struct WriterServices {
 
 class DocumentDriver final : private GenerationOutput {
   public:
-    DocumentDriver(bool interfaceClasses = true, bool dualInterfaces = false,
-                   bool addToProject = false, WriterServices services = {});
+    // The options' switches; their copy file is GenerateCopyFile's to take.
+    explicit DocumentDriver(const GenerationOptions& options, WriterServices services = {});
     ~DocumentDriver() override;
     DocumentDriver(const DocumentDriver&) = delete;
     DocumentDriver& operator=(const DocumentDriver&) = delete;
@@ -73,6 +73,9 @@ class DocumentDriver final : private GenerationOutput {
     TextSink* BeginClassFile(const std::string& fileName) override;
     void EndClassFile() override;
 
+    // The switches as this generation has them (dual only with classes,
+    // the project only with the IDE).
+    GenerationOptions Options() const;
     Answer Ask(int id, std::string_view arg, MessageIcon icon, MessageButtons buttons,
                Answer defaultAnswer, bool foreground = false);
     void Tell(int id, std::string_view arg, MessageIcon icon);

@@ -48,7 +48,7 @@ void CCblFile::WriteInterfaceClass(ITypeInfo& info, const TYPEATTR& attr, const 
     // its class file.
     if ((attr.wTypeFlags & TYPEFLAG_FDUAL) && attr.cVars != 0) WriteConstants(info, attr);
     if (m_classText.HasSink()) {
-        if (attr.cFuncs != 0) WriteMethods(true, info, attr);
+        if (attr.cFuncs != 0) WriteMethods(Target::ClassFile, info, attr);
         WriteClass("       end object.\n       end class " + name + ".\n\n");
         m_classText.Finish();
         m_classText.SetSink(nullptr);

@@ -186,11 +186,10 @@ void CContentsDlg::OnBrowseCopyFile() {
 
 void CContentsDlg::OnGenerate() {
     if (!m_pTypeLib) return;
-    DocumentDriver writer(m_options.interfaceClasses, m_options.dualInterfaces,
-                          m_options.addToProject, m_app.Writer());
+    DocumentDriver driver(m_options, m_app.Writer());
     std::string name = m_options.copyFile;
-    writer.GenerateCopyFile(name, *m_pTypeLib);
-    writer.CloseCopyFile();
+    driver.GenerateCopyFile(name, *m_pTypeLib);
+    driver.CloseCopyFile();
 }
 
 bool CContentsDlg::eventFilter(QObject* watched, QEvent* event) {

@@ -17,16 +17,6 @@ class QTreeView;
 
 namespace qorvix {
 
-// What Generate is asked for: the copy file and the three switches.
-struct GenerationOptions {
-    std::string copyFile;
-    bool interfaceClasses = false;
-    bool dualInterfaces = false;
-    bool addToProject = false;
-
-    bool operator==(const GenerationOptions&) const = default;
-};
-
 class CContentsDlg final : public QDialog {
     Q_OBJECT
   public:

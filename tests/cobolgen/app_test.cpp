@@ -166,11 +166,11 @@ TEST_F(CommandLine, SwitchesThatAreNotUnderstood) {
 TEST_F(CommandLine, TheProjectSwitchNeedsTheIde) {
     EXPECT_EQ(Run({"-p", "x.tlb"}), 0);
     EXPECT_EQ(flags, (std::array<bool, 3>{false, false, true}));  // kept on the application
-    DocumentDriver writer(false, false, true, WriterServices{});
-    EXPECT_FALSE(writer.AddToProject());  // switched off by the writer
+    DocumentDriver driver({.addToProject = true}, WriterServices{});
+    EXPECT_FALSE(driver.AddToProject());  // switched off by the driver
     WriterServices registered;
     registered.ideRegistered = true;
-    DocumentDriver withIde(false, true, true, registered);
+    DocumentDriver withIde({.dualInterfaces = true, .addToProject = true}, registered);
     EXPECT_TRUE(withIde.AddToProject());
     EXPECT_FALSE(withIde.DualInterfaces());  // only with interface classes
 }

@@ -37,10 +37,10 @@ class WriterTest : public ::testing::Test {
         services.naming = &naming;
         services.folder = &folder;
         services.writeFile = writeFile;
-        DocumentDriver writer(classes, dual, false, services);
-        bool ok = writer.GenerateCopyFile(name, lib);
+        DocumentDriver driver({.interfaceClasses = classes, .dualInterfaces = dual}, services);
+        bool ok = driver.GenerateCopyFile(name, lib);
         generatedName = name;
-        notWritten = writer.FilesNotWritten();
+        notWritten = driver.FilesNotWritten();
         return ok;
     }
 

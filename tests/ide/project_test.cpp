@@ -66,10 +66,10 @@ class ProjectStepTest : public ::testing::Test {
         services.ide = &ide;
         services.ideRegistered = true;
         services.folder = &folder;
-        DocumentDriver writer(classes, false, true, services);
+        DocumentDriver driver({.interfaceClasses = classes, .addToProject = true}, services);
         std::string name = chosen + "/Shapes.cpy";
-        bool generated = writer.GenerateCopyFile(name, *lib);
-        if (notWritten) *notWritten = writer.FilesNotWritten();
+        bool generated = driver.GenerateCopyFile(name, *lib);
+        if (notWritten) *notWritten = driver.FilesNotWritten();
         return generated;
     }
 
