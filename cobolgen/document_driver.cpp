@@ -65,7 +65,8 @@ DocumentDriver::DocumentDriver(const GenerationOptions& options, WriterServices 
     : m_bInterfaceClasses(options.interfaceClasses),
       m_bDualInterfaces(options.interfaceClasses && options.dualInterfaces),
       m_bAddToProject(options.addToProject && services.ideRegistered),
-      m_services(std::move(services)) {}
+      m_services(std::move(services)),
+      m_generationFolder(m_services.folder) {}
 
 GenerationOptions DocumentDriver::Options() const {
     GenerationOptions options;
@@ -171,7 +172,7 @@ void DocumentDriver::ShowFolderFailure() {
 }
 
 std::string DocumentDriver::BaseFolder() const {
-    if (m_services.folder && !m_services.folder->empty()) return *m_services.folder;
+    if (!m_generationFolder.empty()) return m_generationFolder;
     std::error_code error;
     std::filesystem::path current = std::filesystem::current_path(error);
     return error ? std::string(".") : current.string();
@@ -206,7 +207,7 @@ bool DocumentDriver::ResolveCopyFile(std::string& name) {
         CannotWrite(given, error);
         return false;
     }
-    if (m_services.folder) *m_services.folder = folder;
+    m_generationFolder = folder;
     name = bare;
     return true;
 }
@@ -401,7 +402,7 @@ bool DocumentDriver::ProjectStep(const std::string& bareName, std::unique_ptr<Id
         return false;
     }
     m_folder = std::move(projectFolder);
-    if (m_services.folder) *m_services.folder = directory;
+    m_generationFolder = directory;
     return true;
 }
 

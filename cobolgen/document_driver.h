@@ -26,9 +26,8 @@ struct WriterServices {
     // names from 0 and checks no reserved words.
     CobolNaming* naming = nullptr;
     // The run's generation folder: relative copy-file names resolve against
-    // it, and the generation leaves the folder it wrote into there. Empty
-    // (or null) stands for the process's current directory.
-    std::string* folder = nullptr;
+    // it. Empty stands for the process's current directory.
+    std::string folder;
     // How file bytes are written; empty: the system's write.
     OutputFile::WriteCall writeFile;
 };
@@ -55,6 +54,10 @@ class DocumentDriver final : private GenerationOutput {
     // folder would meet; when the copy file is not written, none of the
     // class files is either. The batch run's exit status comes from this.
     int FilesNotWritten() const { return m_filesNotWritten; }
+    // The run's generation folder after this generation: the folder it
+    // settled on (its copy file's, or the project directory), or the one it
+    // was given when it got no further.
+    const std::string& GenerationFolder() const { return m_generationFolder; }
     bool DualInterfaces() const { return m_bDualInterfaces; }
     bool AddToProject() const { return m_bAddToProject; }
 
@@ -121,6 +124,7 @@ class DocumentDriver final : private GenerationOutput {
     bool m_bDualInterfaces;
     bool m_bAddToProject;
     WriterServices m_services;
+    std::string m_generationFolder;
     CobolNaming m_ownNaming;
     OutputFolder m_folder;
     OutputFile m_copyFile;

@@ -136,12 +136,10 @@ int CContentsDlg::DoModal() {
 
 void CContentsDlg::OnInitDialog() {
     if (m_pTypeLib) m_model->AddLibrary(ComPtr<ITypeLib>(m_pTypeLib.Get()), m_app.Naming());
-    m_options.copyFile = m_app.m_strCopyFile;
-    m_options.interfaceClasses = m_app.m_bInterfaceClasses;
-    m_options.dualInterfaces = m_app.m_bDualInterfaces;
+    m_options = m_app.Options();
     // Without the IDE there is no project to add the file to.
-    m_options.addToProject = m_app.m_bIdeRegistered && m_app.m_bAddToProject;
-    m_btnAddToProject->setEnabled(m_app.m_bIdeRegistered);
+    m_options.addToProject = m_app.IdeRegistered() && m_options.addToProject;
+    m_btnAddToProject->setEnabled(m_app.IdeRegistered());
     ShowOptions();
     m_tree->setFocus();
 }
@@ -186,10 +184,7 @@ void CContentsDlg::OnBrowseCopyFile() {
 
 void CContentsDlg::OnGenerate() {
     if (!m_pTypeLib) return;
-    DocumentDriver driver(m_options, m_app.Writer());
-    std::string name = m_options.copyFile;
-    driver.GenerateCopyFile(name, *m_pTypeLib);
-    driver.CloseCopyFile();
+    m_app.Generate(m_options, *m_pTypeLib);
 }
 
 bool CContentsDlg::eventFilter(QObject* watched, QEvent* event) {
