@@ -36,7 +36,7 @@ CContentsDlg::CContentsDlg(CGeneratorApp& app, UiServices& services, QWidget* pa
     m_editCopyFile = m_form.Add(new QLineEdit, 1003, 191, 49, 121, 12);
     m_btnAddToProject =
         m_form.Add(new QCheckBox(tr("Add &file to project")), 1011, 191, 68, 101, 10);
-    m_btnInterfaceClasses =
+    m_interfaceClassesBox =
         m_form.Add(new QCheckBox(tr("Generate &Interface Classes")), 1006, 201, 98, 101, 10);
     m_btnDual = m_form.Add(new QCheckBox(tr("Generate &Dual Interfaces")), 1007, 210, 114, 93, 10);
     m_btnGenerate = m_form.Add(new QPushButton(tr("&Generate")), 1009, 224, 140, 50, 14);
@@ -79,7 +79,7 @@ CContentsDlg::CContentsDlg(CGeneratorApp& app, UiServices& services, QWidget* pa
     connect(browse, &QPushButton::clicked, this, &CContentsDlg::OnBrowseCopyFile);
     connect(m_btnGenerate, &QPushButton::clicked, this, &CContentsDlg::OnGenerate);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(m_btnInterfaceClasses, &QCheckBox::toggled, this,
+    connect(m_interfaceClassesBox, &QCheckBox::toggled, this,
             &CContentsDlg::OnInterfaceClassesClicked);
     connect(m_btnDual, &QCheckBox::toggled, this, [this](bool checked) {
         if (!m_showing) m_options.dualInterfaces = checked;
@@ -150,7 +150,7 @@ void CContentsDlg::ShowOptions() {
     // come back changed.
     m_showing = true;
     m_editCopyFile->setText(QString::fromLocal8Bit(m_options.copyFile));
-    m_btnInterfaceClasses->setChecked(m_options.interfaceClasses);
+    m_interfaceClassesBox->setChecked(m_options.interfaceClasses);
     m_btnDual->setChecked(m_options.dualInterfaces);
     m_btnAddToProject->setChecked(m_options.addToProject);
     m_showing = false;

@@ -67,7 +67,7 @@ class CContentsDlg final : public QDialog {
     QLineEdit* m_editCopyFile;
     QPushButton* m_btnGenerate;
     QCheckBox* m_btnDual;
-    QCheckBox* m_btnInterfaceClasses;
+    QCheckBox* m_interfaceClassesBox;
     QTreeView* m_tree;
     TypeLibTreeModel* m_model;
     // The one copy of the options; each control writes its part as the
