@@ -175,17 +175,11 @@ Message CGeneratorApp::CannotLoadMessage(const std::string& file, const std::str
             break;
         }
     }
-    Message message;
-    message.id = IDS_CANNOT_LOAD;
-    message.text = FormatString(IDS_CANNOT_LOAD, file, reason);
-    return message;
+    return MakeMessage(IDS_CANNOT_LOAD, FormatString(IDS_CANNOT_LOAD, file, reason));
 }
 
 void CGeneratorApp::ShowMessage(int id, std::string_view arg) {
-    Message message;
-    message.id = id;
-    message.text = FormatString(id, arg);
-    if (m_services.prompter) m_services.prompter->Show(message);
+    if (m_services.prompter) m_services.prompter->Show(MakeMessage(id, FormatString(id, arg)));
 }
 
 int CGeneratorApp::Run(const std::vector<std::string>& args) {

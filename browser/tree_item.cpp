@@ -221,7 +221,7 @@ bool CTreeItem::ExpandFunctions(TreeItems& children) {
     TypeAttrPtr attr;
     if (!m_typeInfo || FAILED(m_typeInfo->GetTypeAttr(attr))) return false;
     bool inserted = false;
-    UINT first = (attr->wTypeFlags & TYPEFLAG_FDUAL) ? 7 : 0;
+    UINT first = (attr->wTypeFlags & TYPEFLAG_FDUAL) ? kInheritedDispatchFunctions : 0;
     for (UINT i = first; i < attr->cFuncs; ++i) {
         FuncDescPtr func;
         if (FAILED(m_typeInfo->GetFuncDesc(i, func))) continue;

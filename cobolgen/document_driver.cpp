@@ -88,10 +88,7 @@ bool DocumentDriver::CloseCopyFile() {
 
 Answer DocumentDriver::Ask(int id, std::string_view arg, MessageIcon icon, MessageButtons buttons,
                            Answer defaultAnswer, bool foreground) {
-    Message message;
-    message.id = id;
-    message.text = FormatString(id, arg);
-    message.icon = icon;
+    Message message = MakeMessage(id, FormatString(id, arg), icon);
     message.buttons = buttons;
     message.defaultAnswer = defaultAnswer;
     message.foreground = foreground;
@@ -100,6 +97,11 @@ Answer DocumentDriver::Ask(int id, std::string_view arg, MessageIcon icon, Messa
 
 void DocumentDriver::Tell(int id, std::string_view arg, MessageIcon icon) {
     Ask(id, arg, icon, MessageButtons::Ok, Answer::Ok);
+}
+
+void DocumentDriver::Warn(int id, std::string text) {
+    if (m_services.prompter)
+        m_services.prompter->Show(MakeMessage(id, std::move(text), MessageIcon::Warning));
 }
 
 bool DocumentDriver::NotWritten() {
@@ -149,26 +151,17 @@ void DocumentDriver::Report(int message, const std::string& file, int error) {
         }
         return;
     }
-    Message shown;
-    shown.id = message;
-    shown.text = FormatString(message, file, Reason(error));
-    shown.icon = MessageIcon::Warning;
-    if (m_services.prompter) m_services.prompter->Show(shown);
+    Warn(message, FormatString(message, file, Reason(error)));
 }
 
 void DocumentDriver::ShowFolderFailure() {
     if (m_folderFailure.message == 0) return;
-    Message message;
-    message.id = m_folderFailure.message;
-    message.text =
-        FormatString(m_folderFailure.message, m_folderFailure.file, Reason(m_folderFailure.error));
-    if (m_folderFailure.others > 0) {
-        message.text +=
-            "\n" + FormatString(IDS_FILES_SKIPPED, std::to_string(m_folderFailure.others));
-    }
-    message.icon = MessageIcon::Warning;
+    FolderFailure failure = m_folderFailure;
     m_folderFailure = {};
-    if (m_services.prompter) m_services.prompter->Show(message);
+    std::string text = FormatString(failure.message, failure.file, Reason(failure.error));
+    if (failure.others > 0)
+        text += "\n" + FormatString(IDS_FILES_SKIPPED, std::to_string(failure.others));
+    Warn(failure.message, std::move(text));
 }
 
 std::string DocumentDriver::BaseFolder() const {
@@ -193,11 +186,8 @@ bool DocumentDriver::ResolveCopyFile(std::string& name) {
         return false;
     }
     if (HoldsControlCharacter(bare)) {
-        Message message;
-        message.id = IDS_CANNOT_WRITE;
-        message.text = FormatString(IDS_CANNOT_WRITE, Shown(given), LoadString(IDS_CONTROL_NAME));
-        message.icon = MessageIcon::Warning;
-        if (m_services.prompter) m_services.prompter->Show(message);
+        Warn(IDS_CANNOT_WRITE,
+             FormatString(IDS_CANNOT_WRITE, Shown(given), LoadString(IDS_CONTROL_NAME)));
         return false;
     }
     // A folder that cannot be used must not send the file elsewhere.

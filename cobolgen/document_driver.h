@@ -82,6 +82,8 @@ class DocumentDriver final : private GenerationOutput {
     Answer Ask(int id, std::string_view arg, MessageIcon icon, MessageButtons buttons,
                Answer defaultAnswer, bool foreground = false);
     void Tell(int id, std::string_view arg, MessageIcon icon);
+    // Shows message `id` with its text as a warning.
+    void Warn(int id, std::string text);
     // Where relative names start: the run's folder, or the current directory.
     std::string BaseFolder() const;
     // Settles the folder and the bare name of `name`; false after telling why.

@@ -351,7 +351,7 @@ void CCblFile::WriteCopyMethodOnce(ITypeInfo& info, const FUNCDESC& func, bool d
 void CCblFile::WriteMethods(Target target, ITypeInfo& info, const TYPEATTR& attr) {
     const bool classForm = target == Target::ClassFile;
     bool dual = (attr.wTypeFlags & TYPEFLAG_FDUAL) != 0;
-    UINT first = dual ? 7 : 0;
+    UINT first = dual ? kInheritedDispatchFunctions : 0;
     FixedFormatText& out = classForm ? m_classText : m_copyText;
     if (!classForm) out.Write("      *> [METHODS:]\n");
     WordScope methods;               // the class's method-ids
@@ -400,7 +400,7 @@ void CCblFile::WriteProperties(ITypeInfo& info, const TYPEATTR& attr) {
             if (!text.empty()) WriteCopy("      *> " + OneLine(text) + "\n");
         }
         std::string name = OneLine(WideToAnsi(names[0]));
-        bool readOnly = (var->wVarFlags & 1) != 0;
+        bool readOnly = (var->wVarFlags & VARFLAG_FREADONLY) != 0;
         WriteCopy("      *> Property method: \"get" + name + "\".\n");
         if (!readOnly) WriteCopy("      *> Property method: \"set" + name + "\".\n");
         std::string typeText = TypeText(info, type);
