@@ -110,15 +110,15 @@ void CGeneratorApp::SetOptions(const GenerationOptions& options) {
 }
 
 WriterServices CGeneratorApp::Writer() {
-    WriterServices writer;
-    writer.prompter = m_services.prompter;
-    writer.progIds = m_services.progIds;
-    writer.ide = m_services.ide;
-    writer.ideRegistered = m_bIdeRegistered;
-    writer.naming = &m_naming;
-    writer.folder = m_generationFolder;
-    writer.writeFile = m_services.writeFile;
-    return writer;
+    WriterServices services;
+    services.prompter = m_services.prompter;
+    services.progIds = m_services.progIds;
+    services.ide = m_services.ide;
+    services.ideRegistered = m_bIdeRegistered;
+    services.naming = &m_naming;
+    services.folder = m_generationFolder;
+    services.writeFile = m_services.writeFile;
+    return services;
 }
 
 std::optional<std::string> CGeneratorApp::FindLanguageExtension(std::string_view language) {
@@ -227,7 +227,7 @@ CGeneratorApp::CommandLine CGeneratorApp::ParseCommandLine(const std::vector<std
     CommandLine command;
     GenerationOptions& options = command.options;
     bool typeLibGiven = false;
-    auto stop = [&command](CommandLine::Run run, const std::string& switchText = {}) {
+    auto parsed = [&command](CommandLine::Run run, const std::string& switchText = {}) {
         command.run = run;
         command.badSwitch = switchText;
         return command;
@@ -245,7 +245,7 @@ CGeneratorApp::CommandLine CGeneratorApp::ParseCommandLine(const std::vector<std
             case '?':
             case 'h':
             case 'H':
-                return stop(CommandLine::Run::Usage);
+                return parsed(CommandLine::Run::Usage);
             case 'i':
             case 'I': {
                 options.interfaceClasses = true;
@@ -254,7 +254,7 @@ CGeneratorApp::CommandLine CGeneratorApp::ParseCommandLine(const std::vector<std
                     options.dualInterfaces = true;
                     next = 3;
                 }
-                if (arg.size() > next) return stop(CommandLine::Run::BadSwitch, switchText);
+                if (arg.size() > next) return parsed(CommandLine::Run::BadSwitch, switchText);
                 break;
             }
             case 'o':
@@ -263,17 +263,17 @@ CGeneratorApp::CommandLine CGeneratorApp::ParseCommandLine(const std::vector<std
                 break;
             case 'p':
             case 'P':
-                if (arg.size() > 2) return stop(CommandLine::Run::BadSwitch, switchText);
+                if (arg.size() > 2) return parsed(CommandLine::Run::BadSwitch, switchText);
                 options.addToProject = true;
                 break;
             default:
-                return stop(CommandLine::Run::BadSwitch, switchText);
+                return parsed(CommandLine::Run::BadSwitch, switchText);
         }
     }
     if (!options.interfaceClasses) options.dualInterfaces = false;
-    if (!typeLibGiven) return stop(CommandLine::Run::MainDialog);
-    return stop(options.copyFile.empty() ? CommandLine::Run::ContentsDialog
-                                         : CommandLine::Run::Batch);
+    if (!typeLibGiven) return parsed(CommandLine::Run::MainDialog);
+    return parsed(options.copyFile.empty() ? CommandLine::Run::ContentsDialog
+                                           : CommandLine::Run::Batch);
 }
 
 int CGeneratorApp::RunBatch(const std::string& typeLib, const GenerationOptions& options) {
