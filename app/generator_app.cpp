@@ -44,6 +44,13 @@ bool IsSwitch(const std::string& arg) {
     }
 }
 
+// The library's path as the runs load it: absolute, against the process's
+// current directory. An empty one stays empty, and fails to load as such.
+std::string AbsoluteLibraryPath(const std::string& typeLib) {
+    std::error_code error;
+    return typeLib.empty() ? std::string() : std::filesystem::absolute(typeLib, error).string();
+}
+
 // An argument enclosed in double quotes loses its first and last characters.
 std::string Unquote(const std::string& text) {
     if (text.empty() || text[0] != '"') return text;
@@ -81,24 +88,37 @@ void CGeneratorApp::CheckIdeRegistered() {
 bool CGeneratorApp::StartDialogRun() {
     // The display first: without one the run ends at once, and a session
     // bus that never answers must not keep it waiting first.
-    if (m_services.startDesktop && !m_services.startDesktop(*this)) {
-        m_exitStatus = kExitFailed;
-        return false;
-    }
+    if (m_services.startDesktop && !m_services.startDesktop(*this)) return false;
     CheckIdeRegistered();
     return true;
 }
 
+GenerationOptions CGeneratorApp::Options() const {
+    GenerationOptions options;
+    options.copyFile = m_strCopyFile;
+    options.interfaceClasses = m_bInterfaceClasses;
+    options.dualInterfaces = m_bDualInterfaces;
+    options.addToProject = m_bAddToProject;
+    return options;
+}
+
+void CGeneratorApp::SetOptions(const GenerationOptions& options) {
+    m_strCopyFile = options.copyFile;
+    m_bInterfaceClasses = options.interfaceClasses;
+    m_bDualInterfaces = options.dualInterfaces;
+    m_bAddToProject = options.addToProject;
+}
+
 WriterServices CGeneratorApp::Writer() {
-    WriterServices writer;
-    writer.prompter = m_services.prompter;
-    writer.progIds = m_services.progIds;
-    writer.ide = m_services.ide;
-    writer.ideRegistered = m_bIdeRegistered;
-    writer.naming = &m_naming;
-    writer.folder = &m_strGenerationFolder;
-    writer.writeFile = m_services.writeFile;
-    return writer;
+    WriterServices services;
+    services.prompter = m_services.prompter;
+    services.progIds = m_services.progIds;
+    services.ide = m_services.ide;
+    services.ideRegistered = m_bIdeRegistered;
+    services.naming = &m_naming;
+    services.folder = m_generationFolder;
+    services.writeFile = m_services.writeFile;
+    return services;
 }
 
 std::optional<std::string> CGeneratorApp::FindLanguageExtension(std::string_view language) {
@@ -155,17 +175,11 @@ Message CGeneratorApp::CannotLoadMessage(const std::string& file, const std::str
             break;
         }
     }
-    Message message;
-    message.id = IDS_CANNOT_LOAD;
-    message.text = FormatString(IDS_CANNOT_LOAD, file, reason);
-    return message;
+    return MakeMessage(IDS_CANNOT_LOAD, FormatString(IDS_CANNOT_LOAD, file, reason));
 }
 
 void CGeneratorApp::ShowMessage(int id, std::string_view arg) {
-    Message message;
-    message.id = id;
-    message.text = FormatString(id, arg);
-    if (m_services.prompter) m_services.prompter->Show(message);
+    if (m_services.prompter) m_services.prompter->Show(MakeMessage(id, FormatString(id, arg)));
 }
 
 int CGeneratorApp::Run(const std::vector<std::string>& args) {
@@ -179,28 +193,50 @@ int CGeneratorApp::InitInstance(const std::vector<std::string>& args) {
     // The C library's locale from the environment: it decides the character
     // set of generated text and what counts as printable.
     bool localeSet = std::setlocale(LC_ALL, "") != nullptr;
-    m_strLanguage = LanguageOfLocale(MessagesLocaleName(localeSet));
-    if (m_strLanguage != "english" && m_services.loadSatellite &&
-        !m_services.executablePath.empty()) {
-        if (auto extension = FindLanguageExtension(m_strLanguage)) {
+    m_language = LanguageOfLocale(MessagesLocaleName(localeSet));
+    if (m_language != "english" && m_services.loadSatellite && !m_services.executablePath.empty()) {
+        if (auto extension = FindLanguageExtension(m_language)) {
             m_services.loadSatellite(SatellitePath(m_services.executablePath, *extension));
         }
     }
     if (m_services.loadReservedWords) m_naming.SetReservedWordCheck(m_services.loadReservedWords());
-    m_exitStatus = kExitGenerated;
-    if (ParseCommandLine(args) && StartDialogRun()) {
-        m_exitStatus = m_services.openMainDialog ? m_services.openMainDialog(*this) : kExitFailed;
+    CommandLine command = ParseCommandLine(args);
+    // The switches stay on the application: the dialogs start from them.
+    m_bInterfaceClasses = command.options.interfaceClasses;
+    m_bDualInterfaces = command.options.dualInterfaces;
+    m_bAddToProject = command.options.addToProject;
+    switch (command.run) {
+        case CommandLine::Run::Usage:
+            if (m_services.printUsage) m_services.printUsage(LoadString(IDS_USAGE));
+            return kExitGenerated;
+        case CommandLine::Run::BadSwitch:
+            ShowMessage(IDS_BAD_OPTION, command.badSwitch);
+            return kExitUsage;
+        case CommandLine::Run::Batch:
+            return RunBatch(AbsoluteLibraryPath(command.typeLib), command.options);
+        case CommandLine::Run::ContentsDialog:
+            return RunContentsDialog(AbsoluteLibraryPath(command.typeLib));
+        case CommandLine::Run::MainDialog:
+            if (!command.options.copyFile.empty()) m_strCopyFile = command.options.copyFile;
+            return RunMainDialog();
     }
-    return m_exitStatus;
+    return kExitFailed;
 }
 
-bool CGeneratorApp::ParseCommandLine(const std::vector<std::string>& args) {
-    std::optional<std::string> typeLib;
-    std::string copyFile;
+CGeneratorApp::CommandLine CGeneratorApp::ParseCommandLine(const std::vector<std::string>& args) {
+    CommandLine command;
+    GenerationOptions& options = command.options;
+    bool typeLibGiven = false;
+    auto parsed = [&command](CommandLine::Run run, const std::string& switchText = {}) {
+        command.run = run;
+        command.badSwitch = switchText;
+        return command;
+    };
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (!IsSwitch(arg)) {
-            typeLib = Unquote(arg);
+            command.typeLib = Unquote(arg);
+            typeLibGiven = true;
             continue;
         }
         char letter = arg.size() > 1 ? arg[1] : '\0';
@@ -209,76 +245,74 @@ bool CGeneratorApp::ParseCommandLine(const std::vector<std::string>& args) {
             case '?':
             case 'h':
             case 'H':
-                if (m_services.printUsage) m_services.printUsage(LoadString(IDS_USAGE));
-                m_exitStatus = kExitGenerated;
-                return false;
+                return parsed(CommandLine::Run::Usage);
             case 'i':
             case 'I': {
-                m_bInterfaceClasses = true;
+                options.interfaceClasses = true;
                 std::size_t next = 2;
                 if (arg.size() > 2 && (arg[2] == 'd' || arg[2] == 'D')) {
-                    m_bDualInterfaces = true;
+                    options.dualInterfaces = true;
                     next = 3;
                 }
-                if (arg.size() > next) {
-                    ShowMessage(IDS_BAD_OPTION, switchText);
-                    m_exitStatus = kExitUsage;
-                    return false;
-                }
+                if (arg.size() > next) return parsed(CommandLine::Run::BadSwitch, switchText);
                 break;
             }
             case 'o':
             case 'O':
-                if (arg.size() > 2) copyFile = Unquote(arg.substr(2));
+                if (arg.size() > 2) options.copyFile = Unquote(arg.substr(2));
                 break;
             case 'p':
             case 'P':
-                if (arg.size() > 2) {
-                    ShowMessage(IDS_BAD_OPTION, switchText);
-                    m_exitStatus = kExitUsage;
-                    return false;
-                }
-                m_bAddToProject = true;
+                if (arg.size() > 2) return parsed(CommandLine::Run::BadSwitch, switchText);
+                options.addToProject = true;
                 break;
             default:
-                ShowMessage(IDS_BAD_OPTION, switchText);
-                m_exitStatus = kExitUsage;
-                return false;
+                return parsed(CommandLine::Run::BadSwitch, switchText);
         }
     }
-    if (!m_bInterfaceClasses) m_bDualInterfaces = false;
+    if (!options.interfaceClasses) options.dualInterfaces = false;
+    if (!typeLibGiven) return parsed(CommandLine::Run::MainDialog);
+    return parsed(options.copyFile.empty() ? CommandLine::Run::ContentsDialog
+                                           : CommandLine::Run::Batch);
+}
 
-    if (typeLib) {
-        std::error_code error;
-        std::string path =
-            typeLib->empty() ? std::string() : std::filesystem::absolute(*typeLib, error).string();
-        if (!copyFile.empty()) {
-            ComPtr<ITypeLib> lib;
-            std::string why;
-            if (LoadTypeLibEx(path, m_services.loadOptions, lib, &why) != S_OK || !lib) {
-                if (m_services.prompter) m_services.prompter->Show(CannotLoadMessage(path, why));
-                m_exitStatus = kExitFailed;
-                return false;
-            }
-            if (m_bAddToProject) CheckIdeRegistered();
-            DocumentDriver writer(m_bInterfaceClasses, m_bDualInterfaces, m_bAddToProject,
-                                  Writer());
-            bool generated = writer.GenerateCopyFile(copyFile, *lib);
-            generated = writer.CloseCopyFile() && generated;
-            // Every file asked for, or the run failed: a class file left
-            // stale or unwritten is as much a failure as the copy file.
-            int notWritten = writer.FilesNotWritten();
-            if (notWritten > 0) ShowMessage(IDS_FILES_NOT_WRITTEN, std::to_string(notWritten));
-            m_exitStatus = generated && notWritten == 0 ? kExitGenerated : kExitFailed;
-            return false;
-        }
-        if (!StartDialogRun()) return false;
-        m_exitStatus = m_services.openContentsDialog ? m_services.openContentsDialog(*this, path)
-                                                     : kExitFailed;
-        return false;
+int CGeneratorApp::RunBatch(const std::string& typeLib, const GenerationOptions& options) {
+    ComPtr<ITypeLib> lib;
+    std::string why;
+    if (LoadTypeLibEx(typeLib, m_services.loadOptions, lib, &why) != S_OK || !lib) {
+        if (m_services.prompter) m_services.prompter->Show(CannotLoadMessage(typeLib, why));
+        return kExitFailed;
     }
-    if (!copyFile.empty()) m_strCopyFile = copyFile;
-    return true;
+    if (options.addToProject) CheckIdeRegistered();
+    GenerationResult result = Generate(options, *lib);
+    // Every file asked for, or the run failed: a class file left stale or
+    // unwritten is as much a failure as the copy file.
+    if (result.filesNotWritten > 0)
+        ShowMessage(IDS_FILES_NOT_WRITTEN, std::to_string(result.filesNotWritten));
+    return result.copyFileWritten && result.filesNotWritten == 0 ? kExitGenerated : kExitFailed;
+}
+
+int CGeneratorApp::RunContentsDialog(const std::string& typeLib) {
+    if (!StartDialogRun()) return kExitFailed;
+    return m_services.openContentsDialog ? m_services.openContentsDialog(*this, typeLib)
+                                         : kExitFailed;
+}
+
+int CGeneratorApp::RunMainDialog() {
+    if (!StartDialogRun()) return kExitFailed;
+    return m_services.openMainDialog ? m_services.openMainDialog(*this) : kExitFailed;
+}
+
+CGeneratorApp::GenerationResult CGeneratorApp::Generate(const GenerationOptions& options,
+                                                        ITypeLib& lib) {
+    DocumentDriver driver(options, Writer());
+    std::string name = options.copyFile;
+    GenerationResult result;
+    result.copyFileWritten = driver.GenerateCopyFile(name, lib);
+    result.copyFileWritten = driver.CloseCopyFile() && result.copyFileWritten;
+    result.filesNotWritten = driver.FilesNotWritten();
+    m_generationFolder = driver.GenerationFolder();
+    return result;
 }
 
 }  // namespace qorvix

@@ -46,17 +46,43 @@ class CGeneratorApp {
         OutputFile::WriteCall writeFile;
     };
 
+    // What the command line asks for.
+    struct CommandLine {
+        enum class Run {
+            MainDialog,      // no library: the main dialog, the switches its defaults
+            ContentsDialog,  // a library without -o
+            Batch,           // a library and -o: generate, and end
+            Usage,           // -? or -h: the usage text, and end
+            BadSwitch,       // a switch not understood: message 109, and end
+        };
+        Run run = Run::MainDialog;
+        std::string typeLib;        // the library as given, its quotes removed
+        std::string badSwitch;      // BadSwitch: the switch without its lead character
+        GenerationOptions options;  // the switches; copyFile: -o's value, or empty
+    };
+
+    // What one generation did.
+    struct GenerationResult {
+        bool copyFileWritten = false;  // in place, and closed without a failure
+        int filesNotWritten = 0;       // DocumentDriver::FilesNotWritten
+    };
+
     CGeneratorApp();
     explicit CGeneratorApp(Services services);
 
     // Runs the program on its arguments (argv[0] included); returns the exit status.
     int Run(const std::vector<std::string>& args);
 
-    // Start-up, then the command line. Returns the exit status.
+    // Start-up, then the run the command line asks for. Returns the exit status.
     int InitInstance(const std::vector<std::string>& args);
-    // Parses the arguments and performs the batch and contents-dialog runs;
-    // true when the main dialog is to be shown.
-    bool ParseCommandLine(const std::vector<std::string>& args);
+    // The arguments (argv[0] included) as the runs read them. Parsing stops
+    // at the first switch that ends the program (usage, or not understood).
+    static CommandLine ParseCommandLine(const std::vector<std::string>& args);
+
+    // One generation of `lib` with `options`, its copy file let go at the
+    // end. Relative names resolve against the run's generation folder,
+    // which is then the folder the generation settled on.
+    GenerationResult Generate(const GenerationOptions& options, ITypeLib& lib);
 
     // Message 105 for `file`, with the reader's reason (`why` as the
     // loader gives it; a leading "file: " is not repeated).
@@ -72,6 +98,37 @@ class CGeneratorApp {
     static std::string SatellitePath(const std::string& executablePath,
                                      const std::string& extension);
 
+    // The copy file and switches the dialogs start from: the command line's
+    // (the copy file only in the main dialog's run), or "TypeLib.cpy" and
+    // none. The dialogs never write them back.
+    GenerationOptions Options() const;
+    void SetOptions(const GenerationOptions& options);
+    // Whether the IDE's service is known; asked once a run that can use the
+    // IDE starts.
+    bool IdeRegistered() const { return m_bIdeRegistered; }
+    void SetIdeRegistered(bool registered) { m_bIdeRegistered = registered; }
+    // The program's name as it was started, for messages.
+    const std::string& ProgramName() const { return m_programName; }
+
+    Services& GetServices() { return m_services; }
+    // The naming the run's generations and its browser share.
+    CobolNaming& Naming() { return m_naming; }
+
+  private:
+    // The runs.
+    int RunBatch(const std::string& typeLib, const GenerationOptions& options);
+    int RunContentsDialog(const std::string& typeLib);
+    int RunMainDialog();
+    // What a generation needs of the application (the naming of the run
+    // included).
+    WriterServices Writer();
+    void ShowMessage(int id, std::string_view arg);
+    // Sets m_bIdeRegistered; only the runs that can use the IDE call it.
+    void CheckIdeRegistered();
+    // A dialog run: starts the desktop, then asks about the IDE; false when
+    // no window can be shown.
+    bool StartDialogRun();
+
     bool m_bInterfaceClasses = false;
     bool m_bDualInterfaces = false;
     bool m_bIdeRegistered = false;  // known once a run that can use the IDE starts
@@ -80,28 +137,12 @@ class CGeneratorApp {
     // The folder relative copy-file names resolve against: the last
     // generation's, or (empty) the process's current directory. Generations
     // change it, never the process's directory.
-    std::string m_strGenerationFolder;
-    std::string m_strLanguage;  // the table's language name of the user's locale
+    std::string m_generationFolder;
+    std::string m_language;  // the table's language name of the user's locale
     std::string m_programName = "qorvix";
-
-    Services& GetServices() { return m_services; }
-    // What a generation needs of the application (the naming of the run
-    // included).
-    WriterServices Writer();
-    // The naming the run's generations and its browser share.
-    CobolNaming& Naming() { return m_naming; }
-
-  private:
-    void ShowMessage(int id, std::string_view arg);
-    // Sets m_bIdeRegistered; only the runs that can use the IDE call it.
-    void CheckIdeRegistered();
-    // A dialog run: starts the desktop, then asks about the IDE; false when
-    // no window can be shown.
-    bool StartDialogRun();
 
     Services m_services;
     CobolNaming m_naming;
-    int m_exitStatus = kExitGenerated;
 };
 
 }  // namespace qorvix

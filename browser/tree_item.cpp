@@ -120,7 +120,7 @@ std::string& CTreeItem::GetTypeDescText(std::string& text, const TYPEDESC& desc)
     return text;
 }
 
-int CTreeItem::Expand(TreeItems& children) {
+bool CTreeItem::Expand(TreeItems& children) {
     switch (m_nKind) {
         case kindLibrary:
             for (const Category& category : kCategories) {
@@ -129,7 +129,7 @@ int CTreeItem::Expand(TreeItems& children) {
                 child->SetTypeLib(ComPtr<ITypeLib>(m_typeLib.Get()));
                 Add(children, std::move(child), category.label, 1);
             }
-            return 1;
+            return true;
         case kindFunctionGroup:
             return ExpandFunctions(children);
         case kindPropertyGroup:
@@ -144,13 +144,13 @@ int CTreeItem::Expand(TreeItems& children) {
             if (m_nKind >= kindCategory && m_nKind <= kindCategory + 7) {
                 return ExpandCategory(children);
             }
-            return 0;
+            return false;
     }
 }
 
-int CTreeItem::ExpandCategory(TreeItems& children) {
-    if (!m_typeLib) return 0;
-    int inserted = 0;
+bool CTreeItem::ExpandCategory(TreeItems& children) {
+    if (!m_typeLib) return false;
+    bool inserted = false;
     UINT count = m_typeLib->GetTypeInfoCount();
     for (UINT i = 0; i < count; ++i) {
         ComPtr<ITypeInfo> info;
@@ -163,18 +163,18 @@ int CTreeItem::ExpandCategory(TreeItems& children) {
         std::string text;
         child->GetTypeInfoText(text);
         Add(children, std::move(child), std::move(text), 1);
-        ++inserted;
+        inserted = true;
     }
-    return inserted != 0;
+    return inserted;
 }
 
-int CTreeItem::ExpandTypeInfo(TreeItems& children) {
+bool CTreeItem::ExpandTypeInfo(TreeItems& children) {
     TypeAttrPtr attr;
-    if (!m_typeInfo || FAILED(m_typeInfo->GetTypeAttr(attr))) return 0;
+    if (!m_typeInfo || FAILED(m_typeInfo->GetTypeAttr(attr))) return false;
     auto group = [&](int kind, const char* label, int count) {
         Add(children, MemberChild(kind), label, count);
     };
-    int inserted = 0;
+    bool inserted = false;
     switch (attr->typekind) {
         case TKIND_ENUM:
         case TKIND_RECORD:
@@ -183,12 +183,12 @@ int CTreeItem::ExpandTypeInfo(TreeItems& children) {
         case TKIND_MODULE:
             if (attr->cVars) group(kindConstantGroup, "Constants", attr->cVars);
             if (attr->cFuncs) group(kindFunctionGroup, "Functions", attr->cFuncs);
-            return attr->cVars || attr->cFuncs;
+            return attr->cVars != 0 || attr->cFuncs != 0;
         case TKIND_INTERFACE:
             inserted = ExpandFunctions(children);
             if (attr->cImplTypes)
                 group(kindImplTypeGroup, "Inherited Interfaces", attr->cImplTypes);
-            return inserted || attr->cImplTypes;
+            return inserted || attr->cImplTypes != 0;
         case TKIND_DISPATCH:
             if (attr->cVars) {
                 group(kindConstantGroup, "Constants", attr->cVars);
@@ -197,31 +197,31 @@ int CTreeItem::ExpandTypeInfo(TreeItems& children) {
             if (attr->cFuncs) group(kindFunctionGroup, "Methods", attr->cFuncs);
             if (attr->cImplTypes)
                 group(kindImplTypeGroup, "Inherited Interfaces", attr->cImplTypes);
-            return attr->cVars || attr->cFuncs || attr->cImplTypes;
+            return attr->cVars != 0 || attr->cFuncs != 0 || attr->cImplTypes != 0;
         case TKIND_COCLASS:
             return ExpandImplTypes(children);
         case TKIND_ALIAS: {
-            if (attr->tdescAlias.vt != VT_USERDEFINED) return 0;
+            if (attr->tdescAlias.vt != VT_USERDEFINED) return false;
             ComPtr<ITypeInfo> target;
-            if (FAILED(m_typeInfo->GetRefTypeInfo(attr->tdescAlias.hreftype, target))) return 0;
+            if (FAILED(m_typeInfo->GetRefTypeInfo(attr->tdescAlias.hreftype, target))) return false;
             auto child = NewChild();
             child->SetTypeInfo(target);
             child->m_nKind = NodeKindOfTypeKind(child->GetTypeKind());
             std::string text;
             child->GetTypeInfoText(text);
             Add(children, std::move(child), std::move(text), 1);
-            return 1;
+            return true;
         }
         default:
-            return 0;
+            return false;
     }
 }
 
-int CTreeItem::ExpandFunctions(TreeItems& children) {
+bool CTreeItem::ExpandFunctions(TreeItems& children) {
     TypeAttrPtr attr;
-    if (!m_typeInfo || FAILED(m_typeInfo->GetTypeAttr(attr))) return 0;
-    int inserted = 0;
-    UINT first = (attr->wTypeFlags & TYPEFLAG_FDUAL) ? 7 : 0;
+    if (!m_typeInfo || FAILED(m_typeInfo->GetTypeAttr(attr))) return false;
+    bool inserted = false;
+    UINT first = (attr->wTypeFlags & TYPEFLAG_FDUAL) ? kInheritedDispatchFunctions : 0;
     for (UINT i = first; i < attr->cFuncs; ++i) {
         FuncDescPtr func;
         if (FAILED(m_typeInfo->GetFuncDesc(i, func))) continue;
@@ -229,19 +229,19 @@ int CTreeItem::ExpandFunctions(TreeItems& children) {
         if (FAILED(m_typeInfo->GetNames(func->memid, names, 1)) || names.empty()) continue;
         Add(children, MemberChild(kindFunction, static_cast<int>(i)),
             FunctionText(WideToAnsi(names[0]), func->memid), 0);
-        ++inserted;
+        inserted = true;
     }
-    return inserted != 0;
+    return inserted;
 }
 
-int CTreeItem::ExpandVariables(TreeItems& children) {
+bool CTreeItem::ExpandVariables(TreeItems& children) {
     TypeAttrPtr attr;
-    if (!m_typeInfo || FAILED(m_typeInfo->GetTypeAttr(attr))) return 0;
+    if (!m_typeInfo || FAILED(m_typeInfo->GetTypeAttr(attr))) return false;
     bool fields = attr->typekind == TKIND_RECORD || attr->typekind == TKIND_UNION;
     // A "Properties" group lists every variable, constants included, as a
     // property; everywhere else a constant shows its value.
     bool properties = m_nKind == kindPropertyGroup;
-    int inserted = 0;
+    bool inserted = false;
     for (UINT i = 0; i < attr->cVars; ++i) {
         VarDescPtr var;
         if (FAILED(m_typeInfo->GetVarDesc(i, var))) continue;
@@ -263,15 +263,15 @@ int CTreeItem::ExpandVariables(TreeItems& children) {
             continue;
         }
         Add(children, MemberChild(kind, static_cast<int>(i)), std::move(text), 0);
-        ++inserted;
+        inserted = true;
     }
-    return inserted != 0;
+    return inserted;
 }
 
-int CTreeItem::ExpandImplTypes(TreeItems& children) {
+bool CTreeItem::ExpandImplTypes(TreeItems& children) {
     TypeAttrPtr attr;
-    if (!m_typeInfo || FAILED(m_typeInfo->GetTypeAttr(attr))) return 0;
-    int inserted = 0;
+    if (!m_typeInfo || FAILED(m_typeInfo->GetTypeAttr(attr))) return false;
+    bool inserted = false;
     for (UINT i = 0; i < attr->cImplTypes; ++i) {
         HREFTYPE href;
         ComPtr<ITypeInfo> referenced;
@@ -289,9 +289,9 @@ int CTreeItem::ExpandImplTypes(TreeItems& children) {
         std::string text = WideToAnsi(name);
         if (referencedAttr->wTypeFlags & TYPEFLAG_FDUAL) text += " [Dual]";
         Add(children, std::move(child), std::move(text), 1);
-        ++inserted;
+        inserted = true;
     }
-    return inserted != 0;
+    return inserted;
 }
 
 }  // namespace qorvix

@@ -77,13 +77,13 @@ class CTreeItem {
     // the item has children.
     bool Fetch();
 
-    // Appends this node's children to `children`; non-zero when any was.
-    int Expand(TreeItems& children);
-    int ExpandCategory(TreeItems& children);
-    int ExpandTypeInfo(TreeItems& children);
-    int ExpandFunctions(TreeItems& children);
-    int ExpandVariables(TreeItems& children);
-    int ExpandImplTypes(TreeItems& children);
+    // Appends this node's children to `children`; true when any was.
+    bool Expand(TreeItems& children);
+    bool ExpandCategory(TreeItems& children);
+    bool ExpandTypeInfo(TreeItems& children);
+    bool ExpandFunctions(TreeItems& children);
+    bool ExpandVariables(TreeItems& children);
+    bool ExpandImplTypes(TreeItems& children);
 
     // The declaration of this node's type ("interface IFoo", ...).
     void GetTypeInfoText(std::string& text);

@@ -1,71 +1,21 @@
 // The writer's frame: the head of the copy file and the walk over the
-// library's types, kind by kind.
+// library's types, kind by kind, each handed on by its own kind.
 #include "cobolgen/cbl_file.h"
 
-#include <cwctype>
-
+#include "cobolgen/literals.h"
 #include "naming/cobol_name.h"
 #include "naming/type_text.h"
 #include "platform/locale_text.h"
 
 namespace qorvix {
-std::string OneLine(std::string_view text) {
-    std::string line(text);
-    MakeOneLine(line);
-    return line;
-}
-
-void MakeOneLine(std::string& line) {
-    bool ascii = true;
-    for (char& c : line) {
-        auto b = static_cast<unsigned char>(c);
-        if (b < 0x20 || b == 0x7F) c = ' ';
-        if (b >= 0x80) ascii = false;
-    }
-    if (ascii) return;
-    // Editors also end a line at the C1 controls (NEL among them) and at
-    // the Unicode line and paragraph separators; which bytes those are
-    // depends on the locale's character set.
-    std::u16string wide = LocaleToUtf16(line);
-    bool changed = false;
-    for (char16_t& c : wide) {
-        if ((c >= 0x80 && c <= 0x9F) || c == 0x2028 || c == 0x2029) {
-            c = u' ';
-            changed = true;
-        }
-    }
-    if (changed) line = Utf16ToLocale(wide);
-}
-
-std::string ClassFileStem(const std::string& interfaceName) {
-    std::u16string wide = LocaleToUtf16(interfaceName);
-    for (char16_t& c : wide) {
-        if (c == u'/' || c == u'\\' || c < 0x20 || c == 0x7F) {
-            c = u'_';
-        } else {
-            c = static_cast<char16_t>(std::towlower(c));
-        }
-    }
-    return Utf16ToLocale(wide);
-}
-
-std::string Quoted(std::string_view text) {
-    std::string literal = "\"";
-    for (char c : text) {
-        literal += c;
-        if (c == '"') literal += c;
-    }
-    return literal + "\"";
-}
-
-CCblFile::CCblFile(bool interfaceClasses, bool dualInterfaces, GenerationContext& context,
+CCblFile::CCblFile(const GenerationOptions& options, GenerationContext& context,
                    GenerationOutput& output)
-    : m_bInterfaceClasses(interfaceClasses),
-      m_bDualInterfaces(interfaceClasses && dualInterfaces),
+    : m_bInterfaceClasses(options.interfaceClasses),
+      m_bDualInterfaces(options.interfaceClasses && options.dualInterfaces),
       m_context(context),
       m_output(output) {}
 
-KindCode CCblFile::KindCodeOf(TYPEKIND kind) {
+CCblFile::KindCode CCblFile::KindCodeOf(TYPEKIND kind) {
     switch (kind) {
         case TKIND_ENUM:
             return KindCode::Enumeration;
@@ -188,11 +138,44 @@ void CCblFile::WriteHead(ITypeLib& lib) {
     WriteCopy("\n");
 }
 
-bool CCblFile::WriteTypesOfKind(KindCode kind) {
+void CCblFile::WriteTypesOfKind(KindCode kind) {
     for (CollectedType& type : m_types) {
-        if (type.kind == kind) WriteTypeInfo(kind, *type.info);
+        if (type.kind == kind) WriteTypeInfo(*type.info);
     }
-    return true;
+}
+
+void CCblFile::WriteTypeInfo(ITypeInfo& info) {
+    TypeAttrPtr attr;
+    if (FAILED(info.GetTypeAttr(attr))) return;
+    Bstr typeName, docString;
+    if (FAILED(info.GetDocumentation(MEMBERID_NIL, &typeName, &docString, nullptr, nullptr))) {
+        return;
+    }
+    std::string name = m_context.names.NameOf(info, typeName);
+    // The doc string only ever lands in comment lines.
+    std::string doc = OneLine(WideToAnsi(docString));
+    switch (attr->typekind) {
+        case TKIND_ENUM:
+        case TKIND_RECORD:
+        case TKIND_UNION:
+        case TKIND_ALIAS:
+            WriteDeclaration(info, *attr, name, doc);
+            break;
+        case TKIND_MODULE:
+            if (attr->cVars != 0) WriteConstants(info, *attr);
+            break;
+        case TKIND_INTERFACE:
+            WriteInterfaceEntry(info, *attr, typeName, name, doc);
+            break;
+        case TKIND_DISPATCH:
+            WriteDispinterfaceEntry(info, *attr, typeName, name, doc);
+            break;
+        case TKIND_COCLASS:
+            WriteClassEntry(*attr, typeName, name);
+            break;
+        default:
+            break;
+    }
 }
 
 void CCblFile::NameTypes(ITypeLib& lib) {

@@ -16,29 +16,10 @@
 
 namespace qorvix {
 
-// The writer's kinds of type, with the numbers it has always given them.
-enum class KindCode : int {
-    None = 0,
-    Enumeration = 3,
-    Record = 4,
-    Module = 5,
-    Interface = 6,
-    Dispinterface = 7,
-    ComponentClass = 8,
-    Alias = 9,
-    Union = 10,
-};
-
-// The order of the kinds in the copy file.
-inline constexpr KindCode kCopyFileOrder[] = {
-    KindCode::Enumeration, KindCode::Union,          KindCode::Record,    KindCode::Module,
-    KindCode::Alias,       KindCode::ComponentClass, KindCode::Interface, KindCode::Dispinterface,
-};
-
 class CCblFile {
   public:
-    // `dualInterfaces` counts only with `interfaceClasses`.
-    CCblFile(bool interfaceClasses, bool dualInterfaces, GenerationContext& context,
+    // Of the options, the writer reads the two class-file switches.
+    CCblFile(const GenerationOptions& options, GenerationContext& context,
              GenerationOutput& output);
     CCblFile(const CCblFile&) = delete;
     CCblFile& operator=(const CCblFile&) = delete;
@@ -52,35 +33,52 @@ class CCblFile {
     // own, since naming the types uses up made-up names.
     std::vector<std::string> ClassFileNames(ITypeLib& lib);
 
+  private:
+    // The writer's kinds of type, with the numbers it has always given them.
+    enum class KindCode : int {
+        None = 0,
+        Enumeration = 3,
+        Record = 4,
+        Module = 5,
+        Interface = 6,
+        Dispinterface = 7,
+        ComponentClass = 8,
+        Alias = 9,
+        Union = 10,
+    };
+    static KindCode KindCodeOf(TYPEKIND kind);
+    // The order of the kinds in the copy file.
+    static constexpr KindCode kCopyFileOrder[] = {
+        KindCode::Enumeration, KindCode::Union,         KindCode::Record,
+        KindCode::Module,      KindCode::Alias,         KindCode::ComponentClass,
+        KindCode::Interface,   KindCode::Dispinterface,
+    };
+
     // The collected types of one kind, in the library's order.
-    bool WriteTypesOfKind(KindCode kind);
-    bool WriteTypeInfo(KindCode kind, ITypeInfo& info);
-    bool WriteMethods(bool classForm, ITypeInfo& info, const TYPEATTR& attr);
-    bool WriteConstants(ITypeInfo& info, const TYPEATTR& attr);
-    bool WriteEnumeration(ITypeInfo& info, const TYPEATTR& attr);
-    bool WriteRecord(ITypeInfo& info, const TYPEATTR& attr);
-    bool WriteProperties(ITypeInfo& info, const TYPEATTR& attr);
+    void WriteTypesOfKind(KindCode kind);
+    // One type, by its own kind; nothing when its attributes or name
+    // cannot be read.
+    void WriteTypeInfo(ITypeInfo& info);
+    // Where a type's methods go: as comments into the copy file, or as
+    // method definitions into its class file.
+    enum class Target { CopyFile, ClassFile };
+    void WriteMethods(Target target, ITypeInfo& info, const TYPEATTR& attr);
+    void WriteConstants(ITypeInfo& info, const TYPEATTR& attr);
+    void WriteEnumeration(ITypeInfo& info, const TYPEATTR& attr);
+    void WriteRecord(ITypeInfo& info, const TYPEATTR& attr);
+    // A dispinterface's properties (none for a dual one) as comments.
+    void WriteProperties(ITypeInfo& info, const TYPEATTR& attr);
 
     void WriteCopy(std::string_view text);
     void WriteClass(std::string_view text);
-    // Writes several pieces as one text, without joining them first.
-    template <typename... Parts>
-    void CopyParts(const Parts&... parts) {
-        (WriteCopy(std::string_view(parts)), ...);
-    }
-    template <typename... Parts>
-    void ClassParts(const Parts&... parts) {
-        (WriteClass(std::string_view(parts)), ...);
-    }
     void WriteTypedefGuard(const std::string& name, const std::string& typeText,
                            const char* comment);
     std::string GetBaseInterfaceName(ITypeInfo& info, const TYPEATTR& attr);
-    // False when the class file was wanted and is not written.
-    bool WriteInterfaceClass(ITypeInfo& info, const TYPEATTR& attr, const std::string& name,
+    // The class file, when one is wanted and can be written, and a dual
+    // type's constants in the copy file in any case.
+    void WriteInterfaceClass(ITypeInfo& info, const TYPEATTR& attr, const std::string& name,
                              const std::string& doc);
-    static KindCode KindCodeOf(TYPEKIND kind);
 
-  private:
     // Collects the library's types, once, and names those the copy file
     // declares, in its order, before any is written.
     void TakeHeadWords();
@@ -103,17 +101,22 @@ class CCblFile {
     // of its invoke or procedure division header, in the copy file's
     // comment form or the class file's form (to `phrases`, ending as the
     // header ends).
+    enum class SignatureForm {
+        CopyComment,      // the copy file's comments on an invoke
+        ClassMethod,      // a class file's method, returning the result
+        DualClassMethod,  // a dual interface's: the result by reference, HRESULT returned
+    };
     void BuildInvokeSignature(ITypeInfo& info, const std::vector<Bstr>& names, const FUNCDESC& func,
                               std::string& declarations, std::string& phrases);
     void BuildClassSignature(ITypeInfo& info, const std::vector<Bstr>& names, const FUNCDESC& func,
-                             bool dual, std::string& declarations, std::string& phrases);
+                             SignatureForm form, std::string& declarations, std::string& phrases);
     bool BuildSignature(ITypeInfo& info, const std::vector<Bstr>& names, const FUNCDESC& func,
-                        bool classForm, bool dual, std::string& declarations, std::string& phrases);
+                        SignatureForm form, std::string& declarations, std::string& phrases);
     // A method of the member buffers (names, documentation), appended to
     // `text`: the copy file's comments, or the class file's method.
     void WriteCopyMethod(ITypeInfo& info, const FUNCDESC& func, std::string_view prefix,
                          std::string& text);
-    void WriteClassMethod(ITypeInfo& info, const FUNCDESC& func, bool dual,
+    void WriteClassMethod(ITypeInfo& info, const FUNCDESC& func, SignatureForm form,
                           const std::string& method, std::string& text);
     // A method's documentation line (to `text`) and its member name (to the
     // member buffers); the prefix of its accessor ("get", "set", none).
@@ -170,29 +173,5 @@ class CCblFile {
     std::unordered_map<std::string, std::string> m_copyMethods;
     std::unordered_map<ITypeInfo*, ComPtr<ITypeInfo>> m_keyTypes;  // the types keys name
 };
-
-// A comment line's text: line breaks and other control characters (also
-// those beyond ASCII) become blanks, so that text from a library stays on
-// its comment line.
-std::string OneLine(std::string_view text);
-void MakeOneLine(std::string& text);
-
-// A class file's name for an interface's COBOL name: lower case (every
-// letter the locale knows), and no character that could lead out of the
-// generation folder.
-std::string ClassFileStem(const std::string& interfaceName);
-
-// The name of a member: its first name, made a COBOL name that no earlier
-// member of `scope` has. False when the member has no name.
-bool MemberName(ITypeInfo& info, MEMBERID memid, CobolNaming& naming, WordScope& scope,
-                std::string& name);
-
-// A quoted COBOL literal of text, its quotes doubled.
-std::string Quoted(std::string_view text);
-
-// A class file's copy statement for the copy file `copyFileName` (its
-// lines, each with "\n"): one line, or, for a name too long for one, the
-// literal continued on lines with a hyphen in column 7.
-std::string CopyStatement(std::string_view copyFileName);
 
 }  // namespace qorvix

@@ -3,9 +3,8 @@
 #include <cstdint>
 
 #include "cobolgen/cbl_file.h"
-#include "cobolgen/value_text.h"
+#include "cobolgen/literals.h"
 #include "naming/cobol_name.h"
-#include "naming/hresult_names.h"
 #include "naming/type_text.h"
 
 namespace qorvix {
@@ -168,34 +167,6 @@ std::string Filler(std::uint64_t bytes, const std::string& redefines = {}) {
 
 }  // namespace
 
-// A value as the generator spells it, in the locale's character set and up
-// to its first NUL; false when it cannot be spelled at all.
-bool MemberName(ITypeInfo& info, MEMBERID memid, CobolNaming& naming, WordScope& scope,
-                std::string& name) {
-    std::vector<Bstr> names;
-    if (FAILED(info.GetNames(memid, names, 1)) || names.empty()) return false;
-    name = scope.Claim(naming.MakeCobolName(names[0], true));
-    return true;
-}
-
-bool ValueText(const VARIANT& value, std::string& text) {
-    VARIANT converted;
-    HRESULT hr = VariantChangeType(&converted, &value, 0, VT_BSTR);
-    std::u16string wide;
-    if (SUCCEEDED(hr)) {
-        wide = converted.bstrVal.value_or(std::u16string());
-    } else if (value.vt == VT_ERROR || value.vt == VT_HRESULT) {
-        std::string name = HRESULTToString(value.scode());
-        wide.assign(name.begin(), name.end());
-    } else {
-        return false;
-    }
-    std::size_t nul = wide.find(u'\0');
-    if (nul != std::u16string::npos) wide.resize(nul);
-    text = WideToAnsi(wide);
-    return true;
-}
-
 void CCblFile::WriteDeclaration(ITypeInfo& info, const TYPEATTR& attr, const std::string& name,
                                 const std::string& doc) {
     auto docLine = [&] {
@@ -244,7 +215,7 @@ void CCblFile::WriteDeclaration(ITypeInfo& info, const TYPEATTR& attr, const std
     }
 }
 
-bool CCblFile::WriteEnumeration(ITypeInfo& info, const TYPEATTR& attr) {
+void CCblFile::WriteEnumeration(ITypeInfo& info, const TYPEATTR& attr) {
     WordScope conditions;
     for (UINT i = 0; i < attr.cVars; ++i) {
         VarDescPtr var;
@@ -266,10 +237,9 @@ bool CCblFile::WriteEnumeration(ITypeInfo& info, const TYPEATTR& attr) {
         line += "VALUE " + ConditionValue(constant.vt, value) + ".\n";
         WriteCopy(line);
     }
-    return true;
 }
 
-bool CCblFile::WriteRecord(ITypeInfo& info, const TYPEATTR& attr) {
+void CCblFile::WriteRecord(ITypeInfo& info, const TYPEATTR& attr) {
     const bool isUnion = attr.typekind == TKIND_UNION;
     std::string redefines;
     WordScope fields;
@@ -358,7 +328,7 @@ bool CCblFile::WriteRecord(ITypeInfo& info, const TYPEATTR& attr) {
             WriteCopy(field.lines);
         if (layout && !redefines.empty() && attr.cbSizeInstance > largest)
             WriteCopy(Filler(attr.cbSizeInstance, redefines));
-        return true;
+        return;
     }
     std::vector<std::uint64_t> gaps;
     if (!layout || !RecordGaps(laid, attr.cbSizeInstance, gaps)) gaps.assign(laid.size() + 1, 0);
@@ -367,7 +337,6 @@ bool CCblFile::WriteRecord(ITypeInfo& info, const TYPEATTR& attr) {
         WriteCopy(laid[i].lines);
     }
     if (gaps.back() != 0) WriteCopy(Filler(gaps.back()));
-    return true;
 }
 
 }  // namespace qorvix

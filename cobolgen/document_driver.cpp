@@ -61,12 +61,21 @@ std::string Reason(int error) {
 
 }  // namespace
 
-DocumentDriver::DocumentDriver(bool interfaceClasses, bool dualInterfaces, bool addToProject,
-                               WriterServices services)
-    : m_bInterfaceClasses(interfaceClasses),
-      m_bDualInterfaces(interfaceClasses && dualInterfaces),
-      m_bAddToProject(addToProject && services.ideRegistered),
-      m_services(std::move(services)) {}
+DocumentDriver::DocumentDriver(const GenerationOptions& options, WriterServices services)
+    : m_bInterfaceClasses(options.interfaceClasses),
+      m_bDualInterfaces(options.interfaceClasses && options.dualInterfaces),
+      m_bAddToProject(options.addToProject && services.ideRegistered),
+      m_services(std::move(services)),
+      m_generationFolder(m_services.folder) {}
+
+GenerationOptions DocumentDriver::Options() const {
+    GenerationOptions options;
+    options.copyFile = m_strCopyFileName;
+    options.interfaceClasses = m_bInterfaceClasses;
+    options.dualInterfaces = m_bDualInterfaces;
+    options.addToProject = m_bAddToProject;
+    return options;
+}
 
 DocumentDriver::~DocumentDriver() {
     CloseCopyFile();
@@ -79,10 +88,7 @@ bool DocumentDriver::CloseCopyFile() {
 
 Answer DocumentDriver::Ask(int id, std::string_view arg, MessageIcon icon, MessageButtons buttons,
                            Answer defaultAnswer, bool foreground) {
-    Message message;
-    message.id = id;
-    message.text = FormatString(id, arg);
-    message.icon = icon;
+    Message message = MakeMessage(id, FormatString(id, arg), icon);
     message.buttons = buttons;
     message.defaultAnswer = defaultAnswer;
     message.foreground = foreground;
@@ -91,6 +97,11 @@ Answer DocumentDriver::Ask(int id, std::string_view arg, MessageIcon icon, Messa
 
 void DocumentDriver::Tell(int id, std::string_view arg, MessageIcon icon) {
     Ask(id, arg, icon, MessageButtons::Ok, Answer::Ok);
+}
+
+void DocumentDriver::Warn(int id, std::string text) {
+    if (m_services.prompter)
+        m_services.prompter->Show(MakeMessage(id, std::move(text), MessageIcon::Warning));
 }
 
 bool DocumentDriver::NotWritten() {
@@ -140,30 +151,21 @@ void DocumentDriver::Report(int message, const std::string& file, int error) {
         }
         return;
     }
-    Message shown;
-    shown.id = message;
-    shown.text = FormatString(message, file, Reason(error));
-    shown.icon = MessageIcon::Warning;
-    if (m_services.prompter) m_services.prompter->Show(shown);
+    Warn(message, FormatString(message, file, Reason(error)));
 }
 
 void DocumentDriver::ShowFolderFailure() {
     if (m_folderFailure.message == 0) return;
-    Message message;
-    message.id = m_folderFailure.message;
-    message.text =
-        FormatString(m_folderFailure.message, m_folderFailure.file, Reason(m_folderFailure.error));
-    if (m_folderFailure.others > 0) {
-        message.text +=
-            "\n" + FormatString(IDS_FILES_SKIPPED, std::to_string(m_folderFailure.others));
-    }
-    message.icon = MessageIcon::Warning;
+    FolderFailure failure = m_folderFailure;
     m_folderFailure = {};
-    if (m_services.prompter) m_services.prompter->Show(message);
+    std::string text = FormatString(failure.message, failure.file, Reason(failure.error));
+    if (failure.others > 0)
+        text += "\n" + FormatString(IDS_FILES_SKIPPED, std::to_string(failure.others));
+    Warn(failure.message, std::move(text));
 }
 
 std::string DocumentDriver::BaseFolder() const {
-    if (m_services.folder && !m_services.folder->empty()) return *m_services.folder;
+    if (!m_generationFolder.empty()) return m_generationFolder;
     std::error_code error;
     std::filesystem::path current = std::filesystem::current_path(error);
     return error ? std::string(".") : current.string();
@@ -184,11 +186,8 @@ bool DocumentDriver::ResolveCopyFile(std::string& name) {
         return false;
     }
     if (HoldsControlCharacter(bare)) {
-        Message message;
-        message.id = IDS_CANNOT_WRITE;
-        message.text = FormatString(IDS_CANNOT_WRITE, Shown(given), LoadString(IDS_CONTROL_NAME));
-        message.icon = MessageIcon::Warning;
-        if (m_services.prompter) m_services.prompter->Show(message);
+        Warn(IDS_CANNOT_WRITE,
+             FormatString(IDS_CANNOT_WRITE, Shown(given), LoadString(IDS_CONTROL_NAME)));
         return false;
     }
     // A folder that cannot be used must not send the file elsewhere.
@@ -198,7 +197,7 @@ bool DocumentDriver::ResolveCopyFile(std::string& name) {
         CannotWrite(given, error);
         return false;
     }
-    if (m_services.folder) *m_services.folder = folder;
+    m_generationFolder = folder;
     name = bare;
     return true;
 }
@@ -233,7 +232,7 @@ bool DocumentDriver::GenerateCopyFile(std::string& name, ITypeLib& lib) {
     {
         GenerationContext context(m_services.naming ? *m_services.naming : m_ownNaming,
                                   m_services.progIds);
-        CCblFile writer(m_bInterfaceClasses, m_bDualInterfaces, context, *this);
+        CCblFile writer(Options(), context, *this);
         writer.WriteCopyFile(lib, name);
     }
     bool placed = Commit(m_copyFile, true);
@@ -251,7 +250,7 @@ void DocumentDriver::PlanClassFiles(ITypeLib& lib) {
     CobolNaming lookAhead;
     lookAhead.StartFrom(m_services.naming ? *m_services.naming : m_ownNaming);
     GenerationContext context(lookAhead);
-    CCblFile writer(m_bInterfaceClasses, m_bDualInterfaces, context, *this);
+    CCblFile writer(Options(), context, *this);
     m_classFiles = writer.ClassFileNames(lib);
 }
 
@@ -393,7 +392,7 @@ bool DocumentDriver::ProjectStep(const std::string& bareName, std::unique_ptr<Id
         return false;
     }
     m_folder = std::move(projectFolder);
-    if (m_services.folder) *m_services.folder = directory;
+    m_generationFolder = directory;
     return true;
 }
 

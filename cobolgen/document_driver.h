@@ -26,17 +26,16 @@ struct WriterServices {
     // names from 0 and checks no reserved words.
     CobolNaming* naming = nullptr;
     // The run's generation folder: relative copy-file names resolve against
-    // it, and the generation leaves the folder it wrote into there. Empty
-    // (or null) stands for the process's current directory.
-    std::string* folder = nullptr;
+    // it. Empty stands for the process's current directory.
+    std::string folder;
     // How file bytes are written; empty: the system's write.
     OutputFile::WriteCall writeFile;
 };
 
 class DocumentDriver final : private GenerationOutput {
   public:
-    DocumentDriver(bool interfaceClasses = true, bool dualInterfaces = false,
-                   bool addToProject = false, WriterServices services = {});
+    // The options' switches; their copy file is GenerateCopyFile's to take.
+    explicit DocumentDriver(const GenerationOptions& options, WriterServices services = {});
     ~DocumentDriver() override;
     DocumentDriver(const DocumentDriver&) = delete;
     DocumentDriver& operator=(const DocumentDriver&) = delete;
@@ -55,6 +54,10 @@ class DocumentDriver final : private GenerationOutput {
     // folder would meet; when the copy file is not written, none of the
     // class files is either. The batch run's exit status comes from this.
     int FilesNotWritten() const { return m_filesNotWritten; }
+    // The run's generation folder after this generation: the folder it
+    // settled on (its copy file's, or the project directory), or the one it
+    // was given when it got no further.
+    const std::string& GenerationFolder() const { return m_generationFolder; }
     bool DualInterfaces() const { return m_bDualInterfaces; }
     bool AddToProject() const { return m_bAddToProject; }
 
@@ -73,9 +76,14 @@ class DocumentDriver final : private GenerationOutput {
     TextSink* BeginClassFile(const std::string& fileName) override;
     void EndClassFile() override;
 
+    // The switches as this generation has them (dual only with classes,
+    // the project only with the IDE).
+    GenerationOptions Options() const;
     Answer Ask(int id, std::string_view arg, MessageIcon icon, MessageButtons buttons,
                Answer defaultAnswer, bool foreground = false);
     void Tell(int id, std::string_view arg, MessageIcon icon);
+    // Shows message `id` with its text as a warning.
+    void Warn(int id, std::string text);
     // Where relative names start: the run's folder, or the current directory.
     std::string BaseFolder() const;
     // Settles the folder and the bare name of `name`; false after telling why.
@@ -118,6 +126,7 @@ class DocumentDriver final : private GenerationOutput {
     bool m_bDualInterfaces;
     bool m_bAddToProject;
     WriterServices m_services;
+    std::string m_generationFolder;
     CobolNaming m_ownNaming;
     OutputFolder m_folder;
     OutputFile m_copyFile;

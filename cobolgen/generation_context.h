@@ -9,6 +9,17 @@
 
 namespace qorvix {
 
+// What a generation is asked for: the copy file and the three switches
+// (the command line's, or the contents dialog's).
+struct GenerationOptions {
+    std::string copyFile;
+    bool interfaceClasses = false;
+    bool dualInterfaces = false;  // counts only with interfaceClasses
+    bool addToProject = false;    // counts only when the IDE is registered
+
+    bool operator==(const GenerationOptions&) const = default;
+};
+
 // The registry's ProgID for a CLSID.
 class ProgIdLookup {
   public:

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "cobolgen/cbl_file.h"
+#include "cobolgen/literals.h"
 #include "naming/cobol_name.h"
 #include "naming/type_text.h"
 
@@ -29,8 +30,8 @@ std::string Tags(USHORT flags, USHORT considered) {
 
 }  // namespace
 
-// The signature builders share one walk; `classForm` picks the templates of
-// the class file, otherwise those of the copy file's comments.
+// The signature builders share one walk; the form picks the templates of
+// the class file or those of the copy file's comments.
 namespace {
 
 struct SignatureStyle {
@@ -99,8 +100,9 @@ static void PadFrom(std::string& text, std::size_t start, std::size_t column) {
 // Returns whether the phrases end in a tag comment. The texts are built in
 // the member buffers (every parameter of every member passes through here).
 bool CCblFile::BuildSignature(ITypeInfo& info, const std::vector<Bstr>& names, const FUNCDESC& func,
-                              bool classForm, bool dual, std::string& declarations,
-                              std::string& text) {
+                              SignatureForm form, std::string& declarations, std::string& text) {
+    const bool classForm = form != SignatureForm::CopyComment;
+    const bool dual = form == SignatureForm::DualClassMethod;
     const SignatureStyle& style = classForm ? kClassStyle : kInvokeStyle;
     MemberBuffers& b = m_member;
     text.clear();
@@ -108,11 +110,11 @@ bool CCblFile::BuildSignature(ITypeInfo& info, const std::vector<Bstr>& names, c
     bool endsInComment = false;
     WordScope& linkage = b.linkage;
     linkage.Clear();
-    if (classForm && dual) linkage.Claim("hResult");
+    if (dual) linkage.Claim("hResult");
     int cParams = std::max<int>(func.cParams, 0);
     const TYPEDESC& declared = func.elemdescFunc.tdesc;
     TYPEDESC resultType;
-    if (classForm && dual && !IsVoid(declared) && declared.vt != VT_PTR) {
+    if (dual && !IsVoid(declared) && declared.vt != VT_PTR) {
         // A pointer to the declared type, without a copy of it.
         resultType.vt = VT_PTR;
         resultType.lptdesc =
@@ -184,7 +186,7 @@ bool CCblFile::BuildSignature(ITypeInfo& info, const std::vector<Bstr>& names, c
             }
         }
     }
-    if (classForm && dual) {
+    if (dual) {
         std::size_t line = declarations.size();
         declarations += "       01 hResult";
         PadFrom(declarations, line, 40);
@@ -202,14 +204,14 @@ bool CCblFile::BuildSignature(ITypeInfo& info, const std::vector<Bstr>& names, c
 void CCblFile::BuildInvokeSignature(ITypeInfo& info, const std::vector<Bstr>& names,
                                     const FUNCDESC& func, std::string& declarations,
                                     std::string& phrases) {
-    BuildSignature(info, names, func, false, false, declarations, phrases);
+    BuildSignature(info, names, func, SignatureForm::CopyComment, declarations, phrases);
     phrases += ".\n";
 }
 
 void CCblFile::BuildClassSignature(ITypeInfo& info, const std::vector<Bstr>& names,
-                                   const FUNCDESC& func, bool dual, std::string& declarations,
-                                   std::string& phrases) {
-    bool endsInComment = BuildSignature(info, names, func, true, dual, declarations, phrases);
+                                   const FUNCDESC& func, SignatureForm form,
+                                   std::string& declarations, std::string& phrases) {
+    bool endsInComment = BuildSignature(info, names, func, form, declarations, phrases);
     // A period after a tag comment would be part of the comment; the
     // compiler must see it, so it goes on a line of its own.
     phrases += endsInComment ? "\n               .\n" : ".\n";
@@ -287,13 +289,13 @@ void CCblFile::WriteCopyMethod(ITypeInfo& info, const FUNCDESC& func, std::strin
     text += "      *> ----------------\n";
 }
 
-void CCblFile::WriteClassMethod(ITypeInfo& info, const FUNCDESC& func, bool dual,
+void CCblFile::WriteClassMethod(ITypeInfo& info, const FUNCDESC& func, SignatureForm form,
                                 const std::string& method, std::string& text) {
     MemberBuffers& b = m_member;
     text += "       method-id. ";
     text += method;
     text += ".\n       local-storage section.\n       linkage section.\n";
-    BuildClassSignature(info, b.names, func, dual, b.declarations, b.phrases);
+    BuildClassSignature(info, b.names, func, form, b.declarations, b.phrases);
     text += b.declarations;
     text += "       procedure division";
     text += b.phrases;
@@ -346,9 +348,10 @@ void CCblFile::WriteCopyMethodOnce(ITypeInfo& info, const FUNCDESC& func, bool d
         m_copyMethods.emplace(b.key, b.made.text);
 }
 
-bool CCblFile::WriteMethods(bool classForm, ITypeInfo& info, const TYPEATTR& attr) {
+void CCblFile::WriteMethods(Target target, ITypeInfo& info, const TYPEATTR& attr) {
+    const bool classForm = target == Target::ClassFile;
     bool dual = (attr.wTypeFlags & TYPEFLAG_FDUAL) != 0;
-    UINT first = dual ? 7 : 0;
+    UINT first = dual ? kInheritedDispatchFunctions : 0;
     FixedFormatText& out = classForm ? m_classText : m_copyText;
     if (!classForm) out.Write("      *> [METHODS:]\n");
     WordScope methods;               // the class's method-ids
@@ -371,17 +374,18 @@ bool CCblFile::WriteMethods(bool classForm, ITypeInfo& info, const TYPEATTR& att
                              HasPut(info, attr, func->memid, i, putsSeen);
             if (func->invkind == INVOKE_PROPERTYPUT) putsSeen.push_back(func->memid);
             b.method = MethodId(methods, prefix, besidePut, b.member);
-            WriteClassMethod(info, *func, dual, b.method, b.text);
+            WriteClassMethod(info, *func,
+                             dual ? SignatureForm::DualClassMethod : SignatureForm::ClassMethod,
+                             b.method, b.text);
         } else {
             WriteCopyMethod(info, *func, prefix, b.text);
         }
         out.Write(b.text);
     }
-    return true;
 }
 
-bool CCblFile::WriteProperties(ITypeInfo& info, const TYPEATTR& attr) {
-    if (attr.wTypeFlags & TYPEFLAG_FDUAL) return false;
+void CCblFile::WriteProperties(ITypeInfo& info, const TYPEATTR& attr) {
+    if (attr.wTypeFlags & TYPEFLAG_FDUAL) return;
     WriteCopy("      *> [PROPERTIES:]\n");
     for (UINT i = 0; i < attr.cVars; ++i) {
         VarDescPtr var;
@@ -396,7 +400,7 @@ bool CCblFile::WriteProperties(ITypeInfo& info, const TYPEATTR& attr) {
             if (!text.empty()) WriteCopy("      *> " + OneLine(text) + "\n");
         }
         std::string name = OneLine(WideToAnsi(names[0]));
-        bool readOnly = (var->wVarFlags & 1) != 0;
+        bool readOnly = (var->wVarFlags & VARFLAG_FREADONLY) != 0;
         WriteCopy("      *> Property method: \"get" + name + "\".\n");
         if (!readOnly) WriteCopy("      *> Property method: \"set" + name + "\".\n");
         std::string typeText = TypeText(info, type);
@@ -413,7 +417,6 @@ bool CCblFile::WriteProperties(ITypeInfo& info, const TYPEATTR& attr) {
         }
         WriteCopy("      *> ----------------\n");
     }
-    return true;
 }
 
 }  // namespace qorvix

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 namespace qorvix {
 
@@ -20,6 +21,15 @@ struct Message {
     Answer defaultAnswer = Answer::Ok;
     bool foreground = false;  // bring the box to the front
 };
+
+// Message `id` with its text, shown with `icon` and an OK button.
+inline Message MakeMessage(int id, std::string text, MessageIcon icon = MessageIcon::None) {
+    Message message;
+    message.id = id;
+    message.text = std::move(text);
+    message.icon = icon;
+    return message;
+}
 
 class Prompter {
   public:

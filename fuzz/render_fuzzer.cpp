@@ -142,7 +142,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     output.pattern = decline;
     CobolNaming naming(IsReserved);
     GenerationContext context(naming);
-    CCblFile writer(true, true, context, output);
+    CCblFile writer({.interfaceClasses = true, .dualInterfaces = true}, context, output);
     writer.WriteCopyFile(*lib, "Fuzz \"copy\".cpy");
     CheckLines("the copy file", output.files.copy.text);
     for (const auto& file : output.files.classes) {

@@ -196,6 +196,12 @@ enum : WORD {
 
 enum : WORD { FUNCFLAG_FRESTRICTED = 0x1, FUNCFLAG_FSOURCE = 0x2, FUNCFLAG_FHIDDEN = 0x40 };
 
+enum : WORD { VARFLAG_FREADONLY = 0x1 };
+
+// A dual interface's functions begin with those it inherits: IUnknown's
+// three and IDispatch's four.
+inline constexpr UINT kInheritedDispatchFunctions = 7;
+
 enum : USHORT {
     PARAMFLAG_NONE = 0,
     PARAMFLAG_FIN = 0x1,

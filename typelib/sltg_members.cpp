@@ -167,7 +167,8 @@ ReadStatus SltgLibrary::VarDesc(UINT index, UINT var, VARDESC& out) const {
                   : (v.flags & kVarConst)  ? VAR_CONST
                                            : VAR_PERINSTANCE;
     WORD storedFlags = (v.magic & kHasFlags) ? WORD{varFlags} : WORD{0};
-    out.wVarFlags = static_cast<WORD>(storedFlags | ((v.flags & kVarReadOnly) ? 1 : 0));
+    out.wVarFlags =
+        static_cast<WORD>(storedFlags | ((v.flags & kVarReadOnly) ? VARFLAG_FREADONLY : 0));
     status = (v.flags & kVarTypeInline)
                  ? InlineType(*t, v.type, where + offsetof(VarRecord, type), out.elemdescVar.tdesc)
                  : TypeAt(*t, v.type, out.elemdescVar.tdesc, nullptr);

@@ -36,7 +36,7 @@ CContentsDlg::CContentsDlg(CGeneratorApp& app, UiServices& services, QWidget* pa
     m_editCopyFile = m_form.Add(new QLineEdit, 1003, 191, 49, 121, 12);
     m_btnAddToProject =
         m_form.Add(new QCheckBox(tr("Add &file to project")), 1011, 191, 68, 101, 10);
-    m_btnInterfaceClasses =
+    m_interfaceClassesBox =
         m_form.Add(new QCheckBox(tr("Generate &Interface Classes")), 1006, 201, 98, 101, 10);
     m_btnDual = m_form.Add(new QCheckBox(tr("Generate &Dual Interfaces")), 1007, 210, 114, 93, 10);
     m_btnGenerate = m_form.Add(new QPushButton(tr("&Generate")), 1009, 224, 140, 50, 14);
@@ -79,7 +79,7 @@ CContentsDlg::CContentsDlg(CGeneratorApp& app, UiServices& services, QWidget* pa
     connect(browse, &QPushButton::clicked, this, &CContentsDlg::OnBrowseCopyFile);
     connect(m_btnGenerate, &QPushButton::clicked, this, &CContentsDlg::OnGenerate);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(m_btnInterfaceClasses, &QCheckBox::toggled, this,
+    connect(m_interfaceClassesBox, &QCheckBox::toggled, this,
             &CContentsDlg::OnInterfaceClassesClicked);
     connect(m_btnDual, &QCheckBox::toggled, this, [this](bool checked) {
         if (!m_showing) m_options.dualInterfaces = checked;
@@ -136,12 +136,10 @@ int CContentsDlg::DoModal() {
 
 void CContentsDlg::OnInitDialog() {
     if (m_pTypeLib) m_model->AddLibrary(ComPtr<ITypeLib>(m_pTypeLib.Get()), m_app.Naming());
-    m_options.copyFile = m_app.m_strCopyFile;
-    m_options.interfaceClasses = m_app.m_bInterfaceClasses;
-    m_options.dualInterfaces = m_app.m_bDualInterfaces;
+    m_options = m_app.Options();
     // Without the IDE there is no project to add the file to.
-    m_options.addToProject = m_app.m_bIdeRegistered && m_app.m_bAddToProject;
-    m_btnAddToProject->setEnabled(m_app.m_bIdeRegistered);
+    m_options.addToProject = m_app.IdeRegistered() && m_options.addToProject;
+    m_btnAddToProject->setEnabled(m_app.IdeRegistered());
     ShowOptions();
     m_tree->setFocus();
 }
@@ -152,7 +150,7 @@ void CContentsDlg::ShowOptions() {
     // come back changed.
     m_showing = true;
     m_editCopyFile->setText(QString::fromLocal8Bit(m_options.copyFile));
-    m_btnInterfaceClasses->setChecked(m_options.interfaceClasses);
+    m_interfaceClassesBox->setChecked(m_options.interfaceClasses);
     m_btnDual->setChecked(m_options.dualInterfaces);
     m_btnAddToProject->setChecked(m_options.addToProject);
     m_showing = false;
@@ -186,11 +184,7 @@ void CContentsDlg::OnBrowseCopyFile() {
 
 void CContentsDlg::OnGenerate() {
     if (!m_pTypeLib) return;
-    DocumentDriver writer(m_options.interfaceClasses, m_options.dualInterfaces,
-                          m_options.addToProject, m_app.Writer());
-    std::string name = m_options.copyFile;
-    writer.GenerateCopyFile(name, *m_pTypeLib);
-    writer.CloseCopyFile();
+    m_app.Generate(m_options, *m_pTypeLib);
 }
 
 bool CContentsDlg::eventFilter(QObject* watched, QEvent* event) {

@@ -17,16 +17,6 @@ class QTreeView;
 
 namespace qorvix {
 
-// What Generate is asked for: the copy file and the three switches.
-struct GenerationOptions {
-    std::string copyFile;
-    bool interfaceClasses = false;
-    bool dualInterfaces = false;
-    bool addToProject = false;
-
-    bool operator==(const GenerationOptions&) const = default;
-};
-
 class CContentsDlg final : public QDialog {
     Q_OBJECT
   public:
@@ -77,7 +67,7 @@ class CContentsDlg final : public QDialog {
     QLineEdit* m_editCopyFile;
     QPushButton* m_btnGenerate;
     QCheckBox* m_btnDual;
-    QCheckBox* m_btnInterfaceClasses;
+    QCheckBox* m_interfaceClassesBox;
     QTreeView* m_tree;
     TypeLibTreeModel* m_model;
     // The one copy of the options; each control writes its part as the

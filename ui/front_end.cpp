@@ -123,11 +123,11 @@ std::string DesktopFrontEnd::UnreachableDisplayMessage(const std::string& progra
 
 bool DesktopFrontEnd::Start(CGeneratorApp& app) {
     if (!DisplayAvailable()) {
-        std::fprintf(stderr, "%s\n", NoDisplayMessage(app.m_programName).c_str());
+        std::fprintf(stderr, "%s\n", NoDisplayMessage(app.ProgramName()).c_str());
         return false;
     }
     if (!m_application) {
-        g_unreachableMessage = UnreachableDisplayMessage(app.m_programName);
+        g_unreachableMessage = UnreachableDisplayMessage(app.ProgramName());
         g_previousHandler = qInstallMessageHandler(MessageHandler);
         g_starting = true;
         m_application = std::make_unique<QApplication>(m_argc, m_argv);
@@ -148,7 +148,7 @@ bool DesktopFrontEnd::Start(CGeneratorApp& app) {
             }
         }
         m_prompter =
-            std::make_unique<MessageBoxPrompter>(QString::fromLocal8Bit(app.m_programName));
+            std::make_unique<MessageBoxPrompter>(QString::fromLocal8Bit(app.ProgramName()));
         m_help = std::make_unique<Help>(Help::ManualFor(ManualPath(), m_satelliteExtension));
         m_services.help = m_help.get();
     }

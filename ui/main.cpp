@@ -74,7 +74,7 @@ int main(int argc, char** argv) {
         desktop = LoadDesktop(ExecutableDirectory(), {&argc, argv, machine, &satellite}, error);
         if (!desktop) {
             std::fprintf(stderr, "%s\n",
-                         ModuleMissingMessage(satellite, app.m_programName, error).c_str());
+                         ModuleMissingMessage(satellite, app.ProgramName(), error).c_str());
         }
         return desktop.get();
     };

@@ -27,12 +27,13 @@ class CommandLine : public ::testing::Test {
         services.printUsage = [this](const std::string& text) { usage = text; };
         services.openContentsDialog = [this](CGeneratorApp& app, const std::string& path) {
             contents.push_back(path);
-            flags = {app.m_bInterfaceClasses, app.m_bDualInterfaces, app.m_bAddToProject};
+            GenerationOptions options = app.Options();
+            flags = {options.interfaceClasses, options.dualInterfaces, options.addToProject};
             return 0;
         };
         services.openMainDialog = [this](CGeneratorApp& app) {
             ++mainDialogs;
-            copyFile = app.m_strCopyFile;
+            copyFile = app.Options().copyFile;
             return 0;
         };
     }
@@ -163,14 +164,49 @@ TEST_F(CommandLine, SwitchesThatAreNotUnderstood) {
               "files\n  -p Add copy file to Orbanel project\n  -o<file> Copy file to generate");
 }
 
+// What the parser hands to the runs, before any of them starts.
+TEST(ParseCommandLine, WhatTheRunsAreGiven) {
+    using Run = CGeneratorApp::CommandLine::Run;
+    struct Case {
+        std::vector<std::string> args;
+        Run run;
+        std::string typeLib, badSwitch;
+        GenerationOptions options;
+    };
+    const Case cases[] = {
+        {{}, Run::MainDialog, "", "", {}},
+        // The last -o counts; an empty one is none.
+        {{"-oA.cpy", "-o\"B.cpy\""}, Run::MainDialog, "", "", {"B.cpy", false, false, false}},
+        {{"-oA.cpy", "-o", "x.tlb"}, Run::Batch, "x.tlb", "", {"A.cpy", false, false, false}},
+        {{"-o", "x.tlb"}, Run::ContentsDialog, "x.tlb", "", {}},
+        {{"-p", "-oO.cpy", "\"x.tlb\""}, Run::Batch, "x.tlb", "", {"O.cpy", false, false, true}},
+        {{"-id", "-i", "x.tlb", "-oOut.cpy"}, Run::Batch, "x.tlb", "", {"Out.cpy", true, true}},
+        // The first switch that ends the program ends the parsing, and what
+        // was parsed before it stays.
+        {{"-d", "x.tlb"}, Run::BadSwitch, "", "d", {}},
+        {{"-i", "-pq", "-?"}, Run::BadSwitch, "", "pq", {"", true, false, false}},
+        {{"-id", "-h", "-pq"}, Run::Usage, "", "", {"", true, true, false}},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args = c.args;
+        args.insert(args.begin(), "qorvix");
+        CGeneratorApp::CommandLine parsed = CGeneratorApp::ParseCommandLine(args);
+        std::string label = ::testing::PrintToString(c.args);
+        EXPECT_EQ(parsed.run, c.run) << label;
+        EXPECT_EQ(parsed.typeLib, c.typeLib) << label;
+        EXPECT_EQ(parsed.badSwitch, c.badSwitch) << label;
+        EXPECT_EQ(parsed.options, c.options) << label;
+    }
+}
+
 TEST_F(CommandLine, TheProjectSwitchNeedsTheIde) {
     EXPECT_EQ(Run({"-p", "x.tlb"}), 0);
     EXPECT_EQ(flags, (std::array<bool, 3>{false, false, true}));  // kept on the application
-    DocumentDriver writer(false, false, true, WriterServices{});
-    EXPECT_FALSE(writer.AddToProject());  // switched off by the writer
+    DocumentDriver driver({.addToProject = true}, WriterServices{});
+    EXPECT_FALSE(driver.AddToProject());  // switched off by the driver
     WriterServices registered;
     registered.ideRegistered = true;
-    DocumentDriver withIde(false, true, true, registered);
+    DocumentDriver withIde({.dualInterfaces = true, .addToProject = true}, registered);
     EXPECT_TRUE(withIde.AddToProject());
     EXPECT_FALSE(withIde.DualInterfaces());  // only with interface classes
 }

@@ -7,6 +7,7 @@
 #include <tuple>
 
 #include "cobolgen/fixed_format.h"
+#include "cobolgen/literals.h"
 #include "naming/cobol_name.h"
 #include "naming/name_table.h"
 #include "naming/type_text.h"

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "cobolgen/cbl_file.h"
-#include "cobolgen/value_text.h"
+#include "cobolgen/literals.h"
 #include "naming/cobol_name.h"
 #include "naming/hresult_names.h"
 #include "naming/type_text.h"

@@ -60,10 +60,10 @@ TEST_F(WriterTest, AClassFileNotWrittenKeepsItsConstantsInTheCopyFile) {
     WriteText(dir / "idual.cbl", "mine");
     WriterServices services;
     services.prompter = &prompter;
-    DocumentDriver writer(true, true, false, services);
+    DocumentDriver driver({.interfaceClasses = true, .dualInterfaces = true}, services);
     std::string name = "Out.cpy";
-    EXPECT_TRUE(writer.GenerateCopyFile(name, lib));
-    EXPECT_EQ(writer.FilesNotWritten(), 1);
+    EXPECT_TRUE(driver.GenerateCopyFile(name, lib));
+    EXPECT_EQ(driver.FilesNotWritten(), 1);
     EXPECT_EQ(ReadText(dir / "idual.cbl"), "mine");
     EXPECT_EQ(Count(FileLines("Out.cpy"), "       78 Limit VALUE 7."), 1u);
 }

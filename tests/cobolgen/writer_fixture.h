@@ -35,12 +35,13 @@ class WriterTest : public ::testing::Test {
         WriterServices services;
         services.prompter = &prompter;
         services.naming = &naming;
-        services.folder = &folder;
+        services.folder = folder;
         services.writeFile = writeFile;
-        DocumentDriver writer(classes, dual, false, services);
-        bool ok = writer.GenerateCopyFile(name, lib);
+        DocumentDriver driver({.interfaceClasses = classes, .dualInterfaces = dual}, services);
+        bool ok = driver.GenerateCopyFile(name, lib);
         generatedName = name;
-        notWritten = writer.FilesNotWritten();
+        notWritten = driver.FilesNotWritten();
+        folder = driver.GenerationFolder();
         return ok;
     }
 

@@ -657,11 +657,11 @@ TEST_F(WriterTest, LongPathsAndLibrariesWithoutDocumentation) {
 
 TEST_F(WriterTest, ASecondGenerationOnTheSameWriterIsRefused) {
     FakeTypeLib lib;
-    DocumentDriver writer(false, false, false, WriterServices{&prompter});
+    DocumentDriver driver({}, WriterServices{&prompter});
     std::string name = dir / "Out.cpy";
-    ASSERT_TRUE(writer.GenerateCopyFile(name, lib));
+    ASSERT_TRUE(driver.GenerateCopyFile(name, lib));
     std::string again = "Again.cpy";
-    EXPECT_FALSE(writer.GenerateCopyFile(again, lib));
+    EXPECT_FALSE(driver.GenerateCopyFile(again, lib));
     EXPECT_EQ(prompter.Ids(), std::vector<int>{IDS_ALREADY_OPEN});
     EXPECT_EQ(prompter.shown[0].text, "The file\n'Again.cpy'\nis already open!");
 }
@@ -740,10 +740,10 @@ TEST_F(WriterTest, ProgIdsFromTheRegistry) {
             GUID{0x12345678, 0x9ABC, 0xDEF0, {0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77, 0x88}});
     lib.Add(TKIND_COCLASS, "Other");
     WriterServices services{&prompter, &registry};
-    DocumentDriver writer(false, false, false, services);
+    DocumentDriver driver({}, services);
     std::string name = "Out.cpy";
-    ASSERT_TRUE(writer.GenerateCopyFile(name, lib));
-    writer.CloseCopyFile();
+    ASSERT_TRUE(driver.GenerateCopyFile(name, lib));
+    driver.CloseCopyFile();
     Lines copy = FileLines("Out.cpy");
     EXPECT_EQ(Block(copy, "      *> FOUND CLASS: \"Widget\".", 4),
               (Lines{"      *> FOUND CLASS: \"Widget\".",

@@ -65,11 +65,12 @@ class ProjectStepTest : public ::testing::Test {
         services.prompter = &prompter;
         services.ide = &ide;
         services.ideRegistered = true;
-        services.folder = &folder;
-        DocumentDriver writer(classes, false, true, services);
+        services.folder = folder;
+        DocumentDriver driver({.interfaceClasses = classes, .addToProject = true}, services);
         std::string name = chosen + "/Shapes.cpy";
-        bool generated = writer.GenerateCopyFile(name, *lib);
-        if (notWritten) *notWritten = writer.FilesNotWritten();
+        bool generated = driver.GenerateCopyFile(name, *lib);
+        if (notWritten) *notWritten = driver.FilesNotWritten();
+        folder = driver.GenerationFolder();
         return generated;
     }
 

@@ -56,7 +56,7 @@ inline void RenderToMemory(ITypeLib& lib, MemoryOutput& output, CobolNaming& nam
                            bool classes = true, bool dual = true,
                            const std::string& copyFileName = "TypeLib.cpy") {
     GenerationContext context(naming);
-    CCblFile writer(classes, dual, context, output);
+    CCblFile writer({.interfaceClasses = classes, .dualInterfaces = dual}, context, output);
     writer.WriteCopyFile(lib, copyFileName);
 }
 

@@ -136,7 +136,7 @@ class ContentsDialogTest : public QObject {
     }
 
     void enablingRules() {
-        f->app->m_bInterfaceClasses = f->app->m_bDualInterfaces = true;
+        f->app->SetOptions({"TypeLib.cpy", true, true, false});
         auto dialog = Open();
         QVERIFY(dialog);
         QCheckBox* classes = Box(*dialog, 1006);
@@ -163,9 +163,9 @@ class ContentsDialogTest : public QObject {
     // The dialog starts from the application's defaults and never writes
     // them back: the next dialog starts from them again.
     void optionsStayInTheDialog() {
-        f->app->m_bIdeRegistered = true;
-        f->app->m_strCopyFile = "Start.cpy";
+        f->app->SetIdeRegistered(true);
         const GenerationOptions defaults{"Start.cpy", false, false, false};
+        f->app->SetOptions(defaults);
         auto dialog = Open();
         QVERIFY(dialog);
         QCOMPARE(dialog->Options(), defaults);
@@ -177,15 +177,13 @@ class ContentsDialogTest : public QObject {
         copyFile->selectAll();
         QTest::keyClicks(copyFile, "Other.cpy");
         QCOMPARE(dialog->Options(), (GenerationOptions{"Other.cpy", true, true, true}));
-        QVERIFY(!f->app->m_bInterfaceClasses && !f->app->m_bDualInterfaces &&
-                !f->app->m_bAddToProject);
-        QCOMPARE(f->app->m_strCopyFile, std::string("Start.cpy"));
+        QCOMPARE(f->app->Options(), defaults);
         dialog.reset();
         QCOMPARE(Open()->Options(), defaults);
 
         // A name the locale cannot show is kept as it was given until the
         // user edits it.
-        f->app->m_strCopyFile = "Caf\xE9.cpy";
+        f->app->SetOptions({"Caf\xE9.cpy", false, false, false});
         dialog = Open();
         QCOMPARE(dialog->Options().copyFile, std::string("Caf\xE9.cpy"));
         QTest::keyClick(CopyFileEdit(*dialog), Qt::Key_End);
@@ -211,7 +209,7 @@ class ContentsDialogTest : public QObject {
     }
 
     void generateWritesAndTheDialogStays() {
-        f->app->m_bInterfaceClasses = true;
+        f->app->SetOptions({"TypeLib.cpy", true, false, false});
         auto dialog = Open();
         CopyFileEdit(*dialog)->setText(QString::fromStdString(f->dir / "Out.cpy"));
         QTest::mouseClick(dialog->Form().Control(1009), Qt::LeftButton);
@@ -262,7 +260,7 @@ class ContentsDialogTest : public QObject {
     // A name with a control character (here C1, NEL) is refused before
     // anything is written, with message 103 and the reason.
     void aControlCharacterInTheNameIsRefused() {
-        f->app->m_bInterfaceClasses = true;
+        f->app->SetOptions({"TypeLib.cpy", true, false, false});
         auto dialog = Open();
         CopyFileEdit(*dialog)->setText(QString::fromStdString(f->dir / "Out") + QChar(0x85) +
                                        "x.cpy");
@@ -278,8 +276,7 @@ class ContentsDialogTest : public QObject {
 
     // A disk that is full fails every file: one message box, not one per file.
     void aFullDiskIsOneMessage() {
-        f->app->m_bInterfaceClasses = true;
-        f->app->m_bDualInterfaces = true;
+        f->app->SetOptions({"TypeLib.cpy", true, true, false});
         f->app->GetServices().writeFile = [](int, const void*, std::size_t) -> ssize_t {
             errno = ENOSPC;
             return -1;

@@ -59,7 +59,7 @@ int main(int argc, char** argv) {
     }
     QDir().mkpath(folder);
     CGeneratorApp app;
-    app.m_bInterfaceClasses = true;
+    app.SetOptions({"TypeLib.cpy", true, false, false});
     UiServices services;
     services.machine = MachineServices::ForDefaultPrefix();
 
