@@ -117,8 +117,7 @@ bool DocumentDriver::Commit(OutputFile& file, bool keepHeld) {
     NotWritten();
     // Another run writing the same files took the free name with a file
     // as whole as ours: nothing failed but the race.
-    int error = 0;
-    if (file.NameTakenMeanwhile() && Inspect(m_folder, file.Name(), error) == NameHolds::File) {
+    if (file.NameTakenMeanwhile() && Inspect(m_folder, file.Name()).holds == NameHolds::File) {
         Tell(IDS_WRITTEN_BY_OTHER_RUN, file.Name(), MessageIcon::Warning);
         return false;
     }
@@ -193,9 +192,8 @@ bool DocumentDriver::ResolveCopyFile(std::string& name) {
     }
     // A folder that cannot be used must not send the file elsewhere.
     std::string folder = path.parent_path().string();
-    int error = 0;
-    if (!m_folder.Open(folder, error)) {
-        CannotWrite(given, error);
+    if (FileError error = m_folder.Open(folder); error.Failed()) {
+        CannotWrite(given, error.Number());
         return false;
     }
     if (m_services.folder) *m_services.folder = folder;
@@ -261,8 +259,7 @@ void DocumentDriver::FindFilesToAsk(const std::string& copyFile) {
     // Without class files there is one question at most.
     if (m_classFiles.empty()) return;
     auto note = [this](const std::string& file) {
-        int error = 0;
-        NameHolds holds = Inspect(m_folder, file, error);
+        NameHolds holds = Inspect(m_folder, file).holds;
         if (holds == NameHolds::File || holds == NameHolds::Link) m_filesToAsk.push_back(file);
     };
     note(copyFile);
@@ -292,18 +289,17 @@ bool DocumentDriver::MayReplace(const std::string& fileName) {
 }
 
 bool DocumentDriver::CheckWritable(const std::string& fileName, OutputFile& file) {
-    int error = 0;
-    NameHolds holds = Inspect(m_folder, fileName, error);
-    UniqueFd existing;
+    auto [holds, error] = Inspect(m_folder, fileName);
     if (holds == NameHolds::Directory || holds == NameHolds::Other) {
-        CannotWrite(fileName, holds == NameHolds::Directory ? EISDIR : error);
+        CannotWrite(fileName, holds == NameHolds::Directory ? EISDIR : error.Number());
         return false;
     }
     // A file another generation holds is not ours to ask about. One we
     // cannot read is still asked about, and judged by its write permission.
-    if (holds == NameHolds::File && !HoldExisting(m_folder, fileName, existing, error) &&
-        error != EACCES) {
-        CannotWrite(fileName, error);
+    OpenedFile existing;
+    if (holds == NameHolds::File) existing = HoldExisting(m_folder, fileName);
+    if (existing.error.Failed() && existing.error.Number() != EACCES) {
+        CannotWrite(fileName, existing.error.Number());
         return false;
     }
     // A symbolic link counts as a file: Yes replaces the link, never what
@@ -317,9 +313,10 @@ bool DocumentDriver::CheckWritable(const std::string& fileName, OutputFile& file
             return false;
         }
     }
-    if (!file.Begin(m_folder, fileName, holds != NameHolds::Nothing, std::move(existing),
-                    m_services.writeFile, error)) {
-        CannotWrite(fileName, error);
+    if (FileError begun = file.Begin(m_folder, fileName, holds != NameHolds::Nothing,
+                                     std::move(existing.fd), m_services.writeFile);
+        begun.Failed()) {
+        CannotWrite(fileName, begun.Number());
         return false;
     }
     return true;
@@ -383,12 +380,11 @@ bool DocumentDriver::ProjectStep(const std::string& bareName, std::unique_ptr<Id
         project.reset();
         return false;
     }
-    int error = 0;
     OutputFolder projectFolder;
-    if (!projectFolder.Open(directory, error)) {
+    if (FileError error = projectFolder.Open(directory); error.Failed()) {
         // Writing into the folder the user left would surprise them more
         // than stopping does.
-        CannotWrite(directory, error);
+        CannotWrite(directory, error.Number());
         project.reset();
         return false;
     }

@@ -44,13 +44,12 @@ HRESULT LoadTypeLib(const std::string& path, ComPtr<ITypeLib>& lib) {
 HRESULT LoadTypeLibEx(const std::string& path, const LoadOptions& options, ComPtr<ITypeLib>& lib,
                       std::string* why) {
     TypeLibPath split = SplitTypeLibPath(path);
-    std::string error;
-    auto bytes = ByteSource::ReadFile(split.file, &error);
-    if (!bytes) {
-        if (why) *why = split.file + ": " + error;
+    ByteSource::FileRead read = ByteSource::ReadFile(split.file);
+    if (!read.bytes) {
+        if (why) *why = split.file + ": " + LibraryFileErrorText(read.error);
         return TYPE_E_CANTLOADLIBRARY;
     }
-    return LoadTypeLibFromBytesAt(std::move(bytes), split.resourceId, options, split.file, lib,
+    return LoadTypeLibFromBytesAt(std::move(read.bytes), split.resourceId, options, split.file, lib,
                                   why);
 }
 
