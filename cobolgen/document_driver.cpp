@@ -43,15 +43,15 @@ bool IsControl(char16_t c) {
 // A copy-file name with a control character would break the copy
 // statement of every class file apart.
 bool HoldsControlCharacter(const std::string& name) {
-    std::u16string wide = LocaleToUtf16(name);
+    std::u16string wide = AnsiToWide(name);
     return std::any_of(wide.begin(), wide.end(), IsControl);
 }
 
 // The name as a message can show it, its control characters as '?'.
 std::string Shown(const std::string& name) {
-    std::u16string wide = LocaleToUtf16(name);
+    std::u16string wide = AnsiToWide(name);
     std::replace_if(wide.begin(), wide.end(), IsControl, u'?');
-    return Utf16ToLocale(wide);
+    return WideToAnsi(wide);
 }
 
 // The system's reason for an error number, for a line of its own.

@@ -11,19 +11,12 @@
 #include <random>
 #include <unordered_set>
 
+#include "platform/locale_text.h"
 #include "platform/split_path.h"
 #include "typelib/codepage.h"
 #include "typelib/system_file.h"
 
 namespace qorvix {
-
-std::string LowerAscii(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return lower;
-}
 
 namespace {
 
@@ -32,14 +25,10 @@ constexpr std::uint32_t kNone = 0xFFFFFFFF;
 // bytes decoded from it (names and data with escapes, hexadecimal data).
 constexpr std::uint32_t kDecoded = 0x80000000u;
 
-char LowerLetter(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 bool SameName(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
-        if (LowerLetter(a[i]) != LowerLetter(b[i])) return false;
+        if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
     }
     return true;
 }
@@ -186,7 +175,7 @@ bool SkippedAlways(std::string_view line) {
 
 int HexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';
-    c = LowerLetter(c);
+    c = LowerAscii(c);
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
     return -1;
 }
