@@ -74,15 +74,12 @@ HRESULT LoadTypeLibFromBytesAt(std::shared_ptr<const ByteSource> bytes, std::uin
         container.image = bytes->Bytes();
     }
     std::unique_ptr<StoredLibrary> stored;
-    std::string reason;
-    if (container.format == ImageFormat::Msft) {
-        stored = ParseMsft(container.image, bytes, options.decoder, &reason);
-    } else {
-        stored = ParseSltg(container.image, bytes, options.decoder, &reason);
-    }
-    if (!stored) {
-        if (why) *why = reason;
-        return TYPE_E_CANTLOADLIBRARY;
+    ReadStatus status = container.format == ImageFormat::Msft
+                            ? ParseMsft(container.image, bytes, options.decoder, stored)
+                            : ParseSltg(container.image, bytes, options.decoder, stored);
+    if (!status.Ok()) {
+        if (why) *why = status.Reason();
+        return status.Code();
     }
     lib = MakeTypeLib(std::move(stored), options, path);
     return S_OK;
