@@ -3,6 +3,7 @@
 
 #include <clocale>
 #include <cstring>
+#include <set>
 
 #include "cobolgen/cbl_file.h"
 #include "cobolgen/value_text.h"
@@ -162,8 +163,24 @@ TEST_F(Utf8Locale, ShapersOfGuidsMembersAndClasses) {
     EXPECT_EQ(MakeCoclassName(u""), "");
 }
 
+// Each named code prints as its own name, and the name says what kind of
+// code it is: no row hides behind another of the same value, no two codes
+// print alike, and a failure never reads as a success or the reverse.
+TEST(HresultNames, EachNameIsUniqueAndReadsAsItsCode) {
+    ASSERT_FALSE(HresultNames().empty());
+    std::set<std::string> seen;
+    for (const HresultName& row : HresultNames()) {
+        std::string name = row.name;
+        EXPECT_EQ(HRESULTToString(row.value), name);
+        EXPECT_TRUE(seen.insert(name).second) << name;
+        bool failureName = name.starts_with("E_") || name.find("_E_") != std::string::npos;
+        bool successName = name.starts_with("S_") || name.find("_S_") != std::string::npos;
+        EXPECT_NE(failureName, successName) << name;
+        EXPECT_EQ(failureName, (row.value & 0x80000000u) != 0) << name;
+    }
+}
+
 TEST(HresultNames, TableAndHexadecimalFallback) {
-    EXPECT_EQ(HresultNameCount(), 243u);
     std::vector<std::pair<std::uint32_t, std::string>> cases = {
         {0, "S_OK"},
         {1, "S_FALSE"},
