@@ -1,22 +1,15 @@
 #include "app/generator_app.h"
 
 #include <strings.h>
-#include <cctype>
 #include <clocale>
 #include <cstdlib>
 #include <filesystem>
 
+#include "platform/locale_text.h"
 #include "resources/string_table.h"
 
 namespace qorvix {
 namespace {
-
-std::string Lower(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return lower;
-}
 
 // "-x" is always a switch. On Linux an absolute path also begins with "/",
 // so "/x" is a switch only in the forms users type ("/?", "/help", "/i",
@@ -27,7 +20,7 @@ bool IsSwitch(const std::string& arg) {
     if (arg.empty()) return false;
     if (arg[0] == '-') return true;
     if (arg[0] != '/') return false;
-    std::string rest = Lower(std::string_view(arg).substr(1));
+    std::string rest = LowerAscii(std::string_view(arg).substr(1));
     if (rest.empty() || rest.find('/') != std::string::npos) return false;
     switch (rest[0]) {
         case '?':
@@ -128,7 +121,7 @@ std::optional<std::string> CGeneratorApp::FindLanguageExtension(std::string_view
         {"french", "fra"},   {"italian", "ita"},
         {"japanese", "jpn"}, {"korean", "kor"},
     };
-    std::string lower = Lower(language);
+    std::string lower = LowerAscii(language);
     for (const auto& [name, extension] : kTable) {
         if (lower == name) return std::string(extension);
     }
@@ -138,7 +131,7 @@ std::optional<std::string> CGeneratorApp::FindLanguageExtension(std::string_view
 std::string CGeneratorApp::LanguageOfLocale(std::string_view localeName) {
     // ll_CC.codeset@modifier
     std::string name(localeName.substr(0, localeName.find_first_of(".@")));
-    std::string language = Lower(name.substr(0, name.find('_')));
+    std::string language = LowerAscii(name.substr(0, name.find('_')));
     std::string country =
         name.find('_') == std::string::npos ? "" : name.substr(name.find('_') + 1);
     if (language == "zh") {

@@ -43,15 +43,15 @@ bool IsControl(char16_t c) {
 // A copy-file name with a control character would break the copy
 // statement of every class file apart.
 bool HoldsControlCharacter(const std::string& name) {
-    std::u16string wide = LocaleToUtf16(name);
+    std::u16string wide = AnsiToWide(name);
     return std::any_of(wide.begin(), wide.end(), IsControl);
 }
 
 // The name as a message can show it, its control characters as '?'.
 std::string Shown(const std::string& name) {
-    std::u16string wide = LocaleToUtf16(name);
+    std::u16string wide = AnsiToWide(name);
     std::replace_if(wide.begin(), wide.end(), IsControl, u'?');
-    return Utf16ToLocale(wide);
+    return WideToAnsi(wide);
 }
 
 // The system's reason for an error number, for a line of its own.
@@ -128,8 +128,7 @@ bool DocumentDriver::Commit(OutputFile& file, bool keepHeld) {
     NotWritten();
     // Another run writing the same files took the free name with a file
     // as whole as ours: nothing failed but the race.
-    int error = 0;
-    if (file.NameTakenMeanwhile() && Inspect(m_folder, file.Name(), error) == NameHolds::File) {
+    if (file.NameTakenMeanwhile() && Inspect(m_folder, file.Name()).holds == NameHolds::File) {
         Tell(IDS_WRITTEN_BY_OTHER_RUN, file.Name(), MessageIcon::Warning);
         return false;
     }
@@ -192,9 +191,8 @@ bool DocumentDriver::ResolveCopyFile(std::string& name) {
     }
     // A folder that cannot be used must not send the file elsewhere.
     std::string folder = path.parent_path().string();
-    int error = 0;
-    if (!m_folder.Open(folder, error)) {
-        CannotWrite(given, error);
+    if (FileError error = m_folder.Open(folder); error.Failed()) {
+        CannotWrite(given, error.Number());
         return false;
     }
     m_generationFolder = folder;
@@ -260,8 +258,7 @@ void DocumentDriver::FindFilesToAsk(const std::string& copyFile) {
     // Without class files there is one question at most.
     if (m_classFiles.empty()) return;
     auto note = [this](const std::string& file) {
-        int error = 0;
-        NameHolds holds = Inspect(m_folder, file, error);
+        NameHolds holds = Inspect(m_folder, file).holds;
         if (holds == NameHolds::File || holds == NameHolds::Link) m_filesToAsk.push_back(file);
     };
     note(copyFile);
@@ -291,18 +288,17 @@ bool DocumentDriver::MayReplace(const std::string& fileName) {
 }
 
 bool DocumentDriver::CheckWritable(const std::string& fileName, OutputFile& file) {
-    int error = 0;
-    NameHolds holds = Inspect(m_folder, fileName, error);
-    UniqueFd existing;
+    auto [holds, error] = Inspect(m_folder, fileName);
     if (holds == NameHolds::Directory || holds == NameHolds::Other) {
-        CannotWrite(fileName, holds == NameHolds::Directory ? EISDIR : error);
+        CannotWrite(fileName, holds == NameHolds::Directory ? EISDIR : error.Number());
         return false;
     }
     // A file another generation holds is not ours to ask about. One we
     // cannot read is still asked about, and judged by its write permission.
-    if (holds == NameHolds::File && !HoldExisting(m_folder, fileName, existing, error) &&
-        error != EACCES) {
-        CannotWrite(fileName, error);
+    OpenedFile existing;
+    if (holds == NameHolds::File) existing = HoldExisting(m_folder, fileName);
+    if (existing.error.Failed() && existing.error.Number() != EACCES) {
+        CannotWrite(fileName, existing.error.Number());
         return false;
     }
     // A symbolic link counts as a file: Yes replaces the link, never what
@@ -316,9 +312,10 @@ bool DocumentDriver::CheckWritable(const std::string& fileName, OutputFile& file
             return false;
         }
     }
-    if (!file.Begin(m_folder, fileName, holds != NameHolds::Nothing, std::move(existing),
-                    m_services.writeFile, error)) {
-        CannotWrite(fileName, error);
+    if (FileError begun = file.Begin(m_folder, fileName, holds != NameHolds::Nothing,
+                                     std::move(existing.fd), m_services.writeFile);
+        begun.Failed()) {
+        CannotWrite(fileName, begun.Number());
         return false;
     }
     return true;
@@ -382,12 +379,11 @@ bool DocumentDriver::ProjectStep(const std::string& bareName, std::unique_ptr<Id
         project.reset();
         return false;
     }
-    int error = 0;
     OutputFolder projectFolder;
-    if (!projectFolder.Open(directory, error)) {
+    if (FileError error = projectFolder.Open(directory); error.Failed()) {
         // Writing into the folder the user left would surprise them more
         // than stopping does.
-        CannotWrite(directory, error);
+        CannotWrite(directory, error.Number());
         project.reset();
         return false;
     }

@@ -31,7 +31,7 @@ void MakeOneLine(std::string& line) {
     // Editors also end a line at the C1 controls (NEL among them) and at
     // the Unicode line and paragraph separators; which bytes those are
     // depends on the locale's character set.
-    std::u16string wide = LocaleToUtf16(line);
+    std::u16string wide = AnsiToWide(line);
     bool changed = false;
     for (char16_t& c : wide) {
         if ((c >= 0x80 && c <= 0x9F) || c == 0x2028 || c == 0x2029) {
@@ -39,11 +39,11 @@ void MakeOneLine(std::string& line) {
             changed = true;
         }
     }
-    if (changed) line = Utf16ToLocale(wide);
+    if (changed) line = WideToAnsi(wide);
 }
 
 std::string ClassFileStem(const std::string& interfaceName) {
-    std::u16string wide = LocaleToUtf16(interfaceName);
+    std::u16string wide = AnsiToWide(interfaceName);
     for (char16_t& c : wide) {
         if (c == u'/' || c == u'\\' || c < 0x20 || c == 0x7F) {
             c = u'_';
@@ -51,7 +51,7 @@ std::string ClassFileStem(const std::string& interfaceName) {
             c = static_cast<char16_t>(std::towlower(c));
         }
     }
-    return Utf16ToLocale(wide);
+    return WideToAnsi(wide);
 }
 
 std::string Quoted(std::string_view text) {

@@ -31,36 +31,13 @@ int RenameNoReplace(int folder, const char* from, const char* to) {
 
 }  // namespace
 
-UniqueFd& UniqueFd::operator=(UniqueFd&& other) noexcept {
-    if (this != &other) {
-        Reset();
-        m_fd = other.Release();
-    }
-    return *this;
-}
-
-int UniqueFd::Release() {
-    int fd = m_fd;
-    m_fd = -1;
-    return fd;
-}
-
-bool UniqueFd::Reset() {
-    if (m_fd < 0) return true;
-    int fd = Release();
-    return close(fd) == 0;
-}
-
-bool OutputFolder::Open(const std::string& path, int& error) {
+FileError OutputFolder::Open(const std::string& path) {
     // O_PATH: a folder is named, never read; a pipe at the path is refused
     // without being opened.
-    int fd = open(path.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) {
-        error = errno;
-        return false;
-    }
-    m_fd = UniqueFd(fd);
-    return true;
+    UniqueFd fd(open(path.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    if (!fd) return FileError::FromErrno();
+    m_fd = std::move(fd);
+    return FileError();
 }
 
 bool OutputFolder::Is(const std::string& path) const {
@@ -75,45 +52,33 @@ bool OutputFolder::Gone() const {
     return m_fd && fstat(m_fd.Get(), &st) == 0 && st.st_nlink == 0;
 }
 
-NameHolds Inspect(const OutputFolder& folder, const std::string& name, int& error) {
+Inspection Inspect(const OutputFolder& folder, const std::string& name) {
     struct stat st {};
     if (fstatat(folder.Fd(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
-        if (errno == ENOENT) return NameHolds::Nothing;
-        error = errno;
-        return NameHolds::Other;
+        if (errno == ENOENT) return {NameHolds::Nothing, FileError()};
+        return {NameHolds::Other, FileError::FromErrno()};
     }
-    if (S_ISREG(st.st_mode)) return NameHolds::File;
-    if (S_ISLNK(st.st_mode)) return NameHolds::Link;
-    if (S_ISDIR(st.st_mode)) return NameHolds::Directory;
-    error = kNotRegularFile;
-    return NameHolds::Other;
+    if (S_ISREG(st.st_mode)) return {NameHolds::File, FileError()};
+    if (S_ISLNK(st.st_mode)) return {NameHolds::Link, FileError()};
+    if (S_ISDIR(st.st_mode)) return {NameHolds::Directory, FileError()};
+    return {NameHolds::Other, FileError(kNotRegularFile, st.st_mode & S_IFMT)};
 }
 
-bool HoldExisting(const OutputFolder& folder, const std::string& name, UniqueFd& held, int& error) {
-    UniqueFd fd(openat(folder.Fd(), name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
-    struct stat st {};
-    if (!fd || fstat(fd.Get(), &st) != 0) {
-        error = errno;
-        return false;
+OpenedFile HoldExisting(const OutputFolder& folder, const std::string& name) {
+    OpenedFile file = OpenRegularFile(name, {.at = folder.Fd(), .followLinks = false});
+    if (!file.error.Failed() && flock(file.fd.Get(), LOCK_EX | LOCK_NB) != 0) {
+        file.error = FileError(errno == EWOULDBLOCK ? EBUSY : errno);
+        file.fd.Reset();
     }
-    if (!S_ISREG(st.st_mode)) {
-        error = kNotRegularFile;
-        return false;
-    }
-    if (flock(fd.Get(), LOCK_EX | LOCK_NB) != 0) {
-        error = errno == EWOULDBLOCK ? EBUSY : errno;
-        return false;
-    }
-    held = std::move(fd);
-    return true;
+    return file;
 }
 
 OutputFile::~OutputFile() {
     Abandon();
 }
 
-bool OutputFile::Begin(const OutputFolder& folder, const std::string& name, bool replacing,
-                       UniqueFd existing, const WriteCall& write, int& error) {
+FileError OutputFile::Begin(const OutputFolder& folder, const std::string& name, bool replacing,
+                            UniqueFd existing, const WriteCall& write) {
     Abandon();
     Release();
     m_error = 0;
@@ -125,10 +90,7 @@ bool OutputFile::Begin(const OutputFolder& folder, const std::string& name, bool
                                O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
         if (!m_fd && errno != EEXIST) break;
     }
-    if (!m_fd) {
-        error = errno;
-        return false;
-    }
+    if (!m_fd) return FileError::FromErrno();
     struct stat old {};
     if (existing && fstat(existing.Get(), &old) == 0) fchmod(m_fd.Get(), old.st_mode & 0777);
     // The new file is this generation's from the start; the lock goes with
@@ -138,7 +100,7 @@ bool OutputFile::Begin(const OutputFolder& folder, const std::string& name, bool
     m_replacing = replacing;
     m_existing = std::move(existing);
     m_write = write;
-    return true;
+    return FileError();
 }
 
 void OutputFile::Fail(int error) {

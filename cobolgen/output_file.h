@@ -2,7 +2,7 @@
 // written under a temporary name beside its own and takes its place only
 // when it is complete, so that an existing file is replaced whole or not at
 // all; nothing follows a symbolic link or opens a special file on the way.
-// Failures are values: the system's error number.
+// Failures are values: FileError, the system's error number.
 #pragma once
 
 #include <sys/types.h>
@@ -11,33 +11,16 @@
 #include <string_view>
 
 #include "cobolgen/text_sink.h"
+#include "typelib/system_file.h"
 
 namespace qorvix {
-
-// A file descriptor that closes itself.
-class UniqueFd {
-  public:
-    UniqueFd() = default;
-    explicit UniqueFd(int fd) : m_fd(fd) {}
-    UniqueFd(UniqueFd&& other) noexcept : m_fd(other.Release()) {}
-    UniqueFd& operator=(UniqueFd&& other) noexcept;
-    ~UniqueFd() { Reset(); }
-    int Get() const { return m_fd; }
-    explicit operator bool() const { return m_fd >= 0; }
-    int Release();
-    // Closes the descriptor; false (errno set) when closing reported an error.
-    bool Reset();
-
-  private:
-    int m_fd = -1;
-};
 
 // The folder a generation writes into, held open: every file of the
 // generation lands in it, whatever becomes of its path meanwhile.
 class OutputFolder {
   public:
-    // Opens the folder at `path`; false with the error number.
-    bool Open(const std::string& path, int& error);
+    // Opens the folder at `path`.
+    FileError Open(const std::string& path);
     int Fd() const { return m_fd.Get(); }
     // Whether `path` names this folder (the same folder, not the same text).
     bool Is(const std::string& path) const;
@@ -48,14 +31,15 @@ class OutputFolder {
     UniqueFd m_fd;
 };
 
-// The error number of a name that holds a pipe, socket or device.
-inline constexpr int kNotRegularFile = -1;
-
 // What a name in a folder stands for, without following a symbolic link.
 enum class NameHolds { Nothing, File, Link, Directory, Other };
-// Other: a pipe, socket or device (kNotRegularFile), or a name that cannot
-// be looked at (the error number).
-NameHolds Inspect(const OutputFolder& folder, const std::string& name, int& error);
+struct Inspection {
+    NameHolds holds = NameHolds::Nothing;
+    // With Other: a pipe, socket or device (kNotRegularFile), or a name
+    // that cannot be looked at (the error number).
+    FileError error;
+};
+Inspection Inspect(const OutputFolder& folder, const std::string& name);
 
 // One generated file, written through a temporary file in the folder.
 class OutputFile final : public TextSink {
@@ -72,9 +56,9 @@ class OutputFile final : public TextSink {
     // `existing` (a descriptor of the regular file the name holds, locked),
     // that file stays held until it is replaced, and its permissions pass
     // to the new one. With `replacing` false, a file that appears at the
-    // name meanwhile is not replaced. False with the error number.
-    bool Begin(const OutputFolder& folder, const std::string& name, bool replacing,
-               UniqueFd existing, const WriteCall& write, int& error);
+    // name meanwhile is not replaced.
+    FileError Begin(const OutputFolder& folder, const std::string& name, bool replacing,
+                    UniqueFd existing, const WriteCall& write);
     void Write(std::string_view bytes) override;
     // Closes the file and puts it in place of its name. With `keepHeld` the
     // new file stays locked until Release. False (the name as it was, the
@@ -112,9 +96,8 @@ class OutputFile final : public TextSink {
 };
 
 // Opens the regular file at `name` without following a link or blocking,
-// and locks it for this generation. False with the error number: EBUSY
-// when another generation holds it, kNotRegularFile when it is no longer a
-// regular file.
-bool HoldExisting(const OutputFolder& folder, const std::string& name, UniqueFd& held, int& error);
+// and locks it for this generation. The error is EBUSY when another
+// generation holds it, kNotRegularFile when it is no longer a regular file.
+OpenedFile HoldExisting(const OutputFolder& folder, const std::string& name);
 
 }  // namespace qorvix

@@ -13,30 +13,6 @@ constexpr std::size_t kReservedStem = 26;
 
 }  // namespace
 
-std::string WideToAnsi(std::u16string_view text) {
-    return Utf16ToLocale(text);
-}
-
-std::string WideToAnsi(const std::u16string& text) {
-    return Utf16ToLocale(text);
-}
-
-std::string WideToAnsi(const Bstr& text) {
-    return text ? Utf16ToLocale(*text) : std::string();
-}
-
-void WideToAnsi(const Bstr& text, std::string& out) {
-    if (text) {
-        Utf16ToLocale(*text, out);
-    } else {
-        out.clear();
-    }
-}
-
-std::u16string AnsiToWide(std::string_view text) {
-    return LocaleToUtf16(text);
-}
-
 void PadToColumn(std::string& text, std::size_t column, std::size_t step) {
     std::size_t target = column;
     if (text.size() >= column) {
@@ -96,7 +72,7 @@ void WordBytes(const Bstr& name, bool underscores, std::string& text) {
             for (char16_t& w : wide) {
                 if (BreaksWords(w)) w = u'-';
             }
-            Utf16ToLocale(wide, text);
+            WideToAnsi(wide, text);
             for (char& b : text) {
                 if (static_cast<unsigned char>(b) < 0x80) b = ascii[static_cast<unsigned char>(b)];
             }

@@ -6,19 +6,10 @@
 #include <string>
 #include <string_view>
 
+#include "platform/locale_text.h"  // WideToAnsi, AnsiToWide
 #include "typelib/typelib.h"
 
 namespace qorvix {
-
-// Wide text to the user's locale character set ("ANSI"), and back. These
-// return values; nothing is cut.
-std::string WideToAnsi(std::u16string_view text);
-std::string WideToAnsi(const std::u16string& text);
-std::string WideToAnsi(const Bstr& text);
-// The same into `out`, which keeps its room: the writer converts text of
-// every member.
-void WideToAnsi(const Bstr& text, std::string& out);
-std::u16string AnsiToWide(std::string_view text);
 
 // Appends blanks up to `column`, or, when the text is already that long, to
 // the next stop of column + k * step beyond it; at least one blank.

@@ -5,14 +5,9 @@
 namespace qorvix {
 namespace {
 
-struct Row {
-    std::uint32_t value;
-    const char* name;
-};
-
 // The status codes of the platform's published error-code definitions, by
 // value: first the success codes, then the errors. No value appears twice.
-constexpr Row kNames[] = {
+constexpr HresultName kNames[] = {
     {0x00000000, "S_OK"},
     {0x00000001, "S_FALSE"},
     {0x00040170, "CACHE_S_FORMATETC_NOTSUPPORTED"},
@@ -261,7 +256,7 @@ constexpr Row kNames[] = {
 }  // namespace
 
 std::string HRESULTToString(std::uint32_t value) {
-    for (const Row& row : kNames) {
+    for (const HresultName& row : kNames) {
         if (row.value == value) return row.name;
     }
     char text[16];
@@ -269,8 +264,8 @@ std::string HRESULTToString(std::uint32_t value) {
     return text;
 }
 
-std::size_t HresultNameCount() {
-    return sizeof kNames / sizeof kNames[0];
+std::span<const HresultName> HresultNames() {
+    return kNames;
 }
 
 }  // namespace qorvix

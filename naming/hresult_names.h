@@ -1,8 +1,8 @@
 // Symbolic names of status codes (SCODE and HRESULT values).
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 
 namespace qorvix {
@@ -12,6 +12,12 @@ std::string HRESULTToString(std::uint32_t value);
 inline std::string HRESULTToString(std::int32_t value) {
     return HRESULTToString(static_cast<std::uint32_t>(value));
 }
-std::size_t HresultNameCount();
+
+struct HresultName {
+    std::uint32_t value;
+    const char* name;
+};
+// Every code the table names, by value.
+std::span<const HresultName> HresultNames();
 
 }  // namespace qorvix

@@ -50,13 +50,33 @@ std::string NonAsciiToLocale(std::u16string_view text);
 
 }  // namespace
 
-std::string Utf16ToLocale(std::u16string_view text) {
+std::string WideToAnsi(std::u16string_view text) {
     std::string out;
-    Utf16ToLocale(text, out);
+    WideToAnsi(text, out);
     return out;
 }
 
-void Utf16ToLocale(std::u16string_view text, std::string& out) {
+std::string WideToAnsi(const std::u16string& text) {
+    return WideToAnsi(std::u16string_view(text));
+}
+
+std::string WideToAnsi(const Bstr& text) {
+    return text ? WideToAnsi(std::u16string_view(*text)) : std::string();
+}
+
+void WideToAnsi(const std::u16string& text, std::string& out) {
+    WideToAnsi(std::u16string_view(text), out);
+}
+
+void WideToAnsi(const Bstr& text, std::string& out) {
+    if (text) {
+        WideToAnsi(std::u16string_view(*text), out);
+    } else {
+        out.clear();
+    }
+}
+
+void WideToAnsi(std::u16string_view text, std::string& out) {
     // ASCII is the same in every character set a Linux locale uses.
     bool ascii = true;
     for (char16_t c : text)
@@ -119,7 +139,7 @@ std::string NonAsciiToLocale(std::u16string_view text) {
 
 }  // namespace
 
-std::u16string LocaleToUtf16(std::string_view text) {
+std::u16string AnsiToWide(std::string_view text) {
     std::string codeset = Codeset();
     if (IsUtf8(codeset)) return Utf8ToUtf16(text);
     iconv_t cd = Converter("UTF-16LE", codeset);
@@ -169,6 +189,17 @@ std::size_t CutLength(std::string_view text, std::size_t bytes) {
         at += length;
     }
     return at;
+}
+
+char LowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+std::string LowerAscii(std::string_view text) {
+    std::string lower(text);
+    for (char& c : lower)
+        c = LowerAscii(c);
+    return lower;
 }
 
 }  // namespace qorvix

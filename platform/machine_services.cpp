@@ -15,7 +15,7 @@ namespace {
 constexpr std::size_t kNameBuffer = 64;  // the list's buffers for key names and descriptions
 
 std::string LocaleText(const std::string& utf8) {
-    return Utf16ToLocale(Utf8ToUtf16(utf8));
+    return WideToAnsi(Utf8ToUtf16(utf8));
 }
 
 bool IsRegularFile(const std::string& path) {

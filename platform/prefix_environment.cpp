@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "platform/locale_text.h"
 #include "platform/split_path.h"
 #include "platform/windows_path.h"
 

@@ -1,7 +1,5 @@
 #include "platform/registry.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 #include <algorithm>
 #include <bit>
@@ -13,18 +11,12 @@
 #include <random>
 #include <unordered_set>
 
+#include "platform/locale_text.h"
 #include "platform/split_path.h"
 #include "typelib/codepage.h"
+#include "typelib/system_file.h"
 
 namespace qorvix {
-
-std::string LowerAscii(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return lower;
-}
 
 namespace {
 
@@ -33,14 +25,10 @@ constexpr std::uint32_t kNone = 0xFFFFFFFF;
 // bytes decoded from it (names and data with escapes, hexadecimal data).
 constexpr std::uint32_t kDecoded = 0x80000000u;
 
-char LowerLetter(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 bool SameName(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
-        if (LowerLetter(a[i]) != LowerLetter(b[i])) return false;
+        if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
     }
     return true;
 }
@@ -187,7 +175,7 @@ bool SkippedAlways(std::string_view line) {
 
 int HexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';
-    c = LowerLetter(c);
+    c = LowerAscii(c);
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
     return -1;
 }
@@ -767,59 +755,61 @@ std::size_t LoadHive(Registry::Hive& hive, std::string text, std::size_t* tooDee
 // new one over them, so one read of an open file is a consistent copy.
 // Only a regular file is opened (a pipe would block, a device could be
 // endless), and no more than kMaxRegistryFileBytes is read.
-bool ReadHiveFile(const std::string& path, std::string& text, RegistryWarning& why) {
-    auto fail = [&](const std::string& reason) {
-        why.text = path + ": " + reason;
-        return false;
-    };
-    auto notRegular = [&] { return fail("not a regular file; not read as a registry"); };
-    auto tooLarge = [&] {
-        return fail("larger than " + std::to_string(kMaxRegistryFileBytes >> 20) +
-                    " MiB; not read as a registry");
-    };
-    struct stat st {};
-    if (stat(path.c_str(), &st) != 0) {
-        int error = errno;
-        if (error == ENOENT) why.kind = RegistryWarning::kMissing;
-        return fail(std::strerror(error));
-    }
-    if (!S_ISREG(st.st_mode)) return notRegular();
-    if (static_cast<std::uint64_t>(st.st_size) > kMaxRegistryFileBytes) return tooLarge();
-    // Non-blocking, in case the name was replaced by a pipe since.
-    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-    if (fd < 0) return fail(std::strerror(errno));
-    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        close(fd);
-        return notRegular();
+struct HiveFile {
+    std::string text;
+    FileError error;
+};
+
+HiveFile ReadHiveFile(const std::string& path) {
+    HiveFile hive;
+    OpenedFile file = OpenRegularFile(path, {.maxBytes = kMaxRegistryFileBytes});
+    if (file.error.Failed()) {
+        hive.error = file.error;
+        return hive;
     }
     // Read straight into the text; the size is only a first guess, since a
     // file can grow while it is read, or report no size at all.
-    text.clear();
+    std::string& text = hive.text;
     std::size_t size = 0;
-    std::size_t room = static_cast<std::size_t>(st.st_size) + 1;
+    std::size_t room = static_cast<std::size_t>(file.status.st_size) + 1;
     for (;;) {
         if (size == room) room = std::min<std::size_t>(room * 2, kMaxRegistryFileBytes + 1);
         text.resize(room);
-        ssize_t n = read(fd, text.data() + size, room - size);
+        ssize_t n = read(file.fd.Get(), text.data() + size, room - size);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
-            int error = errno;
-            close(fd);
+            hive.error = FileError::FromErrno();
             text.clear();
-            return fail(std::strerror(error));
+            return hive;
         }
         if (n == 0) break;
         size += static_cast<std::size_t>(n);
         if (size > kMaxRegistryFileBytes) {
-            close(fd);
             text.clear();
             text.shrink_to_fit();
-            return tooLarge();
+            hive.error = FileError(kFileTooLarge);
+            return hive;
         }
     }
     text.resize(size);
-    close(fd);
-    return true;
+    return hive;
+}
+
+// Why a registry file was not read, for people.
+RegistryWarning HiveFileWarning(const std::string& path, const FileError& error) {
+    switch (error.Number()) {
+        case kNotRegularFile:
+            return {path + ": not a regular file; not read as a registry",
+                    RegistryWarning::kNotRead};
+        case kFileTooLarge:
+            return {path + ": larger than " + std::to_string(kMaxRegistryFileBytes >> 20) +
+                        " MiB; not read as a registry",
+                    RegistryWarning::kNotRead};
+        default:
+            return {path + ": " + std::strerror(error.Number()), error.Number() == ENOENT
+                                                                     ? RegistryWarning::kMissing
+                                                                     : RegistryWarning::kNotRead};
+    }
 }
 
 }  // namespace
@@ -840,15 +830,14 @@ Registry Registry::LoadWinePrefix(const std::string& prefix, std::vector<Registr
     Registry registry;
     for (auto [file, user] : {std::pair{"system.reg", false}, {"user.reg", true}}) {
         std::string path = prefix + "/" + file;
-        std::string text;
-        RegistryWarning why;
-        if (!ReadHiveFile(path, text, why)) {
-            if (warnings) warnings->push_back(std::move(why));
+        HiveFile hive = ReadHiveFile(path);
+        if (hive.error.Failed()) {
+            if (warnings) warnings->push_back(HiveFileWarning(path, hive.error));
             continue;
         }
         std::size_t tooDeep = 0;
         std::size_t skipped = LoadHive(user ? *registry.m_user : *registry.m_machine,
-                                       std::move(text), &tooDeep, reading);
+                                       std::move(hive.text), &tooDeep, reading);
         if (!warnings) continue;
         if (tooDeep) {
             warnings->push_back({path + ": keys nested deeper than " +

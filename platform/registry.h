@@ -29,10 +29,6 @@ struct RegistryValue {
     std::vector<std::uint8_t> data;  // everything else (a dword as its 4 bytes)
 };
 
-// Key, value and file names of a prefix compare in ASCII lower case: the
-// names are ASCII, and a locale's rules must not change which are equal.
-std::string LowerAscii(std::string_view text);
-
 // The most of a registry file that is read: far more than any real
 // prefix holds, and a limit for a file that never ends.
 constexpr std::uint64_t kMaxRegistryFileBytes = std::uint64_t{256} << 20;

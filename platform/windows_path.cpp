@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "platform/locale_text.h"
 #include "platform/split_path.h"
 
 namespace qorvix {
@@ -12,11 +13,7 @@ bool IsSeparator(char c) {
 }
 
 bool StartsWithIgnoringCase(std::string_view text, std::string_view start) {
-    if (text.size() < start.size()) return false;
-    for (std::size_t i = 0; i < start.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(text[i])) != start[i]) return false;
-    }
-    return true;
+    return text.size() >= start.size() && LowerAscii(text.substr(0, start.size())) == start;
 }
 
 // "C:" followed by a separator or nothing.
@@ -156,7 +153,7 @@ std::optional<WindowsPath> ParseWindowsPath(std::string_view text) {
         return path;
     }
     path.root = WindowsPath::kDrive;
-    path.drive = static_cast<char>(std::tolower(static_cast<unsigned char>(rest[0])));
+    path.drive = LowerAscii(rest[0]);
     if (!AddParts(SplitPath(rest.substr(2), separators), verbatim, 0, path)) return std::nullopt;
     return path;
 }

@@ -60,8 +60,7 @@ Satellite::Satellite() = default;
 Satellite::~Satellite() = default;
 
 bool Satellite::Load(const std::string& path) {
-    std::string error;
-    m_file = ByteSource::ReadFile(path, &error);
+    m_file = ByteSource::ReadFile(path).bytes;
     std::size_t slash = path.find_last_of('/');
     std::size_t dot = path.find_last_of('.');
     m_extension = dot != std::string::npos && (slash == std::string::npos || dot > slash)

@@ -1,7 +1,5 @@
 #include "typelib/byte_source.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 #include <cerrno>
 #include <cstring>
@@ -30,21 +28,6 @@ class StaticBytes final : public ByteSource {
     Region m_region;
 };
 
-std::string ErrnoText(int error) {
-    return std::strerror(error);
-}
-
-// Why a file of this type cannot be read as a library, or null for a
-// regular file.
-const char* NotARegularFile(mode_t mode) {
-    if (S_ISREG(mode)) return nullptr;
-    if (S_ISDIR(mode)) return "is a directory";
-    if (S_ISFIFO(mode)) return "is a named pipe, not a file";
-    if (S_ISSOCK(mode)) return "is a socket, not a file";
-    if (S_ISCHR(mode) || S_ISBLK(mode)) return "is a device, not a file";
-    return "not a regular file";
-}
-
 // The same file, not written to since `before`.
 bool Unchanged(const struct stat& before, const struct stat& after) {
     return before.st_dev == after.st_dev && before.st_ino == after.st_ino &&
@@ -54,21 +37,15 @@ bool Unchanged(const struct stat& before, const struct stat& after) {
            before.st_ctim.tv_nsec == after.st_ctim.tv_nsec;
 }
 
-enum class ReadResult { kRead, kChanged, kFailed };
-
-// Reads the `size` bytes of `fd` into `bytes`. kChanged when the file
-// turns out shorter or longer than that, or was written to meanwhile.
-ReadResult ReadWhole(int fd, const struct stat& before, std::uint8_t* bytes, std::size_t size,
-                     int& error) {
+// Reads the `size` bytes of `fd` into `bytes`. kFileKeptChanging when the
+// file turns out shorter or longer than that, or was written to meanwhile.
+FileError ReadWhole(int fd, const struct stat& before, std::uint8_t* bytes, std::size_t size) {
     std::size_t done = 0;
     while (done < size) {
         ssize_t n = pread(fd, bytes + done, size - done, static_cast<off_t>(done));
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            error = errno;
-            return ReadResult::kFailed;
-        }
-        if (n == 0) return ReadResult::kChanged;  // cut short meanwhile
+        if (n < 0) return FileError::FromErrno();
+        if (n == 0) return FileError(kFileKeptChanging);  // cut short meanwhile
         done += static_cast<std::size_t>(n);
     }
     std::uint8_t more;
@@ -77,58 +54,56 @@ ReadResult ReadWhole(int fd, const struct stat& before, std::uint8_t* bytes, std
         n = pread(fd, &more, 1, static_cast<off_t>(size));
     } while (n < 0 && errno == EINTR);
     struct stat after {};
-    if (n != 0 || fstat(fd, &after) != 0 || !Unchanged(before, after)) return ReadResult::kChanged;
-    return ReadResult::kRead;
+    if (n != 0 || fstat(fd, &after) != 0 || !Unchanged(before, after))
+        return FileError(kFileKeptChanging);
+    return FileError();
 }
 
 }  // namespace
 
-std::shared_ptr<const ByteSource> ByteSource::ReadFile(const std::string& path,
-                                                       std::string* error) {
-    auto fail = [error](std::string why) -> std::shared_ptr<const ByteSource> {
-        if (error) *error = std::move(why);
-        return nullptr;
-    };
-    // Nothing is opened before it is known to be a regular file: opening a
-    // named pipe waits for a writer for ever, and opening a device can do
-    // things of its own.
-    struct stat st {};
-    if (stat(path.c_str(), &st) != 0) return fail(ErrnoText(errno));
-    if (const char* why = NotARegularFile(st.st_mode)) return fail(why);
-    // Should the name be replaced by something else in between, opening
-    // does not wait, and the check below refuses it.
-    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (fd < 0) return fail(ErrnoText(errno));
-    std::shared_ptr<const ByteSource> bytes;
-    std::string why = "the file kept changing while it was read";
+std::string LibraryFileErrorText(const FileError& error) {
+    switch (error.Number()) {
+        case kNotRegularFile:
+            switch (error.Type()) {
+                case S_IFDIR:
+                    return "is a directory";
+                case S_IFIFO:
+                    return "is a named pipe, not a file";
+                case S_IFSOCK:
+                    return "is a socket, not a file";
+                case S_IFCHR:
+                case S_IFBLK:
+                    return "is a device, not a file";
+                default:
+                    return "not a regular file";
+            }
+        case kFileTooLarge:
+            return "larger than " + std::to_string(kMaxLibraryFileBytes >> 20) +
+                   " MiB; not read as a type library";
+        case kFileKeptChanging:
+            return "the file kept changing while it was read";
+        default:
+            return std::strerror(error.Number());
+    }
+}
+
+ByteSource::FileRead ByteSource::ReadFile(const std::string& path) {
+    OpenedFile file = OpenRegularFile(path);
+    if (file.error.Failed()) return {nullptr, file.error};
+    struct stat st = file.status;
+    FileError error(kFileKeptChanging);
     // A file being rewritten while it is read is read again, a few times.
-    for (int attempt = 0; attempt < 3 && !bytes; ++attempt) {
-        if (fstat(fd, &st) != 0) {
-            why = ErrnoText(errno);
-            break;
-        }
-        if (const char* notRegular = NotARegularFile(st.st_mode)) {
-            why = notRegular;
-            break;
-        }
-        if (static_cast<std::uint64_t>(st.st_size) > kMaxLibraryFileBytes) {
-            why = "larger than " + std::to_string(kMaxLibraryFileBytes >> 20) +
-                  " MiB; not read as a type library";
-            break;
-        }
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (attempt > 0 && fstat(file.fd.Get(), &st) != 0) return {nullptr, FileError::FromErrno()};
+        if (static_cast<std::uint64_t>(st.st_size) > kMaxLibraryFileBytes)
+            return {nullptr, FileError(kFileTooLarge)};
         auto size = static_cast<std::size_t>(st.st_size);
         auto buffer = std::make_unique_for_overwrite<std::uint8_t[]>(size);
-        int readError = 0;
-        ReadResult result = ReadWhole(fd, st, buffer.get(), size, readError);
-        if (result == ReadResult::kFailed) {
-            why = ErrnoText(readError);
-            break;
-        }
-        if (result == ReadResult::kRead)
-            bytes = std::make_shared<OwnedBytes>(std::move(buffer), size);
+        error = ReadWhole(file.fd.Get(), st, buffer.get(), size);
+        if (!error.Failed()) return {std::make_shared<OwnedBytes>(std::move(buffer), size), error};
+        if (error.Number() != kFileKeptChanging) break;
     }
-    close(fd);
-    return bytes ? bytes : fail(why);
+    return {nullptr, error};
 }
 
 std::shared_ptr<const ByteSource> ByteSource::Copy(const std::uint8_t* data, std::size_t size) {

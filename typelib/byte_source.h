@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "typelib/region.h"
+#include "typelib/system_file.h"
 
 namespace qorvix {
 
@@ -20,16 +21,24 @@ class ByteSource {
     virtual ~ByteSource() = default;
     virtual Region Bytes() const = 0;
 
+    struct FileRead {
+        std::shared_ptr<const ByteSource> bytes;  // null on failure
+        FileError error;
+    };
     // Reads the whole file into memory, so that nothing another process
     // does to the file afterwards can reach the reader; a file that changes
-    // while it is read is read again, and refused if it keeps changing.
-    // On failure returns null and sets `error` to the reason.
-    static std::shared_ptr<const ByteSource> ReadFile(const std::string& path, std::string* error);
+    // while it is read is read again, and refused (kFileKeptChanging) if it
+    // keeps changing. Only a regular file of at most kMaxLibraryFileBytes
+    // is read.
+    static FileRead ReadFile(const std::string& path);
     static std::shared_ptr<const ByteSource> Copy(const std::uint8_t* data, std::size_t size);
     // A copy of `region` that keeps its file offsets (its origin).
     static std::shared_ptr<const ByteSource> Copy(Region region);
     // The caller guarantees the bytes outlive every user (static data).
     static std::shared_ptr<const ByteSource> Static(const std::uint8_t* data, std::size_t size);
 };
+
+// Why a file could not be read as a library, for people.
+std::string LibraryFileErrorText(const FileError& error);
 
 }  // namespace qorvix

@@ -44,13 +44,12 @@ HRESULT LoadTypeLib(const std::string& path, ComPtr<ITypeLib>& lib) {
 HRESULT LoadTypeLibEx(const std::string& path, const LoadOptions& options, ComPtr<ITypeLib>& lib,
                       std::string* why) {
     TypeLibPath split = SplitTypeLibPath(path);
-    std::string error;
-    auto bytes = ByteSource::ReadFile(split.file, &error);
-    if (!bytes) {
-        if (why) *why = split.file + ": " + error;
+    ByteSource::FileRead read = ByteSource::ReadFile(split.file);
+    if (!read.bytes) {
+        if (why) *why = split.file + ": " + LibraryFileErrorText(read.error);
         return TYPE_E_CANTLOADLIBRARY;
     }
-    return LoadTypeLibFromBytesAt(std::move(bytes), split.resourceId, options, split.file, lib,
+    return LoadTypeLibFromBytesAt(std::move(read.bytes), split.resourceId, options, split.file, lib,
                                   why);
 }
 
@@ -75,15 +74,12 @@ HRESULT LoadTypeLibFromBytesAt(std::shared_ptr<const ByteSource> bytes, std::uin
         container.image = bytes->Bytes();
     }
     std::unique_ptr<StoredLibrary> stored;
-    std::string reason;
-    if (container.format == ImageFormat::Msft) {
-        stored = ParseMsft(container.image, bytes, options.decoder, &reason);
-    } else {
-        stored = ParseSltg(container.image, bytes, options.decoder, &reason);
-    }
-    if (!stored) {
-        if (why) *why = reason;
-        return TYPE_E_CANTLOADLIBRARY;
+    ReadStatus status = container.format == ImageFormat::Msft
+                            ? ParseMsft(container.image, bytes, options.decoder, stored)
+                            : ParseSltg(container.image, bytes, options.decoder, stored);
+    if (!status.Ok()) {
+        if (why) *why = status.Reason();
+        return status.Code();
     }
     lib = MakeTypeLib(std::move(stored), options, path);
     return S_OK;

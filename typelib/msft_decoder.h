@@ -74,7 +74,7 @@ class MsftLibrary final : public StoredLibrary {
     MsftLibrary(Region image, std::shared_ptr<const ByteSource> keepAlive, TextDecoder decoder)
         : m_image(image), m_keepAlive(std::move(keepAlive)), m_decode(std::move(decoder)) {}
 
-    bool Parse(std::string* why);
+    ReadStatus Parse();
 
     UINT TypeCount() const override { return static_cast<UINT>(m_typeOffsets.size()); }
     TLIBATTR LibAttr() const override;

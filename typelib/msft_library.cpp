@@ -10,38 +10,39 @@ namespace qorvix {
 namespace msft {
 namespace {
 
-bool Fail(std::string* why, const char* text) {
-    if (why) *why = text;
-    return false;
+// The image is not a library that can be read: refused as a whole.
+ReadStatus Unusable(const char* reason, std::int64_t offset) {
+    return Damage(TYPE_E_CANTLOADLIBRARY, reason, offset);
 }
 
 }  // namespace
 
-bool MsftLibrary::Parse(std::string* why) {
-    if (!m_image.Read(0, m_header)) return Fail(why, "truncated MSFT header");
+ReadStatus MsftLibrary::Parse() {
+    if (!m_image.Read(0, m_header)) return Unusable("truncated MSFT header", m_image.FileOffset(0));
     std::int32_t typeCount = m_header.typeCount;
     m_typeOffsetsAt = sizeof(Header) + ((m_header.varflags & kHasHelpDll) ? 4 : 0);
     if (typeCount < 0 ||
         static_cast<std::uint64_t>(typeCount) > m_image.Size() / sizeof(TypeRecord)) {
-        return Fail(why, "impossible type count");
+        return Unusable("impossible type count", m_image.FileOffset(0));
     }
     std::int64_t directoryAt = m_typeOffsetsAt + 4 * std::int64_t{typeCount};
     std::array<SegmentEntry, kSegmentCount> directory;
     if (!m_image.ReadArray(m_typeOffsetsAt, static_cast<std::size_t>(typeCount), m_typeOffsets) ||
         !m_image.Read(directoryAt, directory)) {
-        return Fail(why, "truncated MSFT header");
+        return Unusable("truncated MSFT header", m_image.FileOffset(m_typeOffsetsAt));
     }
     for (int s = 0; s < kSegmentCount; ++s) {
         const SegmentEntry& entry = directory[s];
         if (entry.offset == kNone) continue;  // absent, whatever the length says
         if (!m_image.Sub(entry.offset, entry.length, m_segments[s])) {
-            return Fail(why, "a segment lies outside the library");
+            return Unusable("a segment lies outside the library",
+                            m_image.FileOffset(directoryAt + std::int64_t{sizeof entry} * s));
         }
     }
 
     m_tables.resize(m_typeOffsets.size());
     m_implChains.resize(m_typeOffsets.size());
-    return true;
+    return S_OK;
 }
 
 template <typename Head>
@@ -282,12 +283,13 @@ bool MsftLibrary::DispatchHref(HREFTYPE& href) const {
 
 }  // namespace msft
 
-std::unique_ptr<StoredLibrary> ParseMsft(Region image, std::shared_ptr<const ByteSource> keepAlive,
-                                         TextDecoder decoder, std::string* why) {
+ReadStatus ParseMsft(Region image, std::shared_ptr<const ByteSource> keepAlive, TextDecoder decoder,
+                     std::unique_ptr<StoredLibrary>& out) {
     auto library =
         std::make_unique<msft::MsftLibrary>(image, std::move(keepAlive), std::move(decoder));
-    if (!library->Parse(why)) return nullptr;
-    return library;
+    ReadStatus status = library->Parse();
+    if (status.Ok()) out = std::move(library);
+    return status;
 }
 
 }  // namespace qorvix

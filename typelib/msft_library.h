@@ -6,14 +6,16 @@
 #include <string>
 
 #include "typelib/byte_source.h"
+#include "typelib/read_status.h"
 #include "typelib/stored_library.h"
 
 namespace qorvix {
 
 // Checks the header and segment directory; everything else is decoded on
-// demand. Returns null (and a reason) when the image is not a usable MSFT
-// library. `keepAlive` owns the bytes `image` points into.
-std::unique_ptr<StoredLibrary> ParseMsft(Region image, std::shared_ptr<const ByteSource> keepAlive,
-                                         TextDecoder decoder, std::string* why);
+// demand. `out` receives the library when the status is success, which it
+// is not for an image that is not a usable MSFT library. `keepAlive` owns
+// the bytes `image` points into.
+ReadStatus ParseMsft(Region image, std::shared_ptr<const ByteSource> keepAlive, TextDecoder decoder,
+                     std::unique_ptr<StoredLibrary>& out);
 
 }  // namespace qorvix

@@ -56,7 +56,7 @@ class SltgLibrary final : public StoredLibrary {
     SltgLibrary(Region image, std::shared_ptr<const ByteSource> keepAlive, TextDecoder decoder)
         : m_image(image), m_keepAlive(std::move(keepAlive)), m_decode(std::move(decoder)) {}
 
-    bool Parse(std::string* why);
+    ReadStatus Parse();
 
     UINT TypeCount() const override { return static_cast<UINT>(m_entries.size()); }
     TLIBATTR LibAttr() const override { return m_attr; }
@@ -84,9 +84,9 @@ class SltgLibrary final : public StoredLibrary {
 
   private:
     // sltg_library.cpp
-    bool ParseLibraryBlock(const Block& dir, std::string* why);
-    bool ParseTypeEntries(Cursor& c, std::string* why);
-    bool ParseNameTable(const Block& dir, std::uint32_t at, std::string* why);
+    ReadStatus ParseLibraryBlock(const Block& dir);
+    ReadStatus ParseTypeEntries(Cursor& c);
+    ReadStatus ParseNameTable(const Block& dir, std::uint32_t at);
     Bstr Name(std::uint16_t offset) const;
     std::optional<std::string_view> RawName(std::uint16_t offset) const;
     std::u16string Decode(std::string_view bytes) const;

@@ -7,9 +7,9 @@ namespace qorvix {
 namespace sltg {
 namespace {
 
-bool Fail(std::string* why, const char* text) {
-    if (why) *why = text;
-    return false;
+// The image is not a library that can be read: refused as a whole.
+ReadStatus Unusable(const char* reason, std::int64_t offset) {
+    return Damage(TYPE_E_CANTLOADLIBRARY, reason, offset);
 }
 
 constexpr std::string_view kFixedNames(
@@ -78,9 +78,10 @@ void SltgLibrary::LibDocumentation(Bstr* name, Bstr* docString, DWORD* helpConte
     if (helpFile) *helpFile = m_helpFile;
 }
 
-bool SltgLibrary::Parse(std::string* why) {
+ReadStatus SltgLibrary::Parse() {
     Header header;
-    if (!m_image.Read(0, header) || header.streams < 2) return Fail(why, "truncated SLTG header");
+    if (!m_image.Read(0, header) || header.streams < 2)
+        return Unusable("truncated SLTG header", m_image.FileOffset(0));
     std::uint16_t streams = header.streams;
     std::uint16_t nameArea = header.nameArea;
     std::int64_t entriesAt = sizeof header;
@@ -89,10 +90,10 @@ bool SltgLibrary::Parse(std::string* why) {
     std::string_view fixedNames;
     if (!m_image.Sub(namesAt, nameArea, names) || nameArea < kFixedNames.size() ||
         !m_image.Contains(namesAt, std::int64_t{nameArea} + header.padding)) {
-        return Fail(why, "truncated SLTG directory");
+        return Unusable("truncated SLTG directory", m_image.FileOffset(namesAt));
     }
     if (!names.Bytes(0, kFixedNames.size(), fixedNames) || fixedNames != kFixedNames) {
-        return Fail(why, "not an SLTG stream directory");
+        return Unusable("not an SLTG stream directory", m_image.FileOffset(namesAt));
     }
     // Walk the chain of blocks from the first; each block follows the last.
     std::int64_t at = namesAt + nameArea + header.padding;
@@ -100,7 +101,8 @@ bool SltgLibrary::Parse(std::string* why) {
     std::uint16_t entry = header.first;
     std::vector<Block> chain;
     while (entry != 0) {
-        if (entry >= streams || visited[entry]) return Fail(why, "the SLTG block chain is broken");
+        if (entry >= streams || visited[entry])
+            return Unusable("the SLTG block chain is broken", m_image.FileOffset(entriesAt));
         visited[entry] = true;
         BlockEntry e;
         Block block;
@@ -108,34 +110,38 @@ bool SltgLibrary::Parse(std::string* why) {
         if (!m_image.Read(entriesAt + std::int64_t{sizeof e} * (entry - 1), e) ||
             !m_image.Sub(at, e.length, block.bytes) || e.nameOffset >= nameArea ||
             !names.Bytes(e.nameOffset, nameArea - std::int64_t{e.nameOffset}, nameBytes)) {
-            return Fail(why, "an SLTG block lies outside the library");
+            return Unusable("an SLTG block lies outside the library", m_image.FileOffset(at));
         }
         std::size_t end = nameBytes.find('\0');
-        if (end == std::string_view::npos) return Fail(why, "an SLTG block name is not terminated");
+        if (end == std::string_view::npos)
+            return Unusable("an SLTG block name is not terminated", names.FileOffset(e.nameOffset));
         block.name = std::string(nameBytes.substr(0, end));
         chain.push_back(std::move(block));
         at += e.length;
         entry = e.next;
     }
     if (chain.size() != std::size_t{streams} - 1 || chain.back().name != "dir") {
-        return Fail(why, "the SLTG block chain does not end with the library block");
+        return Unusable("the SLTG block chain does not end with the library block",
+                        m_image.FileOffset(entriesAt));
     }
     Block dir = chain.back();
     chain.pop_back();
     m_blocks = std::move(chain);
-    if (!ParseLibraryBlock(dir, why)) return false;
+    if (ReadStatus status = ParseLibraryBlock(dir); !status.Ok()) return status;
     m_types.resize(m_entries.size());
-    return true;
+    return S_OK;
 }
 
-bool SltgLibrary::ParseLibraryBlock(const Block& dir, std::string* why) {
+ReadStatus SltgLibrary::ParseLibraryBlock(const Block& dir) {
     Cursor c(dir.bytes);
     auto head = c.Read<LibraryHead>();
-    if (!c.Ok() || head.magic != kLibraryMagic) return Fail(why, "bad SLTG library block");
+    if (!c.Ok() || head.magic != kLibraryMagic)
+        return Unusable("bad SLTG library block", dir.bytes.FileOffset(0));
     m_libName = head.nameOffset;
     if (head.skip != kNone16) c.Skip(head.skip);
     std::optional<std::string_view> doc, helpFile;
-    if (!ReadLstr(c, doc) || !ReadLstr(c, helpFile)) return Fail(why, "bad SLTG library block");
+    if (!ReadLstr(c, doc) || !ReadLstr(c, helpFile))
+        return Unusable("bad SLTG library block", dir.bytes.FileOffset(0));
     if (doc) m_libDoc = Decode(*doc);
     if (helpFile) m_helpFile = Decode(*helpFile);
     auto middle = c.Read<LibraryMiddle>();
@@ -149,20 +155,20 @@ bool SltgLibrary::ParseLibraryBlock(const Block& dir, std::string* why) {
     m_attr.wMinorVerNum = middle.minor;
     m_attr.guid = middle.guid;
     if (!c.Ok() || middle.typeCount != m_blocks.size()) {
-        return Fail(why, "the SLTG type count is wrong");
+        return Unusable("the SLTG type count is wrong", dir.bytes.FileOffset(0));
     }
-    if (!ParseTypeEntries(c, why)) return false;
+    if (ReadStatus status = ParseTypeEntries(c); !status.Ok()) return status;
     std::uint32_t nameTableAt = c.U32();
-    if (!c.Ok()) return Fail(why, "bad SLTG type entries");
+    if (!c.Ok()) return Unusable("bad SLTG type entries", dir.bytes.FileOffset(0));
     for (std::size_t i = 0; i < m_entries.size(); ++i) {
         if (m_entries[i].blockName != m_blocks[i].name) {
-            return Fail(why, "an SLTG type entry names the wrong block");
+            return Unusable("an SLTG type entry names the wrong block", dir.bytes.FileOffset(0));
         }
     }
-    return ParseNameTable(dir, nameTableAt, why);
+    return ParseNameTable(dir, nameTableAt);
 }
 
-bool SltgLibrary::ParseTypeEntries(Cursor& c, std::string* why) {
+ReadStatus SltgLibrary::ParseTypeEntries(Cursor& c) {
     m_entries.resize(m_blocks.size());
     for (TypeEntry& entry : m_entries) {
         std::optional<std::string_view> blockName, other;
@@ -175,12 +181,12 @@ bool SltgLibrary::ParseTypeEntries(Cursor& c, std::string* why) {
         entry.helpContext = tail.helpContext;
         entry.guid = tail.guid;
     }
-    if (!c.Ok()) return Fail(why, "bad SLTG type entries");
-    return true;
+    if (!c.Ok()) return Unusable("bad SLTG type entries", -1);
+    return S_OK;
 }
 
 // The name table, behind a preamble whose length its first word gives.
-bool SltgLibrary::ParseNameTable(const Block& dir, std::uint32_t at, std::string* why) {
+ReadStatus SltgLibrary::ParseNameTable(const Block& dir, std::uint32_t at) {
     Cursor n(dir.bytes, at);
     std::uint16_t w = n.U16();
     if (w == kNone16) {
@@ -188,14 +194,15 @@ bool SltgLibrary::ParseNameTable(const Block& dir, std::uint32_t at, std::string
     } else if (w == 0x0200) {
         n.Skip(42);
     } else {
-        return Fail(why, "unknown SLTG name-table preamble");
+        return Unusable("unknown SLTG name-table preamble", dir.bytes.FileOffset(at));
     }
     n.Skip(0x200);
     std::uint32_t tableSize = n.U32();
     if (!n.Ok() || !dir.bytes.Sub(n.Offset(), tableSize, m_names)) {
-        return Fail(why, "the SLTG name table lies outside the library block");
+        return Unusable("the SLTG name table lies outside the library block",
+                        dir.bytes.FileOffset(at));
     }
-    return true;
+    return S_OK;
 }
 
 ReadStatus SltgLibrary::Type(UINT index, StoredType& out) const {
@@ -303,12 +310,13 @@ ReadStatus SltgLibrary::ResolveHref(HREFTYPE href, HrefTarget& out) const {
 
 }  // namespace sltg
 
-std::unique_ptr<StoredLibrary> ParseSltg(Region image, std::shared_ptr<const ByteSource> keepAlive,
-                                         TextDecoder decoder, std::string* why) {
+ReadStatus ParseSltg(Region image, std::shared_ptr<const ByteSource> keepAlive, TextDecoder decoder,
+                     std::unique_ptr<StoredLibrary>& out) {
     auto library =
         std::make_unique<sltg::SltgLibrary>(image, std::move(keepAlive), std::move(decoder));
-    if (!library->Parse(why)) return nullptr;
-    return library;
+    ReadStatus status = library->Parse();
+    if (status.Ok()) out = std::move(library);
+    return status;
 }
 
 }  // namespace qorvix

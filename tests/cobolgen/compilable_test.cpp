@@ -630,7 +630,7 @@ TEST(CopyStatement, ContinuesALongLiteral) {
                 EXPECT_EQ(line.substr(line.size() - 2), "\".");
                 literal += line.substr(quote + 1, line.size() - quote - 3);
             }
-            EXPECT_EQ(LocaleToUtf16(line).find(u'\uFFFD'), std::u16string::npos);
+            EXPECT_EQ(AnsiToWide(line).find(u'\uFFFD'), std::u16string::npos);
         }
         EXPECT_EQ("\"" + literal + "\"", Quoted(name));
     }

@@ -10,6 +10,13 @@
 namespace qorvix::test {
 namespace {
 
+// Texts beyond ASCII are read in the locale's character set.
+class Utf8Text : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_TRUE(std::setlocale(LC_ALL, "C.UTF-8")); }
+    void TearDown() override { std::setlocale(LC_ALL, "C"); }
+};
+
 TEST(ConditionValue, EachKindOfSpelling) {
     struct Case {
         VARTYPE vt;
@@ -47,6 +54,38 @@ TEST(ValueText, StopsAtTheFirstNulAndNamesErrorCodes) {
     ASSERT_TRUE(ValueText(error, text));
     EXPECT_EQ(text, "E_NOTIMPL");
     std::setlocale(LC_ALL, "C");
+}
+
+TEST_F(Utf8Text, StringLiteralsMixQuotedAndHexadecimalRuns) {
+    EXPECT_EQ(StringLiteral("Hello"), "z\"Hello\"");
+    EXPECT_EQ(StringLiteral("He said \"hi\""), "z\"He said \"\"hi\"\"\"");
+    EXPECT_EQ(StringLiteral("A\tB"), "\"A\" & x\"09\" & \"B\"");
+    EXPECT_EQ(StringLiteral("AB\n"), "\"AB\" & x\"0a00\"");
+    EXPECT_EQ(StringLiteral("\x01\x02"), "x\"010200\"");
+    EXPECT_EQ(StringLiteral("\x01"
+                            "A"),
+              "x\"01\" & \"A\"");
+    // Bytes beyond ASCII are not printable one by one under UTF-8.
+    EXPECT_EQ(StringLiteral("\xc3\xa9"), "x\"c3a900\"");
+}
+
+TEST_F(Utf8Text, CommentTextBreaksNoLineBeyondAscii) {
+    // NEL, the line and paragraph separators go; other letters stay.
+    EXPECT_EQ(OneLine("a\xc2\x85"
+                      "b\xe2\x80\xa8"
+                      "c\xe2\x80\xa9"
+                      "d\xc3\xa9"),
+              "a b c d\xc3\xa9");
+}
+
+TEST(CommentText, StaysOnOneLineAndFileNamesStayInTheFolder) {
+    EXPECT_EQ(OneLine("a\r\nb\tc\x7f"
+                      "d"),
+              "a  b c d");
+    EXPECT_EQ(ClassFileStem("IShape"), "ishape");
+    EXPECT_EQ(ClassFileStem("Move-CBL"), "move-cbl");
+    EXPECT_EQ(ClassFileStem("../../etc/passwd"), ".._.._etc_passwd");
+    EXPECT_EQ(ClassFileStem("a\\b\nc"), "a_b_c");
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The three dialogs as their resources describe them: control ids, help
-// ids, texts, places in dialog units, tab order and default buttons.
+// ids, texts, places in dialog units (where a resource gives them), tab
+// order and default buttons.
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -9,6 +10,8 @@
 #include <QTest>
 #include <QTreeView>
 #include <QTreeWidget>
+#include <tuple>
+#include <vector>
 
 #include "tests/ui/ui_fixture.h"
 #include "ui/about_dialog.h"
@@ -25,16 +28,33 @@ struct ControlSpec {
     int x, y, width, height;
 };
 
+// The control `id`: its class, its text and its help id.
+void CheckControl(const DialogForm& form, int id, const char* className, const char* text) {
+    QWidget* control = form.Control(id);
+    QVERIFY2(control, qPrintable(QString("no control %1").arg(id)));
+    QCOMPARE(control->metaObject()->className(), className);
+    QString shown;
+    if (auto* button = qobject_cast<QAbstractButton*>(control)) shown = button->text();
+    QCOMPARE(shown, QString::fromUtf8(text));
+    QCOMPARE(control->property("helpId").toUInt(), HelpIdOf(form.ResourceId(), id));
+}
+
+// Tab goes from each control to the next, in the order of `ids`.
+void CheckTabOrder(const DialogForm& form, const std::vector<int>& ids) {
+    for (std::size_t i = 0; i + 1 < ids.size(); ++i) {
+        QWidget* next = form.Control(ids[i])->nextInFocusChain();
+        while (next && !(next->focusPolicy() & Qt::TabFocus))
+            next = next->nextInFocusChain();
+        QCOMPARE(ControlIdOf(next), ids[i + 1]);
+    }
+}
+
 // Checks the controls with ids against their resource, and the tab order.
 void CheckControls(const DialogForm& form, const std::vector<ControlSpec>& specs) {
     std::vector<int> tabOrder;
     for (const ControlSpec& spec : specs) {
+        CheckControl(form, spec.id, spec.className, spec.text);
         QWidget* control = form.Control(spec.id);
-        QVERIFY2(control, qPrintable(QString("no control %1").arg(spec.id)));
-        QCOMPARE(control->metaObject()->className(), spec.className);
-        QString text;
-        if (auto* button = qobject_cast<QAbstractButton*>(control)) text = button->text();
-        QCOMPARE(text, QString::fromUtf8(spec.text));
         QRect expected = form.Units().Rect(spec.x, spec.y, spec.width, spec.height);
         QCOMPARE(control->y(), expected.y());
         QCOMPARE(control->height(), expected.height());
@@ -43,15 +63,25 @@ void CheckControls(const DialogForm& form, const std::vector<ControlSpec>& specs
         QVERIFY(control->width() >= expected.width());
         QVERIFY2(std::abs(control->x() - expected.x()) <= form.Units().X(4),
                  qPrintable(QString("control %1 at %2").arg(spec.id).arg(control->x())));
-        QCOMPARE(control->property("helpId").toUInt(), HelpIdOf(form.ResourceId(), spec.id));
         tabOrder.push_back(spec.id);
     }
-    // Tab goes from each control to the next, in resource order.
-    for (std::size_t i = 0; i + 1 < specs.size(); ++i) {
-        QWidget* next = form.Control(specs[i].id)->nextInFocusChain();
-        while (next && !(next->focusPolicy() & Qt::TabFocus))
-            next = next->nextInFocusChain();
-        QCOMPARE(ControlIdOf(next), specs[i + 1].id);
+    CheckTabOrder(form, tabOrder);
+}
+
+// Where the controls of `ids` lie, as a user sees it: each whole inside the
+// dialog, and none over another.
+void CheckArrangement(QWidget* dialog, const DialogForm& form, const std::vector<int>& ids) {
+    std::vector<std::pair<int, QRect>> placed;
+    for (int id : ids) {
+        QWidget* control = form.Control(id);
+        QRect rect(control->mapTo(dialog, QPoint(0, 0)), control->size());
+        QVERIFY2(dialog->rect().contains(rect),
+                 qPrintable(QString("control %1 leaves the dialog").arg(id)));
+        for (const auto& [other, otherRect] : placed) {
+            QVERIFY2(!rect.intersects(otherRect),
+                     qPrintable(QString("controls %1 and %2 overlap").arg(other).arg(id)));
+        }
+        placed.emplace_back(id, rect);
     }
 }
 
@@ -100,19 +130,25 @@ class LayoutTest : public QObject {
     void theContentsDialog() {
         CContentsDlg dialog(*f->app, f->services);
         QCOMPARE(dialog.windowTitle(), QString("Pellarine"));
-        QCOMPARE(dialog.height(), dialog.Form().Units().Y(191));
-        QVERIFY(dialog.width() >= dialog.Form().Units().X(330));
-        CheckControls(dialog.Form(),
-                      {
-                          {1002, "QTreeView", "", 7, 20, 163, 140},
-                          {1008, "QPushButton", "&Browse...", 262, 31, 50, 14},
-                          {1003, "QLineEdit", "", 191, 49, 121, 12},
-                          {1011, "QCheckBox", "Add &file to project", 191, 68, 101, 10},
-                          {1006, "QCheckBox", "Generate &Interface Classes", 201, 98, 101, 10},
-                          {1007, "QCheckBox", "Generate &Dual Interfaces", 210, 114, 93, 10},
-                          {1009, "QPushButton", "&Generate", 224, 140, 50, 14},
-                          {2, "QPushButton", "Cancel", 128, 170, 50, 14},
-                      });
+        // The tree, then the copy file, the project and the two switches,
+        // then Generate and Cancel: in tab order.
+        const std::vector<std::tuple<int, const char*, const char*>> controls = {
+            {1002, "QTreeView", ""},
+            {1008, "QPushButton", "&Browse..."},
+            {1003, "QLineEdit", ""},
+            {1011, "QCheckBox", "Add &file to project"},
+            {1006, "QCheckBox", "Generate &Interface Classes"},
+            {1007, "QCheckBox", "Generate &Dual Interfaces"},
+            {1009, "QPushButton", "&Generate"},
+            {2, "QPushButton", "Cancel"},
+        };
+        std::vector<int> ids;
+        for (const auto& [id, className, text] : controls) {
+            CheckControl(dialog.Form(), id, className, text);
+            ids.push_back(id);
+        }
+        CheckTabOrder(dialog.Form(), ids);
+        CheckArrangement(&dialog, dialog.Form(), ids);
         QVERIFY(qobject_cast<QPushButton*>(dialog.Form().Control(1009))->isDefault());
         QStringList frames;
         for (QGroupBox* frame : dialog.findChildren<QGroupBox*>()) {
