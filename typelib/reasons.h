@@ -1,6 +1,8 @@
 // The reasons a library cannot be loaded, as the reader gives them: in
 // English, for tlbdump and for message 105. "%1" stands for the variable
-// part of a reason.
+// part of a reason. The string table holds the same texts, in the order of
+// kAll, so that message 105 can say them in the user's language; a test
+// keeps the two alike.
 #pragma once
 
 #include <string>
@@ -66,7 +68,7 @@ inline constexpr char kVersionNotRegistered[] = "no file is registered for this 
 inline constexpr char kNotInPrefix[] = "no such file in the Wine prefix";
 inline constexpr char kNoRegistry[] = "no registry";
 
-// Every reason above.
+// Every reason above, in the string table's order.
 inline constexpr const char* kAll[] = {
     kEmptyFile,
     kUnknownSignature,
