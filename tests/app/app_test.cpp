@@ -7,6 +7,8 @@
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <set>
 
 #include "app/generator_app.h"
 #include "resources/satellite.h"
@@ -354,6 +356,15 @@ TEST(Languages, TheReadersReasonsAreInTheStringTable) {
     ASSERT_EQ(std::size(reason::kAll), std::size_t{IDS_REASON_LAST - IDS_REASON_FIRST + 1});
     for (std::size_t i = 0; i < std::size(reason::kAll); ++i)
         EXPECT_EQ(BuiltInStrings().Load(IDS_REASON_FIRST + static_cast<int>(i)), reason::kAll[i]);
+    // And kAll has every reason of the header: as many as it declares, none twice.
+    std::ifstream header(FixturePath("../../typelib/reasons.h"));
+    ASSERT_TRUE(header);
+    std::size_t declared = 0;
+    for (std::string line; std::getline(header, line);)
+        declared += line.rfind("inline constexpr char k", 0) == 0;
+    EXPECT_EQ(declared, std::size(reason::kAll));
+    std::set<std::string_view> distinct(std::begin(reason::kAll), std::end(reason::kAll));
+    EXPECT_EQ(distinct.size(), std::size(reason::kAll));
 }
 
 // A reason in the satellite's language, with its variable part; one the
