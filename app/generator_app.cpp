@@ -168,7 +168,8 @@ Message CGeneratorApp::CannotLoadMessage(const std::string& file, const std::str
             break;
         }
     }
-    return MakeMessage(IDS_CANNOT_LOAD, FormatString(IDS_CANNOT_LOAD, file, reason));
+    return MakeMessage(IDS_CANNOT_LOAD,
+                       FormatString(IDS_CANNOT_LOAD, file, TranslateReason(reason)));
 }
 
 void CGeneratorApp::ShowMessage(int id, std::string_view arg) {

@@ -8,6 +8,7 @@
 
 #include "platform/locale_text.h"
 #include "typelib/codepage.h"
+#include "typelib/reasons.h"
 
 namespace qorvix {
 namespace {
@@ -284,13 +285,13 @@ HRESULT MachineServices::LoadRegTypeLib(const GUID& guid, WORD major, WORD minor
         char version[16];
         std::snprintf(version, sizeof version, "%x.%x", major, minor);
         if (file) *file = "TypeLib\\" + GuidToString(guid) + "\\" + version;
-        if (why) *why = "no file is registered for this version";
+        if (why) *why = reason::kVersionNotRegistered;
         return hr;
     }
     std::string path = UnixPath(registered);
     if (path.empty()) {
         if (file) *file = registered;
-        if (why) *why = "no such file in the Wine prefix";
+        if (why) *why = reason::kNotInPrefix;
         return TYPE_E_CANTLOADLIBRARY;
     }
     if (file) *file = path;

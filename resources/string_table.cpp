@@ -1,9 +1,61 @@
 #include "resources/string_table.h"
 
+#include <iterator>
 #include <map>
 
 namespace qorvix {
 namespace {
+
+// The reader's reasons (typelib/reasons.h, whose order they keep): a test
+// checks that the two say the same.
+const char* const kReasonTexts[] = {
+    "the file is empty",
+    "not a type library (unknown file signature)",
+    "is a directory",
+    "is a named pipe, not a file",
+    "is a socket, not a file",
+    "is a device, not a file",
+    "not a regular file",
+    "larger than %1 MiB; not read as a type library",
+    "the file kept changing while it was read",
+    "the file is too short for an executable header",
+    "the executable header points outside the file",
+    "a 16-bit module, not supported",
+    "not a Windows PE image",
+    "truncated PE header",
+    "unknown PE optional-header magic",
+    "truncated PE optional header",
+    "truncated PE data directory",
+    "the PE section table runs past the end of the file",
+    "the resource directory lies outside the file",
+    "the file has no TYPELIB resource %1",
+    "malformed resource directory",
+    "malformed resource data entry",
+    "the TYPELIB resource lies outside the file",
+    "this is a .NET assembly; it contains no type library",
+    "the file has no TYPELIB resource (it may be packed)",
+    "the TYPELIB resource holds neither an MSFT nor an SLTG type library",
+    "truncated MSFT header",
+    "impossible type count",
+    "a segment lies outside the library",
+    "truncated SLTG header",
+    "truncated SLTG directory",
+    "not an SLTG stream directory",
+    "the SLTG block chain is broken",
+    "an SLTG block lies outside the library",
+    "an SLTG block name is not terminated",
+    "the SLTG block chain does not end with the library block",
+    "bad SLTG library block",
+    "the SLTG type count is wrong",
+    "bad SLTG type entries",
+    "an SLTG type entry names the wrong block",
+    "unknown SLTG name-table preamble",
+    "the SLTG name table lies outside the library block",
+    "no file is registered for this version",
+    "no such file in the Wine prefix",
+    "no registry",
+};
+static_assert(std::size(kReasonTexts) == IDS_REASON_LAST - IDS_REASON_FIRST + 1);
 
 class EnglishStrings final : public StringTable {
   public:
@@ -52,12 +104,34 @@ class EnglishStrings final : public StringTable {
             {IDS_CONSOLE_CHOICE, "%1 (%2)"},
             {IDS_CONSOLE_PROMPT, "%1 [%2]? "},
         };
+        if (id >= IDS_REASON_FIRST && id <= IDS_REASON_LAST)
+            return kReasonTexts[id - IDS_REASON_FIRST];
         auto it = kTexts.find(id);
         return it == kTexts.end() ? std::string() : it->second;
     }
 };
 
 const StringTable* g_translation = nullptr;
+
+// Whether `text` is `pattern` with its placeholders ("%1", "%2") standing
+// for non-empty parts, which go into `parts`.
+bool Matches(std::string_view pattern, std::string_view text, std::string (&parts)[2]) {
+    std::size_t at = pattern.find('%');
+    while (at != std::string_view::npos &&
+           (at + 1 >= pattern.size() || (pattern[at + 1] != '1' && pattern[at + 1] != '2')))
+        at = pattern.find('%', at + 1);
+    if (at == std::string_view::npos) return pattern == text;
+    if (text.substr(0, at) != pattern.substr(0, at)) return false;
+    std::string& part = parts[pattern[at + 1] - '1'];
+    std::string_view rest = pattern.substr(at + 2);
+    for (std::size_t length = 1; at + length <= text.size(); ++length) {
+        if (Matches(rest, text.substr(at + length), parts)) {
+            part = text.substr(at, length);
+            return true;
+        }
+    }
+    return false;
+}
 
 }  // namespace
 
@@ -96,6 +170,21 @@ std::string FormatText(std::string_view pattern, std::string_view arg1, std::str
         }
     }
     return text;
+}
+
+std::string TranslateReason(std::string_view reason) {
+    // A text without placeholders first: "...resource (it may be packed)"
+    // is not "...resource %1".
+    for (bool exact : {true, false}) {
+        for (int id = IDS_REASON_FIRST; id <= IDS_REASON_LAST; ++id) {
+            std::string english = BuiltInStrings().Load(id);
+            std::string parts[2];
+            if ((english.find('%') == std::string::npos) != exact) continue;
+            if (Matches(english, reason, parts))
+                return FormatText(LoadString(id), parts[0], parts[1]);
+        }
+    }
+    return std::string(reason);
 }
 
 }  // namespace qorvix

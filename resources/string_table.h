@@ -60,6 +60,11 @@ enum StringId : int {
     // The prompt: %1 the answers, each as IDS_CONSOLE_CHOICE, between "/";
     // %2 the default answer.
     IDS_CONSOLE_PROMPT = 149,
+    // The reader's reasons a library cannot be loaded (message 105's %2), in
+    // the order of typelib/reasons.h: IDS_REASON_FIRST + i is its i-th. A
+    // reason's variable part is "%1".
+    IDS_REASON_FIRST = 200,
+    IDS_REASON_LAST = 244,
 };
 
 class StringTable {
@@ -80,5 +85,9 @@ std::string LoadString(int id);
 std::string FormatString(int id, std::string_view arg1, std::string_view arg2 = {});
 // The same for a text of its own.
 std::string FormatText(std::string_view pattern, std::string_view arg1, std::string_view arg2 = {});
+// The reader's reason (in English) in the language of the table in use: the
+// translation of the reason text it matches, with that text's variable
+// parts; a reason the table does not know (the system's own text) as it is.
+std::string TranslateReason(std::string_view reason);
 
 }  // namespace qorvix

@@ -4,6 +4,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "typelib/reasons.h"
+
 namespace qorvix {
 namespace {
 
@@ -66,22 +68,21 @@ std::string LibraryFileErrorText(const FileError& error) {
         case kNotRegularFile:
             switch (error.Type()) {
                 case S_IFDIR:
-                    return "is a directory";
+                    return reason::kDirectory;
                 case S_IFIFO:
-                    return "is a named pipe, not a file";
+                    return reason::kNamedPipe;
                 case S_IFSOCK:
-                    return "is a socket, not a file";
+                    return reason::kSocket;
                 case S_IFCHR:
                 case S_IFBLK:
-                    return "is a device, not a file";
+                    return reason::kDevice;
                 default:
-                    return "not a regular file";
+                    return reason::kNotRegularFile;
             }
         case kFileTooLarge:
-            return "larger than " + std::to_string(kMaxLibraryFileBytes >> 20) +
-                   " MiB; not read as a type library";
+            return reason::Format(reason::kTooLarge, std::to_string(kMaxLibraryFileBytes >> 20));
         case kFileKeptChanging:
-            return "the file kept changing while it was read";
+            return reason::kKeptChanging;
         default:
             return std::strerror(error.Number());
     }

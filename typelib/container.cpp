@@ -4,6 +4,8 @@
 #include <optional>
 #include <vector>
 
+#include "typelib/reasons.h"
+
 namespace qorvix {
 namespace {
 
@@ -21,7 +23,7 @@ ContainerResult FromImage(Region image) {
     ContainerResult result;
     LeU32 magic;
     if (!image.Read(0, magic) || (magic != kMsftMagic && magic != kSltgMagic)) {
-        return Fail("the TYPELIB resource holds neither an MSFT nor an SLTG type library");
+        return Fail(reason::kUnknownImage);
     }
     result.format = magic == kMsftMagic ? ImageFormat::Msft : ImageFormat::Sltg;
     result.ok = true;
@@ -110,18 +112,17 @@ class PeImage {
     // Reads the headers; on failure sets m_error.
     bool Parse() {
         DosHeader dos;
-        if (!m_file.Read(0, dos)) return Error("the file is too short for an executable header");
+        if (!m_file.Read(0, dos)) return Error(reason::kShortExecutable);
         std::int64_t pe = dos.lfanew;
         LeU32 signature;
-        if (!m_file.Read(pe, signature))
-            return Error("the executable header points outside the file");
-        if ((signature & 0xFFFF) == kNeSignature) return Error("a 16-bit module, not supported");
-        if (signature != kPeSignature) return Error("not a Windows PE image");
+        if (!m_file.Read(pe, signature)) return Error(reason::kExecutableHeaderOutside);
+        if ((signature & 0xFFFF) == kNeSignature) return Error(reason::kSixteenBitModule);
+        if (signature != kPeSignature) return Error(reason::kNotPeImage);
         FileHeader header;
         LeU16 magic;
         std::int64_t opt = pe + sizeof header;
         if (!m_file.Read(pe, header) || !m_file.Read(opt, magic)) {
-            return Error("truncated PE header");
+            return Error(reason::kTruncatedPeHeader);
         }
         std::int64_t dirCountAt, dirAt;
         if (magic == kPe32Magic) {
@@ -131,14 +132,14 @@ class PeImage {
             dirCountAt = opt + 108;
             dirAt = opt + 112;
         } else {
-            return Error("unknown PE optional-header magic");
+            return Error(reason::kUnknownOptionalMagic);
         }
         LeU32 dirCount;
-        if (!m_file.Read(dirCountAt, dirCount)) return Error("truncated PE optional header");
+        if (!m_file.Read(dirCountAt, dirCount)) return Error(reason::kTruncatedOptionalHeader);
         if (dirCount > 2) {
             DataDirectory resources;
             if (!m_file.Read(dirAt + 2 * sizeof resources, resources)) {
-                return Error("truncated PE data directory");
+                return Error(reason::kTruncatedDataDirectory);
             }
             m_resourceRva = resources.rva;
         }
@@ -150,7 +151,7 @@ class PeImage {
         for (std::uint32_t i = 0; i < header.sectionCount; ++i) {
             SectionHeader s;
             if (!m_file.Read(sectionTable + std::int64_t{sizeof s} * i, s)) {
-                return Error("the PE section table runs past the end of the file");
+                return Error(reason::kSectionTableOutside);
             }
             m_sections.push_back({s.virtualSize, s.virtualAddress, s.rawSize, s.rawPointer});
         }
@@ -183,21 +184,21 @@ class PeImage {
                 break;
             }
         }
-        if (!found) return Fail("the resource directory lies outside the file");
+        if (!found) return Fail(reason::kResourceDirectoryOutside);
 
         auto typeDir = FindNamed(0, u"TYPELIB");
         if (!typeDir) return NoTypeLib();
         auto idDir = FindId(*typeDir, resourceId);
         if (!idDir) {
-            return Fail("the file has no TYPELIB resource " + std::to_string(resourceId));
+            return Fail(reason::Format(reason::kNoNumberedResource, std::to_string(resourceId)));
         }
         auto leaf = PickLanguage(*idDir);
-        if (!leaf) return Fail("malformed resource directory");
+        if (!leaf) return Fail(reason::kMalformedResourceDirectory);
         ResourceData data;
-        if (!m_resources.Read(*leaf, data)) return Fail("malformed resource data entry");
+        if (!m_resources.Read(*leaf, data)) return Fail(reason::kMalformedResourceData);
         Region image;
         if (!MapRva(data.rva, data.size, image)) {
-            return Fail("the TYPELIB resource lies outside the file");
+            return Fail(reason::kResourceOutside);
         }
         return FromImage(image);
     }
@@ -211,8 +212,8 @@ class PeImage {
     }
 
     ContainerResult NoTypeLib() const {
-        if (m_isDotNet) return Fail("this is a .NET assembly; it contains no type library");
-        return Fail("the file has no TYPELIB resource (it may be packed)");
+        if (m_isDotNet) return Fail(reason::kDotNetAssembly);
+        return Fail(reason::kNoResource);
     }
 
     // Entries of the directory table at `dir`; nullopt when it does not fit.
@@ -297,14 +298,14 @@ class PeImage {
 }  // namespace
 
 ContainerResult FindTypeLibImage(Region file, std::uint32_t resourceId) {
-    if (file.Size() == 0) return Fail("the file is empty");
+    if (file.Size() == 0) return Fail(reason::kEmptyFile);
     LeU32 magic;
     if (file.Read(0, magic) && (magic == kMsftMagic || magic == kSltgMagic)) {
         return FromImage(file);
     }
     LeU16 mz;
     if (!file.Read(0, mz) || mz != kMzSignature) {
-        return Fail("not a type library (unknown file signature)");
+        return Fail(reason::kUnknownSignature);
     }
     PeImage pe(file);
     if (!pe.Parse()) return Fail(pe.ErrorText());

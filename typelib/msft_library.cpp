@@ -5,6 +5,7 @@
 #include <cstddef>
 
 #include "typelib/msft_decoder.h"
+#include "typelib/reasons.h"
 
 namespace qorvix {
 namespace msft {
@@ -18,24 +19,25 @@ ReadStatus Unusable(const char* reason, std::int64_t offset) {
 }  // namespace
 
 ReadStatus MsftLibrary::Parse() {
-    if (!m_image.Read(0, m_header)) return Unusable("truncated MSFT header", m_image.FileOffset(0));
+    if (!m_image.Read(0, m_header))
+        return Unusable(reason::kTruncatedMsftHeader, m_image.FileOffset(0));
     std::int32_t typeCount = m_header.typeCount;
     m_typeOffsetsAt = sizeof(Header) + ((m_header.varflags & kHasHelpDll) ? 4 : 0);
     if (typeCount < 0 ||
         static_cast<std::uint64_t>(typeCount) > m_image.Size() / sizeof(TypeRecord)) {
-        return Unusable("impossible type count", m_image.FileOffset(0));
+        return Unusable(reason::kImpossibleTypeCount, m_image.FileOffset(0));
     }
     std::int64_t directoryAt = m_typeOffsetsAt + 4 * std::int64_t{typeCount};
     std::array<SegmentEntry, kSegmentCount> directory;
     if (!m_image.ReadArray(m_typeOffsetsAt, static_cast<std::size_t>(typeCount), m_typeOffsets) ||
         !m_image.Read(directoryAt, directory)) {
-        return Unusable("truncated MSFT header", m_image.FileOffset(m_typeOffsetsAt));
+        return Unusable(reason::kTruncatedMsftHeader, m_image.FileOffset(m_typeOffsetsAt));
     }
     for (int s = 0; s < kSegmentCount; ++s) {
         const SegmentEntry& entry = directory[s];
         if (entry.offset == kNone) continue;  // absent, whatever the length says
         if (!m_image.Sub(entry.offset, entry.length, m_segments[s])) {
-            return Unusable("a segment lies outside the library",
+            return Unusable(reason::kSegmentOutside,
                             m_image.FileOffset(directoryAt + std::int64_t{sizeof entry} * s));
         }
     }

@@ -1,6 +1,7 @@
 #include "typelib/sltg_library.h"
 
 #include "typelib/codepage.h"
+#include "typelib/reasons.h"
 #include "typelib/sltg_decoder.h"
 
 namespace qorvix {
@@ -81,7 +82,7 @@ void SltgLibrary::LibDocumentation(Bstr* name, Bstr* docString, DWORD* helpConte
 ReadStatus SltgLibrary::Parse() {
     Header header;
     if (!m_image.Read(0, header) || header.streams < 2)
-        return Unusable("truncated SLTG header", m_image.FileOffset(0));
+        return Unusable(reason::kTruncatedSltgHeader, m_image.FileOffset(0));
     std::uint16_t streams = header.streams;
     std::uint16_t nameArea = header.nameArea;
     std::int64_t entriesAt = sizeof header;
@@ -90,10 +91,10 @@ ReadStatus SltgLibrary::Parse() {
     std::string_view fixedNames;
     if (!m_image.Sub(namesAt, nameArea, names) || nameArea < kFixedNames.size() ||
         !m_image.Contains(namesAt, std::int64_t{nameArea} + header.padding)) {
-        return Unusable("truncated SLTG directory", m_image.FileOffset(namesAt));
+        return Unusable(reason::kTruncatedSltgDirectory, m_image.FileOffset(namesAt));
     }
     if (!names.Bytes(0, kFixedNames.size(), fixedNames) || fixedNames != kFixedNames) {
-        return Unusable("not an SLTG stream directory", m_image.FileOffset(namesAt));
+        return Unusable(reason::kNotSltgDirectory, m_image.FileOffset(namesAt));
     }
     // Walk the chain of blocks from the first; each block follows the last.
     std::int64_t at = namesAt + nameArea + header.padding;
@@ -102,7 +103,7 @@ ReadStatus SltgLibrary::Parse() {
     std::vector<Block> chain;
     while (entry != 0) {
         if (entry >= streams || visited[entry])
-            return Unusable("the SLTG block chain is broken", m_image.FileOffset(entriesAt));
+            return Unusable(reason::kBrokenBlockChain, m_image.FileOffset(entriesAt));
         visited[entry] = true;
         BlockEntry e;
         Block block;
@@ -110,19 +111,18 @@ ReadStatus SltgLibrary::Parse() {
         if (!m_image.Read(entriesAt + std::int64_t{sizeof e} * (entry - 1), e) ||
             !m_image.Sub(at, e.length, block.bytes) || e.nameOffset >= nameArea ||
             !names.Bytes(e.nameOffset, nameArea - std::int64_t{e.nameOffset}, nameBytes)) {
-            return Unusable("an SLTG block lies outside the library", m_image.FileOffset(at));
+            return Unusable(reason::kBlockOutside, m_image.FileOffset(at));
         }
         std::size_t end = nameBytes.find('\0');
         if (end == std::string_view::npos)
-            return Unusable("an SLTG block name is not terminated", names.FileOffset(e.nameOffset));
+            return Unusable(reason::kUnterminatedBlockName, names.FileOffset(e.nameOffset));
         block.name = std::string(nameBytes.substr(0, end));
         chain.push_back(std::move(block));
         at += e.length;
         entry = e.next;
     }
     if (chain.size() != std::size_t{streams} - 1 || chain.back().name != "dir") {
-        return Unusable("the SLTG block chain does not end with the library block",
-                        m_image.FileOffset(entriesAt));
+        return Unusable(reason::kChainWithoutLibraryBlock, m_image.FileOffset(entriesAt));
     }
     Block dir = chain.back();
     chain.pop_back();
@@ -136,12 +136,12 @@ ReadStatus SltgLibrary::ParseLibraryBlock(const Block& dir) {
     Cursor c(dir.bytes);
     auto head = c.Read<LibraryHead>();
     if (!c.Ok() || head.magic != kLibraryMagic)
-        return Unusable("bad SLTG library block", dir.bytes.FileOffset(0));
+        return Unusable(reason::kBadLibraryBlock, dir.bytes.FileOffset(0));
     m_libName = head.nameOffset;
     if (head.skip != kNone16) c.Skip(head.skip);
     std::optional<std::string_view> doc, helpFile;
     if (!ReadLstr(c, doc) || !ReadLstr(c, helpFile))
-        return Unusable("bad SLTG library block", dir.bytes.FileOffset(0));
+        return Unusable(reason::kBadLibraryBlock, dir.bytes.FileOffset(0));
     if (doc) m_libDoc = Decode(*doc);
     if (helpFile) m_helpFile = Decode(*helpFile);
     auto middle = c.Read<LibraryMiddle>();
@@ -155,14 +155,14 @@ ReadStatus SltgLibrary::ParseLibraryBlock(const Block& dir) {
     m_attr.wMinorVerNum = middle.minor;
     m_attr.guid = middle.guid;
     if (!c.Ok() || middle.typeCount != m_blocks.size()) {
-        return Unusable("the SLTG type count is wrong", dir.bytes.FileOffset(0));
+        return Unusable(reason::kWrongTypeCount, dir.bytes.FileOffset(0));
     }
     if (ReadStatus status = ParseTypeEntries(c); !status.Ok()) return status;
     std::uint32_t nameTableAt = c.U32();
-    if (!c.Ok()) return Unusable("bad SLTG type entries", dir.bytes.FileOffset(0));
+    if (!c.Ok()) return Unusable(reason::kBadTypeEntries, dir.bytes.FileOffset(0));
     for (std::size_t i = 0; i < m_entries.size(); ++i) {
         if (m_entries[i].blockName != m_blocks[i].name) {
-            return Unusable("an SLTG type entry names the wrong block", dir.bytes.FileOffset(0));
+            return Unusable(reason::kTypeEntryWrongBlock, dir.bytes.FileOffset(0));
         }
     }
     return ParseNameTable(dir, nameTableAt);
@@ -181,7 +181,7 @@ ReadStatus SltgLibrary::ParseTypeEntries(Cursor& c) {
         entry.helpContext = tail.helpContext;
         entry.guid = tail.guid;
     }
-    if (!c.Ok()) return Unusable("bad SLTG type entries", -1);
+    if (!c.Ok()) return Unusable(reason::kBadTypeEntries, -1);
     return S_OK;
 }
 
@@ -194,13 +194,12 @@ ReadStatus SltgLibrary::ParseNameTable(const Block& dir, std::uint32_t at) {
     } else if (w == 0x0200) {
         n.Skip(42);
     } else {
-        return Unusable("unknown SLTG name-table preamble", dir.bytes.FileOffset(at));
+        return Unusable(reason::kUnknownNamePreamble, dir.bytes.FileOffset(at));
     }
     n.Skip(0x200);
     std::uint32_t tableSize = n.U32();
     if (!n.Ok() || !dir.bytes.Sub(n.Offset(), tableSize, m_names)) {
-        return Unusable("the SLTG name table lies outside the library block",
-                        dir.bytes.FileOffset(at));
+        return Unusable(reason::kNameTableOutside, dir.bytes.FileOffset(at));
     }
     return S_OK;
 }

@@ -13,6 +13,7 @@
 
 #include "resources/string_table.h"
 #include "typelib/load.h"
+#include "typelib/reasons.h"
 
 namespace qorvix {
 namespace {
@@ -105,7 +106,7 @@ void CContentsDlg::CannotLoad(const std::string& file, const std::string& why) {
 bool CContentsDlg::LoadRegisteredTypeLib(const GUID& guid, WORD major, WORD minor) {
     if (m_pTypeLib) return true;
     ComPtr<ITypeLib> lib;
-    std::string file = GuidToString(guid), why = "no registry";
+    std::string file = GuidToString(guid), why = reason::kNoRegistry;
     HRESULT hr = m_services.machine ? m_services.machine->LoadRegTypeLib(guid, major, minor, 0x0800,
                                                                          lib, &file, &why)
                                     : TYPE_E_LIBNOTREGISTERED;

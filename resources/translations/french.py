@@ -192,4 +192,59 @@ TEXTS = {
         "Le fichier de cette exécution a été conservé.",
     "The file\n'%1'\ncould not be written completely: %2\nThe file has not been written.":
         "Le fichier\n'%1'\nn'a pas pu être écrit entièrement\u00a0: %2\nLe fichier n'a pas été écrit.",
+    # The reader's reasons a library cannot be loaded (message 105's %2)
+    "the file is empty": "le fichier est vide",
+    "not a type library (unknown file signature)":
+        "ce n'est pas une bibliothèque de types (signature de fichier inconnue)",
+    "is a directory": "c'est un dossier",
+    "is a named pipe, not a file": "c'est un canal nommé, pas un fichier",
+    "is a socket, not a file": "c'est un socket, pas un fichier",
+    "is a device, not a file": "c'est un périphérique, pas un fichier",
+    "not a regular file": "ce n'est pas un fichier ordinaire",
+    "larger than %1 MiB; not read as a type library":
+        "plus de %1\u00a0Mio\u00a0; non lu comme bibliothèque de types",
+    "the file kept changing while it was read": "le fichier n'a cessé de changer pendant sa lecture",
+    "the file is too short for an executable header":
+        "le fichier est trop court pour un en-tête d'exécutable",
+    "the executable header points outside the file": "l'en-tête de l'exécutable pointe hors du fichier",
+    "a 16-bit module, not supported": "un module 16\u00a0bits, non pris en charge",
+    "not a Windows PE image": "ce n'est pas une image PE Windows",
+    "truncated PE header": "en-tête PE tronqué",
+    "unknown PE optional-header magic": "valeur magique inconnue dans l'en-tête facultatif PE",
+    "truncated PE optional header": "en-tête facultatif PE tronqué",
+    "truncated PE data directory": "répertoire de données PE tronqué",
+    "the PE section table runs past the end of the file":
+        "la table des sections PE dépasse la fin du fichier",
+    "the resource directory lies outside the file": "le répertoire des ressources se trouve hors du fichier",
+    "the file has no TYPELIB resource %1": "le fichier n'a pas de ressource TYPELIB %1",
+    "malformed resource directory": "répertoire des ressources mal formé",
+    "malformed resource data entry": "entrée de données de ressource mal formée",
+    "the TYPELIB resource lies outside the file": "la ressource TYPELIB se trouve hors du fichier",
+    "this is a .NET assembly; it contains no type library":
+        "c'est un assembly .NET\u00a0; il ne contient aucune bibliothèque de types",
+    "the file has no TYPELIB resource (it may be packed)":
+        "le fichier n'a pas de ressource TYPELIB (il est peut-être compressé)",
+    "the TYPELIB resource holds neither an MSFT nor an SLTG type library":
+        "la ressource TYPELIB ne contient de bibliothèque de types ni MSFT ni SLTG",
+    "truncated MSFT header": "en-tête MSFT tronqué",
+    "impossible type count": "nombre de types impossible",
+    "a segment lies outside the library": "un segment se trouve hors de la bibliothèque",
+    "truncated SLTG header": "en-tête SLTG tronqué",
+    "truncated SLTG directory": "répertoire SLTG tronqué",
+    "not an SLTG stream directory": "ce n'est pas un répertoire de flux SLTG",
+    "the SLTG block chain is broken": "la chaîne de blocs SLTG est rompue",
+    "an SLTG block lies outside the library": "un bloc SLTG se trouve hors de la bibliothèque",
+    "an SLTG block name is not terminated": "un nom de bloc SLTG n'est pas terminé",
+    "the SLTG block chain does not end with the library block":
+        "la chaîne de blocs SLTG ne se termine pas par le bloc de bibliothèque",
+    "bad SLTG library block": "bloc de bibliothèque SLTG incorrect",
+    "the SLTG type count is wrong": "le nombre de types SLTG est faux",
+    "bad SLTG type entries": "entrées de types SLTG incorrectes",
+    "an SLTG type entry names the wrong block": "une entrée de type SLTG désigne le mauvais bloc",
+    "unknown SLTG name-table preamble": "préambule de la table des noms SLTG inconnu",
+    "the SLTG name table lies outside the library block":
+        "la table des noms SLTG se trouve hors du bloc de bibliothèque",
+    "no file is registered for this version": "aucun fichier n'est inscrit pour cette version",
+    "no such file in the Wine prefix": "ce fichier n'existe pas dans le préfixe Wine",
+    "no registry": "pas de Registre",
 }

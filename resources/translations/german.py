@@ -185,5 +185,59 @@ TEXTS = {
     "%1 (%2)": "%1 (%2)",
     "%1 [%2]? ": "%1 [%2]? ",
     "The name holds a control character": "Der Name enthält ein Steuerzeichen",
+    # The reader's reasons a library cannot be loaded (message 105's %2)
+    "the file is empty": "die Datei ist leer",
+    "not a type library (unknown file signature)": "keine Typbibliothek (unbekannte Dateisignatur)",
+    "is a directory": "ist ein Ordner",
+    "is a named pipe, not a file": "ist eine benannte Pipe, keine Datei",
+    "is a socket, not a file": "ist ein Socket, keine Datei",
+    "is a device, not a file": "ist ein Gerät, keine Datei",
+    "not a regular file": "keine reguläre Datei",
+    "larger than %1 MiB; not read as a type library":
+        "größer als %1 MiB; wird nicht als Typbibliothek gelesen",
+    "the file kept changing while it was read": "die Datei hat sich beim Lesen ständig geändert",
+    "the file is too short for an executable header":
+        "die Datei ist zu kurz für den Header einer ausführbaren Datei",
+    "the executable header points outside the file":
+        "der Header der ausführbaren Datei verweist auf eine Stelle außerhalb der Datei",
+    "a 16-bit module, not supported": "ein 16-Bit-Modul, nicht unterstützt",
+    "not a Windows PE image": "kein Windows-PE-Image",
+    "truncated PE header": "abgeschnittener PE-Header",
+    "unknown PE optional-header magic": "unbekannter Magic-Wert im optionalen PE-Header",
+    "truncated PE optional header": "abgeschnittener optionaler PE-Header",
+    "truncated PE data directory": "abgeschnittenes PE-Datenverzeichnis",
+    "the PE section table runs past the end of the file":
+        "die PE-Abschnittstabelle reicht über das Dateiende hinaus",
+    "the resource directory lies outside the file": "das Ressourcenverzeichnis liegt außerhalb der Datei",
+    "the file has no TYPELIB resource %1": "die Datei hat keine TYPELIB-Ressource %1",
+    "malformed resource directory": "fehlerhaftes Ressourcenverzeichnis",
+    "malformed resource data entry": "fehlerhafter Ressourcendateneintrag",
+    "the TYPELIB resource lies outside the file": "die TYPELIB-Ressource liegt außerhalb der Datei",
+    "this is a .NET assembly; it contains no type library":
+        "dies ist eine .NET-Assembly; sie enthält keine Typbibliothek",
+    "the file has no TYPELIB resource (it may be packed)":
+        "die Datei hat keine TYPELIB-Ressource (sie ist möglicherweise gepackt)",
+    "the TYPELIB resource holds neither an MSFT nor an SLTG type library":
+        "die TYPELIB-Ressource enthält weder eine MSFT- noch eine SLTG-Typbibliothek",
+    "truncated MSFT header": "abgeschnittener MSFT-Header",
+    "impossible type count": "unmögliche Anzahl von Typen",
+    "a segment lies outside the library": "ein Segment liegt außerhalb der Bibliothek",
+    "truncated SLTG header": "abgeschnittener SLTG-Header",
+    "truncated SLTG directory": "abgeschnittenes SLTG-Verzeichnis",
+    "not an SLTG stream directory": "kein SLTG-Streamverzeichnis",
+    "the SLTG block chain is broken": "die SLTG-Blockkette ist unterbrochen",
+    "an SLTG block lies outside the library": "ein SLTG-Block liegt außerhalb der Bibliothek",
+    "an SLTG block name is not terminated": "ein SLTG-Blockname ist nicht abgeschlossen",
+    "the SLTG block chain does not end with the library block":
+        "die SLTG-Blockkette endet nicht mit dem Bibliotheksblock",
+    "bad SLTG library block": "fehlerhafter SLTG-Bibliotheksblock",
+    "the SLTG type count is wrong": "die SLTG-Typanzahl ist falsch",
+    "bad SLTG type entries": "fehlerhafte SLTG-Typeinträge",
+    "an SLTG type entry names the wrong block": "ein SLTG-Typeintrag verweist auf den falschen Block",
+    "unknown SLTG name-table preamble": "unbekannte Präambel der SLTG-Namenstabelle",
+    "the SLTG name table lies outside the library block":
+        "die SLTG-Namenstabelle liegt außerhalb des Bibliotheksblocks",
+    "no file is registered for this version": "für diese Version ist keine Datei registriert",
+    "no such file in the Wine prefix": "keine solche Datei im Wine-Präfix",
+    "no registry": "keine Registrierungsdatenbank",
 }
-

@@ -190,4 +190,58 @@ TEXTS = {
         "Il file di quell'esecuzione è stato mantenuto.",
     "The file\n'%1'\ncould not be written completely: %2\nThe file has not been written.":
         "Il file\n'%1'\nnon è stato scritto completamente: %2\nIl file non è stato creato.",
+    # The reader's reasons a library cannot be loaded (message 105's %2)
+    "the file is empty": "il file è vuoto",
+    "not a type library (unknown file signature)": "non è una libreria dei tipi (firma del file sconosciuta)",
+    "is a directory": "è una cartella",
+    "is a named pipe, not a file": "è una pipe con nome, non un file",
+    "is a socket, not a file": "è un socket, non un file",
+    "is a device, not a file": "è un dispositivo, non un file",
+    "not a regular file": "non è un file normale",
+    "larger than %1 MiB; not read as a type library":
+        "più grande di %1 MiB; non viene letto come libreria dei tipi",
+    "the file kept changing while it was read": "il file ha continuato a cambiare durante la lettura",
+    "the file is too short for an executable header":
+        "il file è troppo corto per un'intestazione di eseguibile",
+    "the executable header points outside the file": "l'intestazione dell'eseguibile punta fuori dal file",
+    "a 16-bit module, not supported": "un modulo a 16 bit, non supportato",
+    "not a Windows PE image": "non è un'immagine PE di Windows",
+    "truncated PE header": "intestazione PE troncata",
+    "unknown PE optional-header magic": "valore magic sconosciuto nell'intestazione facoltativa PE",
+    "truncated PE optional header": "intestazione facoltativa PE troncata",
+    "truncated PE data directory": "directory dei dati PE troncata",
+    "the PE section table runs past the end of the file":
+        "la tabella delle sezioni PE va oltre la fine del file",
+    "the resource directory lies outside the file": "la directory delle risorse si trova fuori dal file",
+    "the file has no TYPELIB resource %1": "il file non ha la risorsa TYPELIB %1",
+    "malformed resource directory": "directory delle risorse non valida",
+    "malformed resource data entry": "voce dei dati della risorsa non valida",
+    "the TYPELIB resource lies outside the file": "la risorsa TYPELIB si trova fuori dal file",
+    "this is a .NET assembly; it contains no type library":
+        "è un assembly .NET; non contiene alcuna libreria dei tipi",
+    "the file has no TYPELIB resource (it may be packed)":
+        "il file non ha alcuna risorsa TYPELIB (potrebbe essere compresso)",
+    "the TYPELIB resource holds neither an MSFT nor an SLTG type library":
+        "la risorsa TYPELIB non contiene né una libreria dei tipi MSFT né una SLTG",
+    "truncated MSFT header": "intestazione MSFT troncata",
+    "impossible type count": "numero di tipi impossibile",
+    "a segment lies outside the library": "un segmento si trova fuori dalla libreria",
+    "truncated SLTG header": "intestazione SLTG troncata",
+    "truncated SLTG directory": "directory SLTG troncata",
+    "not an SLTG stream directory": "non è una directory di flussi SLTG",
+    "the SLTG block chain is broken": "la catena di blocchi SLTG è interrotta",
+    "an SLTG block lies outside the library": "un blocco SLTG si trova fuori dalla libreria",
+    "an SLTG block name is not terminated": "un nome di blocco SLTG non è terminato",
+    "the SLTG block chain does not end with the library block":
+        "la catena di blocchi SLTG non termina con il blocco della libreria",
+    "bad SLTG library block": "blocco della libreria SLTG non valido",
+    "the SLTG type count is wrong": "il numero di tipi SLTG è errato",
+    "bad SLTG type entries": "voci dei tipi SLTG non valide",
+    "an SLTG type entry names the wrong block": "una voce di tipo SLTG indica il blocco sbagliato",
+    "unknown SLTG name-table preamble": "preambolo della tabella dei nomi SLTG sconosciuto",
+    "the SLTG name table lies outside the library block":
+        "la tabella dei nomi SLTG si trova fuori dal blocco della libreria",
+    "no file is registered for this version": "nessun file registrato per questa versione",
+    "no such file in the Wine prefix": "file inesistente nel prefisso Wine",
+    "no registry": "nessun Registro di sistema",
 }

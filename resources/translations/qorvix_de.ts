@@ -328,6 +328,186 @@ Die Datei wurde nicht geschrieben.</translation>
             <translation>Die Typbibliothek konnte nicht geladen werden.
 '%1': %2</translation>
         </message>
+        <message>
+            <source>the file is empty</source>
+            <translation>die Datei ist leer</translation>
+        </message>
+        <message>
+            <source>not a type library (unknown file signature)</source>
+            <translation>keine Typbibliothek (unbekannte Dateisignatur)</translation>
+        </message>
+        <message>
+            <source>is a directory</source>
+            <translation>ist ein Ordner</translation>
+        </message>
+        <message>
+            <source>is a named pipe, not a file</source>
+            <translation>ist eine benannte Pipe, keine Datei</translation>
+        </message>
+        <message>
+            <source>is a socket, not a file</source>
+            <translation>ist ein Socket, keine Datei</translation>
+        </message>
+        <message>
+            <source>is a device, not a file</source>
+            <translation>ist ein Gerät, keine Datei</translation>
+        </message>
+        <message>
+            <source>not a regular file</source>
+            <translation>keine reguläre Datei</translation>
+        </message>
+        <message>
+            <source>larger than %1 MiB; not read as a type library</source>
+            <translation>größer als %1 MiB; wird nicht als Typbibliothek gelesen</translation>
+        </message>
+        <message>
+            <source>the file kept changing while it was read</source>
+            <translation>die Datei hat sich beim Lesen ständig geändert</translation>
+        </message>
+        <message>
+            <source>the file is too short for an executable header</source>
+            <translation>die Datei ist zu kurz für den Header einer ausführbaren Datei</translation>
+        </message>
+        <message>
+            <source>the executable header points outside the file</source>
+            <translation>der Header der ausführbaren Datei verweist auf eine Stelle außerhalb der Datei</translation>
+        </message>
+        <message>
+            <source>a 16-bit module, not supported</source>
+            <translation>ein 16-Bit-Modul, nicht unterstützt</translation>
+        </message>
+        <message>
+            <source>not a Windows PE image</source>
+            <translation>kein Windows-PE-Image</translation>
+        </message>
+        <message>
+            <source>truncated PE header</source>
+            <translation>abgeschnittener PE-Header</translation>
+        </message>
+        <message>
+            <source>unknown PE optional-header magic</source>
+            <translation>unbekannter Magic-Wert im optionalen PE-Header</translation>
+        </message>
+        <message>
+            <source>truncated PE optional header</source>
+            <translation>abgeschnittener optionaler PE-Header</translation>
+        </message>
+        <message>
+            <source>truncated PE data directory</source>
+            <translation>abgeschnittenes PE-Datenverzeichnis</translation>
+        </message>
+        <message>
+            <source>the PE section table runs past the end of the file</source>
+            <translation>die PE-Abschnittstabelle reicht über das Dateiende hinaus</translation>
+        </message>
+        <message>
+            <source>the resource directory lies outside the file</source>
+            <translation>das Ressourcenverzeichnis liegt außerhalb der Datei</translation>
+        </message>
+        <message>
+            <source>the file has no TYPELIB resource %1</source>
+            <translation>die Datei hat keine TYPELIB-Ressource %1</translation>
+        </message>
+        <message>
+            <source>malformed resource directory</source>
+            <translation>fehlerhaftes Ressourcenverzeichnis</translation>
+        </message>
+        <message>
+            <source>malformed resource data entry</source>
+            <translation>fehlerhafter Ressourcendateneintrag</translation>
+        </message>
+        <message>
+            <source>the TYPELIB resource lies outside the file</source>
+            <translation>die TYPELIB-Ressource liegt außerhalb der Datei</translation>
+        </message>
+        <message>
+            <source>this is a .NET assembly; it contains no type library</source>
+            <translation>dies ist eine .NET-Assembly; sie enthält keine Typbibliothek</translation>
+        </message>
+        <message>
+            <source>the file has no TYPELIB resource (it may be packed)</source>
+            <translation>die Datei hat keine TYPELIB-Ressource (sie ist möglicherweise gepackt)</translation>
+        </message>
+        <message>
+            <source>the TYPELIB resource holds neither an MSFT nor an SLTG type library</source>
+            <translation>die TYPELIB-Ressource enthält weder eine MSFT- noch eine SLTG-Typbibliothek</translation>
+        </message>
+        <message>
+            <source>truncated MSFT header</source>
+            <translation>abgeschnittener MSFT-Header</translation>
+        </message>
+        <message>
+            <source>impossible type count</source>
+            <translation>unmögliche Anzahl von Typen</translation>
+        </message>
+        <message>
+            <source>a segment lies outside the library</source>
+            <translation>ein Segment liegt außerhalb der Bibliothek</translation>
+        </message>
+        <message>
+            <source>truncated SLTG header</source>
+            <translation>abgeschnittener SLTG-Header</translation>
+        </message>
+        <message>
+            <source>truncated SLTG directory</source>
+            <translation>abgeschnittenes SLTG-Verzeichnis</translation>
+        </message>
+        <message>
+            <source>not an SLTG stream directory</source>
+            <translation>kein SLTG-Streamverzeichnis</translation>
+        </message>
+        <message>
+            <source>the SLTG block chain is broken</source>
+            <translation>die SLTG-Blockkette ist unterbrochen</translation>
+        </message>
+        <message>
+            <source>an SLTG block lies outside the library</source>
+            <translation>ein SLTG-Block liegt außerhalb der Bibliothek</translation>
+        </message>
+        <message>
+            <source>an SLTG block name is not terminated</source>
+            <translation>ein SLTG-Blockname ist nicht abgeschlossen</translation>
+        </message>
+        <message>
+            <source>the SLTG block chain does not end with the library block</source>
+            <translation>die SLTG-Blockkette endet nicht mit dem Bibliotheksblock</translation>
+        </message>
+        <message>
+            <source>bad SLTG library block</source>
+            <translation>fehlerhafter SLTG-Bibliotheksblock</translation>
+        </message>
+        <message>
+            <source>the SLTG type count is wrong</source>
+            <translation>die SLTG-Typanzahl ist falsch</translation>
+        </message>
+        <message>
+            <source>bad SLTG type entries</source>
+            <translation>fehlerhafte SLTG-Typeinträge</translation>
+        </message>
+        <message>
+            <source>an SLTG type entry names the wrong block</source>
+            <translation>ein SLTG-Typeintrag verweist auf den falschen Block</translation>
+        </message>
+        <message>
+            <source>unknown SLTG name-table preamble</source>
+            <translation>unbekannte Präambel der SLTG-Namenstabelle</translation>
+        </message>
+        <message>
+            <source>the SLTG name table lies outside the library block</source>
+            <translation>die SLTG-Namenstabelle liegt außerhalb des Bibliotheksblocks</translation>
+        </message>
+        <message>
+            <source>no file is registered for this version</source>
+            <translation>für diese Version ist keine Datei registriert</translation>
+        </message>
+        <message>
+            <source>no such file in the Wine prefix</source>
+            <translation>keine solche Datei im Wine-Präfix</translation>
+        </message>
+        <message>
+            <source>no registry</source>
+            <translation>keine Registrierungsdatenbank</translation>
+        </message>
     </context>
     <context>
         <name>TreeLabels</name>

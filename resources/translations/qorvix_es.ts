@@ -328,6 +328,186 @@ El archivo no se ha escrito.</translation>
             <translation>No se pudo cargar la biblioteca de tipos.
 '%1': %2</translation>
         </message>
+        <message>
+            <source>the file is empty</source>
+            <translation>el archivo está vacío</translation>
+        </message>
+        <message>
+            <source>not a type library (unknown file signature)</source>
+            <translation>no es una biblioteca de tipos (firma de archivo desconocida)</translation>
+        </message>
+        <message>
+            <source>is a directory</source>
+            <translation>es una carpeta</translation>
+        </message>
+        <message>
+            <source>is a named pipe, not a file</source>
+            <translation>es una canalización con nombre, no un archivo</translation>
+        </message>
+        <message>
+            <source>is a socket, not a file</source>
+            <translation>es un socket, no un archivo</translation>
+        </message>
+        <message>
+            <source>is a device, not a file</source>
+            <translation>es un dispositivo, no un archivo</translation>
+        </message>
+        <message>
+            <source>not a regular file</source>
+            <translation>no es un archivo normal</translation>
+        </message>
+        <message>
+            <source>larger than %1 MiB; not read as a type library</source>
+            <translation>mayor de %1 MiB; no se lee como biblioteca de tipos</translation>
+        </message>
+        <message>
+            <source>the file kept changing while it was read</source>
+            <translation>el archivo no dejó de cambiar mientras se leía</translation>
+        </message>
+        <message>
+            <source>the file is too short for an executable header</source>
+            <translation>el archivo es demasiado corto para un encabezado de ejecutable</translation>
+        </message>
+        <message>
+            <source>the executable header points outside the file</source>
+            <translation>el encabezado del ejecutable apunta fuera del archivo</translation>
+        </message>
+        <message>
+            <source>a 16-bit module, not supported</source>
+            <translation>un módulo de 16 bits, no admitido</translation>
+        </message>
+        <message>
+            <source>not a Windows PE image</source>
+            <translation>no es una imagen PE de Windows</translation>
+        </message>
+        <message>
+            <source>truncated PE header</source>
+            <translation>encabezado PE truncado</translation>
+        </message>
+        <message>
+            <source>unknown PE optional-header magic</source>
+            <translation>valor mágico desconocido en el encabezado opcional PE</translation>
+        </message>
+        <message>
+            <source>truncated PE optional header</source>
+            <translation>encabezado opcional PE truncado</translation>
+        </message>
+        <message>
+            <source>truncated PE data directory</source>
+            <translation>directorio de datos PE truncado</translation>
+        </message>
+        <message>
+            <source>the PE section table runs past the end of the file</source>
+            <translation>la tabla de secciones PE sobrepasa el final del archivo</translation>
+        </message>
+        <message>
+            <source>the resource directory lies outside the file</source>
+            <translation>el directorio de recursos está fuera del archivo</translation>
+        </message>
+        <message>
+            <source>the file has no TYPELIB resource %1</source>
+            <translation>el archivo no tiene el recurso TYPELIB %1</translation>
+        </message>
+        <message>
+            <source>malformed resource directory</source>
+            <translation>directorio de recursos mal formado</translation>
+        </message>
+        <message>
+            <source>malformed resource data entry</source>
+            <translation>entrada de datos de recurso mal formada</translation>
+        </message>
+        <message>
+            <source>the TYPELIB resource lies outside the file</source>
+            <translation>el recurso TYPELIB está fuera del archivo</translation>
+        </message>
+        <message>
+            <source>this is a .NET assembly; it contains no type library</source>
+            <translation>es un ensamblado .NET; no contiene ninguna biblioteca de tipos</translation>
+        </message>
+        <message>
+            <source>the file has no TYPELIB resource (it may be packed)</source>
+            <translation>el archivo no tiene ningún recurso TYPELIB (puede estar comprimido)</translation>
+        </message>
+        <message>
+            <source>the TYPELIB resource holds neither an MSFT nor an SLTG type library</source>
+            <translation>el recurso TYPELIB no contiene ninguna biblioteca de tipos MSFT ni SLTG</translation>
+        </message>
+        <message>
+            <source>truncated MSFT header</source>
+            <translation>encabezado MSFT truncado</translation>
+        </message>
+        <message>
+            <source>impossible type count</source>
+            <translation>número de tipos imposible</translation>
+        </message>
+        <message>
+            <source>a segment lies outside the library</source>
+            <translation>un segmento está fuera de la biblioteca</translation>
+        </message>
+        <message>
+            <source>truncated SLTG header</source>
+            <translation>encabezado SLTG truncado</translation>
+        </message>
+        <message>
+            <source>truncated SLTG directory</source>
+            <translation>directorio SLTG truncado</translation>
+        </message>
+        <message>
+            <source>not an SLTG stream directory</source>
+            <translation>no es un directorio de secuencias SLTG</translation>
+        </message>
+        <message>
+            <source>the SLTG block chain is broken</source>
+            <translation>la cadena de bloques SLTG está rota</translation>
+        </message>
+        <message>
+            <source>an SLTG block lies outside the library</source>
+            <translation>un bloque SLTG está fuera de la biblioteca</translation>
+        </message>
+        <message>
+            <source>an SLTG block name is not terminated</source>
+            <translation>un nombre de bloque SLTG no está terminado</translation>
+        </message>
+        <message>
+            <source>the SLTG block chain does not end with the library block</source>
+            <translation>la cadena de bloques SLTG no termina con el bloque de biblioteca</translation>
+        </message>
+        <message>
+            <source>bad SLTG library block</source>
+            <translation>bloque de biblioteca SLTG incorrecto</translation>
+        </message>
+        <message>
+            <source>the SLTG type count is wrong</source>
+            <translation>el número de tipos SLTG es incorrecto</translation>
+        </message>
+        <message>
+            <source>bad SLTG type entries</source>
+            <translation>entradas de tipos SLTG incorrectas</translation>
+        </message>
+        <message>
+            <source>an SLTG type entry names the wrong block</source>
+            <translation>una entrada de tipo SLTG indica un bloque equivocado</translation>
+        </message>
+        <message>
+            <source>unknown SLTG name-table preamble</source>
+            <translation>preámbulo desconocido de la tabla de nombres SLTG</translation>
+        </message>
+        <message>
+            <source>the SLTG name table lies outside the library block</source>
+            <translation>la tabla de nombres SLTG está fuera del bloque de biblioteca</translation>
+        </message>
+        <message>
+            <source>no file is registered for this version</source>
+            <translation>no hay ningún archivo registrado para esta versión</translation>
+        </message>
+        <message>
+            <source>no such file in the Wine prefix</source>
+            <translation>no existe ese archivo en el prefijo de Wine</translation>
+        </message>
+        <message>
+            <source>no registry</source>
+            <translation>no hay Registro</translation>
+        </message>
     </context>
     <context>
         <name>TreeLabels</name>

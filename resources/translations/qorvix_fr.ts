@@ -328,6 +328,186 @@ Le fichier n'a pas été écrit.</translation>
             <translation>Impossible de charger la bibliothèque de types.
 '%1' : %2</translation>
         </message>
+        <message>
+            <source>the file is empty</source>
+            <translation>le fichier est vide</translation>
+        </message>
+        <message>
+            <source>not a type library (unknown file signature)</source>
+            <translation>ce n'est pas une bibliothèque de types (signature de fichier inconnue)</translation>
+        </message>
+        <message>
+            <source>is a directory</source>
+            <translation>c'est un dossier</translation>
+        </message>
+        <message>
+            <source>is a named pipe, not a file</source>
+            <translation>c'est un canal nommé, pas un fichier</translation>
+        </message>
+        <message>
+            <source>is a socket, not a file</source>
+            <translation>c'est un socket, pas un fichier</translation>
+        </message>
+        <message>
+            <source>is a device, not a file</source>
+            <translation>c'est un périphérique, pas un fichier</translation>
+        </message>
+        <message>
+            <source>not a regular file</source>
+            <translation>ce n'est pas un fichier ordinaire</translation>
+        </message>
+        <message>
+            <source>larger than %1 MiB; not read as a type library</source>
+            <translation>plus de %1 Mio ; non lu comme bibliothèque de types</translation>
+        </message>
+        <message>
+            <source>the file kept changing while it was read</source>
+            <translation>le fichier n'a cessé de changer pendant sa lecture</translation>
+        </message>
+        <message>
+            <source>the file is too short for an executable header</source>
+            <translation>le fichier est trop court pour un en-tête d'exécutable</translation>
+        </message>
+        <message>
+            <source>the executable header points outside the file</source>
+            <translation>l'en-tête de l'exécutable pointe hors du fichier</translation>
+        </message>
+        <message>
+            <source>a 16-bit module, not supported</source>
+            <translation>un module 16 bits, non pris en charge</translation>
+        </message>
+        <message>
+            <source>not a Windows PE image</source>
+            <translation>ce n'est pas une image PE Windows</translation>
+        </message>
+        <message>
+            <source>truncated PE header</source>
+            <translation>en-tête PE tronqué</translation>
+        </message>
+        <message>
+            <source>unknown PE optional-header magic</source>
+            <translation>valeur magique inconnue dans l'en-tête facultatif PE</translation>
+        </message>
+        <message>
+            <source>truncated PE optional header</source>
+            <translation>en-tête facultatif PE tronqué</translation>
+        </message>
+        <message>
+            <source>truncated PE data directory</source>
+            <translation>répertoire de données PE tronqué</translation>
+        </message>
+        <message>
+            <source>the PE section table runs past the end of the file</source>
+            <translation>la table des sections PE dépasse la fin du fichier</translation>
+        </message>
+        <message>
+            <source>the resource directory lies outside the file</source>
+            <translation>le répertoire des ressources se trouve hors du fichier</translation>
+        </message>
+        <message>
+            <source>the file has no TYPELIB resource %1</source>
+            <translation>le fichier n'a pas de ressource TYPELIB %1</translation>
+        </message>
+        <message>
+            <source>malformed resource directory</source>
+            <translation>répertoire des ressources mal formé</translation>
+        </message>
+        <message>
+            <source>malformed resource data entry</source>
+            <translation>entrée de données de ressource mal formée</translation>
+        </message>
+        <message>
+            <source>the TYPELIB resource lies outside the file</source>
+            <translation>la ressource TYPELIB se trouve hors du fichier</translation>
+        </message>
+        <message>
+            <source>this is a .NET assembly; it contains no type library</source>
+            <translation>c'est un assembly .NET ; il ne contient aucune bibliothèque de types</translation>
+        </message>
+        <message>
+            <source>the file has no TYPELIB resource (it may be packed)</source>
+            <translation>le fichier n'a pas de ressource TYPELIB (il est peut-être compressé)</translation>
+        </message>
+        <message>
+            <source>the TYPELIB resource holds neither an MSFT nor an SLTG type library</source>
+            <translation>la ressource TYPELIB ne contient de bibliothèque de types ni MSFT ni SLTG</translation>
+        </message>
+        <message>
+            <source>truncated MSFT header</source>
+            <translation>en-tête MSFT tronqué</translation>
+        </message>
+        <message>
+            <source>impossible type count</source>
+            <translation>nombre de types impossible</translation>
+        </message>
+        <message>
+            <source>a segment lies outside the library</source>
+            <translation>un segment se trouve hors de la bibliothèque</translation>
+        </message>
+        <message>
+            <source>truncated SLTG header</source>
+            <translation>en-tête SLTG tronqué</translation>
+        </message>
+        <message>
+            <source>truncated SLTG directory</source>
+            <translation>répertoire SLTG tronqué</translation>
+        </message>
+        <message>
+            <source>not an SLTG stream directory</source>
+            <translation>ce n'est pas un répertoire de flux SLTG</translation>
+        </message>
+        <message>
+            <source>the SLTG block chain is broken</source>
+            <translation>la chaîne de blocs SLTG est rompue</translation>
+        </message>
+        <message>
+            <source>an SLTG block lies outside the library</source>
+            <translation>un bloc SLTG se trouve hors de la bibliothèque</translation>
+        </message>
+        <message>
+            <source>an SLTG block name is not terminated</source>
+            <translation>un nom de bloc SLTG n'est pas terminé</translation>
+        </message>
+        <message>
+            <source>the SLTG block chain does not end with the library block</source>
+            <translation>la chaîne de blocs SLTG ne se termine pas par le bloc de bibliothèque</translation>
+        </message>
+        <message>
+            <source>bad SLTG library block</source>
+            <translation>bloc de bibliothèque SLTG incorrect</translation>
+        </message>
+        <message>
+            <source>the SLTG type count is wrong</source>
+            <translation>le nombre de types SLTG est faux</translation>
+        </message>
+        <message>
+            <source>bad SLTG type entries</source>
+            <translation>entrées de types SLTG incorrectes</translation>
+        </message>
+        <message>
+            <source>an SLTG type entry names the wrong block</source>
+            <translation>une entrée de type SLTG désigne le mauvais bloc</translation>
+        </message>
+        <message>
+            <source>unknown SLTG name-table preamble</source>
+            <translation>préambule de la table des noms SLTG inconnu</translation>
+        </message>
+        <message>
+            <source>the SLTG name table lies outside the library block</source>
+            <translation>la table des noms SLTG se trouve hors du bloc de bibliothèque</translation>
+        </message>
+        <message>
+            <source>no file is registered for this version</source>
+            <translation>aucun fichier n'est inscrit pour cette version</translation>
+        </message>
+        <message>
+            <source>no such file in the Wine prefix</source>
+            <translation>ce fichier n'existe pas dans le préfixe Wine</translation>
+        </message>
+        <message>
+            <source>no registry</source>
+            <translation>pas de Registre</translation>
+        </message>
     </context>
     <context>
         <name>TreeLabels</name>

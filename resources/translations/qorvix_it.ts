@@ -328,6 +328,186 @@ Il file non è stato creato.</translation>
             <translation>Impossibile caricare la libreria dei tipi.
 '%1': %2</translation>
         </message>
+        <message>
+            <source>the file is empty</source>
+            <translation>il file è vuoto</translation>
+        </message>
+        <message>
+            <source>not a type library (unknown file signature)</source>
+            <translation>non è una libreria dei tipi (firma del file sconosciuta)</translation>
+        </message>
+        <message>
+            <source>is a directory</source>
+            <translation>è una cartella</translation>
+        </message>
+        <message>
+            <source>is a named pipe, not a file</source>
+            <translation>è una pipe con nome, non un file</translation>
+        </message>
+        <message>
+            <source>is a socket, not a file</source>
+            <translation>è un socket, non un file</translation>
+        </message>
+        <message>
+            <source>is a device, not a file</source>
+            <translation>è un dispositivo, non un file</translation>
+        </message>
+        <message>
+            <source>not a regular file</source>
+            <translation>non è un file normale</translation>
+        </message>
+        <message>
+            <source>larger than %1 MiB; not read as a type library</source>
+            <translation>più grande di %1 MiB; non viene letto come libreria dei tipi</translation>
+        </message>
+        <message>
+            <source>the file kept changing while it was read</source>
+            <translation>il file ha continuato a cambiare durante la lettura</translation>
+        </message>
+        <message>
+            <source>the file is too short for an executable header</source>
+            <translation>il file è troppo corto per un'intestazione di eseguibile</translation>
+        </message>
+        <message>
+            <source>the executable header points outside the file</source>
+            <translation>l'intestazione dell'eseguibile punta fuori dal file</translation>
+        </message>
+        <message>
+            <source>a 16-bit module, not supported</source>
+            <translation>un modulo a 16 bit, non supportato</translation>
+        </message>
+        <message>
+            <source>not a Windows PE image</source>
+            <translation>non è un'immagine PE di Windows</translation>
+        </message>
+        <message>
+            <source>truncated PE header</source>
+            <translation>intestazione PE troncata</translation>
+        </message>
+        <message>
+            <source>unknown PE optional-header magic</source>
+            <translation>valore magic sconosciuto nell'intestazione facoltativa PE</translation>
+        </message>
+        <message>
+            <source>truncated PE optional header</source>
+            <translation>intestazione facoltativa PE troncata</translation>
+        </message>
+        <message>
+            <source>truncated PE data directory</source>
+            <translation>directory dei dati PE troncata</translation>
+        </message>
+        <message>
+            <source>the PE section table runs past the end of the file</source>
+            <translation>la tabella delle sezioni PE va oltre la fine del file</translation>
+        </message>
+        <message>
+            <source>the resource directory lies outside the file</source>
+            <translation>la directory delle risorse si trova fuori dal file</translation>
+        </message>
+        <message>
+            <source>the file has no TYPELIB resource %1</source>
+            <translation>il file non ha la risorsa TYPELIB %1</translation>
+        </message>
+        <message>
+            <source>malformed resource directory</source>
+            <translation>directory delle risorse non valida</translation>
+        </message>
+        <message>
+            <source>malformed resource data entry</source>
+            <translation>voce dei dati della risorsa non valida</translation>
+        </message>
+        <message>
+            <source>the TYPELIB resource lies outside the file</source>
+            <translation>la risorsa TYPELIB si trova fuori dal file</translation>
+        </message>
+        <message>
+            <source>this is a .NET assembly; it contains no type library</source>
+            <translation>è un assembly .NET; non contiene alcuna libreria dei tipi</translation>
+        </message>
+        <message>
+            <source>the file has no TYPELIB resource (it may be packed)</source>
+            <translation>il file non ha alcuna risorsa TYPELIB (potrebbe essere compresso)</translation>
+        </message>
+        <message>
+            <source>the TYPELIB resource holds neither an MSFT nor an SLTG type library</source>
+            <translation>la risorsa TYPELIB non contiene né una libreria dei tipi MSFT né una SLTG</translation>
+        </message>
+        <message>
+            <source>truncated MSFT header</source>
+            <translation>intestazione MSFT troncata</translation>
+        </message>
+        <message>
+            <source>impossible type count</source>
+            <translation>numero di tipi impossibile</translation>
+        </message>
+        <message>
+            <source>a segment lies outside the library</source>
+            <translation>un segmento si trova fuori dalla libreria</translation>
+        </message>
+        <message>
+            <source>truncated SLTG header</source>
+            <translation>intestazione SLTG troncata</translation>
+        </message>
+        <message>
+            <source>truncated SLTG directory</source>
+            <translation>directory SLTG troncata</translation>
+        </message>
+        <message>
+            <source>not an SLTG stream directory</source>
+            <translation>non è una directory di flussi SLTG</translation>
+        </message>
+        <message>
+            <source>the SLTG block chain is broken</source>
+            <translation>la catena di blocchi SLTG è interrotta</translation>
+        </message>
+        <message>
+            <source>an SLTG block lies outside the library</source>
+            <translation>un blocco SLTG si trova fuori dalla libreria</translation>
+        </message>
+        <message>
+            <source>an SLTG block name is not terminated</source>
+            <translation>un nome di blocco SLTG non è terminato</translation>
+        </message>
+        <message>
+            <source>the SLTG block chain does not end with the library block</source>
+            <translation>la catena di blocchi SLTG non termina con il blocco della libreria</translation>
+        </message>
+        <message>
+            <source>bad SLTG library block</source>
+            <translation>blocco della libreria SLTG non valido</translation>
+        </message>
+        <message>
+            <source>the SLTG type count is wrong</source>
+            <translation>il numero di tipi SLTG è errato</translation>
+        </message>
+        <message>
+            <source>bad SLTG type entries</source>
+            <translation>voci dei tipi SLTG non valide</translation>
+        </message>
+        <message>
+            <source>an SLTG type entry names the wrong block</source>
+            <translation>una voce di tipo SLTG indica il blocco sbagliato</translation>
+        </message>
+        <message>
+            <source>unknown SLTG name-table preamble</source>
+            <translation>preambolo della tabella dei nomi SLTG sconosciuto</translation>
+        </message>
+        <message>
+            <source>the SLTG name table lies outside the library block</source>
+            <translation>la tabella dei nomi SLTG si trova fuori dal blocco della libreria</translation>
+        </message>
+        <message>
+            <source>no file is registered for this version</source>
+            <translation>nessun file registrato per questa versione</translation>
+        </message>
+        <message>
+            <source>no such file in the Wine prefix</source>
+            <translation>file inesistente nel prefisso Wine</translation>
+        </message>
+        <message>
+            <source>no registry</source>
+            <translation>nessun Registro di sistema</translation>
+        </message>
     </context>
     <context>
         <name>TreeLabels</name>

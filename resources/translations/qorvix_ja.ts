@@ -328,6 +328,186 @@ The file has not been written.</source>
             <translation>タイプ ライブラリを読み込めませんでした。
 '%1': %2</translation>
         </message>
+        <message>
+            <source>the file is empty</source>
+            <translation>ファイルが空です</translation>
+        </message>
+        <message>
+            <source>not a type library (unknown file signature)</source>
+            <translation>タイプ ライブラリではありません (不明なファイル シグネチャ)</translation>
+        </message>
+        <message>
+            <source>is a directory</source>
+            <translation>フォルダーです</translation>
+        </message>
+        <message>
+            <source>is a named pipe, not a file</source>
+            <translation>名前付きパイプであり、ファイルではありません</translation>
+        </message>
+        <message>
+            <source>is a socket, not a file</source>
+            <translation>ソケットであり、ファイルではありません</translation>
+        </message>
+        <message>
+            <source>is a device, not a file</source>
+            <translation>デバイスであり、ファイルではありません</translation>
+        </message>
+        <message>
+            <source>not a regular file</source>
+            <translation>通常のファイルではありません</translation>
+        </message>
+        <message>
+            <source>larger than %1 MiB; not read as a type library</source>
+            <translation>%1 MiB を超えているため、タイプ ライブラリとして読み取りません</translation>
+        </message>
+        <message>
+            <source>the file kept changing while it was read</source>
+            <translation>読み取り中にファイルが変更され続けました</translation>
+        </message>
+        <message>
+            <source>the file is too short for an executable header</source>
+            <translation>ファイルが短すぎて、実行可能ファイルのヘッダーがありません</translation>
+        </message>
+        <message>
+            <source>the executable header points outside the file</source>
+            <translation>実行可能ファイルのヘッダーがファイルの外を指しています</translation>
+        </message>
+        <message>
+            <source>a 16-bit module, not supported</source>
+            <translation>16 ビット モジュールです (サポートされていません)</translation>
+        </message>
+        <message>
+            <source>not a Windows PE image</source>
+            <translation>Windows PE イメージではありません</translation>
+        </message>
+        <message>
+            <source>truncated PE header</source>
+            <translation>PE ヘッダーが途中で切れています</translation>
+        </message>
+        <message>
+            <source>unknown PE optional-header magic</source>
+            <translation>PE オプション ヘッダーのマジック値が不明です</translation>
+        </message>
+        <message>
+            <source>truncated PE optional header</source>
+            <translation>PE オプション ヘッダーが途中で切れています</translation>
+        </message>
+        <message>
+            <source>truncated PE data directory</source>
+            <translation>PE データ ディレクトリが途中で切れています</translation>
+        </message>
+        <message>
+            <source>the PE section table runs past the end of the file</source>
+            <translation>PE セクション テーブルがファイルの末尾を超えています</translation>
+        </message>
+        <message>
+            <source>the resource directory lies outside the file</source>
+            <translation>リソース ディレクトリがファイルの外にあります</translation>
+        </message>
+        <message>
+            <source>the file has no TYPELIB resource %1</source>
+            <translation>ファイルに TYPELIB リソース %1 がありません</translation>
+        </message>
+        <message>
+            <source>malformed resource directory</source>
+            <translation>リソース ディレクトリの形式が正しくありません</translation>
+        </message>
+        <message>
+            <source>malformed resource data entry</source>
+            <translation>リソース データ エントリの形式が正しくありません</translation>
+        </message>
+        <message>
+            <source>the TYPELIB resource lies outside the file</source>
+            <translation>TYPELIB リソースがファイルの外にあります</translation>
+        </message>
+        <message>
+            <source>this is a .NET assembly; it contains no type library</source>
+            <translation>.NET アセンブリです。タイプ ライブラリは含まれていません</translation>
+        </message>
+        <message>
+            <source>the file has no TYPELIB resource (it may be packed)</source>
+            <translation>ファイルに TYPELIB リソースがありません (圧縮されている可能性があります)</translation>
+        </message>
+        <message>
+            <source>the TYPELIB resource holds neither an MSFT nor an SLTG type library</source>
+            <translation>TYPELIB リソースに MSFT と SLTG のどちらのタイプ ライブラリも含まれていません</translation>
+        </message>
+        <message>
+            <source>truncated MSFT header</source>
+            <translation>MSFT ヘッダーが途中で切れています</translation>
+        </message>
+        <message>
+            <source>impossible type count</source>
+            <translation>型の数がありえない値です</translation>
+        </message>
+        <message>
+            <source>a segment lies outside the library</source>
+            <translation>セグメントがライブラリの外にあります</translation>
+        </message>
+        <message>
+            <source>truncated SLTG header</source>
+            <translation>SLTG ヘッダーが途中で切れています</translation>
+        </message>
+        <message>
+            <source>truncated SLTG directory</source>
+            <translation>SLTG ディレクトリが途中で切れています</translation>
+        </message>
+        <message>
+            <source>not an SLTG stream directory</source>
+            <translation>SLTG ストリーム ディレクトリではありません</translation>
+        </message>
+        <message>
+            <source>the SLTG block chain is broken</source>
+            <translation>SLTG ブロック チェーンが壊れています</translation>
+        </message>
+        <message>
+            <source>an SLTG block lies outside the library</source>
+            <translation>SLTG ブロックがライブラリの外にあります</translation>
+        </message>
+        <message>
+            <source>an SLTG block name is not terminated</source>
+            <translation>SLTG ブロック名が終端されていません</translation>
+        </message>
+        <message>
+            <source>the SLTG block chain does not end with the library block</source>
+            <translation>SLTG ブロック チェーンがライブラリ ブロックで終わっていません</translation>
+        </message>
+        <message>
+            <source>bad SLTG library block</source>
+            <translation>SLTG ライブラリ ブロックが正しくありません</translation>
+        </message>
+        <message>
+            <source>the SLTG type count is wrong</source>
+            <translation>SLTG の型の数が正しくありません</translation>
+        </message>
+        <message>
+            <source>bad SLTG type entries</source>
+            <translation>SLTG の型エントリが正しくありません</translation>
+        </message>
+        <message>
+            <source>an SLTG type entry names the wrong block</source>
+            <translation>SLTG の型エントリが誤ったブロックを指しています</translation>
+        </message>
+        <message>
+            <source>unknown SLTG name-table preamble</source>
+            <translation>SLTG 名前テーブルのプリアンブルが不明です</translation>
+        </message>
+        <message>
+            <source>the SLTG name table lies outside the library block</source>
+            <translation>SLTG 名前テーブルがライブラリ ブロックの外にあります</translation>
+        </message>
+        <message>
+            <source>no file is registered for this version</source>
+            <translation>このバージョンにはファイルが登録されていません</translation>
+        </message>
+        <message>
+            <source>no such file in the Wine prefix</source>
+            <translation>Wine プレフィックスにそのファイルがありません</translation>
+        </message>
+        <message>
+            <source>no registry</source>
+            <translation>レジストリがありません</translation>
+        </message>
     </context>
     <context>
         <name>TreeLabels</name>

@@ -328,6 +328,186 @@ The file has not been written.</source>
             <translation>형식 라이브러리를 로드할 수 없습니다.
 '%1': %2</translation>
         </message>
+        <message>
+            <source>the file is empty</source>
+            <translation>파일이 비어 있습니다</translation>
+        </message>
+        <message>
+            <source>not a type library (unknown file signature)</source>
+            <translation>형식 라이브러리가 아닙니다(알 수 없는 파일 서명)</translation>
+        </message>
+        <message>
+            <source>is a directory</source>
+            <translation>폴더입니다</translation>
+        </message>
+        <message>
+            <source>is a named pipe, not a file</source>
+            <translation>명명된 파이프이며 파일이 아닙니다</translation>
+        </message>
+        <message>
+            <source>is a socket, not a file</source>
+            <translation>소켓이며 파일이 아닙니다</translation>
+        </message>
+        <message>
+            <source>is a device, not a file</source>
+            <translation>장치이며 파일이 아닙니다</translation>
+        </message>
+        <message>
+            <source>not a regular file</source>
+            <translation>일반 파일이 아닙니다</translation>
+        </message>
+        <message>
+            <source>larger than %1 MiB; not read as a type library</source>
+            <translation>%1MiB보다 커서 형식 라이브러리로 읽지 않습니다</translation>
+        </message>
+        <message>
+            <source>the file kept changing while it was read</source>
+            <translation>읽는 동안 파일이 계속 바뀌었습니다</translation>
+        </message>
+        <message>
+            <source>the file is too short for an executable header</source>
+            <translation>실행 파일 헤더를 담기에는 파일이 너무 짧습니다</translation>
+        </message>
+        <message>
+            <source>the executable header points outside the file</source>
+            <translation>실행 파일 헤더가 파일 바깥을 가리킵니다</translation>
+        </message>
+        <message>
+            <source>a 16-bit module, not supported</source>
+            <translation>16비트 모듈이며 지원되지 않습니다</translation>
+        </message>
+        <message>
+            <source>not a Windows PE image</source>
+            <translation>Windows PE 이미지가 아닙니다</translation>
+        </message>
+        <message>
+            <source>truncated PE header</source>
+            <translation>PE 헤더가 잘렸습니다</translation>
+        </message>
+        <message>
+            <source>unknown PE optional-header magic</source>
+            <translation>PE 선택적 헤더의 매직 값을 알 수 없습니다</translation>
+        </message>
+        <message>
+            <source>truncated PE optional header</source>
+            <translation>PE 선택적 헤더가 잘렸습니다</translation>
+        </message>
+        <message>
+            <source>truncated PE data directory</source>
+            <translation>PE 데이터 디렉터리가 잘렸습니다</translation>
+        </message>
+        <message>
+            <source>the PE section table runs past the end of the file</source>
+            <translation>PE 섹션 테이블이 파일 끝을 넘어갑니다</translation>
+        </message>
+        <message>
+            <source>the resource directory lies outside the file</source>
+            <translation>리소스 디렉터리가 파일 바깥에 있습니다</translation>
+        </message>
+        <message>
+            <source>the file has no TYPELIB resource %1</source>
+            <translation>파일에 TYPELIB 리소스 %1이(가) 없습니다</translation>
+        </message>
+        <message>
+            <source>malformed resource directory</source>
+            <translation>리소스 디렉터리의 형식이 잘못되었습니다</translation>
+        </message>
+        <message>
+            <source>malformed resource data entry</source>
+            <translation>리소스 데이터 항목의 형식이 잘못되었습니다</translation>
+        </message>
+        <message>
+            <source>the TYPELIB resource lies outside the file</source>
+            <translation>TYPELIB 리소스가 파일 바깥에 있습니다</translation>
+        </message>
+        <message>
+            <source>this is a .NET assembly; it contains no type library</source>
+            <translation>.NET 어셈블리이며 형식 라이브러리가 들어 있지 않습니다</translation>
+        </message>
+        <message>
+            <source>the file has no TYPELIB resource (it may be packed)</source>
+            <translation>파일에 TYPELIB 리소스가 없습니다(압축되었을 수 있음)</translation>
+        </message>
+        <message>
+            <source>the TYPELIB resource holds neither an MSFT nor an SLTG type library</source>
+            <translation>TYPELIB 리소스에 MSFT 형식 라이브러리도 SLTG 형식 라이브러리도 들어 있지 않습니다</translation>
+        </message>
+        <message>
+            <source>truncated MSFT header</source>
+            <translation>MSFT 헤더가 잘렸습니다</translation>
+        </message>
+        <message>
+            <source>impossible type count</source>
+            <translation>형식 수가 있을 수 없는 값입니다</translation>
+        </message>
+        <message>
+            <source>a segment lies outside the library</source>
+            <translation>세그먼트가 라이브러리 바깥에 있습니다</translation>
+        </message>
+        <message>
+            <source>truncated SLTG header</source>
+            <translation>SLTG 헤더가 잘렸습니다</translation>
+        </message>
+        <message>
+            <source>truncated SLTG directory</source>
+            <translation>SLTG 디렉터리가 잘렸습니다</translation>
+        </message>
+        <message>
+            <source>not an SLTG stream directory</source>
+            <translation>SLTG 스트림 디렉터리가 아닙니다</translation>
+        </message>
+        <message>
+            <source>the SLTG block chain is broken</source>
+            <translation>SLTG 블록 체인이 끊어졌습니다</translation>
+        </message>
+        <message>
+            <source>an SLTG block lies outside the library</source>
+            <translation>SLTG 블록이 라이브러리 바깥에 있습니다</translation>
+        </message>
+        <message>
+            <source>an SLTG block name is not terminated</source>
+            <translation>SLTG 블록 이름이 종료되지 않았습니다</translation>
+        </message>
+        <message>
+            <source>the SLTG block chain does not end with the library block</source>
+            <translation>SLTG 블록 체인이 라이브러리 블록으로 끝나지 않습니다</translation>
+        </message>
+        <message>
+            <source>bad SLTG library block</source>
+            <translation>SLTG 라이브러리 블록이 잘못되었습니다</translation>
+        </message>
+        <message>
+            <source>the SLTG type count is wrong</source>
+            <translation>SLTG 형식 수가 잘못되었습니다</translation>
+        </message>
+        <message>
+            <source>bad SLTG type entries</source>
+            <translation>SLTG 형식 항목이 잘못되었습니다</translation>
+        </message>
+        <message>
+            <source>an SLTG type entry names the wrong block</source>
+            <translation>SLTG 형식 항목이 잘못된 블록을 가리킵니다</translation>
+        </message>
+        <message>
+            <source>unknown SLTG name-table preamble</source>
+            <translation>SLTG 이름 테이블의 프리앰블을 알 수 없습니다</translation>
+        </message>
+        <message>
+            <source>the SLTG name table lies outside the library block</source>
+            <translation>SLTG 이름 테이블이 라이브러리 블록 바깥에 있습니다</translation>
+        </message>
+        <message>
+            <source>no file is registered for this version</source>
+            <translation>이 버전에 등록된 파일이 없습니다</translation>
+        </message>
+        <message>
+            <source>no such file in the Wine prefix</source>
+            <translation>Wine 접두사에 해당 파일이 없습니다</translation>
+        </message>
+        <message>
+            <source>no registry</source>
+            <translation>레지스트리가 없습니다</translation>
+        </message>
     </context>
     <context>
         <name>TreeLabels</name>

@@ -328,6 +328,186 @@ The file has not been written.</source>
             <translation>无法加载类型库。
 “%1”：%2</translation>
         </message>
+        <message>
+            <source>the file is empty</source>
+            <translation>文件为空</translation>
+        </message>
+        <message>
+            <source>not a type library (unknown file signature)</source>
+            <translation>不是类型库（未知的文件签名）</translation>
+        </message>
+        <message>
+            <source>is a directory</source>
+            <translation>是文件夹</translation>
+        </message>
+        <message>
+            <source>is a named pipe, not a file</source>
+            <translation>是命名管道，不是文件</translation>
+        </message>
+        <message>
+            <source>is a socket, not a file</source>
+            <translation>是套接字，不是文件</translation>
+        </message>
+        <message>
+            <source>is a device, not a file</source>
+            <translation>是设备，不是文件</translation>
+        </message>
+        <message>
+            <source>not a regular file</source>
+            <translation>不是普通文件</translation>
+        </message>
+        <message>
+            <source>larger than %1 MiB; not read as a type library</source>
+            <translation>大于 %1 MiB；不作为类型库读取</translation>
+        </message>
+        <message>
+            <source>the file kept changing while it was read</source>
+            <translation>读取期间文件一直在变化</translation>
+        </message>
+        <message>
+            <source>the file is too short for an executable header</source>
+            <translation>文件太短，容不下可执行文件头</translation>
+        </message>
+        <message>
+            <source>the executable header points outside the file</source>
+            <translation>可执行文件头指向文件之外</translation>
+        </message>
+        <message>
+            <source>a 16-bit module, not supported</source>
+            <translation>16 位模块，不受支持</translation>
+        </message>
+        <message>
+            <source>not a Windows PE image</source>
+            <translation>不是 Windows PE 映像</translation>
+        </message>
+        <message>
+            <source>truncated PE header</source>
+            <translation>PE 头被截断</translation>
+        </message>
+        <message>
+            <source>unknown PE optional-header magic</source>
+            <translation>未知的 PE 可选头幻数</translation>
+        </message>
+        <message>
+            <source>truncated PE optional header</source>
+            <translation>PE 可选头被截断</translation>
+        </message>
+        <message>
+            <source>truncated PE data directory</source>
+            <translation>PE 数据目录被截断</translation>
+        </message>
+        <message>
+            <source>the PE section table runs past the end of the file</source>
+            <translation>PE 节表超出了文件末尾</translation>
+        </message>
+        <message>
+            <source>the resource directory lies outside the file</source>
+            <translation>资源目录位于文件之外</translation>
+        </message>
+        <message>
+            <source>the file has no TYPELIB resource %1</source>
+            <translation>文件没有 TYPELIB 资源 %1</translation>
+        </message>
+        <message>
+            <source>malformed resource directory</source>
+            <translation>资源目录格式错误</translation>
+        </message>
+        <message>
+            <source>malformed resource data entry</source>
+            <translation>资源数据项格式错误</translation>
+        </message>
+        <message>
+            <source>the TYPELIB resource lies outside the file</source>
+            <translation>TYPELIB 资源位于文件之外</translation>
+        </message>
+        <message>
+            <source>this is a .NET assembly; it contains no type library</source>
+            <translation>这是 .NET 程序集；其中不含类型库</translation>
+        </message>
+        <message>
+            <source>the file has no TYPELIB resource (it may be packed)</source>
+            <translation>文件没有 TYPELIB 资源（可能已被压缩）</translation>
+        </message>
+        <message>
+            <source>the TYPELIB resource holds neither an MSFT nor an SLTG type library</source>
+            <translation>TYPELIB 资源既不含 MSFT 类型库，也不含 SLTG 类型库</translation>
+        </message>
+        <message>
+            <source>truncated MSFT header</source>
+            <translation>MSFT 头被截断</translation>
+        </message>
+        <message>
+            <source>impossible type count</source>
+            <translation>类型数不合理</translation>
+        </message>
+        <message>
+            <source>a segment lies outside the library</source>
+            <translation>某个段位于库之外</translation>
+        </message>
+        <message>
+            <source>truncated SLTG header</source>
+            <translation>SLTG 头被截断</translation>
+        </message>
+        <message>
+            <source>truncated SLTG directory</source>
+            <translation>SLTG 目录被截断</translation>
+        </message>
+        <message>
+            <source>not an SLTG stream directory</source>
+            <translation>不是 SLTG 流目录</translation>
+        </message>
+        <message>
+            <source>the SLTG block chain is broken</source>
+            <translation>SLTG 块链已断开</translation>
+        </message>
+        <message>
+            <source>an SLTG block lies outside the library</source>
+            <translation>某个 SLTG 块位于库之外</translation>
+        </message>
+        <message>
+            <source>an SLTG block name is not terminated</source>
+            <translation>某个 SLTG 块名称未终止</translation>
+        </message>
+        <message>
+            <source>the SLTG block chain does not end with the library block</source>
+            <translation>SLTG 块链未以库块结尾</translation>
+        </message>
+        <message>
+            <source>bad SLTG library block</source>
+            <translation>SLTG 库块无效</translation>
+        </message>
+        <message>
+            <source>the SLTG type count is wrong</source>
+            <translation>SLTG 类型数不正确</translation>
+        </message>
+        <message>
+            <source>bad SLTG type entries</source>
+            <translation>SLTG 类型条目无效</translation>
+        </message>
+        <message>
+            <source>an SLTG type entry names the wrong block</source>
+            <translation>某个 SLTG 类型条目指向了错误的块</translation>
+        </message>
+        <message>
+            <source>unknown SLTG name-table preamble</source>
+            <translation>未知的 SLTG 名称表前导码</translation>
+        </message>
+        <message>
+            <source>the SLTG name table lies outside the library block</source>
+            <translation>SLTG 名称表位于库块之外</translation>
+        </message>
+        <message>
+            <source>no file is registered for this version</source>
+            <translation>没有为此版本注册文件</translation>
+        </message>
+        <message>
+            <source>no such file in the Wine prefix</source>
+            <translation>Wine 前缀中没有此文件</translation>
+        </message>
+        <message>
+            <source>no registry</source>
+            <translation>没有注册表</translation>
+        </message>
     </context>
     <context>
         <name>TreeLabels</name>

@@ -328,6 +328,186 @@ The file has not been written.</source>
             <translation>無法載入型別程式庫。
 「%1」：%2</translation>
         </message>
+        <message>
+            <source>the file is empty</source>
+            <translation>檔案是空的</translation>
+        </message>
+        <message>
+            <source>not a type library (unknown file signature)</source>
+            <translation>不是型別程式庫（不明的檔案簽章）</translation>
+        </message>
+        <message>
+            <source>is a directory</source>
+            <translation>是資料夾</translation>
+        </message>
+        <message>
+            <source>is a named pipe, not a file</source>
+            <translation>是具名管道，不是檔案</translation>
+        </message>
+        <message>
+            <source>is a socket, not a file</source>
+            <translation>是通訊端，不是檔案</translation>
+        </message>
+        <message>
+            <source>is a device, not a file</source>
+            <translation>是裝置，不是檔案</translation>
+        </message>
+        <message>
+            <source>not a regular file</source>
+            <translation>不是一般檔案</translation>
+        </message>
+        <message>
+            <source>larger than %1 MiB; not read as a type library</source>
+            <translation>大於 %1 MiB；不當作型別程式庫讀取</translation>
+        </message>
+        <message>
+            <source>the file kept changing while it was read</source>
+            <translation>讀取期間檔案持續變更</translation>
+        </message>
+        <message>
+            <source>the file is too short for an executable header</source>
+            <translation>檔案太短，容納不下執行檔標頭</translation>
+        </message>
+        <message>
+            <source>the executable header points outside the file</source>
+            <translation>執行檔標頭指向檔案之外</translation>
+        </message>
+        <message>
+            <source>a 16-bit module, not supported</source>
+            <translation>16 位元模組，不受支援</translation>
+        </message>
+        <message>
+            <source>not a Windows PE image</source>
+            <translation>不是 Windows PE 映像</translation>
+        </message>
+        <message>
+            <source>truncated PE header</source>
+            <translation>PE 標頭被截斷</translation>
+        </message>
+        <message>
+            <source>unknown PE optional-header magic</source>
+            <translation>不明的 PE 選用標頭魔術數字</translation>
+        </message>
+        <message>
+            <source>truncated PE optional header</source>
+            <translation>PE 選用標頭被截斷</translation>
+        </message>
+        <message>
+            <source>truncated PE data directory</source>
+            <translation>PE 資料目錄被截斷</translation>
+        </message>
+        <message>
+            <source>the PE section table runs past the end of the file</source>
+            <translation>PE 區段表超出檔案結尾</translation>
+        </message>
+        <message>
+            <source>the resource directory lies outside the file</source>
+            <translation>資源目錄位於檔案之外</translation>
+        </message>
+        <message>
+            <source>the file has no TYPELIB resource %1</source>
+            <translation>檔案沒有 TYPELIB 資源 %1</translation>
+        </message>
+        <message>
+            <source>malformed resource directory</source>
+            <translation>資源目錄格式錯誤</translation>
+        </message>
+        <message>
+            <source>malformed resource data entry</source>
+            <translation>資源資料項目格式錯誤</translation>
+        </message>
+        <message>
+            <source>the TYPELIB resource lies outside the file</source>
+            <translation>TYPELIB 資源位於檔案之外</translation>
+        </message>
+        <message>
+            <source>this is a .NET assembly; it contains no type library</source>
+            <translation>這是 .NET 組件；其中不含型別程式庫</translation>
+        </message>
+        <message>
+            <source>the file has no TYPELIB resource (it may be packed)</source>
+            <translation>檔案沒有 TYPELIB 資源（可能已經過壓縮）</translation>
+        </message>
+        <message>
+            <source>the TYPELIB resource holds neither an MSFT nor an SLTG type library</source>
+            <translation>TYPELIB 資源既不含 MSFT 型別程式庫，也不含 SLTG 型別程式庫</translation>
+        </message>
+        <message>
+            <source>truncated MSFT header</source>
+            <translation>MSFT 標頭被截斷</translation>
+        </message>
+        <message>
+            <source>impossible type count</source>
+            <translation>型別數目不合理</translation>
+        </message>
+        <message>
+            <source>a segment lies outside the library</source>
+            <translation>有區段位於程式庫之外</translation>
+        </message>
+        <message>
+            <source>truncated SLTG header</source>
+            <translation>SLTG 標頭被截斷</translation>
+        </message>
+        <message>
+            <source>truncated SLTG directory</source>
+            <translation>SLTG 目錄被截斷</translation>
+        </message>
+        <message>
+            <source>not an SLTG stream directory</source>
+            <translation>不是 SLTG 資料流目錄</translation>
+        </message>
+        <message>
+            <source>the SLTG block chain is broken</source>
+            <translation>SLTG 區塊鏈結已中斷</translation>
+        </message>
+        <message>
+            <source>an SLTG block lies outside the library</source>
+            <translation>有 SLTG 區塊位於程式庫之外</translation>
+        </message>
+        <message>
+            <source>an SLTG block name is not terminated</source>
+            <translation>有 SLTG 區塊名稱未終止</translation>
+        </message>
+        <message>
+            <source>the SLTG block chain does not end with the library block</source>
+            <translation>SLTG 區塊鏈結未以程式庫區塊結尾</translation>
+        </message>
+        <message>
+            <source>bad SLTG library block</source>
+            <translation>SLTG 程式庫區塊無效</translation>
+        </message>
+        <message>
+            <source>the SLTG type count is wrong</source>
+            <translation>SLTG 型別數目不正確</translation>
+        </message>
+        <message>
+            <source>bad SLTG type entries</source>
+            <translation>SLTG 型別項目無效</translation>
+        </message>
+        <message>
+            <source>an SLTG type entry names the wrong block</source>
+            <translation>有 SLTG 型別項目指向錯誤的區塊</translation>
+        </message>
+        <message>
+            <source>unknown SLTG name-table preamble</source>
+            <translation>不明的 SLTG 名稱表前置碼</translation>
+        </message>
+        <message>
+            <source>the SLTG name table lies outside the library block</source>
+            <translation>SLTG 名稱表位於程式庫區塊之外</translation>
+        </message>
+        <message>
+            <source>no file is registered for this version</source>
+            <translation>此版本沒有登錄任何檔案</translation>
+        </message>
+        <message>
+            <source>no such file in the Wine prefix</source>
+            <translation>Wine 前綴中沒有此檔案</translation>
+        </message>
+        <message>
+            <source>no registry</source>
+            <translation>沒有登錄檔</translation>
+        </message>
     </context>
     <context>
         <name>TreeLabels</name>

@@ -189,4 +189,58 @@ TEXTS = {
         "Se ha conservado el archivo de esa ejecución.",
     "The file\n'%1'\ncould not be written completely: %2\nThe file has not been written.":
         "El archivo\n'%1'\nno se pudo escribir por completo: %2\nEl archivo no se ha escrito.",
+    # The reader's reasons a library cannot be loaded (message 105's %2)
+    "the file is empty": "el archivo está vacío",
+    "not a type library (unknown file signature)":
+        "no es una biblioteca de tipos (firma de archivo desconocida)",
+    "is a directory": "es una carpeta",
+    "is a named pipe, not a file": "es una canalización con nombre, no un archivo",
+    "is a socket, not a file": "es un socket, no un archivo",
+    "is a device, not a file": "es un dispositivo, no un archivo",
+    "not a regular file": "no es un archivo normal",
+    "larger than %1 MiB; not read as a type library": "mayor de %1 MiB; no se lee como biblioteca de tipos",
+    "the file kept changing while it was read": "el archivo no dejó de cambiar mientras se leía",
+    "the file is too short for an executable header":
+        "el archivo es demasiado corto para un encabezado de ejecutable",
+    "the executable header points outside the file": "el encabezado del ejecutable apunta fuera del archivo",
+    "a 16-bit module, not supported": "un módulo de 16 bits, no admitido",
+    "not a Windows PE image": "no es una imagen PE de Windows",
+    "truncated PE header": "encabezado PE truncado",
+    "unknown PE optional-header magic": "valor mágico desconocido en el encabezado opcional PE",
+    "truncated PE optional header": "encabezado opcional PE truncado",
+    "truncated PE data directory": "directorio de datos PE truncado",
+    "the PE section table runs past the end of the file":
+        "la tabla de secciones PE sobrepasa el final del archivo",
+    "the resource directory lies outside the file": "el directorio de recursos está fuera del archivo",
+    "the file has no TYPELIB resource %1": "el archivo no tiene el recurso TYPELIB %1",
+    "malformed resource directory": "directorio de recursos mal formado",
+    "malformed resource data entry": "entrada de datos de recurso mal formada",
+    "the TYPELIB resource lies outside the file": "el recurso TYPELIB está fuera del archivo",
+    "this is a .NET assembly; it contains no type library":
+        "es un ensamblado .NET; no contiene ninguna biblioteca de tipos",
+    "the file has no TYPELIB resource (it may be packed)":
+        "el archivo no tiene ningún recurso TYPELIB (puede estar comprimido)",
+    "the TYPELIB resource holds neither an MSFT nor an SLTG type library":
+        "el recurso TYPELIB no contiene ninguna biblioteca de tipos MSFT ni SLTG",
+    "truncated MSFT header": "encabezado MSFT truncado",
+    "impossible type count": "número de tipos imposible",
+    "a segment lies outside the library": "un segmento está fuera de la biblioteca",
+    "truncated SLTG header": "encabezado SLTG truncado",
+    "truncated SLTG directory": "directorio SLTG truncado",
+    "not an SLTG stream directory": "no es un directorio de secuencias SLTG",
+    "the SLTG block chain is broken": "la cadena de bloques SLTG está rota",
+    "an SLTG block lies outside the library": "un bloque SLTG está fuera de la biblioteca",
+    "an SLTG block name is not terminated": "un nombre de bloque SLTG no está terminado",
+    "the SLTG block chain does not end with the library block":
+        "la cadena de bloques SLTG no termina con el bloque de biblioteca",
+    "bad SLTG library block": "bloque de biblioteca SLTG incorrecto",
+    "the SLTG type count is wrong": "el número de tipos SLTG es incorrecto",
+    "bad SLTG type entries": "entradas de tipos SLTG incorrectas",
+    "an SLTG type entry names the wrong block": "una entrada de tipo SLTG indica un bloque equivocado",
+    "unknown SLTG name-table preamble": "preámbulo desconocido de la tabla de nombres SLTG",
+    "the SLTG name table lies outside the library block":
+        "la tabla de nombres SLTG está fuera del bloque de biblioteca",
+    "no file is registered for this version": "no hay ningún archivo registrado para esta versión",
+    "no such file in the Wine prefix": "no existe ese archivo en el prefijo de Wine",
+    "no registry": "no hay Registro",
 }

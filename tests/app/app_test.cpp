@@ -7,6 +7,8 @@
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <set>
 
 #include "app/generator_app.h"
 #include "resources/satellite.h"
@@ -16,6 +18,7 @@
 #include "tests/support/scripted_prompter.h"
 #include "tests/support/shell.h"
 #include "tests/support/temp_dir.h"
+#include "typelib/reasons.h"
 
 namespace qorvix::test {
 namespace {
@@ -347,6 +350,56 @@ TEST(Languages, DamagedSatellites) {
     }
 }
 
+// Every reason the reader gives has its text in the string table, so that
+// the satellites translate it.
+TEST(Languages, TheReadersReasonsAreInTheStringTable) {
+    ASSERT_EQ(std::size(reason::kAll), std::size_t{IDS_REASON_LAST - IDS_REASON_FIRST + 1});
+    for (std::size_t i = 0; i < std::size(reason::kAll); ++i)
+        EXPECT_EQ(BuiltInStrings().Load(IDS_REASON_FIRST + static_cast<int>(i)), reason::kAll[i]);
+    // And kAll has every reason of the header: as many as it declares, none twice.
+    std::ifstream header(FixturePath("../../typelib/reasons.h"));
+    ASSERT_TRUE(header);
+    std::size_t declared = 0;
+    for (std::string line; std::getline(header, line);)
+        declared += line.rfind("inline constexpr char k", 0) == 0;
+    EXPECT_EQ(declared, std::size(reason::kAll));
+    std::set<std::string_view> distinct(std::begin(reason::kAll), std::end(reason::kAll));
+    EXPECT_EQ(distinct.size(), std::size(reason::kAll));
+}
+
+// A reason in the satellite's language, with its variable part; one the
+// table does not know stays as it is.
+TEST(Languages, ReasonsInGerman) {
+    std::string program = QORVIX_PROGRAM;
+    Satellite german;
+    ASSERT_TRUE(german.Load(program.substr(0, program.rfind('/')) + "/qorvix.deu"));
+    SatelliteStrings strings(german);
+    SetStrings(&strings);
+    struct Case {
+        std::string english;
+        const char* german;
+    };
+    const Case cases[] = {
+        {reason::kUnknownSignature, "keine Typbibliothek (unbekannte Dateisignatur)"},
+        {reason::Format(reason::kNoNumberedResource, "3"),
+         "die Datei hat keine TYPELIB-Ressource 3"},
+        // Not the numbered resource's text with "(it may be packed)" as its number.
+        {reason::kNoResource,
+         "die Datei hat keine TYPELIB-Ressource (sie ist möglicherweise gepackt)"},
+        {reason::Format(reason::kTooLarge, "256"),
+         "größer als 256 MiB; wird nicht als Typbibliothek gelesen"},
+        {reason::kVersionNotRegistered, "für diese Version ist keine Datei registriert"},
+        {"No such file or directory", "No such file or directory"},
+        {"the file has no TYPELIB resource ", "the file has no TYPELIB resource "},
+        {"larger than 256 MiB", "larger than 256 MiB"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(TranslateReason(c.english), c.german) << c.english;
+    SetStrings(nullptr);
+    for (const char* english : reason::kAll)
+        EXPECT_EQ(TranslateReason(english), english);
+}
+
 // ---- The program itself ------------------------------------------------------
 
 using Result = ShellResult;
@@ -486,6 +539,14 @@ TEST(Program, GermanMessages) {
               "qorvix: Die Datei\n'Out.cpy'\nexistiert bereits. Möchten Sie sie überschreiben?\n"
               "qorvix: Antwort: Nein (die Standardeingabe ist kein Terminal)\n"
               "qorvix: Nicht geschriebene Dateien: 1\n");
+    // The reader's reason too.
+    WriteText(dir / "notes.tlb", "not a library");
+    Result notLibrary = Shell(dir.Path(), std::string("LC_ALL= LANGUAGE= LANG=de_DE.UTF-8 ") +
+                                              QORVIX_PROGRAM + " -oNew.cpy notes.tlb");
+    EXPECT_EQ(notLibrary.status, 1);
+    EXPECT_EQ(notLibrary.output, "qorvix: Die Typbibliothek konnte nicht geladen werden.\n'" +
+                                     dir / "notes.tlb" +
+                                     "': keine Typbibliothek (unbekannte Dateisignatur)\n");
 }
 
 TEST(Program, AWriteThatFailsLeavesNoCopyFile) {

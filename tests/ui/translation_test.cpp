@@ -97,6 +97,8 @@ class TranslationTest : public QObject {
                        124, 125, 126, 127, 128, 140, 141, 142, 143, 144, 145, 146, 147, 148, 149}) {
             table << QString::fromStdString(BuiltInStrings().Load(id));
         }
+        for (int id = IDS_REASON_FIRST; id <= IDS_REASON_LAST; ++id)
+            table << QString::fromStdString(BuiltInStrings().Load(id));
         QCOMPARE(StringTableSources(), table);
     }
 
