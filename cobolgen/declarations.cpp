@@ -279,7 +279,9 @@ void CCblFile::WriteRecord(ITypeInfo& info, const TYPEATTR& attr) {
                 lines =
                     prefix + name + "    " + typeText + " occurs " + count(0) + redefines + ".\n";
             } else {
-                lines = prefix + name + " occurs " + count(0) + ".\n";
+                // A union member redefines the first at its own level; the
+                // dimensions inside it are laid in that storage.
+                lines = prefix + name + " occurs " + count(0) + redefines + ".\n";
                 for (std::size_t d = 1; d < nested; ++d) {
                     // Nested dimensions are groups inside the one above, so
                     // they carry the next level numbers (05, 07, ...); deep
@@ -295,11 +297,10 @@ void CCblFile::WriteRecord(ITypeInfo& info, const TYPEATTR& attr) {
                         subName.pop_back();
                     subName += number;
                     if (d < nested - 1) {
-                        lines +=
-                            indent + level + subName + " occurs " + count(d) + redefines + ".\n";
+                        lines += indent + level + subName + " occurs " + count(d) + ".\n";
                     } else {
                         lines += indent + level + subName + "    " + typeText + " occurs " +
-                                 count(d) + redefines + ".\n";
+                                 count(d) + ".\n";
                     }
                 }
             }

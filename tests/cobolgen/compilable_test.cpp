@@ -374,9 +374,11 @@ TEST_F(WriterTest, RecordsHaveTheLibrarysLayout) {
         ASSERT_TRUE(lib);
         ASSERT_TRUE(Generate(*lib, "Out.cpy", true));
         Lines copy = FileLines("Out.cpy");
-        EXPECT_EQ(Block(copy, "       01 CHOICE    typedef.", 5),
+        EXPECT_EQ(Block(copy, "       01 CHOICE    typedef.", 7),
                   (Lines{"       01 CHOICE    typedef.", "          03 number    LONG.",
                          "          03 p    pointer redefines number.",
+                         "          03 grid occurs 3 redefines number.",
+                         "             05 grid-1    UCHAR occurs 5.",
                          "          03 FILLER    pic x(16) redefines number.", ""}));
         EXPECT_EQ(Block(copy, "       01 INNER    typedef.", 7),
                   (Lines{"       01 INNER    typedef.", "          03 tag    UCHAR.",

@@ -280,7 +280,9 @@ std::vector<std::uint8_t> LayoutLibrary(SYSKIND syskind) {
     std::size_t innerIndex = b.AddType(inner);
 
     Builder::Type choice = Named(TKIND_UNION, "CHOICE");
-    choice.vars = {Field("number", 0, Builder::Inline(VT_I4)), Field("p", 1, pvalue)};
+    // A member of two dimensions after the first, smaller than the union.
+    choice.vars = {Field("number", 0, Builder::Inline(VT_I4)), Field("p", 1, pvalue),
+                   Field("grid", 2, b.CArray(Builder::Inline(VT_UI1), {{3, 0}, {5, 0}}))};
     choice.size = 16;
     std::size_t choiceIndex = b.AddType(choice);
 
