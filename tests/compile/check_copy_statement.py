@@ -17,6 +17,8 @@ import subprocess
 import sys
 import tempfile
 
+import check_output
+
 PROGRAM = """\
        identification division.
        program-id. copyname.
@@ -90,11 +92,9 @@ def main():
         print(__doc__)
         return 2
     qorvix, library = os.path.abspath(sys.argv[1]), sys.argv[2]
-    if not shutil.which("cobc"):
-        print("skipped: GnuCOBOL (cobc) is not installed")
-        return 77
-    if not os.path.isfile(library):
-        print("skipped: %s is not on this machine" % library)
+    skip = check_output.missing_tool_or_library(library)
+    if skip:
+        print("skipped: " + skip)
         return 77
     work = tempfile.mkdtemp(prefix="qorvix-copy-")
     try:

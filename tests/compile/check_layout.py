@@ -171,21 +171,16 @@ def main():
         return 2
     qorvix, tlbdump = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
     library = sys.argv[3]
-    if not shutil.which("cobc"):
-        print("skipped: GnuCOBOL (cobc) is not installed")
-        return 77
-    if not os.path.isfile(library):
-        print("skipped: %s is not on this machine" % library)
+    skip = check_output.missing_tool_or_library(library)
+    if skip:
+        print("skipped: " + skip)
         return 77
     work = tempfile.mkdtemp(prefix="qorvix-layout-")
     try:
         out = os.path.join(work, "out")
-        os.makedirs(out)
-        env = dict(os.environ, LC_ALL="C.UTF-8", WINEPREFIX="/nonexistent")
-        run = subprocess.run([qorvix, "-id", "-oOut.cpy", os.path.abspath(library)], cwd=out,
-                             env=env, stdin=subprocess.DEVNULL, capture_output=True, text=True)
-        if run.returncode != 0:
-            print("qorvix failed (%d): %s" % (run.returncode, run.stderr.strip()))
+        failure = check_output.generate(qorvix, library, out)
+        if failure:
+            print(failure)
             return 1
         pointer, expected = library_sizes(tlbdump, library)
         typedefs, lengths, complaint, unmeasured = measure(os.path.join(out, "Out.cpy"),

@@ -473,26 +473,40 @@ def compile_copy_file(path, name, work):
 
 # ---- Main ---------------------------------------------------------------------
 
+def missing_tool_or_library(library):
+    """Why the check cannot run on this machine (a skip), or None."""
+    if not shutil.which("cobc"):
+        return "GnuCOBOL (cobc) is not installed"
+    if not os.path.isfile(library):
+        return "%s is not on this machine" % library
+    return None
+
+
+def generate(qorvix, library, out):
+    """`qorvix -id -oOut.cpy LIBRARY` into `out`, made first; what failed, or None."""
+    os.makedirs(out)
+    env = dict(os.environ, LC_ALL="C.UTF-8", WINEPREFIX="/nonexistent")
+    run = subprocess.run([qorvix, "-id", "-oOut.cpy", os.path.abspath(library)], cwd=out,
+                         env=env, stdin=subprocess.DEVNULL, capture_output=True, text=True)
+    if run.returncode != 0:
+        return "qorvix failed (%d): %s" % (run.returncode, run.stderr.strip())
+    return None
+
 def main():
     if len(sys.argv) < 3:
         print(__doc__)
         return 2
     qorvix, library = os.path.abspath(sys.argv[1]), sys.argv[2]
-    if not shutil.which("cobc"):
-        print("skipped: GnuCOBOL (cobc) is not installed")
-        return 77
-    if not os.path.isfile(library):
-        print("skipped: %s is not on this machine" % library)
+    skip = missing_tool_or_library(library)
+    if skip:
+        print("skipped: " + skip)
         return 77
     work = tempfile.mkdtemp(prefix="qorvix-compile-")
     try:
         out = os.path.join(work, "out")
-        os.makedirs(out)
-        env = dict(os.environ, LC_ALL="C.UTF-8", WINEPREFIX="/nonexistent")
-        run = subprocess.run([qorvix, "-id", "-oOut.cpy", os.path.abspath(library)], cwd=out,
-                             env=env, stdin=subprocess.DEVNULL, capture_output=True, text=True)
-        if run.returncode != 0:
-            print("qorvix failed (%d): %s" % (run.returncode, run.stderr.strip()))
+        failure = generate(qorvix, library, out)
+        if failure:
+            print(failure)
             return 1
         problems = []
         files = sorted(os.listdir(out))
