@@ -20,13 +20,6 @@ constexpr std::size_t kLastCodeColumn = 72;
 // out.
 std::string FitCodeLine(std::string_view line, std::size_t indent);
 
-// A sink that keeps the bytes in memory.
-class StringSink final : public TextSink {
-  public:
-    void Write(std::string_view bytes) override { text.append(bytes); }
-    std::string text;
-};
-
 // Passes generated text to a sink line by line, each code line fitted.
 // Text may arrive in pieces; a line is complete, with CR LF, once its "\n"
 // has come. Complete lines reach the sink in large pieces, all of them by

@@ -85,14 +85,6 @@ bool IsVoid(const TYPEDESC& type) {
 
 }  // namespace
 
-// Pads `text` from `start` as PadToColumn pads a text of its own.
-static void PadFrom(std::string& text, std::size_t start, std::size_t column) {
-    std::size_t size = text.size() - start;
-    std::size_t target = column;
-    if (size >= column) target = column + ((size - column) / 4 + 1) * 4;
-    text.append(target - size, ' ');
-}
-
 // In the class form a procedure division header has one returning phrase,
 // after every passing phrase: the result's when it has one, else the first
 // [retval] parameter's. Any other [retval] parameter is passed by reference
@@ -159,7 +151,7 @@ bool CCblFile::BuildSignature(ITypeInfo& info, const std::vector<Bstr>& names, c
         std::size_t line = declarations.size();
         declarations += style.declaration;
         declarations += name;
-        PadFrom(declarations, line, 40);
+        PadToColumn(declarations, 40, 4, line);
         declarations += *typeText;
         declarations += ".\n";
 
@@ -180,7 +172,7 @@ bool CCblFile::BuildSignature(ITypeInfo& info, const std::vector<Bstr>& names, c
             std::string tags = Tags(flags, style.tagBits);
             endsInComment = !tags.empty();
             if (!tags.empty()) {
-                PadFrom(text, phrase, 40);
+                PadToColumn(text, 40, 4, phrase);
                 text += "*> ";
                 text += tags;
             }
@@ -189,7 +181,7 @@ bool CCblFile::BuildSignature(ITypeInfo& info, const std::vector<Bstr>& names, c
     if (dual) {
         std::size_t line = declarations.size();
         declarations += "       01 hResult";
-        PadFrom(declarations, line, 40);
+        PadToColumn(declarations, 40, 4, line);
         declarations += "HRESULT.\n";
         b.returning = "hResult";
     }

@@ -14,6 +14,13 @@ class TextSink {
     virtual void Write(std::string_view bytes) = 0;
 };
 
+// A sink that keeps the bytes in memory.
+class StringSink final : public TextSink {
+  public:
+    void Write(std::string_view bytes) override { text.append(bytes); }
+    std::string text;
+};
+
 // The files of one generation as the renderer sees them: the copy file, and
 // one interface class file at a time.
 class GenerationOutput {

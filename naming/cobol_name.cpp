@@ -13,13 +13,14 @@ constexpr std::size_t kReservedStem = 26;
 
 }  // namespace
 
-void PadToColumn(std::string& text, std::size_t column, std::size_t step) {
+void PadToColumn(std::string& text, std::size_t column, std::size_t step, std::size_t start) {
+    std::size_t size = text.size() - start;
     std::size_t target = column;
-    if (text.size() >= column) {
-        std::size_t steps = (text.size() - column) / step + 1;
+    if (size >= column) {
+        std::size_t steps = (size - column) / step + 1;
         target = column + steps * step;
     }
-    text.append(target - text.size(), ' ');
+    text.append(target - size, ' ');
 }
 
 std::string CutName(std::string_view text, std::size_t bytes) {
@@ -103,12 +104,6 @@ bool CobolNameWord(const Bstr& name, std::string& word) {
         TrimWordEnds(word);
     }
     return !word.empty();
-}
-
-std::string MemberWordBytes(const Bstr& name) {
-    std::string text;
-    WordBytes(name, false, text);
-    return text;
 }
 
 void MemberWordBytes(const Bstr& name, std::string& out) {

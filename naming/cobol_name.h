@@ -12,8 +12,9 @@
 namespace qorvix {
 
 // Appends blanks up to `column`, or, when the text is already that long, to
-// the next stop of column + k * step beyond it; at least one blank.
-void PadToColumn(std::string& text, std::size_t column, std::size_t step);
+// the next stop of column + k * step beyond it; at least one blank. Columns
+// count from `start`, for a line that ends a longer text.
+void PadToColumn(std::string& text, std::size_t column, std::size_t step, std::size_t start = 0);
 
 // The reserved-word check of the run-time system: upper-case text and its
 // length in bytes; non-zero for a reserved word. Null while the service is
@@ -28,7 +29,6 @@ using ReservedWordCheck = int (*)(const char* text, int length);
 // (nothing is cut, the result may be empty); MemberWordBytes converts a name
 // with every such character as '-' and leaves the ends to the caller.
 std::string CobolWord(std::string_view text);
-std::string MemberWordBytes(const Bstr& name);
 void MemberWordBytes(const Bstr& name, std::string& out);
 
 // The word of a type-library name without the reserved-word check: the rule

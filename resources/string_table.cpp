@@ -3,59 +3,13 @@
 #include <iterator>
 #include <map>
 
+#include "typelib/reasons.h"
+
 namespace qorvix {
 namespace {
 
-// The reader's reasons (typelib/reasons.h, whose order they keep): a test
-// checks that the two say the same.
-const char* const kReasonTexts[] = {
-    "the file is empty",
-    "not a type library (unknown file signature)",
-    "is a directory",
-    "is a named pipe, not a file",
-    "is a socket, not a file",
-    "is a device, not a file",
-    "not a regular file",
-    "larger than %1 MiB; not read as a type library",
-    "the file kept changing while it was read",
-    "the file is too short for an executable header",
-    "the executable header points outside the file",
-    "a 16-bit module, not supported",
-    "not a Windows PE image",
-    "truncated PE header",
-    "unknown PE optional-header magic",
-    "truncated PE optional header",
-    "truncated PE data directory",
-    "the PE section table runs past the end of the file",
-    "the resource directory lies outside the file",
-    "the file has no TYPELIB resource %1",
-    "malformed resource directory",
-    "malformed resource data entry",
-    "the TYPELIB resource lies outside the file",
-    "this is a .NET assembly; it contains no type library",
-    "the file has no TYPELIB resource (it may be packed)",
-    "the TYPELIB resource holds neither an MSFT nor an SLTG type library",
-    "truncated MSFT header",
-    "impossible type count",
-    "a segment lies outside the library",
-    "truncated SLTG header",
-    "truncated SLTG directory",
-    "not an SLTG stream directory",
-    "the SLTG block chain is broken",
-    "an SLTG block lies outside the library",
-    "an SLTG block name is not terminated",
-    "the SLTG block chain does not end with the library block",
-    "bad SLTG library block",
-    "the SLTG type count is wrong",
-    "bad SLTG type entries",
-    "an SLTG type entry names the wrong block",
-    "unknown SLTG name-table preamble",
-    "the SLTG name table lies outside the library block",
-    "no file is registered for this version",
-    "no such file in the Wine prefix",
-    "no registry",
-};
-static_assert(std::size(kReasonTexts) == IDS_REASON_LAST - IDS_REASON_FIRST + 1);
+// The reader's reasons have their ids in the order of reason::kAll.
+static_assert(std::size(reason::kAll) == IDS_REASON_LAST - IDS_REASON_FIRST + 1);
 
 class EnglishStrings final : public StringTable {
   public:
@@ -105,7 +59,7 @@ class EnglishStrings final : public StringTable {
             {IDS_CONSOLE_PROMPT, "%1 [%2]? "},
         };
         if (id >= IDS_REASON_FIRST && id <= IDS_REASON_LAST)
-            return kReasonTexts[id - IDS_REASON_FIRST];
+            return reason::kAll[id - IDS_REASON_FIRST];
         auto it = kTexts.find(id);
         return it == kTexts.end() ? std::string() : it->second;
     }

@@ -9,14 +9,6 @@
 
 namespace qorvix {
 namespace msft {
-namespace {
-
-// The image is not a library that can be read: refused as a whole.
-ReadStatus Unusable(const char* reason, std::int64_t offset) {
-    return Damage(TYPE_E_CANTLOADLIBRARY, reason, offset);
-}
-
-}  // namespace
 
 ReadStatus MsftLibrary::Parse() {
     if (!m_image.Read(0, m_header))

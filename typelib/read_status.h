@@ -54,6 +54,11 @@ static_assert(sizeof(ReadStatus) == 16);
     return ReadStatus(hr, reason, offset);
 }
 
+// The image is not a library that can be read: refused as a whole.
+inline ReadStatus Unusable(const char* reason, std::int64_t offset) {
+    return Damage(TYPE_E_CANTLOADLIBRARY, reason, offset);
+}
+
 // A part of a library decoded on first use and kept, with its status: a
 // failure is decoded once too.
 template <typename T>

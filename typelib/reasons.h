@@ -1,8 +1,7 @@
 // The reasons a library cannot be loaded, as the reader gives them: in
 // English, for tlbdump and for message 105. "%1" stands for the variable
-// part of a reason. The string table holds the same texts, in the order of
-// kAll, so that message 105 can say them in the user's language; a test
-// keeps the two alike.
+// part of a reason. The string table gives them ids in the order of kAll,
+// so that message 105 can say them in the user's language.
 #pragma once
 
 #include <string>

@@ -8,11 +8,6 @@ namespace qorvix {
 namespace sltg {
 namespace {
 
-// The image is not a library that can be read: refused as a whole.
-ReadStatus Unusable(const char* reason, std::int64_t offset) {
-    return Damage(TYPE_E_CANTLOADLIBRARY, reason, offset);
-}
-
 constexpr std::string_view kFixedNames(
     "\x01"
     "CompObj\0dir\0",

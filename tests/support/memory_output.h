@@ -13,12 +13,6 @@
 
 namespace qorvix::test {
 
-class StringSink final : public TextSink {
-  public:
-    void Write(std::string_view bytes) override { text.append(bytes); }
-    std::string text;
-};
-
 class MemoryOutput final : public GenerationOutput {
   public:
     struct ClassFile {
