@@ -39,13 +39,16 @@ std::string FirstCharacter(std::string_view text) {
     return std::string(text.substr(0, length));
 }
 
-// A letter in lower case, as the locale folds it.
+// A letter in lower case, as the locale folds it. A full-width Latin letter
+// (typed with a Chinese, Japanese or Korean input method on) is its ASCII
+// letter.
 std::string LowerLetter(const std::string& letter) {
     std::mbstate_t state{};
     wchar_t wide = 0;
     if (letter.empty() ||
         std::mbrtowc(&wide, letter.data(), letter.size(), &state) != letter.size())
         return letter;
+    if (wide >= 0xFF01 && wide <= 0xFF5E) wide -= 0xFEE0;
     char bytes[MB_LEN_MAX];
     state = {};
     std::size_t length = std::wcrtomb(bytes, static_cast<wchar_t>(std::towlower(wide)), &state);

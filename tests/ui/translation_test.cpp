@@ -331,6 +331,8 @@ class TranslationTest : public QObject {
             row("no", false) << QString(l.no) + "\n" << Answer::No << 1 << prompt;
             row("Enter", false) << "\n" << Answer::No << 1 << prompt;
             row("built-in y", false) << "yes\n" << Answer::Yes << 1 << prompt;
+            QString fullWidth(QChar(QString(l.yes).toUpper()[0].unicode() + 0xFEE0));
+            row("full-width letter", false) << fullWidth + "\n" << Answer::Yes << 1 << prompt;
             row("unknown letters ask again", false) << "x\n  ?\nä\n" + QString(l.no) + "\n"
                                                     << Answer::No << 4 << prompt;
             row("yes to all", true) << QString(l.yesToAll) + "\n"
