@@ -62,18 +62,14 @@ std::string Reason(int error) {
 }  // namespace
 
 DocumentDriver::DocumentDriver(const GenerationOptions& options, WriterServices services)
-    : m_bInterfaceClasses(options.interfaceClasses),
-      m_bDualInterfaces(options.interfaceClasses && options.dualInterfaces),
-      m_bAddToProject(options.addToProject && services.ideRegistered),
-      m_services(std::move(services)),
-      m_generationFolder(m_services.folder) {}
+    : m_options(options), m_services(std::move(services)), m_generationFolder(m_services.folder) {
+    m_options.dualInterfaces = options.interfaceClasses && options.dualInterfaces;
+    m_options.addToProject = options.addToProject && m_services.ideRegistered;
+}
 
 GenerationOptions DocumentDriver::Options() const {
-    GenerationOptions options;
+    GenerationOptions options = m_options;
     options.copyFile = m_strCopyFileName;
-    options.interfaceClasses = m_bInterfaceClasses;
-    options.dualInterfaces = m_bDualInterfaces;
-    options.addToProject = m_bAddToProject;
     return options;
 }
 
@@ -216,7 +212,7 @@ bool DocumentDriver::GenerateCopyFile(std::string& name, ITypeLib& lib) {
 
     std::unique_ptr<IdeProject> project;
     std::string projectDirectory;
-    if (m_bAddToProject && !ProjectStep(name, project, projectDirectory)) {
+    if (m_options.addToProject && !ProjectStep(name, project, projectDirectory)) {
         ShowFolderFailure();
         return NoneWritten();
     }
@@ -242,7 +238,7 @@ bool DocumentDriver::GenerateCopyFile(std::string& name, ITypeLib& lib) {
 
 void DocumentDriver::PlanClassFiles(ITypeLib& lib) {
     m_classFiles.clear();
-    if (!m_bInterfaceClasses) return;
+    if (!m_options.interfaceClasses) return;
     // Naming the types uses up made-up names: the look ahead numbers on
     // from the run's naming without changing it.
     CobolNaming lookAhead;

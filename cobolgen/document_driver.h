@@ -58,8 +58,8 @@ class DocumentDriver final : private GenerationOutput {
     // settled on (its copy file's, or the project directory), or the one it
     // was given when it got no further.
     const std::string& GenerationFolder() const { return m_generationFolder; }
-    bool DualInterfaces() const { return m_bDualInterfaces; }
-    bool AddToProject() const { return m_bAddToProject; }
+    bool DualInterfaces() const { return m_options.dualInterfaces; }
+    bool AddToProject() const { return m_options.addToProject; }
 
   private:
     // A failure that the next file in the folder would meet as well: shown
@@ -76,8 +76,7 @@ class DocumentDriver final : private GenerationOutput {
     TextSink* BeginClassFile(const std::string& fileName) override;
     void EndClassFile() override;
 
-    // The switches as this generation has them (dual only with classes,
-    // the project only with the IDE).
+    // m_options with the copy file this generation resolved.
     GenerationOptions Options() const;
     Answer Ask(int id, std::string_view arg, MessageIcon icon, MessageButtons buttons,
                Answer defaultAnswer, bool foreground = false);
@@ -122,9 +121,9 @@ class DocumentDriver final : private GenerationOutput {
     // and the class files it was to have.
     bool NoneWritten();
 
-    bool m_bInterfaceClasses;
-    bool m_bDualInterfaces;
-    bool m_bAddToProject;
+    // The switches as this generation has them (dual only with classes,
+    // the project only with the IDE); the copy file is m_strCopyFileName.
+    GenerationOptions m_options;
     WriterServices m_services;
     std::string m_generationFolder;
     CobolNaming m_ownNaming;
