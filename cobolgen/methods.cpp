@@ -356,22 +356,19 @@ void CCblFile::WriteMethods(Target target, ITypeInfo& info, const TYPEATTR& attr
         if (FAILED(info.GetNames(func->memid, b.names, kMaxNames)) || b.names.empty()) continue;
         bool documented =
             SUCCEEDED(info.GetDocumentation(func->memid, nullptr, &b.doc, nullptr, nullptr));
-        if (!classForm && out.AtLineStart()) {
+        if (!classForm) {
+            // Every copy-file line is whole, so made lines can follow.
             WriteCopyMethodOnce(info, *func, documented);
             continue;
         }
         std::string_view prefix = StartMethod(*func, documented, b.text);
-        if (classForm) {
-            bool besidePut = func->invkind == INVOKE_PROPERTYPUTREF &&
-                             HasPut(info, attr, func->memid, i, putsSeen);
-            if (func->invkind == INVOKE_PROPERTYPUT) putsSeen.push_back(func->memid);
-            b.method = MethodId(methods, prefix, besidePut, b.member);
-            WriteClassMethod(info, *func,
-                             dual ? SignatureForm::DualClassMethod : SignatureForm::ClassMethod,
-                             b.method, b.text);
-        } else {
-            WriteCopyMethod(info, *func, prefix, b.text);
-        }
+        bool besidePut =
+            func->invkind == INVOKE_PROPERTYPUTREF && HasPut(info, attr, func->memid, i, putsSeen);
+        if (func->invkind == INVOKE_PROPERTYPUT) putsSeen.push_back(func->memid);
+        b.method = MethodId(methods, prefix, besidePut, b.member);
+        WriteClassMethod(info, *func,
+                         dual ? SignatureForm::DualClassMethod : SignatureForm::ClassMethod,
+                         b.method, b.text);
         out.Write(b.text);
     }
 }
